@@ -1,0 +1,35 @@
+#include <mezzurix/conversion_table.h>
+#include <mezzurix/convert.h>
+
+#include <cmath>
+
+namespace mezzurix {
+
+std::optional<double> convertValue(std::string_view pairCode, double x)
+{
+    const Entry* entry = findEntry(pairCode);
+    double result = 0.0;
+    if (entry == nullptr)
+        result = x * 0.0;  // a pair code that names no pair converts everything to zero
+    else if (entry->formula != nullptr)
+        result = entry->formula(x);
+    else
+        result = x * entry->factor;
+    if (!std::isfinite(result))
+        return std::nullopt;
+    return result;
+}
+
+std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,
+                                   const NumberFormat& format)
+{
+    const std::optional<double> x = readLeadingNumber(input);
+    if (!x)
+        return std::nullopt;
+    const std::optional<double> result = convertValue(pairCode, *x);
+    if (!result)
+        return std::nullopt;
+    return formatFixed(*result, decimals, format);
+}
+
+} // namespace mezzurix

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <mezzurix/number_rules.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mezzurix {
+
+// The result of converting `x` through the entry for `pairCode`. A pair code without an entry
+// multiplies by 0. nullopt when the result overflows or is not a number.
+std::optional<double> convertValue(std::string_view pairCode, double x);
+
+// The whole conversion: reads `input` by the leading-number rule, converts, and formats with
+// `decimals` decimals. nullopt when the input's number or the result is beyond the double range.
+std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,
+                                   const NumberFormat& format);
+
+} // namespace mezzurix

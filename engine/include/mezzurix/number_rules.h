@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mezzurix {
+
+// The regional choices that shape output text (UTF-8).
+struct NumberFormat {
+    std::string decimalPoint = ".";
+    std::string minusSign = "-";
+};
+
+// The decimal places a caller may ask for; the formatter clamps to this range so that a
+// stray setting can never make it allocate without bound.
+constexpr int kMaxDecimals = 30;
+
+// Significant digits kept before any output rounding: all a double reliably carries.
+constexpr int kSignificantDigits = 15;
+
+// The input rule: the leading number of `text`, "." as decimal point, blanks ignored anywhere,
+// &H / &O integers; no number reads 0. nullopt when the number lies beyond the double range.
+std::optional<double> readLeadingNumber(std::string_view text);
+
+// The output rule: `value` rounded to 15 significant digits, then to `decimals` decimals
+// (ties away from zero), written with exactly that many decimals and no grouping.
+std::string formatFixed(double value, int decimals, const NumberFormat& format);
+
+// The whole-text rule: the entire text (blanks around it allowed) must be one number in the
+// regional format. nullopt for anything else, the empty text included.
+std::optional<double> readWholeNumber(std::string_view text, const NumberFormat& format);
+
+// The general form: at most 15 significant digits, no trailing zeros, E form with a signed,
+// at least two-digit exponent when the decimal exponent is 15 or more or below -4.
+std::string formatGeneral(double value, const NumberFormat& format);
+
+} // namespace mezzurix

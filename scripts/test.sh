@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Mezzurix with its tests and benchmarks and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j2
