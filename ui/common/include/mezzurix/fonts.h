@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace mezzurix::ui {
+
+// The windows are designed for "MS Sans Serif" and "Courier New". Where those are missing,
+// Liberation Sans and Liberation Mono keep the metrics close and the columns aligned.
+inline QFont designFont(const QString& family, const QString& fallback, double points, bool bold)
+{
+    QFont font(QFontDatabase::hasFamily(family) ? family : fallback);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+inline QFont sansFont(double points, bool bold)
+{
+    return designFont(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), points, bold);
+}
+
+inline QFont monoFont(double points, bool bold)
+{
+    QFont font = designFont(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), points, bold);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+} // namespace mezzurix::ui
