@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace mezzurix::ui {
+
+// Each shows its window, creating it on first use or after the user closed it, and brings it to
+// the front. The windows have no owner: they outlive the main window, and closing one destroys it.
+QWidget* showInfoWindow();
+QWidget* showSIBaseUnitsWindow();
+QWidget* showSIPrefixesWindow();
+
+} // namespace mezzurix::ui

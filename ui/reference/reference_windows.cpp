@@ -1,0 +1,157 @@
+#include "mezzurix/reference_windows.h"
+
+#include "mezzurix/fonts.h"
+#include "mezzurix/reference_content.h"
+#include "mezzurix/twips.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+#include <functional>
+
+namespace mezzurix::ui {
+
+namespace {
+
+using reference::LabelSpec;
+using reference::LabelStyle;
+
+constexpr double kContentPointSize = 9.75; // every text in the reference windows
+
+// Fixed border: a title bar with system menu, minimize and close, but no maximize button.
+constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint
+    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    | Qt::WindowCloseButtonHint;
+
+struct WindowSpec {
+    const char* name;
+    const char16_t* caption;
+    int width; // client area, twips
+    int height;
+    const char* icon; // base name of the 16 and 32 pixel pictures
+};
+
+constexpr WindowSpec kInfoWindow{"frmInfo", u" SI Info ", 8085, 5235, "info"};
+constexpr WindowSpec kBaseUnitsWindow{"frmSIBaseUnits", u" SI Base Units ", 5175, 3195, "ruler"};
+constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", u" SI Prefixes ", 7605, 7575, "ruler"};
+
+constexpr QRect kInfoBoxTwips(75, 240, 7935, 4755);
+
+QIcon iconFromResources(const QString& baseName)
+{
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QString path = QStringLiteral(":/mezzurix/%1-%2.png").arg(baseName).arg(size);
+        if (QFile::exists(path))
+            icon.addFile(path);
+    }
+    return icon;
+}
+
+// A top-level window without owner whose client area has the given size in twips. Closing it
+// destroys it; it counts for quitting when the last window closes (the default for windows).
+QWidget* createFixedWindow(const WindowSpec& spec)
+{
+    auto* window = new QWidget(nullptr, kFixedWindowFlags);
+    window->setObjectName(QLatin1String(spec.name));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QString::fromUtf16(spec.caption));
+    window->setWindowIcon(iconFromResources(QLatin1String(spec.icon)));
+    window->setFixedSize(twipsToPixels(spec.width, window), twipsToPixels(spec.height, window));
+    return window;
+}
+
+QWidget* createInfoWindow()
+{
+    QWidget* window = createFixedWindow(kInfoWindow);
+    auto* box = new QPlainTextEdit(window);
+    box->setObjectName(QStringLiteral("rtbInfo"));
+    box->setGeometry(twipsToPixels(kInfoBoxTwips, window));
+    box->setFont(designFont(QStringLiteral("System"), QStringLiteral("Liberation Sans"),
+                            kContentPointSize, true));
+    // The box's background is the palette's Base colour: the system colour of window (text
+    // area) backgrounds, not the grey of dialog faces.
+    box->setBackgroundRole(QPalette::Base);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setPlainText(reference::infoText());
+    box->moveCursor(QTextCursor::Start);
+    return window;
+}
+
+QWidget* createTableWindow(const WindowSpec& spec, std::span<const LabelSpec> labels)
+{
+    QWidget* window = createFixedWindow(spec);
+    QFont headingFont = sansFont(kContentPointSize, true);
+    headingFont.setUnderline(true);
+    const QFont rowFont = monoFont(kContentPointSize, true);
+    for (const LabelSpec& item : labels) {
+        auto* label = new QLabel(QStringView(item.caption).toString(), window);
+        label->setObjectName(QLatin1String(item.name));
+        if (item.index != reference::kNoIndex)
+            label->setProperty("index", item.index);
+        label->setFont(item.style == LabelStyle::Heading ? headingFont : rowFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(twipsToPixels(
+            QRect(item.left, item.top, item.width, reference::kLabelHeightTwips), window));
+    }
+    return window;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QWidget* showSingleWindow(QPointer<QWidget>& window, const std::function<QWidget*()>& create)
+{
+    if (window) {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+    } else {
+        window = create();
+        centreOnScreen(window);
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace
+
+QWidget* showInfoWindow()
+{
+    static QPointer<QWidget> window;
+    return showSingleWindow(window, createInfoWindow);
+}
+
+QWidget* showSIBaseUnitsWindow()
+{
+    static QPointer<QWidget> window;
+    return showSingleWindow(window, [] {
+        return createTableWindow(kBaseUnitsWindow, reference::baseUnitsLabels());
+    });
+}
+
+QWidget* showSIPrefixesWindow()
+{
+    static QPointer<QWidget> window;
+    return showSingleWindow(window, [] {
+        return createTableWindow(kPrefixesWindow, reference::prefixesLabels());
+    });
+}
+
+} // namespace mezzurix::ui
