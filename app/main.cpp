@@ -1,12 +1,11 @@
+#include <mezzurix/main_window.h>
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Mezzurix"));
-    placeholder.setWindowTitle(QStringLiteral(" Mezzurix!!"));
-    placeholder.resize(541, 332);
-    placeholder.show();
+    mezzurix::ui::MainWindow window;
+    window.show();
     return app.exec();
 }

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
-cmake -S . -B build -G Ninja >/dev/null
+cmake -S . -B build -G Ninja -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2

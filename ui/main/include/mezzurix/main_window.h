@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace mezzurix::ui {
+
+// The converter's main window. Every control carries its design name as objectName.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void setTabOrder();
+    void Form_Load();
+
+    void Convert();
+    void ClearLists();
+    void TextSelected();
+
+    void switchCategory(int category);
+    void unitList_Click(bool leftList);
+    void txtIn_Change();
+    void cmbDP_Click();
+    void flipDirection();
+    void mnuSwap_Click();
+    void cmdCopy_Click();
+    void Form_Click();
+    void Form_MouseUp(Qt::MouseButton button);
+    void credit(bool withMessage);
+
+    QLabel* lblTitle = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLineEdit* txtIn = nullptr;
+    QLineEdit* txtOut = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QComboBox* cmbDP = nullptr;
+    QPushButton* cmdSwap1 = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QMenu* mnuLists = nullptr;
+
+    QList<QListWidget*> leftLists;   // by category, in menu order
+    QList<QListWidget*> rightLists;
+    QListWidget* Box1 = nullptr;
+    QListWidget* Box2 = nullptr;
+    qint16 d = 0;
+    bool selectOnClick = false;  // the box just took the focus from a mouse press
+};
+
+} // namespace mezzurix::ui

@@ -1,0 +1,548 @@
+#include <mezzurix/main_window.h>
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/convert.h>
+#include <mezzurix/fonts.h>
+#include <mezzurix/number_rules.h>
+#include <mezzurix/twips.h>
+#include <mezzurix/reference_windows.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <array>
+#include <functional>
+#include <cmath>
+
+namespace mezzurix::ui {
+namespace {
+
+const QString kCaption = QStringLiteral(" Mezzurix!!") + QString(27, u' ')
+                       + QStringLiteral("https://mezzurix.example");
+const QString kApplicationTitle = QStringLiteral("Mezzurix");
+const QString kCreditName = QStringLiteral("Orvo Quellvarn");
+const QString kCreditMessage = QStringLiteral("Released to\n") + kCreditName;
+
+constexpr QSize kClientTwips{8115, 4980};
+constexpr QPoint kLeftPlace{660, 900};
+constexpr QPoint kRightPlace{4440, 900};
+constexpr QSize kListTwips{3015, 1425};
+constexpr int kStartDecimals = 14;
+constexpr int kDecimalChoices = 31;  // the combo offers 0 to 30
+const QColor kOutputBackground{255, 192, 192};
+
+enum class Kind { Label, Image, LineEdit, Combo, Button };
+enum class Face { Window, Regular825, Bold975, Bold12, Bold135 };
+
+struct Control {
+    const char* name;
+    Kind kind;
+    QRect twips;
+    const char* text;
+    const char* toolTip;
+    Face face;
+};
+
+// Every control but the unit lists, at its design place and size.
+constexpr std::array kControls{
+    Control{"lblTitle", Kind::Label, {1380, 120, 5355, 435}, "", "", Face::Bold135},
+    Control{"Label6", Kind::Label, {660, 660, 615, 195}, "Convert:", "", Face::Regular825},
+    Control{"Label7", Kind::Label, {4440, 660, 615, 195}, "Into:", "", Face::Regular825},
+    Control{"Image1", Kind::Image, {3840, 1380, 480, 480}, ":/mezzurix/hand-right.png",
+            "Click here to reverse conversion", Face::Window},
+    Control{"Image2", Kind::Image, {3840, 1380, 480, 480}, ":/mezzurix/hand-left.png",
+            "Click here to reverse conversion", Face::Window},
+    Control{"Label3", Kind::Label, {300, 3060, 555, 315}, "Input:", "", Face::Bold975},
+    Control{"txtIn", Kind::LineEdit, {900, 2940, 4935, 435}, "", "Input your data here", Face::Bold12},
+    Control{"Label1", Kind::Label, {5940, 3120, 2175, 435}, "", "", Face::Window},
+    Control{"Label4", Kind::Label, {120, 3720, 735, 315}, "Output:", "", Face::Bold975},
+    Control{"txtOut", Kind::LineEdit, {900, 3600, 4935, 435}, "", "Your conversion appears here",
+            Face::Bold12},
+    Control{"Label2", Kind::Label, {5940, 3780, 2175, 435}, "", "", Face::Window},
+    Control{"cmbDP", Kind::Combo, {240, 4335, 675, 360}, "", "Select number of decimal points",
+            Face::Bold975},
+    Control{"Label5", Kind::Label, {1020, 4380, 1635, 315}, "Decimal points",
+            "Select number of decimal points", Face::Bold975},
+    // Text1 only takes the focus; cmdCopy, created after it, covers it.
+    Control{"Text1", Kind::LineEdit, {6900, 4380, 435, 285}, "", "", Face::Window},
+    Control{"cmdSwap1", Kind::Button, {4920, 4320, 1395, 375}, "&Swap Units", "Invert selected units",
+            Face::Bold975},
+    Control{"cmdCopy", Kind::Button, {6480, 4320, 1395, 375}, "&Clipboard", "Copy output to clipboard",
+            Face::Bold975},
+};
+
+// Focus order of the controls that can take the focus; labels never do.
+constexpr std::array kTabOrder{
+    "txtIn", "txtOut", "cmbDP", "lstDistance2", "lstDistance1", "lstArea2", "lstArea1",
+    "lstFlow1", "lstFlow2", "cmdSwap1", "cmdCopy", "lstTemps1", "lstTemps2", "lstMass1",
+    "lstMass2", "lstPressure1", "lstPressure2", "lstSpeed1", "lstSpeed2", "lstTorque1",
+    "lstTorque2", "lstEnergy1", "lstEnergy2", "lstLight1", "lstLight2", "lstForce1", "lstForce2",
+    "lstPower1", "lstPower2", "lstVolume1", "lstVolume2", "Text1", "lstMemory1", "lstMemory2",
+};
+
+QFont fontFor(Face face)
+{
+    switch (face) {
+    case Face::Regular825: return sansFont(8.25, false);
+    case Face::Bold975: return sansFont(9.75, true);
+    case Face::Bold12: return sansFont(12, true);
+    case Face::Bold135: return sansFont(13.5, true);
+    case Face::Window: break;
+    }
+    return sansFont(8.25, true);
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Output and clipboard texts follow the user's regional settings.
+NumberFormat regionalFormat()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
+}
+
+// The input rule reads only "." as the decimal point, so text meant for the input uses it.
+const NumberFormat kInputFormat{};
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/mezzurix/app-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/mezzurix/app-32.png"), QSize(32, 32));
+    return icon;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmMezzurix"));
+    setWindowTitle(kCaption);
+    setWindowIcon(applicationIcon());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(fontFor(Face::Window));
+    client->setFixedSize(twipsToPixels(kClientTwips.width(), this),
+                         twipsToPixels(kClientTwips.height(), this));
+    client->installEventFilter(this);
+    setCentralWidget(client);
+
+    createControls();
+    createMenus();
+    setTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    txtIn->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::createControls()
+{
+    QWidget* client = centralWidget();
+    const auto place = [this](QWidget* widget, const QRect& twips) {
+        widget->setGeometry(twipsToPixels(twips, this));
+    };
+
+    for (const Control& spec : kControls) {
+        QWidget* widget = nullptr;
+        const QString text = QString::fromUtf8(spec.text);
+        switch (spec.kind) {
+        case Kind::Label:
+        case Kind::Image: {
+            auto* label = new QLabel(client);
+            if (spec.kind == Kind::Image) {
+                const int side = twipsToPixels(spec.twips.width(), this);
+                label->setPixmap(QIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
+                label->setAlignment(Qt::AlignCenter);
+                label->installEventFilter(this);
+            } else {
+                label->setText(text);
+            }
+            widget = label;
+            break;
+        }
+        case Kind::LineEdit: {
+            auto* edit = new QLineEdit(text, client);
+            edit->installEventFilter(this);
+            widget = edit;
+            break;
+        }
+        case Kind::Combo: {
+            auto* combo = new QComboBox(client);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            for (int i = 0; i < kDecimalChoices; ++i)
+                combo->addItem(QString::number(i));
+            combo->setCurrentIndex(-1);
+            combo->lineEdit()->installEventFilter(this);
+            widget = combo;
+            break;
+        }
+        case Kind::Button:
+            widget = new QPushButton(text, client);
+            break;
+        }
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setToolTip(QString::fromUtf8(spec.toolTip));
+        if (spec.face != Face::Window)
+            widget->setFont(fontFor(spec.face));
+        place(widget, spec.twips);
+    }
+
+    const auto find = [client](const char* name) {
+        return client->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    };
+    lblTitle = static_cast<QLabel*>(find("lblTitle"));
+    Label1 = static_cast<QLabel*>(find("Label1"));
+    Label2 = static_cast<QLabel*>(find("Label2"));
+    Label6 = static_cast<QLabel*>(find("Label6"));
+    Label7 = static_cast<QLabel*>(find("Label7"));
+    Image1 = static_cast<QLabel*>(find("Image1"));
+    Image2 = static_cast<QLabel*>(find("Image2"));
+    txtIn = static_cast<QLineEdit*>(find("txtIn"));
+    txtOut = static_cast<QLineEdit*>(find("txtOut"));
+    Text1 = static_cast<QLineEdit*>(find("Text1"));
+    cmbDP = static_cast<QComboBox*>(find("cmbDP"));
+    cmdSwap1 = static_cast<QPushButton*>(find("cmdSwap1"));
+    cmdCopy = static_cast<QPushButton*>(find("cmdCopy"));
+
+    lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Image2->hide();
+    Label1->installEventFilter(this);
+    Label2->installEventFilter(this);
+    txtOut->setReadOnly(true);
+    QPalette outputPalette = txtOut->palette();
+    outputPalette.setColor(QPalette::Base, kOutputBackground);
+    txtOut->setPalette(outputPalette);
+    Text1->setReadOnly(true);
+
+    connect(txtIn, &QLineEdit::textChanged, this, &MainWindow::txtIn_Change);
+    connect(cmbDP, &QComboBox::activated, this, &MainWindow::cmbDP_Click);
+    connect(cmdSwap1, &QPushButton::clicked, this, &MainWindow::mnuSwap_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &MainWindow::cmdCopy_Click);
+
+    const auto units = categories();
+    for (std::size_t c = 0; c < units.size(); ++c) {
+        const Category& category = units[c];
+        for (const bool left : {true, false}) {
+            auto* list = new QListWidget(client);
+            list->setObjectName(fromView(left ? category.leftList : category.rightList));
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            for (const Unit& unit : category.units) {
+                auto* item = new QListWidgetItem(fromView(unit.text), list);
+                item->setData(Qt::UserRole, unit.code);
+            }
+            place(list, QRect(left ? kLeftPlace : kRightPlace, kListTwips));
+            list->setVisible(c == 0);
+            connect(list, &QListWidget::currentRowChanged, this,
+                    [this, left] { unitList_Click(left); });
+            (left ? leftLists : rightLists).append(list);
+        }
+    }
+    cmdCopy->raise();
+}
+
+void MainWindow::createMenus()
+{
+    mnuLists = menuBar()->addMenu(QStringLiteral("&Lists"));
+    mnuLists->setObjectName(QStringLiteral("mnuLists"));
+    const auto units = categories();
+    for (std::size_t c = 0; c < units.size(); ++c) {
+        const Category& category = units[c];
+        QAction* action = mnuLists->addAction(fromView(category.menuCaption));
+        action->setObjectName(fromView(category.menuItem));
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (category.shortcut - 'A'))));
+        action->setData(int(c));
+        connect(action, &QAction::triggered, this, [this, c] { switchCategory(int(c)); });
+    }
+
+    struct Item {
+        const char* name;
+        const char* caption;
+        Qt::Key key;
+        std::function<void()> handler;
+    };
+    const auto addMenu = [this](const char* name, const char* title, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        menu->setObjectName(QString::fromUtf8(name));
+        for (const Item& item : items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QString::fromUtf8(item.name));
+            action->setShortcut(QKeySequence(Qt::CTRL | item.key));
+            connect(action, &QAction::triggered, this, item.handler);
+        }
+    };
+    addMenu("mnuOptions", "&Options",
+            {{"mnuSave", "&Save to Clipboard", Qt::Key_S, [this] { cmdCopy_Click(); }},
+             {"mnuSwap", "Swap Selected &Units", Qt::Key_U, [this] { mnuSwap_Click(); }}});
+    addMenu("mnuInfo", "&Info",
+            {{"mnuShowInfo", "The S&I System", Qt::Key_I, [] { showInfoWindow(); }},
+             {"mnuSIBaseUnits", "SI &Base Units", Qt::Key_B, [] { showSIBaseUnitsWindow(); }},
+             {"mnuPrefixes", "SI Prefi&xes", Qt::Key_X, [] { showSIPrefixesWindow(); }}});
+}
+
+void MainWindow::setTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const char* name : kTabOrder) {
+        auto* widget = centralWidget()->findChild<QWidget*>(QString::fromUtf8(name));
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void MainWindow::Form_Load()
+{
+    const Category& area = categories().front();
+    lblTitle->setText(fromView(area.name));
+    lblTitle->setToolTip(fromView(area.description));
+    Box1 = leftLists.front();
+    Box2 = rightLists.front();
+    cmbDP->setEditText(QString::number(kStartDecimals));
+    d = kStartDecimals;
+    Box1->setCurrentRow(0);
+    Box2->setCurrentRow(0);
+    txtIn->setText(QStringLiteral("1"));
+    txtOut->setText(QString::fromStdString(formatFixed(1.0, d, regionalFormat())));
+}
+
+void MainWindow::Convert()
+{
+    if (Box1 == nullptr || Box2 == nullptr)
+        return;
+    const int from = Box1->currentRow();
+    const int to = Box2->currentRow();
+    if (from < 0 || to < 0)
+        return;
+    const int leftCode = Box1->item(from)->data(Qt::UserRole).toInt();
+    const int rightCode = Box2->item(to)->data(Qt::UserRole).toInt();
+
+    // Both tests run, as separate steps: with both hands showing, the reverse direction wins.
+    std::string pair;
+    bool directed = false;
+    if (!Image1->isHidden()) {
+        Label1->setText(Box1->currentItem()->text());
+        Label2->setText(Box2->currentItem()->text());
+        Label6->setText(QStringLiteral("Convert:"));
+        Label7->setText(QStringLiteral("Into:"));
+        pair = pairCode(leftCode, rightCode);
+        directed = true;
+    }
+    if (!Image2->isHidden()) {
+        Label1->setText(Box2->currentItem()->text());
+        Label2->setText(Box1->currentItem()->text());
+        Label6->setText(QStringLiteral("Into:"));
+        Label7->setText(QStringLiteral("Convert:"));
+        pair = pairCode(rightCode, leftCode);
+        directed = true;
+    }
+    if (!directed)
+        return;
+
+    const std::optional<std::string> result =
+        convert(pair, txtIn->text().toStdString(), d, regionalFormat());
+    // A failed conversion must not leave the previous answer under the new captions.
+    txtOut->setText(result ? QString::fromStdString(*result) : QString());
+}
+
+void MainWindow::ClearLists()
+{
+    for (QListWidget* list : leftLists + rightLists)
+        list->setVisible(false);
+}
+
+void MainWindow::TextSelected()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        edit->selectAll();
+}
+
+void MainWindow::switchCategory(int category)
+{
+    const Category& row = categories()[std::size_t(category)];
+    ClearLists();
+    lblTitle->setText(fromView(row.name));
+    lblTitle->setToolTip(fromView(row.description));
+    QListWidget* left = leftLists.at(category);
+    QListWidget* right = rightLists.at(category);
+    left->move(twipsToPixels(kLeftPlace.x(), this), twipsToPixels(kLeftPlace.y(), this));
+    left->setVisible(true);
+    Box1 = left;
+    // Box2 still names the previous category's right list here; the steps below overwrite
+    // whatever this transient conversion writes.
+    Box1->setCurrentRow(0);
+    right->move(twipsToPixels(kRightPlace.x(), this), twipsToPixels(kRightPlace.y(), this));
+    right->setVisible(true);
+    Box2 = right;
+    Box2->setCurrentRow(0);
+    Convert();
+}
+
+void MainWindow::unitList_Click(bool leftList)
+{
+    QListWidget* box = leftList ? Box1 : Box2;
+    if (box == nullptr)
+        return;
+    QLabel* caption = leftList ? Label1 : Label2;
+    caption->setText(box->currentItem() != nullptr ? box->currentItem()->text() : QString());
+    Convert();
+}
+
+void MainWindow::txtIn_Change()
+{
+    Convert();
+}
+
+void MainWindow::cmbDP_Click()
+{
+    const std::optional<double> places = readWholeNumber(cmbDP->currentText().toStdString(),
+                                                         regionalFormat());
+    if (places && std::abs(*places) <= kMaxDecimals)
+        d = qint16(std::lround(*places));
+    Convert();
+}
+
+void MainWindow::flipDirection()
+{
+    const bool forward = !Image1->isHidden();
+    (forward ? Image1 : Image2)->setVisible(false);
+    (forward ? Image2 : Image1)->setVisible(true);
+    Convert();
+}
+
+void MainWindow::mnuSwap_Click()
+{
+    const std::optional<double> value = readWholeNumber(txtOut->text().toStdString(),
+                                                        regionalFormat());
+    if (!value)
+        return;  // no number in the output: leave the window as it is
+    txtIn->setText(QString::fromStdString(formatGeneral(*value, kInputFormat)));
+    const int a = Box1->currentRow();
+    const int b = Box2->currentRow();
+    Box1->setCurrentRow(b);
+    Box2->setCurrentRow(a);
+    Convert();
+}
+
+void MainWindow::cmdCopy_Click()
+{
+    const NumberFormat format = regionalFormat();
+    const std::optional<double> value = readWholeNumber(txtOut->text().toStdString(), format);
+    if (!value)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(formatGeneral(*value, format)));
+}
+
+void MainWindow::Form_Click()
+{
+    Text1->setFocus(Qt::MouseFocusReason);
+}
+
+void MainWindow::Form_MouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        mnuLists->exec(QCursor::pos());
+}
+
+void MainWindow::credit(bool withMessage)
+{
+    const std::optional<double> places = readWholeNumber(cmbDP->currentText().toStdString(),
+                                                         regionalFormat());
+    if (!places || *places != 15 || txtIn->text() != kCreditName)
+        return;
+    txtIn->setText(QString());
+    cmbDP->setEditText(QString::number(kStartDecimals));
+    cmbDP_Click();
+    if (withMessage) {
+        QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, kCreditMessage,
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+
+    // The menu shortcuts act everywhere: a text box must not claim Ctrl+C, Ctrl+V and the like.
+    if (type == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        const auto actions = findChildren<QAction*>();
+        for (const QAction* action : actions) {
+            if (action->shortcut() == pressed)
+                return true;
+        }
+        return false;
+    }
+
+    if (watched == txtIn || watched == txtOut) {
+        if (type == QEvent::FocusIn) {
+            TextSelected();
+            selectOnClick = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        } else if (type == QEvent::MouseButtonPress && selectOnClick) {
+            selectOnClick = false;
+            return true;  // keep the whole text selected instead of placing the caret
+        } else if (type == QEvent::FocusOut) {
+            selectOnClick = false;
+        }
+        return false;
+    }
+
+    const bool release = type == QEvent::MouseButtonRelease;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == centralWidget()) {
+        if (release && centralWidget()->childAt(mouse->position().toPoint()) == nullptr) {
+            if (mouse->button() == Qt::LeftButton)
+                Form_Click();
+            Form_MouseUp(mouse->button());
+        }
+        return false;
+    }
+    if ((watched == Image1 || watched == Image2) && release && mouse->button() == Qt::LeftButton) {
+        flipDirection();
+        return true;
+    }
+    if (watched == Label1 && type == QEvent::MouseButtonDblClick) {
+        credit(false);
+        return true;
+    }
+    if (watched == Label2 && release && mouse->button() == Qt::LeftButton) {
+        credit(true);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace mezzurix::ui
