@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its contents and dependencies.
+# Usage: check_deb.sh BUILD_DIR APP_ID
+source "$(dirname "$0")/common.sh"
+build=$1 app_id=$2
+need cpack dpkg-deb
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log" >&2; exit 1; }
+debs=("$work"/*.deb)
+[ -f "${debs[0]}" ] || { echo "cpack made no .deb" >&2; exit 1; }
+deb=${debs[0]}
+echo "built $(basename "$deb")"
+
+dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
+for path in ./usr/bin/mezzurix \
+            "./usr/share/applications/$app_id.desktop" \
+            "./usr/share/metainfo/$app_id.metainfo.xml" \
+            "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+            "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+            "./usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+    grep -q -x -F "$path" "$work/files" || fail "package lacks $path"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for pkg in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
+    grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
+[ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
+finish

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root and checks what the desktop reads from it.
+# Usage: check_install.sh BUILD_DIR APP_ID
+source "$(dirname "$0")/common.sh"
+build=$1 app_id=$2
+need cmake desktop-file-validate appstreamcli od
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+share="$root/usr/share"
+
+[ -x "$root/usr/bin/mezzurix" ] || fail "program not installed at usr/bin/mezzurix"
+
+desktop="$share/applications/$app_id.desktop"
+if [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+    grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not name the icon $app_id"
+    grep -qx "Exec=mezzurix" "$desktop" || fail "desktop entry does not start mezzurix"
+    grep -qx "Comment=Convert from one unit to another" "$desktop" || fail "desktop entry comment"
+else
+    fail "no desktop entry at $desktop"
+fi
+
+metainfo="$share/metainfo/$app_id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
+        || fail "metainfo does not launch $app_id.desktop"
+    grep -q '<release version="1.00"' "$metainfo" || fail "metainfo has no release 1.00"
+else
+    fail "no metainfo at $metainfo"
+fi
+
+for size in 16 32 64 128 256; do
+    icon="$share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    if [ -f "$icon" ]; then
+        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
+    else
+        fail "no icon at $icon"
+    fi
+done
+finish
