@@ -1,0 +1,106 @@
+// The leading-number rule over arbitrary bytes, and against std::from_chars over plain decimals
+// that the same bytes spell out with signs, exponent letters, blanks and trailing junk mixed in.
+
+#include "fuzz_support.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using namespace mezzurix;
+using namespace mezzurix::fuzz;
+
+constexpr std::size_t kMaxDigits = 20;     // mantissa digits on either side of the point
+constexpr int kMaxExponent = 250;          // keeps every spelled value well inside the double range
+
+class ByteSource {
+public:
+    ByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+void checkAgainstFromChars(const std::uint8_t* data, std::size_t size)
+{
+    ByteSource src(data, size);
+    const std::uint8_t flags = src.next();
+    const bool negative = flags & 0x01;
+    const bool plus = !negative && (flags & 0x02);
+    const bool fraction = flags & 0x04;
+    const bool exponent = flags & 0x08;
+    const bool exponentNegative = flags & 0x10;
+    const char exponentLetter = "eEdD"[(flags >> 5) & 0x03];
+    const bool blanks = flags & 0x80;
+
+    const std::size_t intDigits = src.next() % kMaxDigits + 1;
+    const std::size_t fracDigits = fraction ? src.next() % kMaxDigits + 1 : 0;
+    const int exponentValue = exponent ? src.next() % (kMaxExponent + 1) : 0;
+
+    // `plain` is what from_chars reads; `typed` is the same number as a user might type it.
+    std::string plain;
+    std::string typed;
+    auto put = [&](char typedChar, char plainChar) {
+        if (blanks) {
+            const std::uint8_t b = src.next();
+            if (b % 4 == 1)
+                typed += " \t\n"[b / 4 % 3];
+        }
+        typed += typedChar;
+        if (plainChar != '\0')
+            plain += plainChar;
+    };
+    if (negative)
+        put('-', '-');
+    if (plus)
+        put('+', '\0');
+    for (std::size_t i = 0; i < intDigits; ++i) {
+        const char digit = static_cast<char>('0' + src.next() % 10);
+        put(digit, digit);
+    }
+    if (fraction) {
+        put('.', '.');
+        for (std::size_t i = 0; i < fracDigits; ++i) {
+            const char digit = static_cast<char>('0' + src.next() % 10);
+            put(digit, digit);
+        }
+    }
+    if (exponent) {
+        put(exponentLetter, 'e');
+        if (exponentNegative)
+            put('-', '-');
+        for (char c : std::to_string(exponentValue))
+            put(c, c);
+    }
+    const std::uint8_t tail = src.next();
+    if (tail % 2 == 1)
+        typed += ",;x/="[tail / 2 % 5];
+
+    const std::optional<double> expected = parsePlain(plain);
+    if (!expected)
+        fail("from_chars rejected a constructed decimal", plain);
+    const std::optional<double> got = readLeadingNumber(typed);
+    if (!got || *got != *expected)
+        fail("leading number differs from from_chars",
+             "typed [" + typed + "] plain [" + plain + "] got " + (got ? show(*got) : "nullopt") +
+                 " expected " + show(*expected));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::optional<double> value = readLeadingNumber(text);
+    if (value && !std::isfinite(*value))
+        fail("leading number is not finite", text);
+
+    checkAgainstFromChars(data, size);
+    return 0;
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the engine's fuzz targets (clang, libFuzzer, ASan, UBSan) and runs each one for a
+# bounded time, starting from the seed corpus in fuzz/corpus/<target>/.
+# Usage: fuzz/run.sh [seconds per target, default 60] [target ...]
+# FUZZ_BUILD_DIR overrides the build folder (default build-fuzz).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(leading_number format_fixed general_form convert)
+build=${FUZZ_BUILD_DIR:-build-fuzz}
+
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMEZZURIX_ENGINE_ONLY=ON -DMEZZURIX_FUZZ=ON -DMEZZURIX_SANITIZE=ON \
+    -DMEZZURIX_BUILD_TESTS=OFF -DMEZZURIX_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+failed=()
+summary=()
+for t in "${targets[@]}"; do
+    work="$build/fuzz-work/$t"
+    artifacts="$build/fuzz-artifacts/$t"
+    mkdir -p "$work" "$artifacts"
+    log="$build/fuzz-$t.log"
+    echo "== fuzz_$t for ${seconds}s"
+    # New inputs go into the scratch folder; the committed seeds are only read.
+    if "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
+        status=ok
+    else
+        status=FAILED
+        failed+=("$t")
+        tail -n 40 "$log"
+    fi
+    execs=$(grep -m1 '^stat::number_of_executed_units:' "$log" | awk '{print $2}')
+    rate=$(grep -m1 '^stat::average_exec_per_sec:' "$log" | awk '{print $2}')
+    summary+=("$(printf '%-16s %-7s %12s execs %9s /s' "$t" "$status" "${execs:-?}" "${rate:-?}")")
+done
+
+echo "== fuzz summary"
+printf '%s\n' "${summary[@]}"
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzz targets that found a fault: ${failed[*]} (inputs in $build/fuzz-artifacts/)"
+    exit 1
+fi
