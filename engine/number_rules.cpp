@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace mezzurix {
 
@@ -29,9 +30,14 @@ constexpr long long kSurelyUnderflows = -400;
 constexpr int kMaxHexDigits = 256;
 constexpr int kMaxOctalDigits = 342;
 
-// Room for a double written in full with fixed notation (309 integer digits) and the most
-// decimals, with space to spare for the sign and separator.
+// Room for the exact fixed form of a possible tie: up to 309 integer digits, or "0." and up to
+// 340 decimals for the smallest subnormals.
 constexpr int kFixedBufferSize = 400;
+
+// The powers of ten that are exact doubles.
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -92,6 +98,16 @@ public:
         if (firstDigitExponent <= kSurelyUnderflows)
             return zero;
 
+        // A mantissa and a power of ten that are both exact doubles give a correctly rounded
+        // product or quotient.
+        constexpr int kExactMantissaDigits = 15;
+        const long long scale = firstDigitExponent - (kept_ - 1);
+        if (kept_ <= kExactMantissaDigits && scale >= -kLargestExactPower && scale <= kLargestExactPower) {
+            const auto mantissa = static_cast<double>(mantissa_);
+            const double magnitude = scale >= 0 ? mantissa * kPowersOfTen[scale] : mantissa / kPowersOfTen[-scale];
+            return negative_ ? -magnitude : magnitude;
+        }
+
         // Normalised as d.ddd...e<exponent>
         std::array<char, kMaxKeptDigits + 32> buffer;
         char* out = buffer.data();
@@ -118,6 +134,9 @@ public:
 private:
     void keep(char c)
     {
+        constexpr int kMantissaDigits = 19;  // still below 2^64
+        if (kept_ < kMantissaDigits)
+            mantissa_ = mantissa_ * 10 + static_cast<unsigned>(c - '0');
         if (kept_ < kMaxKeptDigits)
             digits_[kept_++] = c;
         else if (c != '0')
@@ -126,6 +145,7 @@ private:
 
     std::array<char, kMaxKeptDigits> digits_;
     int kept_ = 0;
+    std::uint64_t mantissa_ = 0;
     bool sticky_ = false;
     bool negative_ = false;
     bool exponentNegative_ = false;
@@ -217,21 +237,38 @@ int fractionBits(double magnitude)
     return exponent >= 0 ? 0 : -exponent;
 }
 
+// Adds one unit in the last place of digits[0..count); returns true when it carried out of
+// the first digit (the digits are then 1 followed by zeros, one decimal place higher).
+bool incrementDigits(char* digits, int count)
+{
+    int i = count - 1;
+    while (i >= 0 && digits[i] == '9')
+        digits[i--] = '0';
+    if (i >= 0) {
+        ++digits[i];
+        return false;
+    }
+    digits[0] = '1';
+    return true;
+}
+
 // to_chars breaks exact ties to even; ties go away from zero here. A tie needs the exact value
 // to have exactly 16 significant digits, which is rare and cheap to rule out from its bits.
 void roundTiesAwayFromZero(double magnitude, SignificantDigits& rounded)
 {
     constexpr double kSixteenDigitIntegers = 1e15;
     const int q = fractionBits(magnitude);
+    const int exponentIfTie = kSignificantDigits - q;  // 16 digits, the last one 10^-q
     const bool candidate = q == 0 ? magnitude >= kSixteenDigitIntegers
-                                  : (q == kSignificantDigits - rounded.exponent || q == kSignificantDigits + 1 - rounded.exponent);
+                                  : rounded.exponent == exponentIfTie || rounded.exponent == exponentIfTie + 1;
     if (!candidate)
         return;
 
     // With q decimals the fixed form is exact.
     std::array<char, kFixedBufferSize> exact;
-    const auto end = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude, std::chars_format::fixed, q).ptr;
-    const char* pointAt = std::find(exact.data(), end, '.');
+    const char* end =
+        std::to_chars(exact.data(), exact.data() + exact.size(), magnitude, std::chars_format::fixed, q).ptr;
+    const char* pointAt = std::find(static_cast<const char*>(exact.data()), end, '.');
     std::array<char, kSignificantDigits + 1> digits;
     int count = 0;
     int exponent = 0;
@@ -250,20 +287,14 @@ void roundTiesAwayFromZero(double magnitude, SignificantDigits& rounded)
     if (count != kSignificantDigits + 1 || digits[kSignificantDigits] != '5')
         return;
 
-    int i = kSignificantDigits - 1;
-    while (i >= 0 && digits[i] == '9')
-        digits[i--] = '0';
-    if (i < 0) {
-        digits[0] = '1';
+    if (incrementDigits(digits.data(), kSignificantDigits))
         ++exponent;
-    } else {
-        ++digits[i];
-    }
     std::copy_n(digits.begin(), kSignificantDigits, rounded.digits.begin());
     rounded.exponent = exponent;
 }
 
-SignificantDigits roundToSignificant(double magnitude)
+// The rare path: exact rounding from the precise 15-digit form, with ties away from zero.
+SignificantDigits roundToSignificantExactly(double magnitude)
 {
     // d.dddddddddddddde+ddd
     std::array<char, 32> text;
@@ -278,6 +309,125 @@ SignificantDigits roundToSignificant(double magnitude)
     result.exponent = *exponentSign == '-' ? -exponent : exponent;
     roundTiesAwayFromZero(magnitude, result);
     return result;
+}
+
+// Rounds from the shortest round-trip digits, which are cheaper to get than exact ones. They
+// lie within half an ulp of the value, and an ulp is below a unit of the 15th digit, so up to
+// 15 of them are the answer. With 16 or 17 of them, rounding them gives the same result as rounding the
+// value itself, except when the 16th is a 5 as the last digit: the value may then be a tie or
+// sit just beside one, and only the exact path can tell. Subnormals have wider ulps and take
+// the exact path too.
+SignificantDigits roundFromShortest(double magnitude)
+{
+    if (magnitude < std::numeric_limits<double>::min())
+        return roundToSignificantExactly(magnitude);
+    constexpr int kMaxShortestDigits = 17;
+    std::array<char, 32> text;  // d.ddddddddddddddddde-ddd
+    const char* end =
+        std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific).ptr;
+
+    std::array<char, kMaxShortestDigits> digits;
+    digits[0] = text[0];
+    int count = 1;
+    const char* p = text.data() + 1;
+    if (*p == '.')
+        for (++p; *p != 'e'; ++p)
+            digits[count++] = *p;
+    int exponent = 0;
+    for (const char* e = p + 2; e != end; ++e)
+        exponent = exponent * 10 + (*e - '0');
+    if (p[1] == '-')
+        exponent = -exponent;
+
+    if (count == kSignificantDigits + 1 && digits[kSignificantDigits] == '5')
+        return roundToSignificantExactly(magnitude);
+
+    SignificantDigits result;
+    result.exponent = exponent;
+    if (count <= kSignificantDigits) {
+        std::copy_n(digits.begin(), count, result.digits.begin());
+        std::fill(result.digits.begin() + count, result.digits.end(), '0');
+    } else {
+        std::copy_n(digits.begin(), kSignificantDigits, result.digits.begin());
+        if (digits[kSignificantDigits] >= '5' && incrementDigits(result.digits.data(), kSignificantDigits))
+            ++result.exponent;
+    }
+    return result;
+}
+
+// Writes the `count` lowest decimal digits of `n`, two at a time.
+void writeDigits(std::uint32_t n, char* out, int count)
+{
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    int i = count;
+    while (i >= 2) {
+        const std::uint32_t pair = n % 100 * 2;
+        n /= 100;
+        out[--i] = kPairs[pair + 1];
+        out[--i] = kPairs[pair];
+    }
+    if (i == 1)
+        out[0] = static_cast<char>('0' + n % 10);
+}
+
+// The quickest way, for everyday magnitudes: one correctly rounded multiplication or division
+// by an exact power of ten scales the value into [1e14, 1e15), off by less than 2^-52 of the
+// scaled value. The nearest integer is then certain unless the fraction lies that close to
+// one half; those few values, and the magnitudes out of reach, take the slower paths.
+bool roundByScaling(double magnitude, SignificantDigits& result)
+{
+    constexpr double kLowestScaled = 1e14;
+    constexpr double kScaledLimit = 1e15;
+    constexpr int kLowestExponent = kSignificantDigits - 1 - kLargestExactPower;
+    constexpr int kHighestExponent = kSignificantDigits - 1 + kLargestExactPower;
+    constexpr int kExponentBias = 1023;
+    constexpr int kLog10Of2Times4096 = 1233;  // floor(log10(2^e)) ~ (e * 1233) >> 12 here
+
+    const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - kExponentBias;
+    int exponent = (binaryExponent * kLog10Of2Times4096) >> 12;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (exponent < kLowestExponent || exponent > kHighestExponent)
+            return false;
+        const int shift = kSignificantDigits - 1 - exponent;
+        const double scaled = shift >= 0 ? magnitude * kPowersOfTen[shift] : magnitude / kPowersOfTen[-shift];
+        if (scaled >= kScaledLimit) {
+            ++exponent;
+            continue;
+        }
+        if (scaled < kLowestScaled) {
+            --exponent;
+            continue;
+        }
+        // The integer part of a positive value below 2^53: exact, no rounding involved.
+        const auto whole = static_cast<std::uint64_t>(scaled);
+        const double fraction = scaled - static_cast<double>(whole);
+        if (std::fabs(fraction - 0.5) <= scaled * 0x1p-52)
+            return false;
+        std::uint64_t digits = whole + (fraction > 0.5 ? 1 : 0);
+        if (digits == static_cast<std::uint64_t>(kScaledLimit)) {
+            digits /= 10;
+            ++exponent;
+        }
+        // Two independent halves keep the division chains short.
+        constexpr int kLowDigits = 8;
+        constexpr int kHighDigits = kSignificantDigits - kLowDigits;
+        constexpr std::uint64_t kLowHalf = 100'000'000;
+        writeDigits(static_cast<std::uint32_t>(digits / kLowHalf), result.digits.data(), kHighDigits);
+        writeDigits(static_cast<std::uint32_t>(digits % kLowHalf), result.digits.data() + kHighDigits, kLowDigits);
+        result.exponent = exponent;
+        return true;
+    }
+    return false;
+}
+
+SignificantDigits roundToSignificant(double magnitude)
+{
+    SignificantDigits result;
+    if (roundByScaling(magnitude, result))
+        return result;
+    return roundFromShortest(magnitude);
 }
 
 } // namespace
@@ -349,58 +499,46 @@ std::string formatFixed(double value, int decimals, const NumberFormat& format)
     const int places = std::clamp(decimals, 0, kMaxDecimals);
 
     // The result is digits[0..count) with digits[0] worth 10^exponent; count == 0 means zero.
-    std::array<char, kSignificantDigits> digits;
+    SignificantDigits rounded{};
+    auto& digits = rounded.digits;
     int count = 0;
-    int exponent = 0;
+    int& exponent = rounded.exponent;
     if (value != 0.0) {
-        const SignificantDigits rounded = roundToSignificant(std::fabs(value));
-        exponent = rounded.exponent;
-        const int keep = rounded.exponent + places + 1;
+        rounded = roundToSignificant(std::fabs(value));
+        const int keep = exponent + places + 1;
         if (keep >= kSignificantDigits) {
-            digits = rounded.digits;
             count = kSignificantDigits;
         } else if (keep >= 0) {
-            std::copy_n(rounded.digits.begin(), keep, digits.begin());
             count = keep;
-            if (rounded.digits[keep] >= '5') {
-                int i = keep - 1;
-                while (i >= 0 && digits[i] == '9')
-                    digits[i--] = '0';
-                if (i >= 0) {
-                    ++digits[i];
-                } else {
-                    digits[0] = '1';
-                    count = std::max(count, 1);
-                    ++exponent;
-                }
+            if (digits[keep] >= '5' && incrementDigits(digits.data(), keep)) {
+                count = std::max(count, 1);
+                ++exponent;
             }
         }
     }
 
-    std::array<char, kFixedBufferSize> text;
-    char* out = text.data();
-    const auto digitAt = [&](int position) { return position >= 0 && position < count ? digits[position] : '0'; };
-    if (count > 0 && exponent >= 0) {
-        for (int i = 0; i <= exponent; ++i)
-            *out++ = digitAt(i);
-    } else {
-        *out++ = '0';
-    }
-    char* integerEnd = out;
-    for (int k = 1; k <= places; ++k)
-        *out++ = count > 0 ? digitAt(exponent + k) : '0';
-
-    std::string result;
+    // Sized once and zero-filled, so that only the significant digits need writing.
     const bool negative = count > 0 && std::signbit(value);
-    result.reserve(static_cast<std::size_t>(out - text.data()) + format.decimalPoint.size()
-                   + (negative ? format.minusSign.size() : 0));
-    if (negative)
-        result += format.minusSign;
-    result.append(text.data(), integerEnd);
-    if (places > 0) {
-        result += format.decimalPoint;
-        result.append(integerEnd, out);
-    }
+    const int integerDigits = count > 0 && exponent >= 0 ? exponent + 1 : 1;
+    const std::size_t minusSize = negative ? format.minusSign.size() : 0;
+    const std::size_t pointSize = places > 0 ? format.decimalPoint.size() : 0;
+    const std::size_t size = minusSize + static_cast<std::size_t>(integerDigits) + pointSize + places;
+    std::string result(size, '0');
+    // Byte loops: these pieces are a few bytes long, shorter than a library call is worth.
+    char* out = result.data();
+    for (std::size_t i = 0; i < minusSize; ++i)
+        *out++ = format.minusSign[i];
+    if (count > 0 && exponent >= 0)
+        for (int i = 0, n = std::min(count, integerDigits); i < n; ++i)
+            out[i] = digits[i];
+    out += integerDigits;
+    for (std::size_t i = 0; i < pointSize; ++i)
+        *out++ = format.decimalPoint[i];
+    // Decimal k (1-based) is digit exponent + k.
+    const int firstDecimal = std::max(1, -exponent);
+    const int lastDecimal = std::min(places, count - 1 - exponent);
+    for (int k = firstDecimal; k <= lastDecimal; ++k)
+        out[k - 1] = digits[exponent + k];
     return result;
 }
 

@@ -174,8 +174,9 @@ void TestNumberRules::leadingNumberLongInput_data()
         << 1.2345678901234567;
 
     QTest::newRow("long fraction with exponent")
-        << QByteArray::fromStdString(std::string("0.") + repeat("0", 32000) + "25e32003" + repeat("x", kLongInput - 32010)) << true
-        << 250.0;
+        << QByteArray::fromStdString(std::string("0.") + repeat("0", 32000) + "25e32003"
+                                     + repeat("x", kLongInput - 32010))
+        << true << 250.0;
 
     std::string control = repeat("\x01\x02\x1b", kLongInput);
     control[0] = '9';
@@ -238,6 +239,9 @@ void TestNumberRules::formatFixed_data()
     QTest::newRow("negative 16-digit tie rounds away") << -123456789012344.5 << 0 << "-123456789012345";
     QTest::newRow("quarter tie at 16th digit") << 12345678901234.25 << 2 << "12345678901234.30";
     QTest::newRow("tie carrying through nines") << 999999999999999.5 << 0 << "1000000000000000";
+    // Scaled by a power of ten these two land exactly on a half; their exact values do not.
+    QTest::newRow("just below a 16th-digit half") << 767254.2562549735 << 9 << "767254.256254973";
+    QTest::newRow("just above a 16th-digit half") << 5165307.834950175 << 8 << "5165307.83495018";
 }
 
 void TestNumberRules::formatFixed()
@@ -364,6 +368,7 @@ void TestNumberRules::formatGeneral_data()
     row("smallest subnormal", 5e-324, "4.94065645841247E-324");
     row("tie at 16th digit rounds away", 1000000000000025.0, "1.00000000000003E+15");
     row("fraction tie rounds away", 123456789012344.5, "123456789012345");
+    row("just below a 16th-digit half", 767254.2562549735, "767254.256254973");
     QTest::newRow("comma separator") << -2.54 << "," << "-2,54";
     QTest::newRow("comma in mantissa") << 1.5e-7 << "," << "1,5E-07";
 }
