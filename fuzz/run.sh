@@ -5,6 +5,7 @@
 # FUZZ_BUILD_DIR overrides the build folder (default build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/deps.sh test
 
 seconds=${1:-60}
 shift || true
