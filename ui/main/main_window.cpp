@@ -7,6 +7,8 @@
 #include <mezzurix/twips.h>
 #include <mezzurix/reference_windows.h>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -96,6 +98,77 @@ constexpr std::array kTabOrder{
     "lstPower1", "lstPower2", "lstVolume1", "lstVolume2", "Text1", "lstMemory1", "lstMemory2",
 };
 
+// What a screen reader says for a control. An empty name leaves the control's own text (a
+// label's caption, a button's caption without '&'); an empty description leaves its tooltip.
+struct Spoken {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+constexpr std::array kSpoken{
+    Spoken{"txtIn", "Input", ""},
+    Spoken{"txtOut", "Output", ""},
+    Spoken{"cmbDP", "Decimal points", ""},
+    Spoken{"Label1", "", "Unit of the input"},
+    Spoken{"Label2", "", "Unit of the output"},
+    Spoken{"Image1", "Reverse conversion",
+           "Click here to reverse conversion. Now the left list converts into the right list."},
+    Spoken{"Image2", "Reverse conversion",
+           "Click here to reverse conversion. Now the right list converts into the left list."},
+    Spoken{"Text1", "Resting place",
+           "Holds the focus after a click on the window; typing here does nothing. Press Tab to go on."},
+};
+
+// The captions beside the boxes name them for assistive tools too.
+constexpr std::array<std::pair<const char*, const char*>, 3> kBuddies{{
+    {"Label3", "txtIn"},
+    {"Label4", "txtOut"},
+    {"Label5", "cmbDP"},
+}};
+
+constexpr const char* kHandProperty = "mezzurixHand";
+
+// The hands are pictures that behave as a button: assistive tools get a button they can press.
+// They stay out of the tab order, as designed.
+class HandAccessible : public QAccessibleWidget {
+public:
+    explicit HandAccessible(QWidget* hand) : QAccessibleWidget(hand, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return;
+        // Pressing is what a click does: a left button release on the picture.
+        const QPointF centre = QRectF(widget()->rect()).center();
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, widget()->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &release);
+    }
+};
+
+QAccessibleInterface* handAccessibleFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->property(kHandProperty).toBool())
+        return new HandAccessible(widget);
+    return nullptr;
+}
+
+// Which list converts into which follows the hands; the lists' names stay with their places.
+void describeDirection(const QList<QListWidget*>& leftLists, const QList<QListWidget*>& rightLists,
+                       bool forward)
+{
+    const QString from = QStringLiteral("Units to convert from");
+    const QString into = QStringLiteral("Units to convert into");
+    for (QListWidget* list : leftLists)
+        list->setAccessibleDescription(forward ? from : into);
+    for (QListWidget* list : rightLists)
+        list->setAccessibleDescription(forward ? into : from);
+}
+
 QFont fontFor(Face face)
 {
     switch (face) {
@@ -123,6 +196,16 @@ NumberFormat regionalFormat()
 // The input rule reads only "." as the decimal point, so text meant for the input uses it.
 const NumberFormat kInputFormat{};
 
+// The picture at its design size, with its double-size drawing for screens scaled by two.
+QIcon pictureIcon(const QString& path)
+{
+    QIcon icon(path);
+    QString doubled = path;
+    doubled.insert(doubled.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    icon.addFile(doubled);
+    return icon;
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;
@@ -140,6 +223,14 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMezzurix"));
     setWindowTitle(kCaption);
+    // The title's padding and address are for the eye; a screen reader gets the product's name.
+    setAccessibleName(QStringLiteral("Mezzurix!!"));
+    setAccessibleDescription(QStringLiteral("Convert from one unit to another"));
+    static const bool handsSpoken = [] {
+        QAccessible::installFactory(handAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(handsSpoken);
     setWindowIcon(applicationIcon());
 
     auto* client = new QWidget(this);
@@ -179,8 +270,9 @@ void MainWindow::createControls()
             auto* label = new QLabel(client);
             if (spec.kind == Kind::Image) {
                 const int side = twipsToPixels(spec.twips.width(), this);
-                label->setPixmap(QIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
+                label->setPixmap(pictureIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
                 label->setAlignment(Qt::AlignCenter);
+                label->setProperty(kHandProperty, true);
                 label->installEventFilter(this);
             } else {
                 label->setText(text);
@@ -244,6 +336,18 @@ void MainWindow::createControls()
     txtOut->setPalette(outputPalette);
     Text1->setReadOnly(true);
 
+    for (const Spoken& spoken : kSpoken) {
+        QWidget* widget = find(spoken.control);
+        if (*spoken.name != '\0')
+            widget->setAccessibleName(QString::fromUtf8(spoken.name));
+        if (*spoken.description != '\0')
+            widget->setAccessibleDescription(QString::fromUtf8(spoken.description));
+    }
+    cmbDP->lineEdit()->setAccessibleName(cmbDP->accessibleName());
+    cmbDP->view()->setAccessibleName(cmbDP->accessibleName());
+    for (const auto& [label, buddy] : kBuddies)
+        static_cast<QLabel*>(find(label))->setBuddy(find(buddy));
+
     connect(txtIn, &QLineEdit::textChanged, this, &MainWindow::txtIn_Change);
     connect(cmbDP, &QComboBox::activated, this, &MainWindow::cmbDP_Click);
     connect(cmdSwap1, &QPushButton::clicked, this, &MainWindow::mnuSwap_Click);
@@ -256,6 +360,9 @@ void MainWindow::createControls()
             auto* list = new QListWidget(client);
             list->setObjectName(fromView(left ? category.leftList : category.rightList));
             list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setAccessibleName(QStringLiteral("%1 list, %2")
+                                        .arg(left ? QStringLiteral("Left") : QStringLiteral("Right"),
+                                             fromView(category.name)));
             for (const Unit& unit : category.units) {
                 auto* item = new QListWidgetItem(fromView(unit.text), list);
                 item->setData(Qt::UserRole, unit.code);
@@ -264,9 +371,17 @@ void MainWindow::createControls()
             list->setVisible(c == 0);
             connect(list, &QListWidget::currentRowChanged, this,
                     [this, left] { unitList_Click(left); });
+            // Assistive tools pick an entry by selecting it; that must act as a click does, so the
+            // selected entry becomes the current one. Clicks and keys have made it current already.
+            connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [list] {
+                const QModelIndexList selected = list->selectionModel()->selectedRows();
+                if (selected.size() == 1 && selected.front().row() != list->currentRow())
+                    list->setCurrentRow(selected.front().row());
+            });
             (left ? leftLists : rightLists).append(list);
         }
     }
+    describeDirection(leftLists, rightLists, true);
     cmdCopy->raise();
 }
 
@@ -436,6 +551,7 @@ void MainWindow::flipDirection()
     const bool forward = !Image1->isHidden();
     (forward ? Image1 : Image2)->setVisible(false);
     (forward ? Image2 : Image1)->setVisible(true);
+    describeDirection(leftLists, rightLists, !forward);
     Convert();
 }
 
