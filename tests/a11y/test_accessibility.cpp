@@ -1,5 +1,6 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/main_window.h>
+#include <mezzurix/reference_windows.h>
 
 #include <QAccessible>
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -97,6 +99,34 @@ private slots:
         }
         QVERIFY2(focusable >= 28 + 6, qPrintable(QString::number(focusable)));
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
+    }
+
+    void referenceWindowsAreNamed_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("SI information") << 0 << "SI Info";
+        QTest::newRow("SI base units") << 1 << "SI Base Units";
+        QTest::newRow("SI prefixes") << 2 << "SI Prefixes";
+    }
+    void referenceWindowsAreNamed()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, name);
+        constexpr std::array show{mezzurix::ui::showInfoWindow, mezzurix::ui::showSIBaseUnitsWindow,
+                                  mezzurix::ui::showSIPrefixesWindow};
+        QWidget* reference = show[std::size_t(window)]();
+        QCOMPARE(QAccessible::queryAccessibleInterface(reference)->text(QAccessible::Name).trimmed(),
+                 name);
+        const auto children = reference->findChildren<QWidget*>();
+        for (QWidget* widget : children) {
+            const bool focusable = widget->focusPolicy() != Qt::NoFocus;
+            const bool label = qobject_cast<QLabel*>(widget) != nullptr;
+            if ((focusable || label) && !widget->isWindow())
+                QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(widget->objectName()));
+        }
+        reference->close();
     }
 
     void controlsSpeakAsTheyLook_data()

@@ -330,6 +330,9 @@ void MainWindow::createControls()
     Image2->hide();
     Label1->installEventFilter(this);
     Label2->installEventFilter(this);
+    // The longest unit names take the captions' second line instead of being cut off.
+    Label1->setWordWrap(true);
+    Label2->setWordWrap(true);
     txtOut->setReadOnly(true);
     QPalette outputPalette = txtOut->palette();
     outputPalette.setColor(QPalette::Base, kOutputBackground);

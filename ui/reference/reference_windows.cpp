@@ -72,6 +72,7 @@ QWidget* createInfoWindow()
     QWidget* window = createFixedWindow(kInfoWindow);
     auto* box = new QPlainTextEdit(window);
     box->setObjectName(QStringLiteral("rtbInfo"));
+    box->setAccessibleName(QStringLiteral("SI information"));
     box->setGeometry(twipsToPixels(kInfoBoxTwips, window));
     box->setFont(designFont(QStringLiteral("System"), QStringLiteral("Liberation Sans"),
                             kContentPointSize, true));
