@@ -98,12 +98,15 @@ private slots:
                                                           widget->metaObject()->className());
         }
         QVERIFY2(focusable >= 28 + 6, qPrintable(QString::number(focusable)));
+        // The title's padding and web address are left out of the window's spoken name.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name),
+                 QStringLiteral("Mezzurix!!"));
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
     }
 
     void referenceWindowsAreNamed_data()
     {
-        QTest::addColumn<int>("window");
+        QTest::addColumn<int>("which");
         QTest::addColumn<QString>("name");
         QTest::newRow("SI information") << 0 << "SI Info";
         QTest::newRow("SI base units") << 1 << "SI Base Units";
@@ -111,11 +114,11 @@ private slots:
     }
     void referenceWindowsAreNamed()
     {
-        QFETCH(int, window);
+        QFETCH(int, which);
         QFETCH(QString, name);
         constexpr std::array show{mezzurix::ui::showInfoWindow, mezzurix::ui::showSIBaseUnitsWindow,
                                   mezzurix::ui::showSIPrefixesWindow};
-        QWidget* reference = show[std::size_t(window)]();
+        QWidget* reference = show[std::size_t(which)]();
         QCOMPARE(QAccessible::queryAccessibleInterface(reference)->text(QAccessible::Name).trimmed(),
                  name);
         const auto children = reference->findChildren<QWidget*>();

@@ -30,6 +30,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 #include <cmath>
 
 namespace mezzurix::ui {
@@ -136,7 +137,6 @@ public:
     explicit HandAccessible(QWidget* hand) : QAccessibleWidget(hand, QAccessible::Button) {}
 
     QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override
     {
         if (action != pressAction())
@@ -155,6 +155,15 @@ QAccessibleInterface* handAccessibleFactory(const QString&, QObject* object)
     if (widget != nullptr && widget->property(kHandProperty).toBool())
         return new HandAccessible(widget);
     return nullptr;
+}
+
+void installHandAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(handAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 // Which list converts into which follows the hands; the lists' names stay with their places.
@@ -226,11 +235,7 @@ MainWindow::MainWindow(QWidget* parent)
     // The title's padding and address are for the eye; a screen reader gets the product's name.
     setAccessibleName(QStringLiteral("Mezzurix!!"));
     setAccessibleDescription(QStringLiteral("Convert from one unit to another"));
-    static const bool handsSpoken = [] {
-        QAccessible::installFactory(handAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(handsSpoken);
+    installHandAccessibility();
     setWindowIcon(applicationIcon());
 
     auto* client = new QWidget(this);
