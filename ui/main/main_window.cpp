@@ -645,16 +645,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
 
     const bool release = type == QEvent::MouseButtonRelease;
+    if (!release && type != QEvent::MouseButtonDblClick)
+        return QMainWindow::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool leftRelease = release && mouse->button() == Qt::LeftButton;
     if (watched == centralWidget()) {
         if (release && centralWidget()->childAt(mouse->position().toPoint()) == nullptr) {
-            if (mouse->button() == Qt::LeftButton)
+            if (leftRelease)
                 Form_Click();
             Form_MouseUp(mouse->button());
         }
         return false;
     }
-    if ((watched == Image1 || watched == Image2) && release && mouse->button() == Qt::LeftButton) {
+    if ((watched == Image1 || watched == Image2) && leftRelease) {
         flipDirection();
         return true;
     }
@@ -662,7 +665,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         credit(false);
         return true;
     }
-    if (watched == Label2 && release && mouse->button() == Qt::LeftButton) {
+    if (watched == Label2 && leftRelease) {
         credit(true);
         return true;
     }
