@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace mezzurix::ui {
@@ -10,7 +11,13 @@ namespace mezzurix::ui {
 // Liberation Sans and Liberation Mono keep the metrics close and the columns aligned.
 inline QFont designFont(const QString& family, const QString& fallback, double points, bool bold)
 {
-    QFont font(QFontDatabase::hasFamily(family) ? family : fallback);
+    // Asking the font database goes through fontconfig's substitutions, which is slow enough to
+    // show in start-up time when every control asks; the answer does not change while we run.
+    static QHash<QString, bool> installed;
+    auto known = installed.constFind(family);
+    if (known == installed.cend())
+        known = installed.insert(family, QFontDatabase::hasFamily(family));
+    QFont font(*known ? family : fallback);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
