@@ -404,6 +404,7 @@ void MainWindow::createMenus()
         action->setObjectName(fromView(category.menuItem));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (category.shortcut - 'A'))));
         action->setData(int(c));
+        menuShortcuts.append(action->shortcut());
         connect(action, &QAction::triggered, this, [this, c] { switchCategory(int(c)); });
     }
 
@@ -420,6 +421,7 @@ void MainWindow::createMenus()
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
             action->setShortcut(QKeySequence(Qt::CTRL | item.key));
+            menuShortcuts.append(action->shortcut());
             connect(action, &QAction::triggered, this, item.handler);
         }
     };
@@ -622,13 +624,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The menu shortcuts act everywhere: a text box must not claim Ctrl+C, Ctrl+V and the like.
     if (type == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        const auto actions = findChildren<QAction*>();
-        for (const QAction* action : actions) {
-            if (action->shortcut() == pressed)
-                return true;
-        }
-        return false;
+        return menuShortcuts.contains(QKeySequence(key->keyCombination()));
     }
 
     if (watched == txtIn || watched == txtOut) {

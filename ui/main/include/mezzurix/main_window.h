@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 
@@ -58,6 +59,7 @@ private:
     QPushButton* cmdSwap1 = nullptr;
     QPushButton* cmdCopy = nullptr;
     QMenu* mnuLists = nullptr;
+    QList<QKeySequence> menuShortcuts;  // every menu item's, so text boxes cannot claim them
 
     QList<QListWidget*> leftLists;   // by category, in menu order
     QList<QListWidget*> rightLists;
