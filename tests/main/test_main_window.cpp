@@ -188,6 +188,21 @@ private slots:
         QCOMPARE(list("lstMemory1")->item(0)->data(Qt::UserRole).toInt(), 201);
     }
 
+    void tabOrder()
+    {
+        press(Qt::CTRL | Qt::Key_D, window.get());
+        control("txtIn")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            press(Qt::Key_Tab);
+        }
+        // The combo's text field stands for the combo; hidden lists and labels are skipped.
+        visited.replaceInStrings(QStringLiteral("qt_spinbox_lineedit"), QStringLiteral("cmbDP"));
+        QCOMPARE(visited, (QStringList{"txtIn", "txtOut", "cmbDP", "lstDistance2", "lstDistance1",
+                                       "cmdSwap1", "cmdCopy", "Text1", "txtIn"}));
+    }
+
     void categorySwitch_data()
     {
         QTest::addColumn<QKeyCombination>("shortcut");

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -173,9 +174,11 @@ void describeDirection(const QList<QListWidget*>& leftLists, const QList<QListWi
     const QString from = QStringLiteral("Units to convert from");
     const QString into = QStringLiteral("Units to convert into");
     for (QListWidget* list : leftLists)
-        list->setAccessibleDescription(forward ? from : into);
+        if (list != nullptr)
+            list->setAccessibleDescription(forward ? from : into);
     for (QListWidget* list : rightLists)
-        list->setAccessibleDescription(forward ? into : from);
+        if (list != nullptr)
+            list->setAccessibleDescription(forward ? into : from);
 }
 
 QFont fontFor(Face face)
@@ -248,7 +251,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     createControls();
     createMenus();
-    setTabOrder();
+    QTimer::singleShot(0, this, &MainWindow::createHiddenLists);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -361,36 +364,51 @@ void MainWindow::createControls()
     connect(cmdSwap1, &QPushButton::clicked, this, &MainWindow::mnuSwap_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &MainWindow::cmdCopy_Click);
 
-    const auto units = categories();
-    for (std::size_t c = 0; c < units.size(); ++c) {
-        const Category& category = units[c];
-        for (const bool left : {true, false}) {
-            auto* list = new QListWidget(client);
-            list->setObjectName(fromView(left ? category.leftList : category.rightList));
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setAccessibleName(QStringLiteral("%1 list, %2")
-                                        .arg(left ? QStringLiteral("Left") : QStringLiteral("Right"),
-                                             fromView(category.name)));
-            for (const Unit& unit : category.units) {
-                auto* item = new QListWidgetItem(fromView(unit.text), list);
-                item->setData(Qt::UserRole, unit.code);
-            }
-            place(list, QRect(left ? kLeftPlace : kRightPlace, kListTwips));
-            list->setVisible(c == 0);
-            connect(list, &QListWidget::currentRowChanged, this,
-                    [this, left] { unitList_Click(left); });
-            // Assistive tools pick an entry by selecting it; that must act as a click does, so the
-            // selected entry becomes the current one. Clicks and keys have made it current already.
-            connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [list] {
-                const QModelIndexList selected = list->selectionModel()->selectedRows();
-                if (selected.size() == 1 && selected.front().row() != list->currentRow())
-                    list->setCurrentRow(selected.front().row());
-            });
-            (left ? leftLists : rightLists).append(list);
-        }
-    }
+    leftLists.resize(qsizetype(categories().size()));
+    rightLists.resize(leftLists.size());
+    createUnitLists(0);
     describeDirection(leftLists, rightLists, true);
+}
+
+void MainWindow::createUnitLists(int c)
+{
+    QWidget* client = centralWidget();
+    const Category& category = categories()[std::size_t(c)];
+    for (const bool left : {true, false}) {
+        auto* list = new QListWidget(client);
+        list->setObjectName(fromView(left ? category.leftList : category.rightList));
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setAccessibleName(QStringLiteral("%1 list, %2")
+                                    .arg(left ? QStringLiteral("Left") : QStringLiteral("Right"),
+                                         fromView(category.name)));
+        for (const Unit& unit : category.units) {
+            auto* item = new QListWidgetItem(fromView(unit.text), list);
+            item->setData(Qt::UserRole, unit.code);
+        }
+        list->setGeometry(twipsToPixels(QRect(left ? kLeftPlace : kRightPlace, kListTwips), this));
+        list->setVisible(c == 0);
+        connect(list, &QListWidget::currentRowChanged, this, [this, left] { unitList_Click(left); });
+        // Assistive tools pick an entry by selecting it; that must act as a click does, so the
+        // selected entry becomes the current one. Clicks and keys have made it current already.
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [list] {
+            const QModelIndexList selected = list->selectionModel()->selectedRows();
+            if (selected.size() == 1 && selected.front().row() != list->currentRow())
+                list->setCurrentRow(selected.front().row());
+        });
+        (left ? leftLists : rightLists)[c] = list;
+    }
+}
+
+// The hidden categories' lists are made once the window is on screen, so that it opens sooner.
+void MainWindow::createHiddenLists()
+{
+    if (rightLists.back() != nullptr)
+        return;
+    for (int c = 1; c < leftLists.size(); ++c)
+        createUnitLists(c);
+    describeDirection(leftLists, rightLists, !Image1->isHidden());
     cmdCopy->raise();
+    setTabOrder();
 }
 
 void MainWindow::createMenus()
@@ -502,7 +520,8 @@ void MainWindow::Convert()
 void MainWindow::ClearLists()
 {
     for (QListWidget* list : leftLists + rightLists)
-        list->setVisible(false);
+        if (list != nullptr)
+            list->setVisible(false);
 }
 
 void MainWindow::TextSelected()
@@ -514,6 +533,7 @@ void MainWindow::TextSelected()
 void MainWindow::switchCategory(int category)
 {
     const Category& row = categories()[std::size_t(category)];
+    createHiddenLists();
     ClearLists();
     lblTitle->setText(fromView(row.name));
     lblTitle->setToolTip(fromView(row.description));

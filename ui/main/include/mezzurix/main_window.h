@@ -26,6 +26,8 @@ protected:
 
 private:
     void createControls();
+    void createUnitLists(int category);
+    void createHiddenLists();
     void createMenus();
     void setTabOrder();
     void Form_Load();
