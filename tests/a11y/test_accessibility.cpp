@@ -79,6 +79,8 @@ private slots:
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The other categories' lists are made once the window has been drawn.
+        QTRY_COMPARE(window->findChildren<QListWidget*>().size(), 28);
     }
     void cleanup() { window.reset(); }
 

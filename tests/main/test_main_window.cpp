@@ -142,6 +142,8 @@ private slots:
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        // The other categories' lists are made once the window has been drawn.
+        QTRY_COMPARE(window->findChildren<QListWidget*>().size(), 28);
     }
     void cleanup()
     {
@@ -186,6 +188,17 @@ private slots:
         QCOMPARE(liters->item(8)->text(), QStringLiteral("Liters"));
         QCOMPARE(liters->item(8)->data(Qt::UserRole).toInt(), 690);
         QCOMPARE(list("lstMemory1")->item(0)->data(Qt::UserRole).toInt(), 201);
+    }
+
+    void switchBeforeTheWindowIsDrawn()
+    {
+        MainWindow fresh;
+        fresh.findChild<QAction*>(QStringLiteral("mnuMass"))->trigger();
+        QCOMPARE(fresh.findChildren<QListWidget*>().size(), 28);
+        QVERIFY(!fresh.findChild<QListWidget*>(QStringLiteral("lstMass1"))->isHidden());
+        QVERIFY(fresh.findChild<QListWidget*>(QStringLiteral("lstArea1"))->isHidden());
+        QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Ounces(avdp)"));
     }
 
     void tabOrder()

@@ -251,7 +251,6 @@ MainWindow::MainWindow(QWidget* parent)
 
     createControls();
     createMenus();
-    QTimer::singleShot(0, this, &MainWindow::createHiddenLists);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -399,7 +398,8 @@ void MainWindow::createUnitLists(int c)
     }
 }
 
-// The hidden categories' lists are made once the window is on screen, so that it opens sooner.
+// The hidden categories' lists are made once the window has first been drawn, so that it opens
+// sooner.
 void MainWindow::createHiddenLists()
 {
     if (rightLists.back() != nullptr)
@@ -640,6 +640,9 @@ void MainWindow::credit(bool withMessage)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+
+    if (type == QEvent::Paint && watched == centralWidget() && rightLists.back() == nullptr)
+        QTimer::singleShot(0, this, &MainWindow::createHiddenLists);
 
     // The menu shortcuts act everywhere: a text box must not claim Ctrl+C, Ctrl+V and the like.
     if (type == QEvent::ShortcutOverride) {
