@@ -268,15 +268,15 @@ void MainWindow::createControls()
         widget->setGeometry(twipsToPixels(twips, this));
     };
 
-    for (const Control& spec : kControls) {
+    for (const Control& design : kControls) {
         QWidget* widget = nullptr;
-        const QString text = QString::fromUtf8(spec.text);
-        switch (spec.kind) {
+        const QString text = QString::fromUtf8(design.text);
+        switch (design.kind) {
         case Kind::Label:
         case Kind::Image: {
             auto* label = new QLabel(client);
-            if (spec.kind == Kind::Image) {
-                const int side = twipsToPixels(spec.twips.width(), this);
+            if (design.kind == Kind::Image) {
+                const int side = twipsToPixels(design.twips.width(), this);
                 label->setPixmap(pictureIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
                 label->setAlignment(Qt::AlignCenter);
                 label->setProperty(kHandProperty, true);
@@ -309,11 +309,11 @@ void MainWindow::createControls()
             widget = new QPushButton(text, client);
             break;
         }
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setToolTip(QString::fromUtf8(spec.toolTip));
-        if (spec.face != Face::Window)
-            widget->setFont(fontFor(spec.face));
-        place(widget, spec.twips);
+        widget->setObjectName(QString::fromUtf8(design.name));
+        widget->setToolTip(QString::fromUtf8(design.toolTip));
+        if (design.face != Face::Window)
+            widget->setFont(fontFor(design.face));
+        place(widget, design.twips);
     }
 
     const auto find = [client](const char* name) {
