@@ -56,14 +56,14 @@ QIcon iconFromResources(const QString& baseName)
 
 // A top-level window without owner whose client area has the given size in twips. Closing it
 // destroys it; it counts for quitting when the last window closes (the default for windows).
-QWidget* createFixedWindow(const WindowSpec& spec)
+QWidget* createFixedWindow(const WindowSpec& design)
 {
     auto* window = new QWidget(nullptr, kFixedWindowFlags);
-    window->setObjectName(QLatin1String(spec.name));
+    window->setObjectName(QLatin1String(design.name));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromUtf16(spec.caption));
-    window->setWindowIcon(iconFromResources(QLatin1String(spec.icon)));
-    window->setFixedSize(twipsToPixels(spec.width, window), twipsToPixels(spec.height, window));
+    window->setWindowTitle(QString::fromUtf16(design.caption));
+    window->setWindowIcon(iconFromResources(QLatin1String(design.icon)));
+    window->setFixedSize(twipsToPixels(design.width, window), twipsToPixels(design.height, window));
     return window;
 }
 
@@ -86,9 +86,9 @@ QWidget* createInfoWindow()
     return window;
 }
 
-QWidget* createTableWindow(const WindowSpec& spec, std::span<const LabelSpec> labels)
+QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> labels)
 {
-    QWidget* window = createFixedWindow(spec);
+    QWidget* window = createFixedWindow(design);
     QFont headingFont = sansFont(kContentPointSize, true);
     headingFont.setUnderline(true);
     const QFont rowFont = monoFont(kContentPointSize, true);
