@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
-cmake -S . -B build -G Ninja >/dev/null
+cmake -S . -B build -G Ninja -DMEZZURIX_BUILD_BENCH=OFF >/dev/null
 cmake --build build --target mezzurix mezzurix-screenshot
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
