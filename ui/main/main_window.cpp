@@ -5,6 +5,7 @@
 #include <mezzurix/fonts.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/twips.h>
+#include <mezzurix/windows.h>
 #include <mezzurix/reference_windows.h>
 
 #include <QAccessible>
@@ -25,7 +26,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
@@ -218,20 +218,10 @@ QIcon pictureIcon(const QString& path)
     return icon;
 }
 
-QIcon applicationIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/mezzurix/app-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/mezzurix/app-32.png"), QSize(32, 32));
-    return icon;
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, kFixedWindowFlags)
 {
     setObjectName(QStringLiteral("frmMezzurix"));
     setWindowTitle(kCaption);
@@ -239,7 +229,7 @@ MainWindow::MainWindow(QWidget* parent)
     setAccessibleName(QStringLiteral("Mezzurix!!"));
     setAccessibleDescription(QStringLiteral("Convert from one unit to another"));
     installHandAccessibility();
-    setWindowIcon(applicationIcon());
+    setWindowIcon(resourceIcon(QStringLiteral("app")));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -256,8 +246,7 @@ MainWindow::MainWindow(QWidget* parent)
     Form_Load();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     txtIn->setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,14 +3,11 @@
 #include "mezzurix/fonts.h"
 #include "mezzurix/reference_content.h"
 #include "mezzurix/twips.h"
+#include "mezzurix/windows.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
 #include <QWidget>
 
 #include <functional>
@@ -23,11 +20,6 @@ using reference::LabelSpec;
 using reference::LabelStyle;
 
 constexpr double kContentPointSize = 9.75; // every text in the reference windows
-
-// Fixed border: a title bar with system menu, minimize and close, but no maximize button.
-constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint
-    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-    | Qt::WindowCloseButtonHint;
 
 struct WindowSpec {
     const char* name;
@@ -43,17 +35,6 @@ constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", u" SI Prefixes ", 7605, 75
 
 constexpr QRect kInfoBoxTwips(75, 240, 7935, 4755);
 
-QIcon iconFromResources(const QString& baseName)
-{
-    QIcon icon;
-    for (const int size : {16, 32}) {
-        const QString path = QStringLiteral(":/mezzurix/%1-%2.png").arg(baseName).arg(size);
-        if (QFile::exists(path))
-            icon.addFile(path);
-    }
-    return icon;
-}
-
 // A top-level window without owner whose client area has the given size in twips. Closing it
 // destroys it; it counts for quitting when the last window closes (the default for windows).
 QWidget* createFixedWindow(const WindowSpec& design)
@@ -62,7 +43,7 @@ QWidget* createFixedWindow(const WindowSpec& design)
     window->setObjectName(QLatin1String(design.name));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromUtf16(design.caption));
-    window->setWindowIcon(iconFromResources(QLatin1String(design.icon)));
+    window->setWindowIcon(resourceIcon(QLatin1String(design.icon)));
     window->setFixedSize(twipsToPixels(design.width, window), twipsToPixels(design.height, window));
     return window;
 }
@@ -104,16 +85,6 @@ QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> 
             QRect(item.left, item.top, item.width, reference::kLabelHeightTwips), window));
     }
     return window;
-}
-
-void centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 QWidget* showSingleWindow(QPointer<QWidget>& window, const std::function<QWidget*()>& create)
