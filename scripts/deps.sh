@@ -19,5 +19,7 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install may hold the package lock; wait for it instead of failing.
+apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
+"${apt_get[@]}" update -qq
+"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
