@@ -44,6 +44,8 @@ class TestNumberRules : public QObject {
 private slots:
     void leadingNumber_data();
     void leadingNumber();
+    void leadingNumberRegional_data();
+    void leadingNumberRegional();
     void leadingNumberLongInput_data();
     void leadingNumberLongInput();
     void formatFixed_data();
@@ -143,6 +145,38 @@ void TestNumberRules::leadingNumber()
     QVERIFY2(got.has_value() == valid, describe(got).constData());
     if (valid)
         QVERIFY2(*got == expected, describe(got).constData());
+
+    // Where "," is the regional decimal separator, the same number written with it reads the same.
+    if (!text.contains(',')) {
+        QByteArray comma = text;
+        comma.replace('.', ',');
+        QCOMPARE(describe(mezzurix::readLeadingNumber(comma.toStdString(), ",")), describe(got));
+        QCOMPARE(describe(mezzurix::readLeadingNumber(text.toStdString(), ",")), describe(got));
+    }
+}
+
+void TestNumberRules::leadingNumberRegional_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("point");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("comma") << QByteArray("1,5") << QByteArray(",") << 1.5;
+    QTest::newRow("the program's own output") << QByteArray("4,92125984251969") << QByteArray(",") << 4.92125984251969;
+    QTest::newRow("second comma ends the number") << QByteArray("1,2,3") << QByteArray(",") << 1.2;
+    QTest::newRow("point after a comma ends it") << QByteArray("1,2.3") << QByteArray(",") << 1.2;
+    QTest::newRow("comma after a point ends it") << QByteArray("1.2,3") << QByteArray(",") << 1.2;
+    QTest::newRow("grouping is not read") << QByteArray("1.234,5") << QByteArray(",") << 1.234;
+    QTest::newRow("several bytes") << QByteArray("1\u066b5") << QByteArray("\u066b") << 1.5;
+    QTest::newRow("space separator stays a blank") << QByteArray("1 5") << QByteArray(" ") << 15.0;
+    QTest::newRow("no separator") << QByteArray("1,5") << QByteArray() << 1.0;
+}
+
+void TestNumberRules::leadingNumberRegional()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, point);
+    QFETCH(double, expected);
+    QCOMPARE(mezzurix::readLeadingNumber(text.toStdString(), point.toStdString()), std::optional<double>(expected));
 }
 
 void TestNumberRules::leadingNumberLongInput_data()
