@@ -8,6 +8,9 @@
 #include <mezzurix/windows.h>
 #include <mezzurix/reference_windows.h>
 
+#include "focus_ring.h"
+#include "readable_colours.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -53,7 +56,6 @@ constexpr QPoint kRightPlace{4440, 900};
 constexpr QSize kListTwips{3015, 1425};
 constexpr int kStartDecimals = 14;
 constexpr int kDecimalChoices = 31;  // the combo offers 0 to 30; entry i reads i
-const QColor kOutputBackground{255, 192, 192};
 
 enum class Kind { Label, Image, LineEdit, Combo, Button };
 enum class Face { Window, Regular825, Bold975, Bold12, Bold135 };
@@ -254,6 +256,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     createControls();
     createMenus();
+    applyPalette();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -278,9 +281,7 @@ void MainWindow::createControls()
         case Kind::Image: {
             auto* label = new QLabel(client);
             if (design.kind == Kind::Image) {
-                const int side = twipsToPixels(design.twips.width(), this);
-                label->setPixmap(pictureIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
-                label->setAlignment(Qt::AlignCenter);
+                label->setAlignment(Qt::AlignCenter);  // the picture follows the palette
                 label->setProperty(kHandProperty, true);
                 label->installEventFilter(this);
             } else {
@@ -344,10 +345,15 @@ void MainWindow::createControls()
     Label2->setWordWrap(true);
     txtOut->setReadOnly(true);
     txtOut->setPlaceholderText(kOutOfRange);  // shows only while a failed conversion empties the box
-    QPalette outputPalette = txtOut->palette();
-    outputPalette.setColor(QPalette::Base, kOutputBackground);
-    txtOut->setPalette(outputPalette);
     Text1->setReadOnly(true);
+
+    // Every control that takes the focus shows it when the keyboard brings it there; the
+    // resting place stays out of sight.
+    focusRing = new FocusRing(client);
+    for (QWidget* control : std::initializer_list<QWidget*>{txtIn, txtOut, cmbDP, cmdSwap1, cmdCopy})
+        focusRing->watch(control, control);
+    focusRing->watch(cmbDP->lineEdit(), cmbDP);
+    focusRing->watch(Text1, nullptr);
 
     for (const Spoken& spoken : kSpoken) {
         QWidget* widget = find(spoken.control);
@@ -402,6 +408,7 @@ void MainWindow::createUnitLists(int c)
                     else if (!list->selectionModel()->hasSelection() && current >= 0)
                         list->setCurrentRow(current);
                 });
+        focusRing->watch(list, list);
         (left ? leftLists : rightLists)[c] = list;
     }
 }
@@ -468,6 +475,25 @@ void MainWindow::setTabOrder()
         if (previous != nullptr)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
+    }
+}
+
+// The desktop's palette, with every text made readable, the output box in its own colours and
+// the hands drawn to stand out from the window.
+void MainWindow::applyPalette()
+{
+    const QPalette readable = readablePalette(palette());
+    centralWidget()->setPalette(readable);
+    menuBar()->setPalette(readable);
+    txtOut->setPalette(outputPalette(readable));
+    for (const Control& design : kControls) {
+        if (design.kind != Kind::Image)
+            continue;
+        auto* hand = centralWidget()->findChild<QLabel*>(QString::fromUtf8(design.name),
+                                                         Qt::FindDirectChildrenOnly);
+        const int side = twipsToPixels(design.twips.width(), this);
+        hand->setPixmap(pictureFor(pictureIcon(QString::fromUtf8(design.text)), side,
+                                   devicePixelRatio(), readable));
     }
 }
 
@@ -656,6 +682,14 @@ void MainWindow::credit(bool withMessage)
                         QMessageBox::Ok, this);
         box.exec();
     }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    // Desktops switch between light and dark themes while programs run.
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
