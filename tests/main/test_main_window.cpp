@@ -585,11 +585,15 @@ private slots:
     {
         distance(3, 0, QStringLiteral("5"), 2);  // Miles into Inches
         QCOMPARE(text("txtOut"), QStringLiteral("316800.00"));
-        type(QStringLiteral("1e999"));
-        QCOMPARE(text("Label1"), QStringLiteral("Miles"));
-        QCOMPARE(text("txtOut"), QString());
-        type(QStringLiteral("1e308"));  // the result overflows
-        QCOMPARE(text("txtOut"), QString());
+        QLineEdit* out = control<QLineEdit>("txtOut");
+        for (const char* beyondRange : {"1e999", "1e308"}) {  // the input's number, the result
+            type(QString::fromLatin1(beyondRange));
+            QCOMPARE(text("Label1"), QStringLiteral("Miles"));
+            QCOMPARE(text("txtOut"), QString());
+            // The empty box says why, on screen and to assistive tools.
+            QCOMPARE(out->placeholderText(), QStringLiteral("Out of range"));
+            QCOMPARE(out->accessibleDescription(), QStringLiteral("Out of range"));
+        }
 
         // Nothing to swap or copy: the window and the clipboard stay as they are.
         QTest::mouseClick(control("cmdSwap1"), Qt::LeftButton);
@@ -597,6 +601,9 @@ private slots:
         QCOMPARE(list("lstDistance1")->currentRow(), 3);
         QTest::mouseClick(control("cmdCopy"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        type(QStringLiteral("1"));
+        QCOMPARE(out->accessibleDescription(), QString());  // the tooltip describes it again
     }
 
     void commaLocaleKeepsDecimals()
@@ -624,9 +631,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::newRow("comma") << "de_DE" << "1,5" << "1,50000000000000";
         QTest::newRow("the program's own result") << "de_DE" << "4,92125984251969" << "4,92125984251969";
-        QTest::newRow("point as ever") << "de_DE" << "1.5" << "1,50000000000000";
         QTest::newRow("second separator ends the number") << "de_DE" << "1,2,3" << "1,20000000000000";
         QTest::newRow("grouping is not read") << "de_DE" << "1.234,5" << "1,23400000000000";
         QTest::newRow("comma where the point is the separator") << "en_US" << "1,5" << "1.00000000000000";
@@ -666,26 +671,20 @@ private slots:
         QFETCH(int, places);
         QFETCH(QString, start);
         QLineEdit* out = control<QLineEdit>("txtOut");
-        QLineEdit* in = control<QLineEdit>("txtIn");
         const auto showsStart = [&] {
             QVERIFY2(out->text().startsWith(start), qPrintable(out->text()));
             QVERIFY(out->fontMetrics().horizontalAdvance(out->text()) > out->width());
-            QCOMPARE(out->cursorPosition(), 0);
-            // The caret at the first character stands at the box's left edge: no leading digit
-            // is scrolled out of view.
+            // The caret on the first digit stands at the box's left edge: nothing is scrolled away.
             const int caret = out->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
-            QVERIFY2(caret >= 0 && caret < out->width() / 10, qPrintable(QString::number(caret)));
+            QVERIFY2(out->cursorPosition() == 0 && caret >= 0 && caret < out->width() / 10,
+                     qPrintable(QString::number(caret)));
         };
-
         distance(left, right, input, places);  // typing converts last
         showsStart();
-        QCOMPARE(in->cursorPosition(), input.size());
+        QCOMPARE(control<QLineEdit>("txtIn")->cursorPosition(), input.size());
         pickDecimals(places);
         showsStart();
-        clickHand();
-        clickHand();
-        showsStart();
-        press(Qt::Key_Tab, in);  // focus selects the whole output
+        press(Qt::Key_Tab, control("txtIn"));  // the focus selects the whole output
         QCOMPARE(out->selectedText(), out->text());
         showsStart();
     }
@@ -739,32 +738,6 @@ private slots:
             }
         }
         QVERIFY(shortLists > 0);
-    }
-
-    // An output emptied by a failed conversion says why, on screen and to assistive tools.
-    void emptyOutputSaysWhy_data()
-    {
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<QString>("input");
-        QTest::newRow("input beyond the double range") << 0 << 5 << "1e999";
-        QTest::newRow("result beyond the double range") << 3 << 0 << "1e308";
-        QTest::newRow("negative result beyond the double range") << 3 << 0 << "-1e308";
-    }
-    void emptyOutputSaysWhy()
-    {
-        QFETCH(int, left);
-        QFETCH(int, right);
-        QFETCH(QString, input);
-        QLineEdit* out = control<QLineEdit>("txtOut");
-        distance(left, right, input, 2);
-        QCOMPARE(out->text(), QString());
-        QCOMPARE(out->placeholderText(), QStringLiteral("Out of range"));
-        QCOMPARE(out->accessibleDescription(), QStringLiteral("Out of range"));
-
-        type(QStringLiteral("1"));
-        QVERIFY(!out->text().isEmpty());
-        QCOMPARE(out->accessibleDescription(), QString());  // the tooltip describes it again
     }
 };
 
