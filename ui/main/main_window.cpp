@@ -551,7 +551,8 @@ void MainWindow::Convert()
     // A failed conversion must not leave the previous answer under the new captions; the empty
     // box shows why, and says it to assistive tools.
     txtOut->setText(result ? QString::fromStdString(*result) : QString());
-    txtOut->setAccessibleDescription(result ? QString() : kOutOfRange);
+    if (const QString why = result ? QString() : kOutOfRange; txtOut->accessibleDescription() != why)
+        txtOut->setAccessibleDescription(why);  // a screen reader hears of changes only
     // A result wider than the box shows its leading digits.
     txtOut->setCursorPosition(0);
 }
