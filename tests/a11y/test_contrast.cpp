@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,7 +43,11 @@ constexpr std::array kSchemes{
     Scheme{"black on white", 0xffffff, 0x000000, 0xffffff, 0x000000},
     Scheme{"white on black", 0x000000, 0xffffff, 0x000000, 0xffffff},
 };
-constexpr std::array kWindows{"main", "SI information", "SI base units", "SI prefixes"};
+enum Window { Main, Info, BaseUnits, Prefixes, InfoSelected, ListsMenu, OptionsMenu, InfoMenu };
+constexpr std::array kWindows{"main", "SI information", "SI base units", "SI prefixes",
+                              "SI information, text selected", "Lists menu, an item highlighted",
+                              "Options menu, an item highlighted", "Info menu, an item highlighted"};
+constexpr std::array kMenus{"mnuLists", "mnuOptions", "mnuInfo"};
 
 QPalette paletteOf(const Scheme& scheme)
 {
@@ -69,6 +74,11 @@ QRect inWindow(const QWidget* widget, const QRect& rect)
 QList<std::pair<QString, QRect>> textsOf(QWidget* window)
 {
     QList<std::pair<QString, QRect>> texts;
+    if (auto* menu = qobject_cast<QMenu*>(window)) {
+        for (QAction* action : menu->actions())
+            texts.append({action->text(), menu->actionGeometry(action).adjusted(1, 1, -1, -1)});
+        return texts;
+    }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisible())
             continue;
@@ -99,8 +109,9 @@ QList<std::pair<QString, QRect>> textsOf(QWidget* window)
 
 // The background is the area's most frequent colour; the text's colour is the pixel that
 // stands out from it most, as the cores of the strokes do.
-bool readable(const QImage& image, const QRect& area, QString& figures)
+bool readable(const QImage& image, const QRect& drawn, QString& figures)
 {
+    const QRect area = drawn & image.rect();  // a label may reach past the window's edge
     QHash<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -171,6 +182,32 @@ class ContrastTest : public QObject {
         QApplication::setPalette(scheme == 0 ? standard : paletteOf(kSchemes[std::size_t(scheme)]));
         QCoreApplication::processEvents();
     }
+    // The window of a row, shown: an item of a menu highlighted, all of the SI text selected.
+    QWidget* open(int window)
+    {
+        constexpr std::array reference{&showInfoWindow, &showSIBaseUnitsWindow, &showSIPrefixesWindow};
+        if (window == Main)
+            return main.get();
+        if (window >= ListsMenu) {
+            auto* menu = control<QMenu>(kMenus[std::size_t(window - ListsMenu)]);
+            menu->popup(main->geometry().topLeft());
+            menu->setActiveAction(menu->actions().constFirst());
+            return menu;
+        }
+        QWidget* shown = reference[std::size_t(window == InfoSelected ? Info : window) - 1]();
+        if (window == InfoSelected)
+            shown->findChild<QPlainTextEdit*>()->selectAll();
+        return shown;
+    }
+    // Pixels around `area` that changed by 3:1 or more between two pictures.
+    static int changedAround(const QImage& before, const QImage& after, const QRect& area)
+    {
+        int changed = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                changed += contrastRatio(QColor(before.pixel(x, y)), QColor(after.pixel(x, y))) >= kMinGraphicContrast;
+        return changed;
+    }
 
 private slots:
     void initTestCase() { standard = QApplication::palette(); }
@@ -203,12 +240,18 @@ private slots:
     {
         QFETCH(int, scheme);
         QFETCH(int, window);
-        constexpr std::array open{&showInfoWindow, &showSIBaseUnitsWindow, &showSIPrefixesWindow};
-        QWidget* shown = window == 0 ? main.get() : open[std::size_t(window - 1)]();
+        QWidget* shown = open(window);
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         usePalette(scheme);
 
         QList<std::pair<QString, QRect>> texts = textsOf(shown);
+        if (window == InfoSelected) {  // the first line, selected from end to end
+            auto* box = shown->findChild<QPlainTextEdit*>();
+            QTextCursor end(box->document());
+            end.movePosition(QTextCursor::EndOfLine);
+            const QRect line = box->cursorRect(QTextCursor(box->document())).united(box->cursorRect(end));
+            texts = {{QStringLiteral("rtbInfo, selected"), inWindow(box->viewport(), line.adjusted(2, 1, -2, -1))}};
+        }
         QImage image = shown->grab().toImage();
         QStringList faults;
         const auto readAll = [&] {
@@ -222,7 +265,7 @@ private slots:
             }
         };
         readAll();
-        if (window == 0) {
+        if (window == Main) {
             // An input beyond the double range leaves the output empty, with its reason showing.
             auto* output = control<QLineEdit>("txtOut");
             control<QLineEdit>("txtIn")->setText(QStringLiteral("1e999"));
@@ -268,10 +311,7 @@ private slots:
             QWidget* target = control(order[steps - 1].toLatin1());
             QVERIFY(target->isAncestorOf(QApplication::focusWidget()) || target->hasFocus());
             const QRect area = inWindow(target, target->rect()).adjusted(-4, -4, 4, 4);
-            int changed = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    changed += contrastRatio(QColor(before.pixel(x, y)), QColor(after.pixel(x, y))) >= kMinGraphicContrast;
+            const int changed = changedAround(before, after, area);
             if (changed < 2 * (target->width() + target->height()))
                 faults << QStringLiteral("%1: %2 pixels changed").arg(order[steps - 1]).arg(changed);
         }

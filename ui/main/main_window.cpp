@@ -8,8 +8,8 @@
 #include <mezzurix/windows.h>
 #include <mezzurix/reference_windows.h>
 
-#include "focus_ring.h"
-#include "readable_colours.h"
+#include <mezzurix/focus_ring.h>
+#include <mezzurix/readable_colours.h>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -478,13 +478,11 @@ void MainWindow::setTabOrder()
     }
 }
 
-// The desktop's palette, with every text made readable, the output box in its own colours and
-// the hands drawn to stand out from the window.
+// The desktop's palette, with every text made readable (the menus' too), the output box in its
+// own colours and the hands drawn to stand out from the window.
 void MainWindow::applyPalette()
 {
-    const QPalette readable = readablePalette(palette());
-    centralWidget()->setPalette(readable);
-    menuBar()->setPalette(readable);
+    const QPalette readable = applyReadablePalette(this);
     txtOut->setPalette(outputPalette(readable));
     for (const Control& design : kControls) {
         if (design.kind != Kind::Image)

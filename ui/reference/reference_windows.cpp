@@ -1,6 +1,7 @@
 #include "mezzurix/reference_windows.h"
 
 #include "mezzurix/fonts.h"
+#include "mezzurix/readable_colours.h"
 #include "mezzurix/reference_content.h"
 #include "mezzurix/twips.h"
 #include "mezzurix/windows.h"
@@ -64,6 +65,7 @@ QWidget* createInfoWindow()
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setPlainText(reference::infoText());
     box->moveCursor(QTextCursor::Start);
+    keepReadable(window);
     return window;
 }
 
@@ -84,6 +86,7 @@ QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> 
         label->setGeometry(twipsToPixels(
             QRect(item.left, item.top, item.width, reference::kLabelHeightTwips), window));
     }
+    keepReadable(window);
     return window;
 }
 

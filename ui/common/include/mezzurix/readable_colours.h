@@ -6,6 +6,7 @@
 
 class QIcon;
 class QPixmap;
+class QWidget;
 
 namespace mezzurix::ui {
 
@@ -13,6 +14,13 @@ namespace mezzurix::ui {
 // a selection's background is deepened or lightened in its own hue, any other text turns black
 // or white, and placeholders are dimmed only as far as they stay readable.
 QPalette readablePalette(QPalette palette);
+
+// Gives the window's own controls and its pop-up menus, which are windows of their own and
+// inherit nothing, the readable form of the window's palette; returns that palette.
+QPalette applyReadablePalette(QWidget* window);
+
+// The same now and whenever the desktop's palette changes, for as long as the window lives.
+void keepReadable(QWidget* window);
 
 // The output box's colours within a readable palette: the design's pink under dark text, a dark
 // tint of the same hue under light text.

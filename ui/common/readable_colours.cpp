@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "readable_colours.h"
+#include <mezzurix/readable_colours.h>
 
 #include <mezzurix/contrast.h>
 
+#include <QEvent>
 #include <QIcon>
 #include <QImage>
+#include <QMenu>
 #include <QPixmap>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -88,6 +91,20 @@ QColor readablePlaceholder(const QColor& placeholder, const QColor& text, const 
     return colour;
 }
 
+// Reapplies the readable palette when the window's own palette follows the desktop's.
+class PaletteKeeper : public QObject {
+public:
+    explicit PaletteKeeper(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            applyReadablePalette(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 } // namespace
 
 QPalette readablePalette(QPalette palette)
@@ -107,6 +124,23 @@ QPalette readablePalette(QPalette palette)
                                              palette.color(group, QPalette::Base)));
     }
     return palette;
+}
+
+QPalette applyReadablePalette(QWidget* window)
+{
+    const QPalette readable = readablePalette(window->palette());
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            child->setPalette(readable);
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        menu->setPalette(readable);
+    return readable;
+}
+
+void keepReadable(QWidget* window)
+{
+    applyReadablePalette(window);
+    new PaletteKeeper(window);
 }
 
 QPalette outputPalette(QPalette readable)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "focus_ring.h"
+#include <mezzurix/focus_ring.h>
 
-#include "readable_colours.h"
+#include <mezzurix/readable_colours.h>
 
 #include <QFocusEvent>
 #include <QPainter>
