@@ -315,6 +315,18 @@ private slots:
             if (changed < 2 * (target->width() + target->height()))
                 faults << QStringLiteral("%1: %2 pixels changed").arg(order[steps - 1]).arg(changed);
         }
+
+        // The SI information window opened by its shortcut: its text box has the focus and shows it.
+        QTest::keyClick(main.get(), Qt::Key_I, Qt::ControlModifier);
+        QWidget* info = showInfoWindow();
+        QVERIFY(QTest::qWaitForWindowActive(info));
+        auto* box = info->findChild<QPlainTextEdit*>(QStringLiteral("rtbInfo"));
+        QVERIFY(box->hasFocus());
+        const QImage focused = info->grab().toImage();
+        box->clearFocus();
+        const int changed = changedAround(focused, info->grab().toImage(), box->geometry().adjusted(-4, -4, 4, 4));
+        if (changed < 2 * (box->width() + box->height()))
+            faults << QStringLiteral("rtbInfo: %1 pixels changed").arg(changed);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));
     }
 };

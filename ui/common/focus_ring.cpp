@@ -15,7 +15,7 @@ constexpr int kRingWidth = 2;
 
 } // namespace
 
-FocusRing::FocusRing(QWidget* client) : QWidget(client)
+FocusRing::FocusRing(QWidget* client, Start start) : QWidget(client), byKeyboard(start == Start::Shown)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,6 @@
 #include "mezzurix/reference_windows.h"
 
+#include "mezzurix/focus_ring.h"
 #include "mezzurix/fonts.h"
 #include "mezzurix/readable_colours.h"
 #include "mezzurix/reference_content.h"
@@ -65,6 +66,7 @@ QWidget* createInfoWindow()
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setPlainText(reference::infoText());
     box->moveCursor(QTextCursor::Start);
+    (new FocusRing(window, FocusRing::Start::Shown))->watch(box, box);
     keepReadable(window);
     return window;
 }

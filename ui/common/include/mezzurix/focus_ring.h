@@ -12,7 +12,12 @@ namespace mezzurix::ui {
 // colour follows the palette.
 class FocusRing : public QWidget {
 public:
-    explicit FocusRing(QWidget* client);
+    // Hidden until the keyboard moves the focus, or shown from the start: in a window whose one
+    // control has the focus from the moment it opens, opening the window (by its shortcut) is
+    // how the keyboard reaches that control.
+    enum class Start { Hidden, Shown };
+
+    explicit FocusRing(QWidget* client, Start start = Start::Hidden);
 
     // `receiver` takes the focus for `control`, its own parent or itself. A null control takes
     // the focus without a ring.
