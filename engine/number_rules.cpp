@@ -600,7 +600,7 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberFormat&
     return reader.value();
 }
 
-std::string formatGeneral(double value, const NumberFormat& format)
+std::string formatGeneral(double value, std::string_view decimalPoint)
 {
     // Non-finite values have no general form; the result is empty rather than a made-up number.
     if (!std::isfinite(value))
@@ -626,7 +626,7 @@ std::string formatGeneral(double value, const NumberFormat& format)
     if (exponent >= kLowestScientificExponent || exponent < kLowestPlainExponent) {
         result += digits[0];
         if (count > 1) {
-            result += format.decimalPoint;
+            result += decimalPoint;
             result.append(digits.data() + 1, count - 1);
         }
         result += 'E';
@@ -640,12 +640,12 @@ std::string formatGeneral(double value, const NumberFormat& format)
     } else if (exponent >= 0) {
         result.append(digits.data(), exponent + 1);
         if (count > exponent + 1) {
-            result += format.decimalPoint;
+            result += decimalPoint;
             result.append(digits.data() + exponent + 1, count - exponent - 1);
         }
     } else {
         result += '0';
-        result += format.decimalPoint;
+        result += decimalPoint;
         result.append(-exponent - 1, '0');
         result.append(digits.data(), count);
     }

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double value = doubleFrom(data);
     const NumberFormat format = formatFor(data[sizeof(double)]);
-    const std::string text = formatGeneral(value, format);
+    const std::string text = formatGeneral(value, format.decimalPoint);
     if (!std::isfinite(value))
         return 0;  // no general form is promised for these; only that nothing breaks
 

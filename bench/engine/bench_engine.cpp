@@ -60,7 +60,7 @@ void BM_FormatGeneral(benchmark::State& state)
     double value = 2.54;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        auto text = mezzurix::formatGeneral(value, format);
+        auto text = mezzurix::formatGeneral(value, format.decimalPoint);
         benchmark::DoNotOptimize(text);
     }
 }

@@ -211,9 +211,6 @@ NumberFormat regionalFormat()
     return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
 }
 
-// The input rule reads "." everywhere, so text the program writes into the input uses it.
-const NumberFormat kInputFormat{};
-
 // The input also reads the regional decimal separator, unless that is a blank, which the input
 // rule ignores wherever it stands.
 std::string regionalInputPoint()
@@ -637,7 +634,8 @@ void MainWindow::mnuSwap_Click()
                                                         regionalFormat());
     if (!value)
         return;  // no number in the output: leave the window as it is
-    txtIn->setText(QString::fromStdString(formatGeneral(*value, kInputFormat)));
+    // The input rule reads "." everywhere, so the number moves into the input with it.
+    txtIn->setText(QString::fromStdString(formatGeneral(*value)));
     const int a = Box1->currentRow();
     const int b = Box2->currentRow();
     Box1->setCurrentRow(b);
@@ -653,7 +651,7 @@ void MainWindow::cmdCopy_Click()
         return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(QString::fromStdString(formatGeneral(*value, format)));
+    clipboard->setText(QString::fromStdString(formatGeneral(*value, format.decimalPoint)));
 }
 
 void MainWindow::Form_Click()

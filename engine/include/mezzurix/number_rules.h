@@ -34,7 +34,10 @@ std::string formatFixed(double value, int decimals, const NumberFormat& format);
 std::optional<double> readWholeNumber(std::string_view text, const NumberFormat& format);
 
 // The general form: at most 15 significant digits, no trailing zeros, E form with a signed,
-// at least two-digit exponent when the decimal exponent is 15 or more or below -4.
-std::string formatGeneral(double value, const NumberFormat& format);
+// at least two-digit exponent when the decimal exponent is 15 or more or below -4. A negative
+// value starts with an ASCII "-" whatever the regional minus sign: the swap writes this form into
+// the input and the copy puts it on the clipboard, to be pasted back, and the input rule reads
+// no other minus.
+std::string formatGeneral(double value, std::string_view decimalPoint = ".");
 
 } // namespace mezzurix
