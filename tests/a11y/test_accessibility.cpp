@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -288,19 +289,46 @@ private slots:
                  QStringLiteral("2.00000000000000"));
     }
 
-    // A new result reaches assistive tools as one text change of the output, carrying the result.
+    // Each action that changes the result reaches assistive tools as one text change of the
+    // output, carrying the new result: no half-made value is heard first.
     // Needs an accessibility bridge: the offscreen platform has none, so there it is skipped; the
     // run on the accessibility bus (with_atspi_bus.sh) must have one.
+    void newResultIsAnnounced_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("result");
+        // From Feet into Centimeters, input 1, 14 decimals; the switch picks Distance again,
+        // which starts both lists at Inches.
+        QTest::newRow("keystroke") << 0 << "518.16000000000000";
+        QTest::newRow("swap") << 1 << "1.00000000000000";
+        QTest::newRow("category switch") << 2 << "1.00000000000000";
+        QTest::newRow("flip") << 3 << "0.03280839895013";
+        QTest::newRow("decimal places pick") << 4 << "30.480000000000000";
+    }
     void newResultIsAnnounced()
     {
+        QFETCH(int, action);
+        QFETCH(QString, result);
         if (qEnvironmentVariableIsSet("MEZZURIX_ON_A11Y_BUS"))
             QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         else if (!QAccessible::isActive())
             QSKIP("no accessibility bridge on this platform");
 
+        window->findChild<QAction*>(QStringLiteral("mnuDistance"))->trigger();
+        static_cast<QListWidget*>(control(QStringLiteral("lstDistance1")))->setCurrentRow(1);
+        static_cast<QListWidget*>(control(QStringLiteral("lstDistance2")))->setCurrentRow(5);
+        type(QStringLiteral("1"));
+        const std::array<std::function<void()>, 5> acts{
+            [this] { QTest::keyClick(control(QStringLiteral("txtIn")), Qt::Key_7); },
+            [this] { window->findChild<QAction*>(QStringLiteral("mnuSwap"))->trigger(); },
+            [this] { window->findChild<QAction*>(QStringLiteral("mnuDistance"))->trigger(); },
+            [this] { QTest::mouseClick(control(QStringLiteral("Image1")), Qt::LeftButton); },
+            [this] { QTest::keyClick(control(QStringLiteral("cmbDP")), Qt::Key_Down); },
+        };
+
         heard.clear();
         const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordEvent);
-        type(QStringLiteral("7"));
+        acts[std::size_t(action)]();
         QAccessible::installUpdateHandler(previous);
 
         QObject* output = control(QStringLiteral("txtOut"));
@@ -308,7 +336,7 @@ private slots:
         for (const Heard& event : heard)
             if (event.object == output && isTextChange(event.type))
                 changes << event.text;
-        QCOMPARE(changes, QStringList{QStringLiteral("7.00000000000000")});
+        QCOMPARE(changes, QStringList{result});
     }
 };
 

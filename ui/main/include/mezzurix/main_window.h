@@ -1,79 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include <mezzurix/converter_state.h>
 
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 
-class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
+#include <memory>
+
 class QMenu;
-class QPushButton;
 
 namespace mezzurix::ui {
 
 class FocusRing;
+class UnitLists;
+struct Controls;
 
-// The converter's main window. Every control carries its design name as objectName.
+// The converter's main window. It shows a ConverterState and forwards the user's actions to it;
+// each action ends in one update of the output. Every control carries its design name as
+// objectName.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void createControls();
-    void createUnitLists(int category);
-    void createHiddenLists();
+    void watchEvents();
     void createMenus();
-    void setTabOrder();
+    void createHiddenLists();
     void applyPalette();
-    void Form_Load();
+    void showState();
+    void selectFocusedText();
 
-    void Convert();
-    void ClearLists();
-    void TextSelected();
-
+    // The user's actions.
     void switchCategory(int category);
-    void unitList_Click(bool leftList);
-    void txtIn_Change();
-    void cmbDP_Click();
+    void pickUnit(int category, Side side, int row);
+    void editInput(const QString& text);
+    void pickDecimals();
     void flipDirection();
-    void mnuSwap_Click();
-    void cmdCopy_Click();
-    void Form_Click();
-    void Form_MouseUp(Qt::MouseButton button);
-    void credit(bool withMessage);
+    void swapUnits();
+    void copyOutput();
+    void parkFocus();
+    void popUpListsMenu();
+    void showCredit(bool withMessage);
 
-    QLabel* lblTitle = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLineEdit* txtIn = nullptr;
-    QLineEdit* txtOut = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QComboBox* cmbDP = nullptr;
-    QPushButton* cmdSwap1 = nullptr;
-    QPushButton* cmdCopy = nullptr;
-    QMenu* mnuLists = nullptr;
+    ConverterState state;
+    std::unique_ptr<Controls> controls;
     FocusRing* focusRing = nullptr;
+    std::unique_ptr<UnitLists> lists;
+    QMenu* listsMenu = nullptr;
     QList<QKeySequence> menuShortcuts;  // every menu item's, so text boxes cannot claim them
-
-    QList<QListWidget*> leftLists;   // by category, in menu order
-    QList<QListWidget*> rightLists;
-    QListWidget* Box1 = nullptr;
-    QListWidget* Box2 = nullptr;
-    qint16 d = 0;
-    bool selectOnClick = false;  // the box just took the focus from a mouse press
+    bool selectOnClick = false;  // a box just took the focus from a mouse press
 };
 
 } // namespace mezzurix::ui
