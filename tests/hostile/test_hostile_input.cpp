@@ -4,7 +4,7 @@
 #include <mezzurix/main_window.h>
 
 #include <mezzurix/catalogue.h>
-#include <mezzurix/convert.h>
+#include <mezzurix/converter_state.h>
 
 #include <QAction>
 #include <QApplication>
@@ -19,9 +19,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
+using mezzurix::ui::ConverterState;
 using mezzurix::ui::MainWindow;
+using mezzurix::ui::Side;
 
 namespace {
 
@@ -80,18 +83,25 @@ private:
     }
 
     // What the output must show for the window's current selection, direction, input and
-    // decimal places; empty when the conversion fails.
+    // decimal places, as the window's state computes it afresh; empty when the conversion fails.
     QString expectedOutput() const
     {
         const QList<QListWidget*> lists = visibleLists();
         if (lists.size() != 2 || lists[0]->currentItem() == nullptr || lists[1]->currentItem() == nullptr)
             return QStringLiteral("<no active pair>");
-        const int left = lists[0]->currentItem()->data(Qt::UserRole).toInt();
-        const int right = lists[1]->currentItem()->data(Qt::UserRole).toInt();
-        const bool forward = !control(QStringLiteral("Image1"))->isHidden();
-        const std::string pair = forward ? mezzurix::pairCode(left, right) : mezzurix::pairCode(right, left);
-        const auto result = mezzurix::convert(pair, input()->text().toStdString(), places, {});
-        return result ? QString::fromStdString(*result) : QString();
+        const auto all = mezzurix::categories();
+        const auto shown = std::find_if(all.begin(), all.end(), [&](const mezzurix::Category& category) {
+            return fromView(category.leftList) == lists[0]->objectName();
+        });
+        ConverterState expected;
+        expected.switchCategory(int(shown - all.begin()));
+        expected.pickUnit(Side::Left, lists[0]->currentRow());
+        expected.pickUnit(Side::Right, lists[1]->currentRow());
+        if (control(QStringLiteral("Image1"))->isHidden())
+            expected.flip();
+        expected.pickDecimals(QString::number(places));
+        expected.setInput(input()->text());
+        return expected.output();
     }
 
     // The output is the engine's answer: empty, or a plain C-locale number with exactly
