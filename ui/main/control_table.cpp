@@ -40,11 +40,13 @@ struct Control {
     Face face;
 };
 
-// Every control but the unit lists, at its design place and size, in design order.
+// Every control but the unit lists, at its design place and size, in design order. Label6 and
+// Label7 are one pixel (15 twips) wider than designed: "Convert:" needs 41.5 pixels in the
+// fallback font.
 constexpr std::array kControls{
     Control{"lblTitle", &Controls::title, {1380, 120, 5355, 435}, "", "", Face::Bold135},
-    Control{"Label6", &Controls::leftHeading, {660, 660, 615, 195}, "Convert:", "", Face::Regular825},
-    Control{"Label7", &Controls::rightHeading, {4440, 660, 615, 195}, "Into:", "", Face::Regular825},
+    Control{"Label6", &Controls::leftHeading, {660, 660, 630, 195}, "Convert:", "", Face::Regular825},
+    Control{"Label7", &Controls::rightHeading, {4440, 660, 630, 195}, "Into:", "", Face::Regular825},
     Control{"Image1", &Controls::forwardHand, {3840, 1380, 480, 480}, ":/mezzurix/hand-right.png",
             "Click here to reverse conversion", Face::Window},
     Control{"Image2", &Controls::reverseHand, {3840, 1380, 480, 480}, ":/mezzurix/hand-left.png",
