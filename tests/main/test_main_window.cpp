@@ -101,7 +101,10 @@ private:
     {
         QString seen;
         bool opened = false;
-        QTimer::singleShot(0, this, [&] {
+        // The timer lives as long as the locals its answer writes to, even when nothing opens.
+        QTimer answering;
+        answering.setSingleShot(true);
+        connect(&answering, &QTimer::timeout, this, [&] {
             QWidget* modal = QApplication::activePopupWidget();
             if (modal == nullptr)
                 modal = QApplication::activeModalWidget();
@@ -111,6 +114,7 @@ private:
                 seen = box->text();
             answer(modal);
         });
+        answering.start(0);
         act();
         if (!opened)
             QTest::qWait(50);
@@ -122,12 +126,15 @@ private:
         bool isLabel2 = QByteArrayView(labelName) == "Label2";
         QString message;
         if (isLabel2) {
-            QTimer::singleShot(0, this, [&] {
+            QTimer answering;  // gone with `message` when no box opens
+            answering.setSingleShot(true);
+            connect(&answering, &QTimer::timeout, this, [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     message = box->text();
                     box->accept();
                 }
             });
+            answering.start(0);
             QTest::mouseClick(label, Qt::LeftButton);
         } else {
             QTest::mouseDClick(label, Qt::LeftButton);
