@@ -3,21 +3,11 @@
 # The program itself is installed by app/. This adds what a Linux desktop needs to list
 # it: the .desktop entry, the icon in the hicolor theme and the AppStream metainfo.
 
-set(MEZZURIX_APP_ID "org.example.Mezzurix")
-# Shown to users as "1.00": the minor number always has two digits.
-if(PROJECT_VERSION_MINOR LESS 10)
-    set(MEZZURIX_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-else()
-    set(MEZZURIX_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-endif()
-
 set(_mezzurix_res "${PROJECT_SOURCE_DIR}/resources")
 
 if(UNIX AND NOT APPLE)
-    install(FILES "${_mezzurix_res}/desktop/${MEZZURIX_APP_ID}.desktop"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-    install(FILES "${_mezzurix_res}/desktop/${MEZZURIX_APP_ID}.metainfo.xml"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+    install(FILES "${MEZZURIX_DESKTOP_ENTRY}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+    install(FILES "${MEZZURIX_METAINFO}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
     set(_mezzurix_icons
         16 "${_mezzurix_res}/images/app-16.png"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its contents and dependencies.
-# Usage: check_deb.sh BUILD_DIR APP_ID
+# Usage: check_deb.sh BUILD_DIR APP_ID VERSION
 source "$(dirname "$0")/common.sh"
-build=$1 app_id=$2
+build=$1 app_id=$2 version=$3
 need cpack dpkg-deb
 
 work=$(mktemp -d)
@@ -30,6 +30,6 @@ for pkg in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
 finish
