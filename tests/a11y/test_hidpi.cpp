@@ -165,7 +165,7 @@ int measure()
         QWidget* window = show();
         if (!QTest::qWaitForWindowExposed(window))
             return 1;
-        windows.append(describeWindow(window, window));
+        windows.append(describeWindow(window, window->findChild<QWidget*>(QStringLiteral("client"))));
     }
 
     QJsonArray hands;

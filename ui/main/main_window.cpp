@@ -241,7 +241,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     createControls();
     createMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    holdFixedSize(this, client);
 
     Form_Load();
 
