@@ -6,14 +6,13 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <QWindow>
 
-#include <functional>
+#include <array>
 #include <memory>
 
-// The fixed-size windows when something maximizes them anyway, as Qt's own title bar does on
+// The fixed-size windows when something maximizes them anyway, as Qt's own title bar does under
 // Wayland: they take the size, keep their controls at their size in the middle, and are fixed
 // again once restored.
 class TestMaximize : public QObject {
@@ -32,21 +31,13 @@ private slots:
     void takesTheSizeAndCentresTheContent()
     {
         QFETCH(int, which);
-        std::unique_ptr<mezzurix::ui::MainWindow> main;
-        QPointer<QWidget> window;
-        if (which == 0) {
-            main = std::make_unique<mezzurix::ui::MainWindow>();
-            main->show();
-            window = main.get();
-        } else {
-            const std::function<QWidget*()> open[] = {mezzurix::ui::showInfoWindow,
-                                                      mezzurix::ui::showSIBaseUnitsWindow,
-                                                      mezzurix::ui::showSIPrefixesWindow};
-            window = open[which - 1]();
-        }
+        constexpr std::array open{mezzurix::ui::showInfoWindow, mezzurix::ui::showSIBaseUnitsWindow,
+                                  mezzurix::ui::showSIPrefixesWindow};
+        const auto main = std::make_unique<mezzurix::ui::MainWindow>();
+        QWidget* window = which == 0 ? main.get() : open.at(which - 1)();
+        window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        auto* client = window->findChild<QWidget*>(QStringLiteral("client"));
-        QVERIFY(client != nullptr);
+        const auto* client = window->findChild<QWidget*>(QStringLiteral("client"));
         const QSize design = window->size();
         const QSize clientSize = client->size();
 
@@ -59,7 +50,7 @@ private slots:
                  window->size());
         QCOMPARE(client->size(), clientSize);
         QRect room = window->rect();
-        if (auto* frame = qobject_cast<QMainWindow*>(window.data()))
+        if (const auto* frame = qobject_cast<QMainWindow*>(window))
             room.setTop(frame->menuBar()->geometry().bottom() + 1);
         QVERIFY(qAbs(client->geometry().center().x() - room.center().x()) <= 1);
         QVERIFY(qAbs(client->geometry().center().y() - room.center().y()) <= 1);
@@ -68,7 +59,7 @@ private slots:
         QTRY_COMPARE(window->size(), design);
         QCOMPARE(window->minimumSize(), design);
         QCOMPARE(window->maximumSize(), design);
-        QCOMPARE(client->pos().x(), 0);
+        QCOMPARE(client->x(), 0);
         if (which != 0)
             window->close();
     }
