@@ -22,7 +22,6 @@ public:
         : QObject(fixedWindow), window(fixedWindow), content(fixedContent)
     {
         pin();
-        corner = content->pos();
         window->installEventFilter(this);
     }
 
@@ -37,12 +36,13 @@ protected:
             // its own title bar asks for at once, before the compositor answers with a size.
             connect(window->windowHandle(), &QWindow::windowStateChanged, this,
                     &FixedSizeHolder::follow, Qt::UniqueConnection);
-            centre();
             break;
         case QEvent::Resize:
             if (!pinned && window->size() == pinnedSize
-                && !sizedByCompositor(window->windowHandle()->windowStates()))
+                && !sizedByCompositor(window->windowHandle()->windowStates())) {
+                content->move(corner);
                 pin();
+            }
             centre();
             break;
         case QEvent::LayoutRequest:  // the window's layout has put the content back in its corner
@@ -75,6 +75,7 @@ private:
     void release()
     {
         pinnedSize = window->size();
+        corner = content->pos();
         if (QLayout* layout = window->layout())
             layout->setSizeConstraint(QLayout::SetNoConstraint);
         window->setMinimumSize(0, 0);
@@ -85,6 +86,8 @@ private:
     // The content's room reaches from its place at the fixed size to the window's far corner.
     void centre()
     {
+        if (pinned)
+            return;
         const QSize spare = window->size() - QSize(corner.x(), corner.y()) - content->size();
         content->move(corner + QPoint(qMax(0, spare.width() / 2), qMax(0, spare.height() / 2)));
     }
