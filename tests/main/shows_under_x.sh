@@ -8,6 +8,7 @@ grab=$2
 desktop_entry=$3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+export QT_QPA_PLATFORM=xcb  # whatever the caller's environment says
 
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     "$0" & pid=$!
