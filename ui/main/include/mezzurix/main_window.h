@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace mezzurix::ui {
 
+class FocusRing;
+
 // The converter's main window. Every control carries its design name as objectName.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -30,6 +33,7 @@ private:
     void createHiddenLists();
     void createMenus();
     void setTabOrder();
+    void applyPalette();
     void Form_Load();
 
     void Convert();
@@ -61,6 +65,7 @@ private:
     QPushButton* cmdSwap1 = nullptr;
     QPushButton* cmdCopy = nullptr;
     QMenu* mnuLists = nullptr;
+    FocusRing* focusRing = nullptr;
     QList<QKeySequence> menuShortcuts;  // every menu item's, so text boxes cannot claim them
 
     QList<QListWidget*> leftLists;   // by category, in menu order
