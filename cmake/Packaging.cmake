@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Desktop integration and the Debian package.
 #
 # The program itself is installed by app/. This adds what a Linux desktop needs to list

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running or testing Mezzurix needs, if any is missing.
 # Usage: scripts/deps.sh run|test
 set -euo pipefail

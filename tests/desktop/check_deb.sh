@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package, checks its contents and dependencies, and runs lintian on it.
 # Usage: check_deb.sh BUILD_DIR APP_ID VERSION
 source "$(dirname "$0")/common.sh"

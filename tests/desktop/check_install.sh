@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch root and checks what the desktop reads from it.
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION
 source "$(dirname "$0")/common.sh"

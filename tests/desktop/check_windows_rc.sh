@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles the Windows resource script and checks the version block that Explorer shows.
 # Usage: check_windows_rc.sh RC_FILE PROJECT_VERSION DISPLAY_VERSION
 source "$(dirname "$0")/common.sh"

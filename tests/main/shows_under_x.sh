@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the program on a real (virtual) X server and checks that its window gets drawn, and that
 # its WM_CLASS names the desktop entry's StartupWMClass, by which X11 desktops match the two.
 # Usage: shows_under_x.sh MEZZURIX SCREENSHOT_TOOL DESKTOP_ENTRY
