@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The leading-number rule over arbitrary bytes, also with "," as the regional separator, and
 // against std::from_chars over plain decimals that the same bytes spell out with signs, exponent
 // letters, blanks, a point or a comma and trailing junk mixed in.

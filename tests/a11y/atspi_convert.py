@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives Mezzurix through the desktop accessibility bus, as a screen reader user would.
 
 Starts the program, finds it on the AT-SPI bus, picks Distance from the Lists menu, Inches into

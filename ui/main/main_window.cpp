@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/main_window.h>
 
 #include "control_table.h"
@@ -21,7 +22,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -76,7 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     describeControls(*controls);
     createMenus();
     applyPalette();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    holdFixedSize(this, client);
 
     // The decimal places' entry, so that a step with the keys or the wheel goes on from it.
     controls->decimals->setCurrentIndex(state.decimals());
