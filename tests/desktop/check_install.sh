@@ -11,6 +11,10 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 share="$root/usr/share"
 
 [ -x "$root/usr/bin/mezzurix" ] || fail "program not installed at usr/bin/mezzurix"
+provider=/usr/libexec/mezzurix-search-provider
+[ -x "$root$provider" ] || fail "search provider not installed at $provider"
+grep -qx "Exec=$provider" "$share/dbus-1/services/$app_id.SearchProvider.service" \
+    || fail "the search provider's .service file does not start $provider"
 
 desktop="$share/applications/$app_id.desktop"
 if [ -f "$desktop" ]; then
