@@ -5,22 +5,9 @@
 # session bus from its .service file, and called the way GNOME Shell and KRunner call it.
 # Usage: check_search.sh BUILD_DIR
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../desktop/common.sh"
-need cmake gdbus dbus-run-session readelf python3
-
-if [ -z "${MEZZURIX_SEARCH_ROOT:-}" ]; then
-    root=$(mktemp -d)
-    trap 'rm -rf "$root"' EXIT
-    cmake --install "$1" --prefix "$root/usr" >/dev/null
-    # The window is replaced by a stub that writes down how it was started.
-    printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s/window.tmp" && mv "%s/window.tmp" "%s/window"\n' \
-        "$root" "$root" "$root" >"$root/usr/bin/mezzurix"
-    MEZZURIX_SEARCH_ROOT=$root XDG_DATA_DIRS=$root/usr/share XDG_DATA_HOME=$root/home \
-        dbus-run-session -- "$0" "$@" 2> >(grep -v -e 'fd limit' -e 'ctivat' >&2)
-    exit
-fi
-root=$MEZZURIX_SEARCH_ROOT
-name=org.example.Mezzurix.SearchProvider
+source "$here/scratch_bus.sh"
+need readelf python3
+name=$provider_name
 provider=$root/usr/libexec/mezzurix-search-provider
 share=$root/usr/share
 
@@ -55,7 +42,7 @@ owner_pid() {
         --method org.freedesktop.DBus.GetConnectionUnixProcessID $name 2>/dev/null | sed -n 's/^(uint32 \([0-9]*\),)$/\1/p'
 }
 
-[ -z "$(owner_pid)" ] || fail "the provider runs before the first call"
+provider_runs && fail "the provider runs before the first call"
 no_ids="(@as [],)"
 no_matches="(@a(sssida{sv}) [],)"
 feet="'24 Inches to Feet'"
@@ -63,7 +50,7 @@ five="(['24 Inches to Feet', '24 Inches to Yards', '24 Inches to Miles', '24 Inc
 
 # GNOME Shell: terms split at blanks, ids then metas; a subsearch computes afresh.
 expect "([$feet],)" gnome GetInitialResultSet "['24', 'in', 'to', 'ft']"
-[ -n "$(owner_pid)" ] || fail "the first call did not start the provider"
+provider_runs || fail "the first call did not start the provider"
 expect "$five" gnome GetInitialResultSet "['24', 'in']"
 expect "$five" gnome GetSubsearchResultSet "[]" "['24', 'in', 'to']"
 expect "([$feet],)" gnome GetSubsearchResultSet "['24 Inches to Yards']" "['24', 'in', 'to', 'ft']"
@@ -103,12 +90,11 @@ expect "([$feet],)" gnome GetInitialResultSet "['24', 'in', 'to', 'ft']"
 
 # A chosen result opens the window on it, detached.
 opened() {  # WANT COMMAND...: the window stub was started with these arguments
-    local want=$1
+    local want=$1 got
     shift
-    rm -f "$root/window"
     "$@" >/dev/null
-    for _ in $(seq 50); do [ -f "$root/window" ] && break; sleep 0.1; done
-    [ "$(cat "$root/window" 2>/dev/null)" = "$want" ] || fail "$* opened the window with '$(cat "$root/window" 2>/dev/null)'"
+    got=$(window_arguments)
+    [ "$got" = "$want" ] || fail "$* opened the window with '$got'"
 }
 opened "--|24 Inches to Feet|" gnome ActivateResult "24 Inches to Feet" "['24', 'in', 'to', 'ft']" 0
 opened "--|24 Inches to Feet|" gnome LaunchSearch "['24', 'in']" 0
