@@ -7,6 +7,7 @@
 #include <mezzurix/twips.h>
 #include <mezzurix/windows.h>
 #include <mezzurix/reference_windows.h>
+#include <mezzurix/start_conversion.h>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -248,6 +249,23 @@ MainWindow::MainWindow(QWidget* parent)
     adjustSize();
     centreOnScreen(this);
     txtIn->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::openConversion(const StartConversion& conversion)
+{
+    if (conversion.category < 0 || conversion.category >= leftLists.size())
+        return;
+    const int rows = int(categories()[std::size_t(conversion.category)].units.size());
+    if (conversion.fromRow < 0 || conversion.fromRow >= rows || conversion.intoRow < 0 || conversion.intoRow >= rows)
+        return;
+    switchCategory(conversion.category);
+    if (Image1->isHidden())
+        flipDirection();
+    Box1->setCurrentRow(conversion.fromRow);
+    Box2->setCurrentRow(conversion.intoRow);
+    txtIn->setText(conversion.value);
+    cmbDP->setEditText(QString::number(kStartDecimals));
+    cmbDP_Click();
 }
 
 void MainWindow::createControls()

@@ -14,12 +14,19 @@ class QPushButton;
 
 namespace mezzurix::ui {
 
+struct StartConversion;
+
 // The converter's main window. Every control carries its design name as objectName.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+
+    // Shows a conversion as the user would pick it: its category, the from unit in the left list
+    // and the into unit in the right list, the forward direction, the value as input and the
+    // start-up decimal places. Used at start-up for a conversion given on the command line.
+    void openConversion(const StartConversion& conversion);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
