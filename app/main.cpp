@@ -11,7 +11,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("mezzurix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MEZZURIX_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Mezzurix developers"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("mezzurix.example"));
 
     // The command line is read before the GUI exists, so --help and --version need no display.
     QCommandLineParser parser;
