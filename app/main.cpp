@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/main_window.h>
 #include <mezzurix/start_conversion.h>
 
@@ -38,6 +41,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // Wayland desktops match the running window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MEZZURIX_APP_ID));
     mezzurix::ui::MainWindow window;
     if (const auto* conversion = std::get_if<mezzurix::ui::StartConversion>(&start))
         window.openConversion(*conversion);

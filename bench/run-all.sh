@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The one command for all benchmarks: builds an optimised tree in build-bench/ (or BENCH_BUILD_DIR)
 # and runs the engine micro-benchmarks, the start-up benchmark and every bench/<dir>/run.sh.
 # Usage: bench/run-all.sh [start-up rounds, default 15]

@@ -1,17 +1,38 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Desktop integration and the Debian package.
 #
 # The program itself is installed by app/. This adds what a Linux desktop needs to list
-# it: the .desktop entry, the icon in the hicolor theme and the AppStream metainfo.
-
-set(MEZZURIX_APP_ID "org.example.Mezzurix")
+# it: the .desktop entry, the icon in the hicolor theme and the AppStream metainfo; and what
+# a Debian package needs beside it: manual pages, the copyright file and the changelog.
 
 set(_mezzurix_res "${PROJECT_SOURCE_DIR}/resources")
 
+set(CPACK_PACKAGE_NAME "mezzurix")
+set(CPACK_PACKAGE_VENDOR "Mezzurix developers")
+set(CPACK_PACKAGE_CONTACT "Mezzurix developers <developers@mezzurix.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://mezzurix.example/")
+
 if(UNIX AND NOT APPLE)
-    install(FILES "${_mezzurix_res}/desktop/${MEZZURIX_APP_ID}.desktop"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-    install(FILES "${_mezzurix_res}/desktop/${MEZZURIX_APP_ID}.metainfo.xml"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+    # Installs SOURCE compressed as DESTINATION/NAME.gz. gzip -n -9 leaves out the name and time
+    # stamp, so the same source always gives the same package.
+    find_program(MEZZURIX_GZIP gzip REQUIRED)
+    function(mezzurix_install_gzipped source destination name)
+        set(gzipped "${PROJECT_BINARY_DIR}/gzipped/${destination}/${name}.gz")
+        file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/gzipped/${destination}")
+        add_custom_command(OUTPUT "${gzipped}"
+            COMMAND "${MEZZURIX_GZIP}" -n -9 -c "${source}" > "${gzipped}"
+            DEPENDS "${source}"
+            COMMENT "Compressing ${name}"
+            VERBATIM)
+        string(MAKE_C_IDENTIFIER "gzip_${destination}_${name}" target)
+        add_custom_target(${target} ALL DEPENDS "${gzipped}")
+        install(FILES "${gzipped}" DESTINATION "${destination}")
+    endfunction()
+
+    install(FILES "${MEZZURIX_DESKTOP_ENTRY}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+    install(FILES "${MEZZURIX_METAINFO}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
     set(_mezzurix_icons
         16 "${_mezzurix_res}/images/app-16.png"
@@ -25,19 +46,22 @@ if(UNIX AND NOT APPLE)
                 DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps"
                 RENAME "${MEZZURIX_APP_ID}.png")
     endwhile()
+
+    include(${CMAKE_CURRENT_LIST_DIR}/Manpages.cmake)
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocs.cmake)
 endif()
 
-set(CPACK_PACKAGE_NAME "mezzurix")
-set(CPACK_PACKAGE_VENDOR "Mezzurix developers")
-set(CPACK_PACKAGE_CONTACT "Mezzurix developers <developers@mezzurix.example>")
 set(CPACK_PACKAGE_VERSION "${MEZZURIX_DISPLAY_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Mezzurix is a small desktop unit converter. Pick one of 14 categories, \
-choose the units to convert from and into, and type a number; the result \
-is shown rounded to 0 to 30 decimal places and can be copied to the clipboard. \
-Reference tables of the SI base units and the SI prefixes are included.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://mezzurix.example/")
+# Debian shows the description as written: lines of at most 80 characters, paragraphs apart.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Mezzurix is a small desktop unit converter. Pick one of 14 categories, such
+as distance, area, mass, temperature, pressure or computer memory, choose the
+units to convert from and into, and type a number: the result follows every
+keystroke, rounded to 0 to 30 decimal places, and can be copied to the
+clipboard.
+
+Reference tables of the SI base units and the SI prefixes are included.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Mezzurix")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
@@ -55,5 +79,7 @@ if(MEZZURIX_DPKG_SHLIBDEPS)
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libqt6dbus6, fonts-liberation2")
 endif()
+# The Wayland platform plugin; without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/convert.h>
 
@@ -21,9 +24,9 @@ std::optional<double> convertValue(std::string_view pairCode, double x)
 }
 
 std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,
-                                   const NumberFormat& format)
+                                   const NumberFormat& format, std::string_view inputPoint)
 {
-    const std::optional<double> x = readLeadingNumber(input);
+    const std::optional<double> x = readLeadingNumber(input, inputPoint);
     if (!x)
         return std::nullopt;
     const std::optional<double> result = convertValue(pairCode, *x);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
@@ -54,7 +57,9 @@ public:
             ++pos_;
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
-    void advance() { ++pos_; }
+    void advance(std::size_t count = 1) { pos_ += count; }
+    // Whether `piece` starts at the next non-blank character; call after peek().
+    bool at(std::string_view piece) const { return text_.substr(pos_).starts_with(piece); }
 
 private:
     std::string_view text_;
@@ -432,8 +437,11 @@ SignificantDigits roundToSignificant(double magnitude)
 
 } // namespace
 
-std::optional<double> readLeadingNumber(std::string_view text)
+std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint)
 {
+    // "." itself and separators the blank skipping would tear apart are read as before.
+    if (regionalPoint == "." || std::any_of(regionalPoint.begin(), regionalPoint.end(), isBlank))
+        regionalPoint = {};
     BlankSkippingCursor cursor(text);
     char c = cursor.peek();
     if (c == '&') {
@@ -462,8 +470,9 @@ std::optional<double> readLeadingNumber(std::string_view text)
         anyDigit = true;
         cursor.advance();
     }
-    if (c == '.') {
-        cursor.advance();
+    const bool regional = !regionalPoint.empty() && cursor.at(regionalPoint);
+    if (c == '.' || regional) {
+        cursor.advance(regional ? regionalPoint.size() : 1);
         for (c = cursor.peek(); isDigit(c); c = cursor.peek()) {
             reader.fractionDigit(c);
             anyDigit = true;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole conversion with a pair code from the table or any bytes, any input text and any
 // decimal places: it never breaks, and any text it returns has exactly the decimals asked for.
 

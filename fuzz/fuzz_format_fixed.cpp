@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The output rule over any double and 0..30 decimals: the exact shape of the text; the exact text
 // where the decimals lie within the 15 significant digits; and that it reads back within half a
 // unit of its last place of the value rounded to 15 significant digits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The general form against the text it must be, built from the value's exact digits rounded to
 // 15 significant digits (either tie rule); the whole-text rule reading that text back; and the
 // whole-text rule over arbitrary bytes.

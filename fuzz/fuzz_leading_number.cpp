@@ -1,8 +1,13 @@
-// The leading-number rule over arbitrary bytes, and against std::from_chars over plain decimals
-// that the same bytes spell out with signs, exponent letters, blanks and trailing junk mixed in.
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The leading-number rule over arbitrary bytes, also with "," as the regional separator, and
+// against std::from_chars over plain decimals that the same bytes spell out with signs, exponent
+// letters, blanks, a point or a comma and trailing junk mixed in.
 
 #include "fuzz_support.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -81,11 +86,15 @@ void checkAgainstFromChars(const std::uint8_t* data, std::size_t size)
     const std::uint8_t tail = src.next();
     if (tail % 2 == 1)
         typed += ",;x/="[tail / 2 % 5];
+    // Half the time the point is typed as the regional comma.
+    const bool comma = tail & 0x80;
+    if (comma)
+        std::replace(typed.begin(), typed.end(), '.', ',');
 
     const std::optional<double> expected = parsePlain(plain);
     if (!expected)
         fail("from_chars rejected a constructed decimal", plain);
-    const std::optional<double> got = readLeadingNumber(typed);
+    const std::optional<double> got = readLeadingNumber(typed, comma ? "," : ".");
     if (!got || *got != *expected)
         fail("leading number differs from from_chars",
              "typed [" + typed + "] plain [" + plain + "] got " + (got ? show(*got) : "nullopt") +
@@ -100,6 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<double> value = readLeadingNumber(text);
     if (value && !std::isfinite(*value))
         fail("leading number is not finite", text);
+
+    // Where "," is the regional separator, it reads as "." does, and a text without one reads as
+    // it always did.
+    const std::optional<double> withComma = readLeadingNumber(text, ",");
+    if (text.find('.') == std::string_view::npos) {
+        std::string dotted(text);
+        std::replace(dotted.begin(), dotted.end(), ',', '.');
+        if (withComma != readLeadingNumber(dotted))
+            fail("a comma reads differently from a point", text);
+    } else if (text.find(',') == std::string_view::npos && withComma != value) {
+        fail("the regional comma changes a text without one", text);
+    }
 
     checkAgainstFromChars(data, size);
     return 0;

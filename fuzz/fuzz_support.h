@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared helpers for the fuzz targets: number formats to try, exact reading of plain decimal
 // text, and a check that reports what it saw before aborting.

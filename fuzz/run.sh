@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the engine's fuzz targets (clang, libFuzzer, ASan, UBSan) and runs each one for a
 # bounded time, starting from the seed corpus in fuzz/corpus/<target>/.
 # Usage: fuzz/run.sh [seconds per target, default 60] [target ...]

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Mezzurix and starts it. Without a display it runs on a virtual one and saves a screenshot.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Mezzurix and its tests with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/ (or SANITIZE_BUILD_DIR) and runs the whole test suite there, leak checks included.
 set -euo pipefail

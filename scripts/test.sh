@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Mezzurix with its tests and benchmarks and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."

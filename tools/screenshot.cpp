@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // mezzurix-screenshot OUT.png [--full]
 // Waits until something is drawn on the display's root window and has stopped changing, then saves
 // it, cropped to what was drawn unless --full is given.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
 

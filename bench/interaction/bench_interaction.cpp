@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the main window works on one user action, from the event to the updated output,
 // before anything is repainted. Each action goes through the same event path as the user's
 // (key events with their shortcut override, or the menu item's trigger); the window then

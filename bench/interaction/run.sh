@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Time per user action in the main window (keystroke, decimal places pick, category switch,
 # swap), headless; the median of 9 repetitions of each, the time of the window's work alone
 # (the paint after each action is not timed).

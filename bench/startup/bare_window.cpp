@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A plain Qt Widgets window with the same kinds of controls as the converter's main window
 // (menu bar, two unit lists, input and output boxes, a decimal places combo, captions) and none
 // of its logic: the yardstick for the start-up benchmark.

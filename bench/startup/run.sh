@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and memory of the converter against a bare Qt window, under a private Xvfb.
 # Usage: bench/startup/run.sh BUILD_DIR [rounds, default 15]
 set -euo pipefail

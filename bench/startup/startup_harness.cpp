@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up benchmark harness for X11. Launches each given program in turn, in interleaved rounds,
 // and measures from just before the process starts to its top-level window being mapped
 // (MapNotify on the root window) and first drawn (the first DAMAGE event on that window), then

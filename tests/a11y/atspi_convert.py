@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives Mezzurix through the desktop accessibility bus, as a screen reader user would.
 
 Starts the program, finds it on the AT-SPI bus, picks Distance from the Lists menu, Inches into
@@ -15,7 +18,7 @@ import pyatspi
 from gi.repository import GLib
 
 STEP_TIMEOUT = 10.0  # seconds for the program to show each reaction on the bus
-DOWN = 0xFF54        # X keysym of the Down arrow
+UP = 0xFF52          # X keysym of the Up arrow
 
 
 def fail(message):
@@ -107,8 +110,8 @@ def main():
         wait_for("the captions Inches and Feet",
                  lambda: [u.name for u in units] == ["Inches", "Feet"])
 
-        # Decimal places: focus the combo's text field and step down its list with the arrow
-        # key, each step a pick, until it reads 2.
+        # Decimal places: focus the combo's text field and step up its list from 14 with the
+        # arrow key, each step a pick, until it reads 2.
         combo = named(frame, "Decimal points", "text")
         combo.queryComponent().grabFocus()
         pump(0.3)
@@ -116,7 +119,7 @@ def main():
             if text_of(combo) == "2":
                 break
             before = text_of(combo)
-            pyatspi.Registry.generateKeyboardEvent(DOWN, None, pyatspi.KEY_SYM)
+            pyatspi.Registry.generateKeyboardEvent(UP, None, pyatspi.KEY_SYM)
             wait_for("the decimal places to change", lambda: text_of(combo) != before)
         if text_of(combo) != "2":
             fail(f"decimal places read '{text_of(combo)}', not 2")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/catalogue.h>
 #include <mezzurix/main_window.h>
 #include <mezzurix/reference_windows.h>

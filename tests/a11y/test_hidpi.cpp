@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays the windows out at scale 1 and at scale 2 (QT_SCALE_FACTOR, one child process each) and
 // compares: the same geometry in device-independent pixels, nothing overlapping that is not meant
 // to, everything inside its window, texts that fit at scale 1 still fitting at scale 2, and the
@@ -165,7 +168,7 @@ int measure()
         QWidget* window = show();
         if (!QTest::qWaitForWindowExposed(window))
             return 1;
-        windows.append(describeWindow(window, window));
+        windows.append(describeWindow(window, window->findChild<QWidget*>(QStringLiteral("client"))));
     }
 
     QJsonArray hands;

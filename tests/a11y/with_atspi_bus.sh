@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command the way a screen reader meets a program: on a virtual X display, in a private
 # D-Bus session with the accessibility bus up, and with Qt's accessibility bridge switched on.
 # A missing package fails (scripts/deps.sh test installs them all); exits 77 (skipped) only when

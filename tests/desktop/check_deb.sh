@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its contents and dependencies.
-# Usage: check_deb.sh BUILD_DIR APP_ID
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Builds the Debian package, checks its contents and dependencies, and runs lintian on it.
+# Usage: check_deb.sh BUILD_DIR APP_ID VERSION
 source "$(dirname "$0")/common.sh"
-build=$1 app_id=$2
-need cpack dpkg-deb
+build=$1 app_id=$2 version=$3
+need cpack dpkg-deb lintian
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,6 +19,9 @@ echo "built $(basename "$deb")"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
 for path in ./usr/bin/mezzurix \
+            ./usr/share/man/man1/mezzurix.1.gz \
+            ./usr/share/doc/mezzurix/copyright \
+            ./usr/share/doc/mezzurix/changelog.gz \
             "./usr/share/applications/$app_id.desktop" \
             "./usr/share/metainfo/$app_id.metainfo.xml" \
             "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
@@ -34,6 +40,10 @@ for pkg in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 fonts-liberation2; 
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
+grep -q -E "(^|, )qt6-wayland( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
+
+# Errors and warnings fail; informational and pedantic tags are shown but pass.
+lintian --display-info --pedantic --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 finish

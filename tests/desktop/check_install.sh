@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch root and checks what the desktop reads from it.
-# Usage: check_install.sh BUILD_DIR APP_ID
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION
 source "$(dirname "$0")/common.sh"
-build=$1 app_id=$2
+build=$1 app_id=$2 version=$3
 need cmake desktop-file-validate appstreamcli od
 
 root=$(mktemp -d)
@@ -31,7 +34,7 @@ if [ -f "$metainfo" ]; then
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
         || fail "metainfo does not launch $app_id.desktop"
-    grep -q '<release version="1.00"' "$metainfo" || fail "metainfo has no release 1.00"
+    grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
 else
     fail "no metainfo at $metainfo"
 fi

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles the Windows resource script and checks the version block that Explorer shows.
-# Usage: check_windows_rc.sh RC_FILE PROJECT_VERSION
+# Usage: check_windows_rc.sh RC_FILE PROJECT_VERSION DISPLAY_VERSION
 source "$(dirname "$0")/common.sh"
-rc=$1 project_version=$2
+rc=$1 project_version=$2 display_version=$3
 need x86_64-w64-mingw32-windres cpp iconv od
 
 work=$(mktemp -d)
@@ -18,8 +21,8 @@ expect() {
     got=$(grep -A1 -x -F "$key" "$work/strings" | sed -n 2p || true)
     [ "$got" = "$value" ] || fail "$key is '$got', expected '$value'"
 }
-expect FileVersion "1.00"
-expect ProductVersion "1.00"
+expect FileVersion "$display_version"
+expect ProductVersion "$display_version"
 expect FileDescription "Convert from one unit to another"
 expect Comments "Be my guest!"
 expect ProductName "Mezzurix!!"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared helpers for the desktop checks; sourced by the check_*.sh scripts.
 set -euo pipefail
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
 
@@ -44,6 +47,7 @@ class TestNumberRules : public QObject {
 private slots:
     void leadingNumber_data();
     void leadingNumber();
+    void leadingNumberOtherSeparators();
     void leadingNumberLongInput_data();
     void leadingNumberLongInput();
     void formatFixed_data();
@@ -143,6 +147,22 @@ void TestNumberRules::leadingNumber()
     QVERIFY2(got.has_value() == valid, describe(got).constData());
     if (valid)
         QVERIFY2(*got == expected, describe(got).constData());
+
+    // Where "," is the regional decimal separator, the same number written with it reads the same.
+    if (!text.contains(',')) {
+        QByteArray comma = text;
+        comma.replace('.', ',');
+        QCOMPARE(describe(mezzurix::readLeadingNumber(comma.toStdString(), ",")), describe(got));
+        QCOMPARE(describe(mezzurix::readLeadingNumber(text.toStdString(), ",")), describe(got));
+    }
+}
+
+// Separators the comma rows above do not cover: several bytes, a blank, none.
+void TestNumberRules::leadingNumberOtherSeparators()
+{
+    QCOMPARE(mezzurix::readLeadingNumber("1\u066b5", "\u066b"), std::optional<double>(1.5));
+    QCOMPARE(mezzurix::readLeadingNumber("1 5", " "), std::optional<double>(15));
+    QCOMPARE(mezzurix::readLeadingNumber("1,5", ""), std::optional<double>(1));
 }
 
 void TestNumberRules::leadingNumberLongInput_data()

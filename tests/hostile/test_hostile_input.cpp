@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile use of the main window: huge and malformed pastes into the input, rubbish in the
 // decimal places field, thousands of category switches, swaps of failed outputs. After each,
 // the output must be the engine's answer for what the window shows, never a stale one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/main_window.h>
 
 #include <QAction>
@@ -12,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -584,11 +588,15 @@ private slots:
     {
         distance(3, 0, QStringLiteral("5"), 2);  // Miles into Inches
         QCOMPARE(text("txtOut"), QStringLiteral("316800.00"));
-        type(QStringLiteral("1e999"));
-        QCOMPARE(text("Label1"), QStringLiteral("Miles"));
-        QCOMPARE(text("txtOut"), QString());
-        type(QStringLiteral("1e308"));  // the result overflows
-        QCOMPARE(text("txtOut"), QString());
+        QLineEdit* out = control<QLineEdit>("txtOut");
+        for (const char* beyondRange : {"1e999", "1e308"}) {  // the input's number, the result
+            type(QString::fromLatin1(beyondRange));
+            QCOMPARE(text("Label1"), QStringLiteral("Miles"));
+            QCOMPARE(text("txtOut"), QString());
+            // The empty box says why, on screen and to assistive tools.
+            QCOMPARE(out->placeholderText(), QStringLiteral("Out of range"));
+            QCOMPARE(out->accessibleDescription(), QStringLiteral("Out of range"));
+        }
 
         // Nothing to swap or copy: the window and the clipboard stay as they are.
         QTest::mouseClick(control("cmdSwap1"), Qt::LeftButton);
@@ -596,6 +604,9 @@ private slots:
         QCOMPARE(list("lstDistance1")->currentRow(), 3);
         QTest::mouseClick(control("cmdCopy"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        type(QStringLiteral("1"));
+        QCOMPARE(out->accessibleDescription(), QString());  // the tooltip describes it again
     }
 
     void commaLocaleKeepsDecimals()
@@ -611,9 +622,125 @@ private slots:
         QCOMPARE(text("txtIn"), QStringLiteral("2.54"));
         QCOMPARE(text("txtOut"), QStringLiteral("1,00000000000000"));
 
-        // The input itself still reads only "." as the decimal point.
+        // The input reads the regional separator too.
         type(QStringLiteral("1,5"));
-        QCOMPARE(text("txtOut"), QStringLiteral("0,39370078740158"));
+        QCOMPARE(text("txtOut"), QStringLiteral("0,59055118110236"));
+    }
+
+    // The input reads the regional decimal separator as well as "."; in "." locales a comma
+    // still ends the number. The output, copied and pasted into the input, reads as shown.
+    void regionalSeparatorInInput_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("the program's own result") << "de_DE" << "4,92125984251969" << "4,92125984251969";
+        QTest::newRow("second separator ends the number") << "de_DE" << "1,2,3" << "1,20000000000000";
+        QTest::newRow("grouping is not read") << "de_DE" << "1.234,5" << "1,23400000000000";
+        QTest::newRow("comma where the point is the separator") << "en_US" << "1,5" << "1.00000000000000";
+    }
+    void regionalSeparatorInInput()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QLocale::setDefault(QLocale(locale));
+        distance(6, 6, input, 14);  // meters into meters
+        QCOMPARE(text("txtOut"), output);
+
+        QTest::mouseClick(control("cmdCopy"), Qt::LeftButton);
+        type(QString());
+        control<QLineEdit>("txtIn")->paste();
+        QCOMPARE(text("txtOut"), output);
+    }
+
+    // Whatever the conversion that wrote it, a result too wide for the box shows its leading
+    // digits; the input's caret stays where typing left it.
+    void longResultShowsItsStart_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("places");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("kilometers into millimeters, 30 decimals") << 7 << 4 << "1" << 30 << "1000000.000";
+        QTest::newRow("9e307 at 14 decimals") << 6 << 6 << "9e307" << 14 << "9000000000";
+    }
+    void longResultShowsItsStart()
+    {
+        QFETCH(int, left);
+        QFETCH(int, right);
+        QFETCH(QString, input);
+        QFETCH(int, places);
+        QFETCH(QString, start);
+        QLineEdit* out = control<QLineEdit>("txtOut");
+        const auto showsStart = [&] {
+            QVERIFY2(out->text().startsWith(start), qPrintable(out->text()));
+            QVERIFY(out->fontMetrics().horizontalAdvance(out->text()) > out->width());
+            // The caret on the first digit stands at the box's left edge: nothing is scrolled away.
+            const int caret = out->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            QVERIFY2(out->cursorPosition() == 0 && caret >= 0 && caret < out->width() / 10,
+                     qPrintable(QString::number(caret)));
+        };
+        distance(left, right, input, places);  // typing converts last
+        showsStart();
+        QCOMPARE(control<QLineEdit>("txtIn")->cursorPosition(), input.size());
+        pickDecimals(places);
+        showsStart();
+        press(Qt::Key_Tab, control("txtIn"));  // the focus selects the whole output
+        QCOMPARE(out->selectedText(), out->text());
+        showsStart();
+    }
+
+    // The decimal places' current entry is the number shown from the start: a step goes on from it.
+    void decimalPlacesStepFromTheShownEntry()
+    {
+        QComboBox* combo = control<QComboBox>("cmbDP");
+        QCOMPARE(combo->currentIndex(), 14);
+        combo->showPopup();
+        QCOMPARE(combo->view()->currentIndex().row(), 14);
+        combo->hidePopup();
+
+        combo->setFocus();
+        press(Qt::Key_Down, combo);
+        QCOMPARE(combo->currentText(), QStringLiteral("15"));
+        QCOMPARE(text("txtOut"), QStringLiteral("1.000000000000000"));
+
+        const QPointF centre = QRectF(combo->rect()).center();
+        QWheelEvent wheelUp(centre, combo->mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheelUp);
+        QCOMPARE(combo->currentText(), QStringLiteral("14"));
+        QCOMPARE(text("txtOut"), QStringLiteral("1.00000000000000"));
+    }
+
+    // In every list, a Ctrl+click on the selected entry and a click below the entries leave the
+    // unit in use selected, and the output as it was.
+    void listsKeepTheirUnitSelected()
+    {
+        int shortLists = 0;
+        for (QAction* item : control<QMenu>("mnuLists")->actions()) {
+            item->trigger();
+            for (QListWidget* box : window->findChildren<QListWidget*>()) {
+                if (box->isHidden())
+                    continue;
+                const QByteArray name = box->objectName().toLatin1();
+                clickEntry(name, 1);
+                const QString output = text("txtOut");
+                const QRect entry = box->visualItemRect(box->item(1));
+                QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier, entry.center());
+                QCOMPARE(box->selectedItems(), QList<QListWidgetItem*>{box->item(1)});
+                const QRect last = box->visualItemRect(box->item(box->count() - 1));
+                if (last.bottom() + 5 < box->viewport()->height()) {
+                    ++shortLists;
+                    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 4));
+                    QCOMPARE(box->selectedItems(), QList<QListWidgetItem*>{box->item(1)});
+                }
+                QCOMPARE(box->currentRow(), 1);
+                QCOMPARE(text("txtOut"), output);
+            }
+        }
+        QVERIFY(shortLists > 0);
     }
 };
 

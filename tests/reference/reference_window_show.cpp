@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // reference_window_show info|base-units|prefixes
 // Opens one reference window and runs until it is closed.
 #include "mezzurix/reference_windows.h"

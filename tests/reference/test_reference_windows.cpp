@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mezzurix/reference_content.h"
 #include "mezzurix/reference_windows.h"
 #include "mezzurix/twips.h"
@@ -152,11 +155,13 @@ void TestReferenceWindows::windowHasFixedSizeAndNoMaximize()
     QVERIFY(window->windowFlags().testFlag(Qt::WindowTitleHint));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
     // Some labels reach past the right edge, as designed; what they show must stay inside.
-    for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const auto* client = window->findChild<QWidget*>(QStringLiteral("client"));
+    QCOMPARE(client->geometry(), window->rect());
+    for (const QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QRect shown = child->geometry();
         if (const auto* label = qobject_cast<const QLabel*>(child))
             shown.setWidth(QFontMetrics(label->font()).horizontalAdvance(label->text()));
-        QVERIFY2(window->rect().contains(shown), qPrintable(child->objectName()));
+        QVERIFY2(client->rect().contains(shown), qPrintable(child->objectName()));
     }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <mezzurix/main_window.h>
 
 #include <mezzurix/catalogue.h>
@@ -8,6 +11,9 @@
 #include <mezzurix/windows.h>
 #include <mezzurix/reference_windows.h>
 #include <mezzurix/start_conversion.h>
+
+#include "focus_ring.h"
+#include "readable_colours.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -23,6 +29,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -30,6 +37,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <utility>
@@ -43,14 +51,15 @@ const QString kCaption = QStringLiteral(" Mezzurix!!") + QString(27, u' ')
 const QString kApplicationTitle = QStringLiteral("Mezzurix");
 const QString kCreditName = QStringLiteral("Orvo Quellvarn");
 const QString kCreditMessage = QStringLiteral("Released to\n") + kCreditName;
+// Why the output is empty: the input's number or the result lies beyond the double range.
+const QString kOutOfRange = QStringLiteral("Out of range");
 
 constexpr QSize kClientTwips{8115, 4980};
 constexpr QPoint kLeftPlace{660, 900};
 constexpr QPoint kRightPlace{4440, 900};
 constexpr QSize kListTwips{3015, 1425};
 constexpr int kStartDecimals = 14;
-constexpr int kDecimalChoices = 31;  // the combo offers 0 to 30
-const QColor kOutputBackground{255, 192, 192};
+constexpr int kDecimalChoices = 31;  // the combo offers 0 to 30; entry i reads i
 
 enum class Kind { Label, Image, LineEdit, Combo, Button };
 enum class Face { Window, Regular825, Bold975, Bold12, Bold135 };
@@ -206,8 +215,17 @@ NumberFormat regionalFormat()
     return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
 }
 
-// The input rule reads only "." as the decimal point, so text meant for the input uses it.
+// The input rule reads "." everywhere, so text the program writes into the input uses it.
 const NumberFormat kInputFormat{};
+
+// The input also reads the regional decimal separator, unless that is a blank, which the input
+// rule ignores wherever it stands.
+std::string regionalInputPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    const bool blank = std::any_of(point.cbegin(), point.cend(), [](QChar c) { return c.isSpace(); });
+    return blank ? std::string() : point.toStdString();
+}
 
 // The picture at its design size, with its double-size drawing for screens scaled by two.
 QIcon pictureIcon(const QString& path)
@@ -242,7 +260,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     createControls();
     createMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyPalette();
+    holdFixedSize(this, client);
 
     Form_Load();
 
@@ -283,9 +302,7 @@ void MainWindow::createControls()
         case Kind::Image: {
             auto* label = new QLabel(client);
             if (design.kind == Kind::Image) {
-                const int side = twipsToPixels(design.twips.width(), this);
-                label->setPixmap(pictureIcon(text).pixmap(QSize(side, side), devicePixelRatio()));
-                label->setAlignment(Qt::AlignCenter);
+                label->setAlignment(Qt::AlignCenter);  // the picture follows the palette
                 label->setProperty(kHandProperty, true);
                 label->installEventFilter(this);
             } else {
@@ -348,10 +365,16 @@ void MainWindow::createControls()
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
     txtOut->setReadOnly(true);
-    QPalette outputPalette = txtOut->palette();
-    outputPalette.setColor(QPalette::Base, kOutputBackground);
-    txtOut->setPalette(outputPalette);
+    txtOut->setPlaceholderText(kOutOfRange);  // shows only while a failed conversion empties the box
     Text1->setReadOnly(true);
+
+    // Every control that takes the focus shows it when the keyboard brings it there; the
+    // resting place stays out of sight.
+    focusRing = new FocusRing(client);
+    for (QWidget* control : std::initializer_list<QWidget*>{txtIn, txtOut, cmbDP, cmdSwap1, cmdCopy})
+        focusRing->watch(control, control);
+    focusRing->watch(cmbDP->lineEdit(), cmbDP);
+    focusRing->watch(Text1, nullptr);
 
     for (const Spoken& spoken : kSpoken) {
         QWidget* widget = find(spoken.control);
@@ -396,11 +419,17 @@ void MainWindow::createUnitLists(int c)
         connect(list, &QListWidget::currentRowChanged, this, [this, left] { unitList_Click(left); });
         // Assistive tools pick an entry by selecting it; that must act as a click does, so the
         // selected entry becomes the current one. Clicks and keys have made it current already.
-        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [list] {
-            const QModelIndexList selected = list->selectionModel()->selectedRows();
-            if (selected.size() == 1 && selected.front().row() != list->currentRow())
-                list->setCurrentRow(selected.front().row());
-        });
+        // A Ctrl+click on the selected entry, or a click below the entries, clears the selection
+        // while the unit stays in use: it is selected again.
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [list](const QItemSelection& added) {
+                    const int current = list->currentRow();
+                    if (!added.isEmpty() && added.indexes().back().row() != current)
+                        list->setCurrentRow(added.indexes().back().row());
+                    else if (!list->selectionModel()->hasSelection() && current >= 0)
+                        list->setCurrentRow(current);
+                });
+        focusRing->watch(list, list);
         (left ? leftLists : rightLists)[c] = list;
     }
 }
@@ -470,6 +499,25 @@ void MainWindow::setTabOrder()
     }
 }
 
+// The desktop's palette, with every text made readable, the output box in its own colours and
+// the hands drawn to stand out from the window.
+void MainWindow::applyPalette()
+{
+    const QPalette readable = readablePalette(palette());
+    centralWidget()->setPalette(readable);
+    menuBar()->setPalette(readable);
+    txtOut->setPalette(outputPalette(readable));
+    for (const Control& design : kControls) {
+        if (design.kind != Kind::Image)
+            continue;
+        auto* hand = centralWidget()->findChild<QLabel*>(QString::fromUtf8(design.name),
+                                                         Qt::FindDirectChildrenOnly);
+        const int side = twipsToPixels(design.twips.width(), this);
+        hand->setPixmap(pictureFor(pictureIcon(QString::fromUtf8(design.text)), side,
+                                   devicePixelRatio(), readable));
+    }
+}
+
 void MainWindow::Form_Load()
 {
     const Category& area = categories().front();
@@ -477,7 +525,7 @@ void MainWindow::Form_Load()
     lblTitle->setToolTip(fromView(area.description));
     Box1 = leftLists.front();
     Box2 = rightLists.front();
-    cmbDP->setEditText(QString::number(kStartDecimals));
+    cmbDP->setCurrentIndex(kStartDecimals);  // the entry, so that the next step goes on from it
     d = kStartDecimals;
     Box1->setCurrentRow(0);
     Box2->setCurrentRow(0);
@@ -518,10 +566,16 @@ void MainWindow::Convert()
     if (!directed)
         return;
 
+    const NumberFormat format = regionalFormat();
     const std::optional<std::string> result =
-        convert(pair, txtIn->text().toStdString(), d, regionalFormat());
-    // A failed conversion must not leave the previous answer under the new captions.
+        convert(pair, txtIn->text().toStdString(), d, format, regionalInputPoint());
+    // A failed conversion must not leave the previous answer under the new captions; the empty
+    // box shows why, and says it to assistive tools.
     txtOut->setText(result ? QString::fromStdString(*result) : QString());
+    if (const QString why = result ? QString() : kOutOfRange; txtOut->accessibleDescription() != why)
+        txtOut->setAccessibleDescription(why);  // a screen reader hears of changes only
+    // A result wider than the box shows its leading digits.
+    txtOut->setCursorPosition(0);
 }
 
 void MainWindow::ClearLists()
@@ -533,7 +587,15 @@ void MainWindow::ClearLists()
 
 void MainWindow::TextSelected()
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (edit == nullptr)
+        return;
+    // The output is selected from its end back to its start, which keeps its leading digits in
+    // view; the input keeps the usual caret at the end.
+    const int length = int(edit->text().size());
+    if (edit->isReadOnly())
+        edit->setSelection(length, -length);
+    else
         edit->selectAll();
 }
 
@@ -635,13 +697,21 @@ void MainWindow::credit(bool withMessage)
     if (!places || *places != 15 || txtIn->text() != kCreditName)
         return;
     txtIn->setText(QString());
-    cmbDP->setEditText(QString::number(kStartDecimals));
+    cmbDP->setCurrentIndex(kStartDecimals);
     cmbDP_Click();
     if (withMessage) {
         QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, kCreditMessage,
                         QMessageBox::Ok, this);
         box.exec();
     }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    // Desktops switch between light and dark themes while programs run.
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

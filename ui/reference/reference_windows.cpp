@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mezzurix/reference_windows.h"
 
 #include "mezzurix/fonts.h"
@@ -37,6 +40,7 @@ constexpr QRect kInfoBoxTwips(75, 240, 7935, 4755);
 
 // A top-level window without owner whose client area has the given size in twips. Closing it
 // destroys it; it counts for quitting when the last window closes (the default for windows).
+// Returns the client area, the parent of the window's controls.
 QWidget* createFixedWindow(const WindowSpec& design)
 {
     auto* window = new QWidget(nullptr, kFixedWindowFlags);
@@ -44,17 +48,20 @@ QWidget* createFixedWindow(const WindowSpec& design)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromUtf16(design.caption));
     window->setWindowIcon(resourceIcon(QLatin1String(design.icon)));
-    window->setFixedSize(twipsToPixels(design.width, window), twipsToPixels(design.height, window));
-    return window;
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(design.width, window), twipsToPixels(design.height, window));
+    holdFixedSize(window, client);
+    return client;
 }
 
 QWidget* createInfoWindow()
 {
-    QWidget* window = createFixedWindow(kInfoWindow);
-    auto* box = new QPlainTextEdit(window);
+    QWidget* client = createFixedWindow(kInfoWindow);
+    auto* box = new QPlainTextEdit(client);
     box->setObjectName(QStringLiteral("rtbInfo"));
     box->setAccessibleName(QStringLiteral("SI information"));
-    box->setGeometry(twipsToPixels(kInfoBoxTwips, window));
+    box->setGeometry(twipsToPixels(kInfoBoxTwips, client));
     box->setFont(designFont(QStringLiteral("System"), QStringLiteral("Liberation Sans"),
                             kContentPointSize, true));
     // The box's background is the palette's Base colour: the system colour of window (text
@@ -64,17 +71,17 @@ QWidget* createInfoWindow()
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setPlainText(reference::infoText());
     box->moveCursor(QTextCursor::Start);
-    return window;
+    return client->window();
 }
 
 QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> labels)
 {
-    QWidget* window = createFixedWindow(design);
+    QWidget* client = createFixedWindow(design);
     QFont headingFont = sansFont(kContentPointSize, true);
     headingFont.setUnderline(true);
     const QFont rowFont = monoFont(kContentPointSize, true);
     for (const LabelSpec& item : labels) {
-        auto* label = new QLabel(QStringView(item.caption).toString(), window);
+        auto* label = new QLabel(QStringView(item.caption).toString(), client);
         label->setObjectName(QLatin1String(item.name));
         if (item.index != reference::kNoIndex)
             label->setProperty("index", item.index);
@@ -82,9 +89,9 @@ QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> 
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(twipsToPixels(
-            QRect(item.left, item.top, item.width, reference::kLabelHeightTwips), window));
+            QRect(item.left, item.top, item.width, reference::kLabelHeightTwips), client));
     }
-    return window;
+    return client->window();
 }
 
 QWidget* showSingleWindow(QPointer<QWidget>& window, const std::function<QWidget*()>& create)

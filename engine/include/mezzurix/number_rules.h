@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <optional>
@@ -21,7 +24,9 @@ constexpr int kSignificantDigits = 15;
 
 // The input rule: the leading number of `text`, "." as decimal point, blanks ignored anywhere,
 // &H / &O integers; no number reads 0. nullopt when the number lies beyond the double range.
-std::optional<double> readLeadingNumber(std::string_view text);
+// `regionalPoint`, the user's decimal separator, reads as a decimal point too, unless it is
+// empty or holds a blank (blanks are ignored); it never introduces a second decimal part.
+std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint = ".");
 
 // The output rule: `value` rounded to 15 significant digits, then to `decimals` decimals
 // (ties away from zero), written with exactly that many decimals and no grouping.

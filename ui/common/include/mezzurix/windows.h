@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QGuiApplication>
@@ -20,6 +23,13 @@ inline QIcon resourceIcon(const QString& baseName)
         icon.addFile(QStringLiteral(":/mezzurix/%1-%2.png").arg(baseName).arg(size), QSize(size, size));
     return icon;
 }
+
+// Keeps a window at a fixed size: its layout's size if it has one (a QMainWindow has), else the
+// size of its client area `content`. Where a compositor maximizes the window or makes it full
+// screen anyway, as Wayland compositors do on a click on the maximize button that Qt draws
+// itself, the window must take the size it is given or lose its connection: then it does, with
+// `content` kept at its size in the middle, and it is fixed again once back at its own size.
+void holdFixedSize(QWidget* window, QWidget* content);
 
 // Centres the window's client area on the primary screen; the frame is not known before showing.
 inline void centreOnScreen(QWidget* window)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QKeySequence>
@@ -14,6 +17,7 @@ class QPushButton;
 
 namespace mezzurix::ui {
 
+class FocusRing;
 struct StartConversion;
 
 // The converter's main window. Every control carries its design name as objectName.
@@ -30,6 +34,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -37,6 +42,7 @@ private:
     void createHiddenLists();
     void createMenus();
     void setTabOrder();
+    void applyPalette();
     void Form_Load();
 
     void Convert();
@@ -68,6 +74,7 @@ private:
     QPushButton* cmdSwap1 = nullptr;
     QPushButton* cmdCopy = nullptr;
     QMenu* mnuLists = nullptr;
+    FocusRing* focusRing = nullptr;
     QList<QKeySequence> menuShortcuts;  // every menu item's, so text boxes cannot claim them
 
     QList<QListWidget*> leftLists;   // by category, in menu order
