@@ -9,6 +9,8 @@
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace mezzurix {
 
@@ -39,25 +41,28 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
         return 0;
     };
 
-    std::string digits;
+    // The digits as typed, then with the sign and the point written as the window reads them.
     std::size_t pos = start;
-    if (at(pos) == '+') {
+    std::string_view sign;
+    if (at(pos) == '+' || at(pos) == '-')
+        sign = text.substr(pos, 1);
+    else if (text.substr(pos).starts_with("\u2212"))
+        sign = "\u2212";
+    pos += sign.size();
+    const std::size_t integerStart = pos;
+    while (isDigit(at(pos)))
         ++pos;
-    } else if (at(pos) == '-') {
-        digits += '-';
-        ++pos;
-    } else if (text.substr(pos).starts_with("\u2212")) {
-        digits += '-';
-        pos += std::string_view("\u2212").size();
-    }
-    bool anyDigit = false;
-    for (; isDigit(at(pos)); ++pos, anyDigit = true)
-        digits += text[pos];
+    std::string digits(sign.empty() || sign == "+" ? "" : "-");
+    digits.append(text.substr(integerStart, pos - integerStart));
+    bool anyDigit = pos > integerStart;
     if (const std::size_t point = pointLength(pos)) {
-        digits += '.';
         pos += point;
-        for (; isDigit(at(pos)); ++pos, anyDigit = true)
-            digits += text[pos];
+        const std::size_t fractionStart = pos;
+        while (isDigit(at(pos)))
+            ++pos;
+        digits += '.';
+        digits.append(text.substr(fractionStart, pos - fractionStart));
+        anyDigit = anyDigit || pos > fractionStart;
     }
     if (!anyDigit) {
         if (pos > start)
@@ -120,9 +125,15 @@ struct Pair {
     TextSpan intoSpan;
 };
 
+// Distinct pairs of one category that a query can read as: each side names at most two
+// units, so a handful at most; more would only lengthen an ambiguity's list.
+constexpr std::size_t kMaxPairs = 8;
+
 // Every way to split the units part into FROM, an optional separator and INTO.
 struct Readings {
-    std::vector<Pair> compatible;  // distinct unit pairs of one category
+    std::array<Pair, kMaxPairs> pairs{};  // distinct unit pairs of one category
+    std::size_t pairCount = 0;
+    std::span<const Pair> compatible() const { return {pairs.data(), pairCount}; }
     std::optional<std::pair<Side, Side>> incompatible;  // the first split into two named sides
     std::optional<Side> fromOnly;            // all of it names one unit
     std::optional<Side> fromThenSeparator;   // one unit and a separator
@@ -144,11 +155,12 @@ void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Rea
             if (!sameCategory(f, t))
                 continue;
             any = true;
-            const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
+            const auto compatible = readings.compatible();
+            const bool known = std::any_of(compatible.begin(), compatible.end(),
                                            [&](const Pair& p) { return p.from == f && p.into == t; });
-            if (!known)
-                readings.compatible.push_back({f, t, units.span(from.first, from.last),
-                                               units.span(into.first, into.last)});
+            if (!known && readings.pairCount < kMaxPairs)
+                readings.pairs[readings.pairCount++] = {f, t, units.span(from.first, from.last),
+                                                        units.span(into.first, into.last)};
         }
     if (!any && !readings.incompatible)
         readings.incompatible.emplace(from, into);
@@ -210,7 +222,7 @@ QueryError ambiguous(std::string_view text, TextSpan where, std::vector<std::str
     return error;
 }
 
-QueryError ambiguousPairs(std::string_view text, const std::vector<Pair>& pairs)
+QueryError ambiguousPairs(std::string_view text, std::span<const Pair> pairs)
 {
     std::vector<std::string> candidates;
     for (const Pair& p : pairs)
@@ -303,15 +315,17 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
         return std::move(*error);
     Value& value = std::get<Value>(valueRead);
 
-    const UnitsText units = tokenise(text, value.span.offset + value.span.length);
+    // Kept from query to query, so that a batch of them allocates nothing here.
+    thread_local UnitsText units;
+    tokenise(text, value.span.offset + value.span.length, units);
     const Readings readings = collectReadings(units);
 
-    if (readings.compatible.size() == 1) {
-        const Pair& p = readings.compatible.front();
+    if (readings.pairCount == 1) {
+        const Pair& p = readings.pairs.front();
         return makeQuery(std::move(value), p.from, p.fromSpan, p.into, p.intoSpan);
     }
-    if (readings.compatible.size() > 1)
-        return ambiguousPairs(text, readings.compatible);
+    if (readings.pairCount > 1)
+        return ambiguousPairs(text, readings.compatible());
 
     // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
     // followed by a dangling separator ("24 kg in") does not.
