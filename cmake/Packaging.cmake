@@ -4,12 +4,7 @@
 # it: the .desktop entry, the icon in the hicolor theme and the AppStream metainfo.
 
 set(MEZZURIX_APP_ID "org.example.Mezzurix")
-# Shown to users as "1.00": the minor number always has two digits.
-if(PROJECT_VERSION_MINOR LESS 10)
-    set(MEZZURIX_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-else()
-    set(MEZZURIX_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-endif()
+# MEZZURIX_DISPLAY_VERSION ("1.00") comes from cmake/Version.cmake.
 
 set(_mezzurix_res "${PROJECT_SOURCE_DIR}/resources")
 
