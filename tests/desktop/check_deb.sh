@@ -15,7 +15,8 @@ deb=${debs[0]}
 echo "built $(basename "$deb")"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
-for path in ./usr/bin/mezzurix \
+for path in ./usr/bin/mezzurix ./usr/bin/mezzurix-convert \
+            ./usr/share/bash-completion/completions/mezzurix-convert \
             "./usr/share/applications/$app_id.desktop" \
             "./usr/share/metainfo/$app_id.metainfo.xml" \
             "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
@@ -23,6 +24,7 @@ for path in ./usr/bin/mezzurix \
             "./usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
     grep -q -x -F "$path" "$work/files" || fail "package lacks $path"
 done
+grep -q '^\./usr/share/man/man1/mezzurix-convert\.1' "$work/files" || fail "package lacks the manual page mezzurix-convert.1"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
