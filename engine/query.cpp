@@ -9,8 +9,7 @@
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
-#include <array>
-#include <span>
+#include <vector>
 
 namespace mezzurix {
 
@@ -125,18 +124,20 @@ struct Pair {
     TextSpan intoSpan;
 };
 
-// Distinct pairs of one category that a query can read as: each side names at most two
-// units, so a handful at most; more would only lengthen an ambiguity's list.
-constexpr std::size_t kMaxPairs = 8;
-
 // Every way to split the units part into FROM, an optional separator and INTO.
 struct Readings {
-    std::array<Pair, kMaxPairs> pairs{};  // distinct unit pairs of one category
-    std::size_t pairCount = 0;
-    std::span<const Pair> compatible() const { return {pairs.data(), pairCount}; }
+    std::vector<Pair> compatible;  // distinct unit pairs of one category
     std::optional<std::pair<Side, Side>> incompatible;  // the first split into two named sides
     std::optional<Side> fromOnly;            // all of it names one unit
     std::optional<Side> fromThenSeparator;   // one unit and a separator
+
+    void clear()
+    {
+        compatible.clear();
+        incompatible.reset();
+        fromOnly.reset();
+        fromThenSeparator.reset();
+    }
 };
 
 bool sameCategory(int a, int b)
@@ -155,22 +156,21 @@ void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Rea
             if (!sameCategory(f, t))
                 continue;
             any = true;
-            const auto compatible = readings.compatible();
-            const bool known = std::any_of(compatible.begin(), compatible.end(),
+            const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
                                            [&](const Pair& p) { return p.from == f && p.into == t; });
-            if (!known && readings.pairCount < kMaxPairs)
-                readings.pairs[readings.pairCount++] = {f, t, units.span(from.first, from.last),
-                                                        units.span(into.first, into.last)};
+            if (!known)
+                readings.compatible.push_back({f, t, units.span(from.first, from.last),
+                                               units.span(into.first, into.last)});
         }
     if (!any && !readings.incompatible)
         readings.incompatible.emplace(from, into);
 }
 
-Readings collectReadings(const UnitsText& units)
+void collectReadings(const UnitsText& units, Readings& readings)
 {
-    Readings readings;
+    readings.clear();
     const std::size_t n = units.size();
-    const std::size_t longest = std::min(n, names::maxNameTokens());
+    const std::size_t longest = std::min(n, units.maxNameTokens);
     for (std::size_t i = 1; i <= longest; ++i) {
         const Side from{0, i, units.lookUp(0, i)};
         if (from.units.empty())
@@ -187,7 +187,6 @@ Readings collectReadings(const UnitsText& units)
                 pairUp(units, from, i + 1, readings);
         }
     }
-    return readings;
 }
 
 std::string listText(int code)
@@ -222,7 +221,7 @@ QueryError ambiguous(std::string_view text, TextSpan where, std::vector<std::str
     return error;
 }
 
-QueryError ambiguousPairs(std::string_view text, std::span<const Pair> pairs)
+QueryError ambiguousPairs(std::string_view text, const std::vector<Pair>& pairs)
 {
     std::vector<std::string> candidates;
     for (const Pair& p : pairs)
@@ -261,7 +260,9 @@ Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> int
     query.fromCode = from;
     query.fromSpan = fromSpan;
     if (into) {
-        query = withInto(std::move(query), names::placeOf(*into).position);
+        query.intoPosition = names::placeOf(*into).position;
+        query.intoCode = *into;
+        query.pairCode = pairCode(from, *into);
         query.intoSpan = intoSpan;
     }
     return query;
@@ -317,15 +318,16 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
 
     // Kept from query to query, so that a batch of them allocates nothing here.
     thread_local UnitsText units;
+    thread_local Readings readings;
     tokenise(text, value.span.offset + value.span.length, units);
-    const Readings readings = collectReadings(units);
+    collectReadings(units, readings);
 
-    if (readings.pairCount == 1) {
-        const Pair& p = readings.pairs.front();
+    if (readings.compatible.size() == 1) {
+        const Pair& p = readings.compatible.front();
         return makeQuery(std::move(value), p.from, p.fromSpan, p.into, p.intoSpan);
     }
-    if (readings.pairCount > 1)
-        return ambiguousPairs(text, readings.compatible());
+    if (readings.compatible.size() > 1)
+        return ambiguousPairs(text, readings.compatible);
 
     // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
     // followed by a dangling separator ("24 kg in") does not.

@@ -102,7 +102,7 @@ TextSpan UnitsText::span(std::size_t first, std::size_t last) const
 
 names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
 {
-    if (last - first > names::maxNameTokens())
+    if (last - first > maxNameTokens)
         return {};
     for (std::size_t k = first; k < last; ++k)
         if (!tokens[k].inNames)
@@ -114,6 +114,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
 {
     units.norm.clear();
     units.tokens.clear();
+    units.maxNameTokens = names::maxNameTokens();
     Token current;
     bool open = false;
     const auto begin = [&](std::size_t at) {

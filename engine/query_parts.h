@@ -32,6 +32,7 @@ struct UnitsText {
     std::string norm;
     std::string folded;
     std::vector<Token> tokens;
+    std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
