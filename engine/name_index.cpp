@@ -7,7 +7,6 @@
 #include <mezzurix/catalogue.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <tuple>
@@ -22,8 +21,8 @@ constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
 
-// Every name under its folded text, in open addressing: a few hundred keys, and a table four
-// times as large keeps the probes short. Most lookups of a query miss, so one probe decides
+// Every name under its folded text, in open addressing: a few hundred keys in a table at
+// most half full keeps the probes short. Most lookups of a query miss, so one probe decides
 // both the exact and the case-free match.
 class NameTable {
 public:
@@ -32,30 +31,43 @@ public:
         int code;
         bool exactCase;
     };
+    struct Keyed {
+        std::string_view folded;
+        Entry entry;
+    };
 
     NameTable() = default;
-    explicit NameTable(std::size_t keys) : slots_(std::bit_ceil(keys * 4 + 1)), mask_(slots_.size() - 1) {}
-
-    void add(std::string_view foldedKey, const Entry& entry)
+    explicit NameTable(const std::vector<Keyed>& names) : slots_(std::bit_ceil(2 * names.size() + 1)), mask_(slots_.size() - 1)
     {
-        std::size_t i = hash(foldedKey) & mask_;
-        while (slots_[i].used && slots_[i].key != foldedKey)
-            i = (i + 1) & mask_;
-        Slot& slot = slots_[i];
-        slot.used = true;
-        slot.key = foldedKey;
-        if (slot.count < slot.entries.size())
-            slot.entries[slot.count++] = entry;
+        // Two passes, no sort: count the names of each key, then place each group together.
+        std::vector<std::size_t> slotOf(names.size());
+        for (std::size_t n = 0; n < names.size(); ++n) {
+            std::size_t i = hash(names[n].folded) & mask_;
+            while (slots_[i].count != 0 && slots_[i].key != names[n].folded)
+                i = (i + 1) & mask_;
+            slots_[i].key = names[n].folded;
+            ++slots_[i].count;
+            slotOf[n] = i;
+        }
+        std::uint32_t next = 0;
+        for (Slot& slot : slots_) {
+            slot.first = next;
+            next += slot.count;
+        }
+        entries_.resize(names.size());
+        std::vector<std::uint32_t> placed(slots_.size(), 0);
+        for (std::size_t n = 0; n < names.size(); ++n)
+            entries_[slots_[slotOf[n]].first + placed[slotOf[n]]++] = names[n].entry;
     }
 
     UnitMatch find(std::string_view text, std::string_view folded) const
     {
         UnitMatch exact, loose;
-        for (std::size_t i = hash(folded) & mask_; slots_[i].used; i = (i + 1) & mask_) {
+        for (std::size_t i = hash(folded) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
             if (slots_[i].key != folded)
                 continue;
-            for (std::size_t k = 0; k < slots_[i].count; ++k) {
-                const Entry& entry = slots_[i].entries[k];
+            for (std::size_t k = slots_[i].first; k < slots_[i].first + slots_[i].count; ++k) {
+                const Entry& entry = entries_[k];
                 if (entry.text == text)
                     exact.add(entry.code);
                 else if (!entry.exactCase)
@@ -76,16 +88,13 @@ private:
         return static_cast<std::size_t>(h ^ (h >> 32));
     }
 
-    // Names that fold alike: a shared name's two units, or symbols told apart by case
-    // (mb and MB), or both.
-    static constexpr std::size_t kEntriesPerKey = 6;
     struct Slot {
         std::string_view key;
-        std::array<Entry, kEntriesPerKey> entries{};
-        std::size_t count = 0;
-        bool used = false;
+        std::uint32_t first = 0;  // entries_[first, first + count) fold to `key`
+        std::uint32_t count = 0;  // 0: the slot is free
     };
     std::vector<Slot> slots_{1};
+    std::vector<Entry> entries_;
     std::size_t mask_ = 0;
 };
 
@@ -119,14 +128,14 @@ struct Index {
         }
         all.insert(all.end(), unitAliases().begin(), unitAliases().end());
 
-        table = NameTable(all.size());
         foldedTexts.reserve(all.size());
+        std::vector<NameTable::Keyed> keyed;
         for (const UnitName& name : all) {
             foldedTexts.push_back(query_text::fold(name.text));
+            keyed.push_back({foldedTexts.back(), {name.text, name.unitCode, name.kind == NameKind::CaseSymbol}});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
-        for (std::size_t i = 0; i < all.size(); ++i)
-            table.add(foldedTexts[i], {all[i].text, all[i].unitCode, all[i].kind == NameKind::CaseSymbol});
+        table = NameTable(keyed);
     }
 };
 
