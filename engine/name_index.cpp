@@ -7,6 +7,8 @@
 #include <mezzurix/catalogue.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <tuple>
 
 namespace mezzurix::names {
@@ -19,19 +21,89 @@ constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
 
-struct Key {
-    std::string_view text;
-    int code;
-    bool operator<(const Key& other) const { return std::tie(text, code) < std::tie(other.text, other.code); }
+// Every name under its folded text, in open addressing: a few hundred keys in a table at
+// most half full keeps the probes short. Most lookups of a query miss, so one probe decides
+// both the exact and the case-free match.
+class NameTable {
+public:
+    struct Entry {
+        std::string_view text;
+        int code;
+        bool exactCase;
+    };
+    struct Keyed {
+        std::string_view folded;
+        Entry entry;
+    };
+
+    NameTable() = default;
+    explicit NameTable(const std::vector<Keyed>& names) : slots_(std::bit_ceil(2 * names.size() + 1)), mask_(slots_.size() - 1)
+    {
+        // Two passes, no sort: count the names of each key, then place each group together.
+        std::vector<std::size_t> slotOf(names.size());
+        for (std::size_t n = 0; n < names.size(); ++n) {
+            std::size_t i = hash(names[n].folded) & mask_;
+            while (slots_[i].count != 0 && slots_[i].key != names[n].folded)
+                i = (i + 1) & mask_;
+            slots_[i].key = names[n].folded;
+            ++slots_[i].count;
+            slotOf[n] = i;
+        }
+        std::uint32_t next = 0;
+        for (Slot& slot : slots_) {
+            slot.first = next;
+            next += slot.count;
+        }
+        entries_.resize(names.size());
+        std::vector<std::uint32_t> placed(slots_.size(), 0);
+        for (std::size_t n = 0; n < names.size(); ++n)
+            entries_[slots_[slotOf[n]].first + placed[slotOf[n]]++] = names[n].entry;
+    }
+
+    UnitMatch find(std::string_view text, std::string_view folded) const
+    {
+        UnitMatch exact, loose;
+        for (std::size_t i = hash(folded) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
+            if (slots_[i].key != folded)
+                continue;
+            for (std::size_t k = slots_[i].first; k < slots_[i].first + slots_[i].count; ++k) {
+                const Entry& entry = entries_[k];
+                if (entry.text == text)
+                    exact.add(entry.code);
+                else if (!entry.exactCase)
+                    loose.add(entry.code);
+            }
+            break;
+        }
+        return exact.empty() ? loose : exact;
+    }
+
+private:
+    static std::size_t hash(std::string_view key)
+    {
+        // FNV-1a
+        std::uint64_t h = 14695981039346656037ull;
+        for (const char c : key)
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<std::size_t>(h ^ (h >> 32));
+    }
+
+    struct Slot {
+        std::string_view key;
+        std::uint32_t first = 0;  // entries_[first, first + count) fold to `key`
+        std::uint32_t count = 0;  // 0: the slot is free
+    };
+    std::vector<Slot> slots_{1};
+    std::vector<Entry> entries_;
+    std::size_t mask_ = 0;
 };
 
 struct Index {
-    std::vector<UnitName> all;            // list texts and aliases, units in code order
+    std::vector<UnitName> all;             // list texts, then aliases
     std::vector<std::string> foldedTexts;  // folded text of each name in `all`
-    std::vector<Key> exact;               // every name, sorted
-    std::vector<Key> folded;              // names that ignore case, by folded text, sorted
-    std::vector<UnitPlace> places;        // by unit code
-    std::vector<std::size_t> unitOrder;   // by unit code: rank in catalogue order
+    NameTable table;                       // every name, by its folded text
+    std::vector<UnitPlace> places;         // by unit code
+    std::vector<std::size_t> unitOrder;    // by unit code: rank in catalogue order
     std::size_t maxTokens = 1;
 
     Index()
@@ -47,27 +119,23 @@ struct Index {
         std::size_t rank = 0;
         for (const Category& category : categories()) {
             for (std::size_t position = 0; position < category.units.size(); ++position) {
-                const int code = category.units[position].code;
-                places[static_cast<std::size_t>(code)] = {categoryIndex, position};
-                unitOrder[static_cast<std::size_t>(code)] = rank++;
-                for (const UnitName& name : namesOf(code))
-                    all.push_back(name);
+                const Unit& unit = category.units[position];
+                places[static_cast<std::size_t>(unit.code)] = {categoryIndex, position};
+                unitOrder[static_cast<std::size_t>(unit.code)] = rank++;
+                all.push_back({unit.code, unit.text, NameKind::ListText});
             }
             ++categoryIndex;
         }
+        all.insert(all.end(), unitAliases().begin(), unitAliases().end());
 
         foldedTexts.reserve(all.size());
+        std::vector<NameTable::Keyed> keyed;
         for (const UnitName& name : all) {
             foldedTexts.push_back(query_text::fold(name.text));
+            keyed.push_back({foldedTexts.back(), {name.text, name.unitCode, name.kind == NameKind::CaseSymbol}});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            exact.push_back({all[i].text, all[i].unitCode});
-            if (all[i].kind != NameKind::CaseSymbol)
-                folded.push_back({foldedTexts[i], all[i].unitCode});
-        }
-        std::sort(exact.begin(), exact.end());
-        std::sort(folded.begin(), folded.end());
+        table = NameTable(keyed);
     }
 };
 
@@ -75,13 +143,6 @@ const Index& index()
 {
     static const Index instance;
     return instance;
-}
-
-void collect(const std::vector<Key>& keys, std::string_view text, UnitMatch& match)
-{
-    auto it = std::lower_bound(keys.begin(), keys.end(), Key{text, 0});
-    for (; it != keys.end() && it->text == text; ++it)
-        match.add(it->code);
 }
 
 int kindRank(NameKind kind)
@@ -97,11 +158,7 @@ int kindRank(NameKind kind)
 
 UnitMatch lookUp(std::string_view text, std::string_view folded)
 {
-    UnitMatch match;
-    collect(index().exact, text, match);
-    if (match.empty())
-        collect(index().folded, folded, match);
-    return match;
+    return index().table.find(text, folded);
 }
 
 std::size_t maxNameTokens()

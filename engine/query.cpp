@@ -9,6 +9,7 @@
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace mezzurix {
 
@@ -39,25 +40,28 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
         return 0;
     };
 
-    std::string digits;
+    // The digits as typed, then with the sign and the point written as the window reads them.
     std::size_t pos = start;
-    if (at(pos) == '+') {
+    std::string_view sign;
+    if (at(pos) == '+' || at(pos) == '-')
+        sign = text.substr(pos, 1);
+    else if (text.substr(pos).starts_with("\u2212"))
+        sign = "\u2212";
+    pos += sign.size();
+    const std::size_t integerStart = pos;
+    while (isDigit(at(pos)))
         ++pos;
-    } else if (at(pos) == '-') {
-        digits += '-';
-        ++pos;
-    } else if (text.substr(pos).starts_with("\u2212")) {
-        digits += '-';
-        pos += std::string_view("\u2212").size();
-    }
-    bool anyDigit = false;
-    for (; isDigit(at(pos)); ++pos, anyDigit = true)
-        digits += text[pos];
+    std::string digits(sign.empty() || sign == "+" ? "" : "-");
+    digits.append(text.substr(integerStart, pos - integerStart));
+    bool anyDigit = pos > integerStart;
     if (const std::size_t point = pointLength(pos)) {
-        digits += '.';
         pos += point;
-        for (; isDigit(at(pos)); ++pos, anyDigit = true)
-            digits += text[pos];
+        const std::size_t fractionStart = pos;
+        while (isDigit(at(pos)))
+            ++pos;
+        digits += '.';
+        digits.append(text.substr(fractionStart, pos - fractionStart));
+        anyDigit = anyDigit || pos > fractionStart;
     }
     if (!anyDigit) {
         if (pos > start)
@@ -126,6 +130,14 @@ struct Readings {
     std::optional<std::pair<Side, Side>> incompatible;  // the first split into two named sides
     std::optional<Side> fromOnly;            // all of it names one unit
     std::optional<Side> fromThenSeparator;   // one unit and a separator
+
+    void clear()
+    {
+        compatible.clear();
+        incompatible.reset();
+        fromOnly.reset();
+        fromThenSeparator.reset();
+    }
 };
 
 bool sameCategory(int a, int b)
@@ -154,11 +166,11 @@ void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Rea
         readings.incompatible.emplace(from, into);
 }
 
-Readings collectReadings(const UnitsText& units)
+void collectReadings(const UnitsText& units, Readings& readings)
 {
-    Readings readings;
+    readings.clear();
     const std::size_t n = units.size();
-    const std::size_t longest = std::min(n, names::maxNameTokens());
+    const std::size_t longest = std::min(n, units.maxNameTokens);
     for (std::size_t i = 1; i <= longest; ++i) {
         const Side from{0, i, units.lookUp(0, i)};
         if (from.units.empty())
@@ -175,7 +187,6 @@ Readings collectReadings(const UnitsText& units)
                 pairUp(units, from, i + 1, readings);
         }
     }
-    return readings;
 }
 
 std::string listText(int code)
@@ -249,7 +260,9 @@ Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> int
     query.fromCode = from;
     query.fromSpan = fromSpan;
     if (into) {
-        query = withInto(std::move(query), names::placeOf(*into).position);
+        query.intoPosition = names::placeOf(*into).position;
+        query.intoCode = *into;
+        query.pairCode = pairCode(from, *into);
         query.intoSpan = intoSpan;
     }
     return query;
@@ -303,8 +316,11 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
         return std::move(*error);
     Value& value = std::get<Value>(valueRead);
 
-    const UnitsText units = tokenise(text, value.span.offset + value.span.length);
-    const Readings readings = collectReadings(units);
+    // Kept from query to query, so that a batch of them allocates nothing here.
+    thread_local UnitsText units;
+    thread_local Readings readings;
+    tokenise(text, value.span.offset + value.span.length, units);
+    collectReadings(units, readings);
 
     if (readings.compatible.size() == 1) {
         const Pair& p = readings.compatible.front();

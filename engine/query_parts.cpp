@@ -4,6 +4,9 @@
 
 #include "query_text.h"
 
+#include <algorithm>
+#include <array>
+
 #include <mezzurix/catalogue.h>
 
 namespace mezzurix::query_parts {
@@ -25,6 +28,21 @@ struct Rewrite {
 constexpr Rewrite kRewrites[] = {
     {"^2", "\u00B2"}, {"^3", "\u00B3"}, {"*", "\u00B7"}, {"\u22C5", "\u00B7"},
 };
+
+// Bytes that may start a blank, a separator symbol or a typed form that is rewritten.
+constexpr auto kSpecialBytes = [] {
+    std::array<bool, 256> special{};
+    for (const unsigned char c : std::string_view(" \t\n\r\v\f->=^*"))
+        special[c] = true;
+    for (unsigned c = 0x80; c < 0x100; ++c)
+        special[c] = true;
+    return special;
+}();
+
+bool mayStartSomethingElse(char c)
+{
+    return kSpecialBytes[static_cast<unsigned char>(c)];
+}
 
 // The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
 std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t last)
@@ -84,15 +102,19 @@ TextSpan UnitsText::span(std::size_t first, std::size_t last) const
 
 names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
 {
-    if (last - first > names::maxNameTokens())
+    if (last - first > maxNameTokens)
         return {};
+    for (std::size_t k = first; k < last; ++k)
+        if (!tokens[k].inNames)
+            return {};
     return names::lookUp(normRun(first, last), foldedRun(first, last));
 }
 
-UnitsText tokenise(std::string_view text, std::size_t from)
+void tokenise(std::string_view text, std::size_t from, UnitsText& units)
 {
-    UnitsText units;
-    units.norm.reserve(text.size() - from);
+    units.norm.clear();
+    units.tokens.clear();
+    units.maxNameTokens = names::maxNameTokens();
     Token current;
     bool open = false;
     const auto begin = [&](std::size_t at) {
@@ -114,6 +136,12 @@ UnitsText tokenise(std::string_view text, std::size_t from)
 
     std::size_t i = from;
     while (i < text.size()) {
+        // Letters, digits and most punctuation go straight into the current token.
+        if (!mayStartSomethingElse(text[i])) {
+            begin(i);
+            units.norm += text[i++];
+            continue;
+        }
         if (const std::size_t blank = blankLength(text, i)) {
             end(i);
             i += blank;
@@ -143,12 +171,14 @@ UnitsText tokenise(std::string_view text, std::size_t from)
     }
     end(text.size());
 
-    units.folded = fold(units.norm);
-    for (Token& token : units.tokens)
-        if (!token.separator)
-            token.separator = isSeparatorWord(
-                std::string_view(units.folded).substr(token.normBegin, token.normEnd - token.normBegin));
-    return units;
+    units.folded.resize(units.norm.size());
+    std::transform(units.norm.begin(), units.norm.end(), units.folded.begin(), foldByte);
+    for (Token& token : units.tokens) {
+        const std::string_view word =
+            std::string_view(units.folded).substr(token.normBegin, token.normEnd - token.normBegin);
+        token.separator = token.separator || isSeparatorWord(word);
+        token.inNames = !token.separator || word == "in";
+    }
 }
 
 std::string describeUnit(int code)

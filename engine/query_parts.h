@@ -22,6 +22,7 @@ struct Token {
     std::size_t normBegin = 0;  // bytes in UnitsText::norm
     std::size_t normEnd = 0;
     bool separator = false;  // to, in, into, as, ->, =>, →, >, =
+    bool inNames = true;     // may be part of a unit name: all but the separators other than "in"
 };
 
 // The text after the value, as tokens. Token runs are contiguous in `norm` (single spaces,
@@ -31,6 +32,7 @@ struct UnitsText {
     std::string norm;
     std::string folded;
     std::vector<Token> tokens;
+    std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
@@ -40,8 +42,8 @@ struct UnitsText {
     names::UnitMatch lookUp(std::size_t first, std::size_t last) const;
 };
 
-// Splits text[from..] into tokens.
-UnitsText tokenise(std::string_view text, std::size_t from);
+// Splits text[from..] into `units`, reusing its storage.
+void tokenise(std::string_view text, std::size_t from, UnitsText& units);
 
 // "Inches (Distance)"
 std::string describeUnit(int code);

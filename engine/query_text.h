@@ -15,14 +15,34 @@ namespace mezzurix::query_text {
 // forms, surrogates and code points above U+10FFFF included), or nullopt.
 std::optional<std::size_t> firstInvalidUtf8(std::string_view text);
 
-// The length of the blank at `pos` (ASCII blanks, no-break and thin spaces), or 0.
-std::size_t blankLength(std::string_view text, std::size_t pos);
+// The length of the blank at `pos` (ASCII blanks, no-break and thin spaces), or 0. Inline:
+// the reader asks for every byte it passes over.
+inline std::size_t blankLength(std::string_view text, std::size_t pos)
+{
+    switch (text[pos]) {
+    case ' ': case '\t': case '\n': case '\r': case '\v': case '\f':
+        return 1;
+    case '\xC2':
+        return text.substr(pos, 2) == "\u00A0" ? 2 : 0;  // no-break space
+    case '\xE2':
+        // thin, figure and narrow no-break spaces: people paste them from typeset numbers
+        return text.substr(pos, 3) == "\u2009" || text.substr(pos, 3) == "\u2007" ||
+                       text.substr(pos, 3) == "\u202F"
+                   ? 3
+                   : 0;
+    default:
+        return 0;
+    }
+}
 
 // The length of the separator symbol at `pos` (->, =>, →, >, =), or 0.
 std::size_t separatorSymbolLength(std::string_view text, std::size_t pos);
 
 // ASCII letters lowered; every other byte kept.
-char foldByte(char c);
+inline char foldByte(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string fold(std::string_view text);
 
 // Restricted Damerau-Levenshtein distance (adjacent transpositions), or `bound` + 1 when it

@@ -86,7 +86,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
 {
     if (query.valueSpan.offset + query.valueSpan.length > query.fromSpan.offset)
         fail("value span overlaps the from unit", text);
-    if (query.valueText.find_first_not_of("-0123456789.e") != std::string::npos)
+    if (query.valueText.find_first_not_of("+-0123456789.e") != std::string::npos)
         fail("value text has stray characters", query.valueText);
     const std::optional<double> value = readLeadingNumber(query.valueText);
     if (!value || std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(query.value))

@@ -18,7 +18,8 @@ deb=${debs[0]}
 echo "built $(basename "$deb")"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
-for path in ./usr/bin/mezzurix \
+for path in ./usr/bin/mezzurix ./usr/bin/mezzurix-convert \
+            ./usr/share/bash-completion/completions/mezzurix-convert \
             ./usr/share/man/man1/mezzurix.1.gz \
             ./usr/share/doc/mezzurix/copyright \
             ./usr/share/doc/mezzurix/changelog.gz \
@@ -33,6 +34,7 @@ for path in ./usr/bin/mezzurix \
             "./usr/share/krunner/dbusplugins/$app_id.SearchProvider.desktop"; do
     grep -q -x -F "$path" "$work/files" || fail "package lacks $path"
 done
+grep -q '^\./usr/share/man/man1/mezzurix-convert\.1' "$work/files" || fail "package lacks the manual page mezzurix-convert.1"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
