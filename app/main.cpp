@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MEZZURIX_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Mezzurix developers"));
 
-    // The command line is read before the GUI exists, so --help and --version need no display.
+    // --help and --version are answered before the GUI exists, so they need no display.
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Convert from one unit to another.\n"
@@ -26,13 +26,16 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("conversion"),
                                  QStringLiteral("A value, a unit and the unit to convert into."),
                                  QStringLiteral("[conversion...]"));
-    if (!parser.parse(QStringList(argv, argv + argc)) || parser.isSet(help) || parser.isSet(version)) {
-        // Prints the help, the version or what is wrong, and leaves; the help names the program
-        // from the application object.
-        QCoreApplication core(argc, argv);
-        parser.process(core);
+    parser.parse(QStringList(argv, argv + argc));
+    if (parser.isSet(help) || parser.isSet(version)) {
+        QCoreApplication core(argc, argv);  // the help names the program from the application object
+        parser.process(core);               // prints and leaves
     }
 
+    // The application takes Qt's own options (-platform, -style, ...) out of the arguments; any
+    // other option left is an error, reported and left on here.
+    QApplication app(argc, argv);
+    parser.process(app);
     std::variant<mezzurix::ui::StartConversion, QString> start = QString();
     if (!parser.positionalArguments().isEmpty()) {
         start = mezzurix::ui::readStartConversion(parser.positionalArguments());
@@ -40,7 +43,6 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "mezzurix: %s\n", qPrintable(*error));
     }
 
-    QApplication app(argc, argv);
     // Wayland desktops match the running window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MEZZURIX_APP_ID));
     mezzurix::ui::MainWindow window;
