@@ -21,4 +21,9 @@ grep -q '^mezzurix: unknown unit "fet" at column 4; did you mean "feet"?$' "$log
     || fail "no message for an unknown unit: $(cat "$log")"
 rm -f "$log"
 [ "$status" = 124 ] || fail "the window did not stay open after an unanswerable query (status $status)"
+
+# A negative value is the conversion's start, not an option.
+status=0
+out=$(timeout 3 "$program" -platform offscreen -40 C to F 2>&1) || status=$?
+[ "$status" = 124 ] && ! grep -q -e "Unknown option" -e "^mezzurix:" <<<"$out" || fail "a negative value was not read as a conversion (status $status): $out"
 finish
