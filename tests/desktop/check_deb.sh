@@ -18,7 +18,8 @@ deb=${debs[0]}
 echo "built $(basename "$deb")"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
-for path in ./usr/bin/mezzurix \
+for path in ./usr/bin/mezzurix ./usr/bin/mezzurix-convert \
+            ./usr/share/bash-completion/completions/mezzurix-convert \
             ./usr/share/man/man1/mezzurix.1.gz \
             ./usr/share/doc/mezzurix/copyright \
             ./usr/share/doc/mezzurix/changelog.gz \
@@ -26,13 +27,18 @@ for path in ./usr/bin/mezzurix \
             "./usr/share/metainfo/$app_id.metainfo.xml" \
             "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
             "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
-            "./usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+            "./usr/share/icons/hicolor/256x256/apps/$app_id.png" \
+            ./usr/libexec/mezzurix-search-provider \
+            "./usr/share/dbus-1/services/$app_id.SearchProvider.service" \
+            "./usr/share/gnome-shell/search-providers/$app_id.search-provider.ini" \
+            "./usr/share/krunner/dbusplugins/$app_id.SearchProvider.desktop"; do
     grep -q -x -F "$path" "$work/files" || fail "package lacks $path"
 done
+grep -q '^\./usr/share/man/man1/mezzurix-convert\.1' "$work/files" || fail "package lacks the manual page mezzurix-convert.1"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for pkg in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
+for pkg in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 fonts-liberation2; do
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"

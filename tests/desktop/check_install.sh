@@ -14,6 +14,15 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 share="$root/usr/share"
 
 [ -x "$root/usr/bin/mezzurix" ] || fail "program not installed at usr/bin/mezzurix"
+[ -x "$root/usr/bin/mezzurix-convert" ] || fail "converter not installed at usr/bin/mezzurix-convert"
+ls "$share"/man/man1/mezzurix-convert.1* >/dev/null 2>&1 || fail "no manual page mezzurix-convert.1"
+completion="$share/bash-completion/completions/mezzurix-convert"
+{ grep -qx 'complete -F _mezzurix_convert mezzurix-convert' "$completion" && grep -qx 'kilometre' "$completion"; } \
+    2>/dev/null || fail "no bash completion with unit names at $completion"
+provider=/usr/libexec/mezzurix-search-provider
+[ -x "$root$provider" ] || fail "search provider not installed at $provider"
+grep -qx "Exec=$provider" "$share/dbus-1/services/$app_id.SearchProvider.service" \
+    || fail "the search provider's .service file does not start $provider"
 
 desktop="$share/applications/$app_id.desktop"
 if [ -f "$desktop" ]; then

@@ -156,6 +156,19 @@ private slots:
         QCOMPARE(state.forward(), setup.reverse == (action == Flip));
     }
 
+    // A typed conversion opens left into right at the start's decimal places, whatever came before.
+    void openConversion()
+    {
+        ConverterState state = prepared({Area, 1, 2, true, "5", "2"});
+        QVERIFY(!state.openConversion(Distance, 0, 8, QStringLiteral("24")));  // no such unit
+        QCOMPARE(state.category(), int(Area));
+        QVERIFY(state.openConversion(Distance, 0, 1, QStringLiteral("24")));
+        QVERIFY(state.forward());
+        QCOMPARE(state.decimals(), 14);
+        QCOMPARE(state.input(), QStringLiteral("24"));
+        QCOMPARE(state.output(), QStringLiteral("2.00000000000000"));
+    }
+
     // An output beyond the double range is empty and says why; the captions still follow.
     void outOfRange()
     {

@@ -156,6 +156,23 @@ const QString& ConverterState::creditName()
     return name;
 }
 
+bool ConverterState::openConversion(int category, int fromRow, int intoRow, const QString& input)
+{
+    if (category < 0 || std::size_t(category) >= categories().size())
+        return false;
+    const std::size_t units = categoryAt(category).units.size();
+    if (fromRow < 0 || intoRow < 0 || std::size_t(fromRow) >= units || std::size_t(intoRow) >= units)
+        return false;
+    category_ = category;
+    leftRow_ = fromRow;
+    rightRow_ = intoRow;
+    forward_ = true;
+    decimals_ = kStartDecimals;
+    input_ = input;
+    convert();
+    return true;
+}
+
 std::optional<QString> ConverterState::clipboardText() const
 {
     const NumberFormat format = regionalFormat();

@@ -12,6 +12,7 @@
 #include <mezzurix/focus_ring.h>
 #include <mezzurix/readable_colours.h>
 #include <mezzurix/reference_windows.h>
+#include <mezzurix/start_conversion.h>
 #include <mezzurix/windows.h>
 
 #include <QAction>
@@ -89,6 +90,15 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::openConversion(const StartConversion& conversion)
+{
+    createHiddenLists();
+    if (!state.openConversion(conversion.category, conversion.fromRow, conversion.intoRow, conversion.value))
+        return;
+    controls->decimals->setCurrentIndex(state.decimals());
+    showState();
+}
 
 void MainWindow::watchEvents()
 {

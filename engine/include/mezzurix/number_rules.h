@@ -42,5 +42,8 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberFormat&
 // the input and the copy puts it on the clipboard, to be pasted back, and the input rule reads
 // no other minus.
 std::string formatGeneral(double value, std::string_view decimalPoint = ".");
+// Not a whole format: only its decimal point applies. (Deleted, so that a format, or a bare {}
+// that would read as an empty decimal point, does not compile.)
+std::string formatGeneral(double value, const NumberFormat& format) = delete;
 
 } // namespace mezzurix

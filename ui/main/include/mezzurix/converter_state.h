@@ -50,6 +50,10 @@ public:
     // input empties and the decimal places go back to 14.
     bool credit(const QString& decimalsText);
     static const QString& creditName();
+    // A typed conversion: its category, `fromRow` on the left converting into `intoRow` on the
+    // right, `input` and the start's decimal places. False, and no change, for a category or a
+    // row that does not exist.
+    bool openConversion(int category, int fromRow, int intoRow, const QString& input);
 
     // The output's number in the general form, for the clipboard; nothing while there is none.
     std::optional<QString> clipboardText() const;

@@ -18,6 +18,7 @@ namespace mezzurix::ui {
 class FocusRing;
 class UnitLists;
 struct Controls;
+struct StartConversion;
 
 // The converter's main window. It shows a ConverterState and forwards the user's actions to it;
 // each action ends in one update of the output. Every control carries its design name as
@@ -28,6 +29,11 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Shows a conversion as the user would pick it: its category, the from unit in the left list
+    // and the into unit in the right list, the forward direction, the value as input and the
+    // start-up decimal places. Used at start-up for a conversion given on the command line.
+    void openConversion(const StartConversion& conversion);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

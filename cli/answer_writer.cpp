@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answer_writer.h"
+
+#include "json.h"
+
+namespace mezzurix::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "mezzurix-convert";
+
+} // namespace
+
+AnswerWriter::AnswerWriter(OutputSettings settings, std::FILE* out, std::FILE* err)
+    : settings_(std::move(settings)), out_(out), err_(err)
+{
+}
+
+bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
+{
+    const QueryReading reading = readQuery(query, settings_.reading);
+    if (const QueryError* error = std::get_if<QueryError>(&reading)) {
+        fail(query, *error, source);
+        return false;
+    }
+    const Query& q = std::get<Query>(reading);
+    const auto answered = answerQuery(q, settings_.decimals, settings_.format);
+    if (const QueryError* error = std::get_if<QueryError>(&answered)) {
+        fail(query, *error, source);
+        return false;
+    }
+    const Answer& a = std::get<Answer>(answered);
+    const std::string_view from = q.category->units[q.fromPosition].text;
+    const std::string_view into = q.category->units[*q.intoPosition].text;
+
+    line_.clear();
+    switch (settings_.style) {
+    case OutputStyle::Sentence:
+        line_ += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
+        line_ += ' ';
+        line_ += from;
+        line_ += " = ";
+        line_ += a.text;
+        line_ += ' ';
+        line_ += into;
+        break;
+    case OutputStyle::Terse:
+        line_ += a.text;
+        break;
+    case OutputStyle::Json:
+        line_ = JsonObject()
+                    .string("query", query)
+                    .number("value", q.value)
+                    .string("from", from)
+                    .string("into", into)
+                    .string("category", q.category->name)
+                    .number("result", a.result)
+                    .string("text", a.text)
+                    .text();
+        break;
+    }
+    line_ += '\n';
+    std::fwrite(line_.data(), 1, line_.size(), out_);
+    return true;
+}
+
+void AnswerWriter::fail(std::string_view query, const QueryError& error, const QuerySource& source)
+{
+    // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
+    std::string where;
+    if (source.line > 0)
+        where = (source.file.empty() ? "line " : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+    std::fprintf(err_, "%s: %s%s\n", kProgram.data(), where.c_str(), error.message.c_str());
+
+    if (settings_.style == OutputStyle::Json) {
+        JsonObject object;
+        object.string("query", query).string("error", errorKindName(error.kind)).string("message", error.message);
+        object.integer("offset", static_cast<long long>(error.where.offset))
+            .integer("length", static_cast<long long>(error.where.length));
+        if (!error.candidates.empty())
+            object.strings("candidates", error.candidates);
+        if (source.line > 0)
+            object.integer("line", static_cast<long long>(source.line));
+        const std::string text = object.text() + "\n";
+        std::fwrite(text.data(), 1, text.size(), out_);
+    } else if (source.line > 0) {
+        std::fputc('\n', out_);
+    }
+}
+
+} // namespace mezzurix::cli

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Answers queries and writes one result per query: a sentence, the number alone, or JSON.
+
+#include <mezzurix/number_rules.h>
+#include <mezzurix/query.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mezzurix::cli {
+
+enum class OutputStyle {
+    Sentence,  // 24 Inches = 2 Feet
+    Terse,     // 2
+    Json,      // {"query":"24 in ft","value":24,...}
+};
+
+struct OutputSettings {
+    OutputStyle style = OutputStyle::Sentence;
+    std::optional<int> decimals;  // fixed decimals as in the window; none: the general form
+    NumberFormat format;          // decimal separator of the numbers written
+    QueryOptions reading;         // decimal separator read besides "."
+};
+
+// Where a query came from, for messages: the whole command line, or a line of a batch.
+struct QuerySource {
+    std::string_view file;  // empty for standard input
+    std::size_t line = 0;   // 0 for the command line
+};
+
+class AnswerWriter {
+public:
+    AnswerWriter(OutputSettings settings, std::FILE* out, std::FILE* err);
+
+    // Reads and answers `query`, writes its line to `out` and any error to `err` prefixed by
+    // the program's name and the source. A batch line that fails still gets its output line
+    // (empty, or the JSON error object). False when the query could not be answered.
+    bool answer(std::string_view query, const QuerySource& source);
+
+private:
+    void fail(std::string_view query, const QueryError& error, const QuerySource& source);
+
+    OutputSettings settings_;
+    std::FILE* out_;
+    std::FILE* err_;
+    std::string line_;  // reused for every output line
+};
+
+} // namespace mezzurix::cli

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch.h"
+
+#include "line_reader.h"
+
+#include <mezzurix/query.h>
+
+#include <cstring>
+
+namespace mezzurix::cli {
+
+bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, std::FILE* out, std::FILE* err)
+{
+    // Lines are kept up to one byte past the longest query, so that a longer one is refused.
+    LineReader reader(fd, kMaxQueryBytes, [out] { std::fflush(out); });
+    bool allAnswered = true;
+    std::size_t number = 0;
+    std::string_view line;
+    while (reader.next(line))
+        allAnswered = writer.answer(line, {fileName, ++number}) && allAnswered;
+    std::fflush(out);
+    if (reader.readError() != 0) {
+        std::fprintf(err, "mezzurix-convert: %s: %s\n",
+                     fileName.empty() ? "standard input" : std::string(fileName).c_str(),
+                     std::strerror(reader.readError()));
+        return false;
+    }
+    return allAnswered;
+}
+
+} // namespace mezzurix::cli

@@ -1,0 +1,42 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Writes the bash completion from its template and the converter's own list of names.
+# Usage: cmake -DCONVERTER=path -DTEMPLATE=path -DOUTPUT=path -P generate.cmake
+execute_process(COMMAND "${CONVERTER}" --list --json
+                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${CONVERTER} --list --json failed: ${status}")
+endif()
+
+set(categories "")
+set(units "")
+string(REPLACE "\n" ";" lines "${listing}")
+foreach(line IN LISTS lines)
+    if(line STREQUAL "")
+        continue()
+    endif()
+    # --list takes the start of a category's name: its first word, in lower case.
+    string(JSON category GET "${line}" category)
+    string(REGEX REPLACE " .*" "" word "${category}")
+    string(TOLOWER "${word}" word)
+    list(APPEND categories "${word}")
+
+    string(JSON unitCount LENGTH "${line}" units)
+    math(EXPR lastUnit "${unitCount} - 1")
+    foreach(u RANGE ${lastUnit})
+        string(JSON nameCount LENGTH "${line}" units ${u} names)
+        math(EXPR lastName "${nameCount} - 1")
+        foreach(n RANGE ${lastName})
+            string(JSON name GET "${line}" units ${u} names ${n})
+            # One shell word that needs no quoting: no blanks, quotes or parentheses.
+            if(name MATCHES "^[-A-Za-z0-9/.°²³·]+$")
+                list(APPEND units "${name}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES units)
+list(JOIN categories "\n" CATEGORY_WORDS)
+list(JOIN units "\n" UNIT_NAMES)
+configure_file("${TEMPLATE}" "${OUTPUT}" @ONLY)

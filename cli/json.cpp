@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "json.h"
+
+#include <array>
+#include <charconv>
+
+namespace mezzurix::cli {
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence at `pos`, or 0 when it is malformed.
+std::size_t sequenceLength(std::string_view text, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF;  // the second byte's range rules out overlongs and surrogates
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size())
+        return 0;
+    const auto second = static_cast<unsigned char>(text[pos + 1]);
+    if (second < low || second > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+std::string jsonString(std::string_view value)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    std::size_t i = 0;
+    while (i < value.size()) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c >= 0x80) {
+            const std::size_t length = sequenceLength(value, i);
+            if (length == 0) {
+                out += "\uFFFD";
+                ++i;
+            } else {
+                out.append(value.substr(i, length));
+                i += length;
+            }
+            continue;
+        }
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 0xF];
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+        ++i;
+    }
+    out += '"';
+    return out;
+}
+
+void JsonObject::key(std::string_view name)
+{
+    if (text_.size() > 1)
+        text_ += ',';
+    text_ += jsonString(name);
+    text_ += ':';
+}
+
+JsonObject& JsonObject::string(std::string_view name, std::string_view value)
+{
+    key(name);
+    text_ += jsonString(value);
+    return *this;
+}
+
+JsonObject& JsonObject::number(std::string_view name, double value)
+{
+    // Shortest text that reads back as the same double; callers pass finite values only.
+    std::array<char, 32> buffer;
+    key(name);
+    text_.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+    return *this;
+}
+
+JsonObject& JsonObject::integer(std::string_view name, long long value)
+{
+    key(name);
+    text_ += std::to_string(value);
+    return *this;
+}
+
+JsonObject& JsonObject::strings(std::string_view name, const std::vector<std::string>& values)
+{
+    key(name);
+    text_ += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text_ += ',';
+        text_ += jsonString(values[i]);
+    }
+    text_ += ']';
+    return *this;
+}
+
+JsonObject& JsonObject::raw(std::string_view name, std::string_view json)
+{
+    key(name);
+    text_ += json;
+    return *this;
+}
+
+} // namespace mezzurix::cli

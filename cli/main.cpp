@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// mezzurix-convert: typed conversions from the command line or from standard input.
+
+#include "answer_writer.h"
+#include "batch.h"
+#include "unit_list.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace mezzurix;
+using namespace mezzurix::cli;
+
+// Fixed from the first release: scripts test them.
+constexpr int kExitAnswered = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitUnanswered = 2;
+
+constexpr const char* kProgram = "mezzurix-convert";
+
+constexpr const char* kDescription =
+    "Converts a value from one unit into another with the conversion table of the Mezzurix window.\n"
+    "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.";
+
+constexpr const char* kFooter =
+    "A query is VALUE FROM [to|in|into|as|>|->|=] INTO, for example \"24 in to ft\".\n"
+    "\n"
+    "Examples:\n"
+    "  mezzurix-convert 24 in ft            24 Inches = 2 Feet\n"
+    "  mezzurix-convert -d 2 '100 km/h to mph'\n"
+    "  printf '24 in ft\\n1 lb kg\\n' | mezzurix-convert -t\n"
+    "\n"
+    "Exit status: 0 when every query was answered, 1 on a usage error, 2 when a query\n"
+    "could not be answered. Full documentation: man mezzurix-convert";
+
+constexpr const char* kVersion =
+    "mezzurix-convert " MEZZURIX_DISPLAY_VERSION "\n"
+    "Copyright (C) 2026 Mezzurix developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.";
+
+// GNU order: the usage line first, then what the program does.
+class HelpFormatter : public CLI::Formatter {
+public:
+    std::string make_description(const CLI::App*) const override { return {}; }
+    std::string make_usage(const CLI::App* app, std::string name) const override
+    {
+        return CLI::Formatter::make_usage(app, std::move(name)) + CLI::Formatter::make_description(app);
+    }
+};
+
+int usageError(const std::string& what)
+{
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, what.c_str(), kProgram);
+    return kExitUsage;
+}
+
+std::string joined(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app(kDescription, kProgram);
+    app.footer(kFooter);
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.get_formatter()->column_width(22);
+    app.set_version_flag("--version", kVersion, "Print the version and the licence, then exit");
+
+    std::vector<std::string> queryWords;
+    bool terse = false;
+    bool json = false;
+    bool regional = false;
+    std::optional<int> decimals;
+    std::string file;
+    std::string listCategory;
+    // option_text() keeps the help to the value's name, without CLI11's notes on exclusions.
+    app.add_option("QUERY", queryWords, "The query, as one argument or as several words")->option_text("...");
+    auto* terseOption = app.add_flag("-t,--terse", terse, "Write the number of the result only")->option_text(" ");
+    app.add_option("-d,--decimals", decimals, "Write the result with N decimals (0 to 30), as the window shows it")
+        ->option_text("N")
+        ->check(CLI::Range(0, kMaxDecimals));
+    auto* jsonOption = app.add_flag("--json", json, "Write one JSON object per answer or failed query")->option_text(" ");
+    auto* fileOption = app.add_option("-f,--file", file, "Read the queries from FILE, one a line")->option_text("FILE");
+    auto* listOption =
+        app.add_option("--list", listCategory, "List the categories (or one), their units and all their names")
+            ->option_text("[CATEGORY]")
+            ->expected(0, 1);
+    app.add_flag("--regional", regional, "Read and write the decimal separator of LC_NUMERIC (by default \".\")");
+    terseOption->excludes(jsonOption);
+    fileOption->excludes("QUERY");
+    listOption->excludes("QUERY")->excludes(fileOption);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return usageError(e.what());
+    }
+
+    OutputSettings settings;
+    settings.style = json ? OutputStyle::Json : terse ? OutputStyle::Terse : OutputStyle::Sentence;
+    settings.decimals = decimals;
+    if (regional) {
+        std::setlocale(LC_NUMERIC, "");
+        settings.format.decimalPoint = std::localeconv()->decimal_point;
+        settings.reading.decimalPoint = settings.format.decimalPoint;
+    }
+
+    if (listOption->count() > 0) {
+        std::optional<std::size_t> category;
+        if (!listCategory.empty()) {
+            std::string problem;
+            category = findCategory(listCategory, problem);
+            if (!category)
+                return usageError(problem);
+        }
+        writeUnitList(category, settings.style, stdout);
+        return kExitAnswered;
+    }
+
+    AnswerWriter writer(settings, stdout, stderr);
+    if (!queryWords.empty()) {
+        const bool answered = writer.answer(joined(queryWords), {});
+        return answered ? kExitAnswered : kExitUnanswered;
+    }
+
+    int fd = STDIN_FILENO;
+    if (!file.empty() && file != "-") {
+        fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return usageError(file + ": " + std::strerror(errno));
+    }
+    // Large blocks for a batch; answerLines() flushes before it waits for input.
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    const bool allAnswered = answerLines(fd, file == "-" ? std::string() : file, writer, stdout, stderr);
+    return allAnswered ? kExitAnswered : kExitUnanswered;
+}

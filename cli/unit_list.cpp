@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "unit_list.h"
+
+#include "json.h"
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/unit_names.h>
+
+#include <set>
+#include <vector>
+
+namespace mezzurix::cli {
+
+namespace {
+
+bool startsWithFolded(std::string_view text, std::string_view prefix)
+{
+    if (prefix.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(text[i]) != lower(prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+bool fits(std::string_view categoryName, std::string_view typed)
+{
+    for (std::size_t word = 0; word < categoryName.size();) {
+        if (startsWithFolded(categoryName.substr(word), typed))
+            return true;
+        const std::size_t blank = categoryName.find(' ', word);
+        if (blank == std::string_view::npos)
+            break;
+        word = blank + 1;
+    }
+    return false;
+}
+
+std::string categoryNames()
+{
+    std::string names;
+    for (const Category& category : categories())
+        names += (names.empty() ? "" : ", ") + std::string(category.name);
+    return names;
+}
+
+} // namespace
+
+std::optional<std::size_t> findCategory(std::string_view name, std::string& problem)
+{
+    std::vector<std::size_t> found;
+    const auto all = categories();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].name.size() == name.size() && startsWithFolded(all[i].name, name))
+            return i;
+        if (!name.empty() && fits(all[i].name, name))
+            found.push_back(i);
+    }
+    if (found.size() == 1)
+        return found.front();
+    problem = (found.empty() ? "unknown category \"" : "ambiguous category \"") + std::string(name) +
+              "\"; the categories are " + categoryNames();
+    return std::nullopt;
+}
+
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, std::FILE* out)
+{
+    std::set<std::string_view> written;  // terse output names a shared name once
+    const auto all = categories();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (category && *category != i)
+            continue;
+        std::string text;
+        std::string units = "[";
+        if (style == OutputStyle::Sentence)
+            text = std::string(all[i].name) + "\n";
+        for (const Unit& unit : all[i].units) {
+            const std::vector<UnitName> names = namesOf(unit.code);
+            std::vector<std::string> texts;
+            for (const UnitName& name : names)
+                texts.emplace_back(name.text);
+            switch (style) {
+            case OutputStyle::Sentence:
+                text += "  " + texts.front() + ":";
+                for (std::size_t k = 1; k < texts.size(); ++k)
+                    text += (k == 1 ? " " : ", ") + texts[k];
+                text += "\n";
+                break;
+            case OutputStyle::Terse:
+                for (const UnitName& name : names)
+                    if (written.insert(name.text).second)
+                        text += std::string(name.text) + "\n";
+                break;
+            case OutputStyle::Json:
+                units += (units.size() > 1 ? "," : "") + JsonObject()
+                                                              .string("name", unit.text)
+                                                              .integer("code", unit.code)
+                                                              .strings("names", texts)
+                                                              .text();
+                break;
+            }
+        }
+        if (style == OutputStyle::Json)
+            text = JsonObject().string("category", all[i].name).raw("units", units + "]").text() + "\n";
+        std::fputs(text.c_str(), out);
+    }
+}
+
+} // namespace mezzurix::cli

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Typed conversions: "24 in to ft" read into a value, a from unit and an into unit of one
+// category, and answered through the conversion table.
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/number_rules.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace mezzurix {
+
+// Longer queries are refused: no number or unit name needs more, and the work stays bounded.
+constexpr std::size_t kMaxQueryBytes = 4096;
+
+struct QueryOptions {
+    std::string decimalPoint = ".";  // the regional separator; "." is read as well
+    bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
+};
+
+// A stretch of the query, in bytes.
+struct TextSpan {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+};
+
+struct Query {
+    double value = 0.0;         // read from valueText by the window's leading-number rule
+    std::string valueText;      // the number as typed, with "." and "-": "-1.5e3"
+    std::size_t categoryIndex = 0;        // into categories()
+    const Category* category = nullptr;
+    std::size_t fromPosition = 0;         // list positions within the category
+    std::optional<std::size_t> intoPosition;
+    int fromCode = 0;
+    std::optional<int> intoCode;
+    std::string pairCode;       // empty without an into unit
+    TextSpan valueSpan;         // where each part stands in the query
+    TextSpan fromSpan;
+    TextSpan intoSpan;          // empty without an into unit, or after withInto()
+};
+
+enum class QueryErrorKind {
+    Empty,              // nothing but blanks
+    TooLong,            // over kMaxQueryBytes
+    InvalidUtf8,
+    NoValue,            // the query does not start with a number
+    BadValue,           // a sign or point without digits, or digit grouping
+    ValueOutOfRange,    // the number is beyond the double range
+    MissingUnit,        // no from unit, or no into unit where one is needed
+    UnknownUnit,
+    AmbiguousUnit,      // several readings in different categories remain
+    IncompatibleUnits,  // the two units belong to different categories
+    TrailingText,       // words after a complete query
+    ResultOutOfRange,   // the converted value is beyond the double range
+};
+
+struct QueryError {
+    QueryErrorKind kind = QueryErrorKind::Empty;
+    TextSpan where;                       // the bytes of the query at fault
+    std::vector<std::string> candidates;  // closest names, the possible readings, or the two units
+    std::string message;                  // one English line, e.g.
+                                          // unknown unit "fet" at column 4; did you mean "feet"?
+};
+
+// A stable lower-case name for machine-readable output, e.g. "unknown-unit".
+std::string_view errorKindName(QueryErrorKind kind);
+
+using QueryReading = std::variant<Query, QueryError>;
+
+// Reads VALUE FROM [to|in|into|as|>|->|→|=] INTO.
+QueryReading readQuery(std::string_view text, const QueryOptions& options = {});
+
+struct Answer {
+    double result = 0.0;
+    std::string text;
+};
+
+// Converts through the table entry of the query's pair, exactly as the window does. With
+// `decimals` the text is the window's output with that many decimals; without, the general
+// form the clipboard gets. A query without an into unit is a MissingUnit error.
+std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
+                                             const NumberFormat& format = {});
+
+// "24 Inches to Feet", or "24 Inches" without an into unit: readQuery() reads it back into the
+// same value and units (the second form with allowMissingInto), whatever the regional options.
+std::string canonicalText(const Query& query);
+
+// The query converting into the unit at `intoPosition` of its category (which must exist).
+Query withInto(Query query, std::size_t intoPosition);
+
+} // namespace mezzurix

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Lookup of unit names (list texts and aliases) for the query reader.
+
+#include <mezzurix/unit_names.h>
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mezzurix::names {
+
+// The units one name stands for: one, or two for the names shared by Torque and Energy.
+class UnitMatch {
+public:
+    static constexpr std::size_t kCapacity = 4;
+
+    void add(int code)
+    {
+        for (std::size_t i = 0; i < count_; ++i)
+            if (codes_[i] == code)
+                return;
+        if (count_ < kCapacity)
+            codes_[count_++] = code;
+    }
+    bool empty() const { return count_ == 0; }
+    std::span<const int> codes() const { return {codes_.data(), count_}; }
+
+private:
+    std::array<int, kCapacity> codes_{};
+    std::size_t count_ = 0;
+};
+
+// Where a unit stands in the catalogue.
+struct UnitPlace {
+    std::size_t categoryIndex = 0;
+    std::size_t position = 0;
+};
+
+// `text` is a normalised name (tokens joined by single spaces) and `folded` the same text with
+// ASCII letters lowered. An exact match wins; otherwise names that ignore case may match.
+UnitMatch lookUp(std::string_view text, std::string_view folded);
+
+// The most tokens any name has: longer token runs are never a name.
+std::size_t maxNameTokens();
+
+// The place of a unit code of the catalogue (the code must exist).
+UnitPlace placeOf(int code);
+
+// Up to three names close to the typed text, whatever its case (one per unit, written names
+// preferred), best first.
+std::vector<std::string> suggestionsFor(std::string_view typed);
+
+} // namespace mezzurix::names

@@ -1,0 +1,354 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <mezzurix/query.h>
+
+#include "name_index.h"
+#include "query_parts.h"
+#include "query_text.h"
+
+#include <mezzurix/number_rules.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace mezzurix {
+
+namespace {
+
+using namespace query_parts;
+using query_text::quoted;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct Value {
+    double value = 0.0;
+    std::string text;  // "." and "-"
+    TextSpan span;
+};
+
+// [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
+// The digits are then read by the window's own leading-number rule.
+std::variant<Value, QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options)
+{
+    const auto at = [&](std::size_t p) { return p < text.size() ? text[p] : '\0'; };
+    const auto pointLength = [&](std::size_t p) -> std::size_t {
+        if (at(p) == '.')
+            return 1;
+        const std::string_view regional = options.decimalPoint;
+        if (!regional.empty() && regional != "." && text.substr(p, regional.size()) == regional)
+            return regional.size();
+        return 0;
+    };
+
+    // The digits as typed, then with the sign and the point written as the window reads them.
+    std::size_t pos = start;
+    std::string_view sign;
+    if (at(pos) == '+' || at(pos) == '-')
+        sign = text.substr(pos, 1);
+    else if (text.substr(pos).starts_with("\u2212"))
+        sign = "\u2212";
+    pos += sign.size();
+    const std::size_t integerStart = pos;
+    while (isDigit(at(pos)))
+        ++pos;
+    std::string digits(sign.empty() || sign == "+" ? "" : "-");
+    digits.append(text.substr(integerStart, pos - integerStart));
+    bool anyDigit = pos > integerStart;
+    if (const std::size_t point = pointLength(pos)) {
+        pos += point;
+        const std::size_t fractionStart = pos;
+        while (isDigit(at(pos)))
+            ++pos;
+        digits += '.';
+        digits.append(text.substr(fractionStart, pos - fractionStart));
+        anyDigit = anyDigit || pos > fractionStart;
+    }
+    if (!anyDigit) {
+        if (pos > start)
+            return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, "no digits in the number");
+        std::size_t word = start;
+        while (word < text.size() && query_text::blankLength(text, word) == 0)
+            ++word;
+        return makeError(QueryErrorKind::NoValue, text, {start, word - start}, "no value",
+                         "; a query starts with a number, as in \"24 in to ft\"");
+    }
+    if (at(pos) == 'e' || at(pos) == 'E') {
+        std::size_t exponentEnd = pos + 1;
+        if (at(exponentEnd) == '+' || at(exponentEnd) == '-')
+            ++exponentEnd;
+        if (isDigit(at(exponentEnd))) {
+            while (isDigit(at(exponentEnd)))
+                ++exponentEnd;
+            digits += 'e';
+            digits.append(text.substr(pos + 1, exponentEnd - pos - 1));
+            pos = exponentEnd;
+        }
+    }
+
+    // A group separator, a second point or a blank followed by more digits: grouping is never
+    // guessed, so 1,234 is an error rather than 1 or 1234.
+    std::size_t gap = pointLength(pos);
+    if (gap == 0 && (at(pos) == ',' || at(pos) == '_' || at(pos) == '\''))
+        gap = 1;
+    if (gap == 0)
+        while (pos + gap < text.size() && query_text::blankLength(text, pos + gap) > 0)
+            gap += query_text::blankLength(text, pos + gap);
+    if (gap > 0 && isDigit(at(pos + gap))) {
+        std::string detail = "; digit grouping is not read, and the decimal point is \".\"";
+        if (!options.decimalPoint.empty() && options.decimalPoint != ".")
+            detail += " or " + quoted(options.decimalPoint);
+        return makeError(QueryErrorKind::BadValue, text, {pos, gap},
+                         "unexpected " + quoted(text.substr(pos, gap)) + " in the number", detail);
+    }
+
+    const TextSpan span{start, pos - start};
+    const std::optional<double> value = readLeadingNumber(digits);
+    if (!value)
+        return makeError(QueryErrorKind::ValueOutOfRange, text, span,
+                         "the value " + quoted(text.substr(span.offset, span.length)),
+                         " is beyond the range of numbers");
+    return Value{*value, std::move(digits), span};
+}
+
+// A run of tokens and the units it names.
+struct Side {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    names::UnitMatch units;
+};
+
+struct Pair {
+    int from = 0;
+    int into = 0;
+    TextSpan fromSpan;
+    TextSpan intoSpan;
+};
+
+// Every way to split the units part into FROM, an optional separator and INTO.
+struct Readings {
+    std::vector<Pair> compatible;  // distinct unit pairs of one category
+    std::optional<std::pair<Side, Side>> incompatible;  // the first split into two named sides
+    std::optional<Side> fromOnly;            // all of it names one unit
+    std::optional<Side> fromThenSeparator;   // one unit and a separator
+
+    void clear()
+    {
+        compatible.clear();
+        incompatible.reset();
+        fromOnly.reset();
+        fromThenSeparator.reset();
+    }
+};
+
+bool sameCategory(int a, int b)
+{
+    return names::placeOf(a).categoryIndex == names::placeOf(b).categoryIndex;
+}
+
+void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Readings& readings)
+{
+    const Side into{intoFirst, units.size(), units.lookUp(intoFirst, units.size())};
+    if (into.units.empty())
+        return;
+    bool any = false;
+    for (const int f : from.units.codes())
+        for (const int t : into.units.codes()) {
+            if (!sameCategory(f, t))
+                continue;
+            any = true;
+            const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
+                                           [&](const Pair& p) { return p.from == f && p.into == t; });
+            if (!known)
+                readings.compatible.push_back({f, t, units.span(from.first, from.last),
+                                               units.span(into.first, into.last)});
+        }
+    if (!any && !readings.incompatible)
+        readings.incompatible.emplace(from, into);
+}
+
+void collectReadings(const UnitsText& units, Readings& readings)
+{
+    readings.clear();
+    const std::size_t n = units.size();
+    const std::size_t longest = std::min(n, units.maxNameTokens);
+    for (std::size_t i = 1; i <= longest; ++i) {
+        const Side from{0, i, units.lookUp(0, i)};
+        if (from.units.empty())
+            continue;
+        if (i == n) {
+            readings.fromOnly = from;
+            continue;
+        }
+        pairUp(units, from, i, readings);
+        if (units.tokens[i].separator) {
+            if (i + 1 == n)
+                readings.fromThenSeparator = from;
+            else
+                pairUp(units, from, i + 1, readings);
+        }
+    }
+}
+
+std::string listText(int code)
+{
+    const names::UnitPlace place = names::placeOf(code);
+    return std::string(categories()[place.categoryIndex].units[place.position].text);
+}
+
+std::string categoryName(int code)
+{
+    return std::string(categories()[names::placeOf(code).categoryIndex].name);
+}
+
+std::string joinAlternatives(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == items.size() ? " or " : ", ";
+        joined += items[i];
+    }
+    return joined;
+}
+
+QueryError ambiguous(std::string_view text, TextSpan where, std::vector<std::string> candidates,
+                     std::string_view what)
+{
+    QueryError error = makeError(QueryErrorKind::AmbiguousUnit, text, where,
+                                 std::string(what) + " " + quoted(text.substr(where.offset, where.length)),
+                                 ": " + joinAlternatives(candidates));
+    error.candidates = std::move(candidates);
+    return error;
+}
+
+QueryError ambiguousPairs(std::string_view text, const std::vector<Pair>& pairs)
+{
+    std::vector<std::string> candidates;
+    for (const Pair& p : pairs)
+        candidates.push_back(listText(p.from) + " to " + listText(p.into) + " (" + categoryName(p.from) + ")");
+    const std::size_t begin = pairs.front().fromSpan.offset;
+    const TextSpan& into = pairs.front().intoSpan;
+    return ambiguous(text, {begin, into.offset + into.length - begin}, std::move(candidates), "ambiguous units");
+}
+
+QueryError incompatible(const UnitsText& units, const Side& from, const Side& into)
+{
+    std::vector<std::string> fromUnits, intoUnits;
+    for (const int code : from.units.codes())
+        fromUnits.push_back(describeUnit(code));
+    for (const int code : into.units.codes())
+        intoUnits.push_back(describeUnit(code));
+    QueryError error;
+    error.kind = QueryErrorKind::IncompatibleUnits;
+    error.where = units.span(into.first, into.last);
+    error.message = "cannot convert " + joinAlternatives(fromUnits) + " into " + joinAlternatives(intoUnits);
+    error.candidates = std::move(fromUnits);
+    error.candidates.insert(error.candidates.end(), intoUnits.begin(), intoUnits.end());
+    return error;
+}
+
+Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> into, TextSpan intoSpan)
+{
+    Query query;
+    query.value = value.value;
+    query.valueText = std::move(value.text);
+    query.valueSpan = value.span;
+    const names::UnitPlace place = names::placeOf(from);
+    query.categoryIndex = place.categoryIndex;
+    query.category = &categories()[place.categoryIndex];
+    query.fromPosition = place.position;
+    query.fromCode = from;
+    query.fromSpan = fromSpan;
+    if (into) {
+        query.intoPosition = names::placeOf(*into).position;
+        query.intoCode = *into;
+        query.pairCode = pairCode(from, *into);
+        query.intoSpan = intoSpan;
+    }
+    return query;
+}
+
+} // namespace
+
+std::string_view errorKindName(QueryErrorKind kind)
+{
+    switch (kind) {
+    case QueryErrorKind::Empty: return "empty";
+    case QueryErrorKind::TooLong: return "too-long";
+    case QueryErrorKind::InvalidUtf8: return "invalid-utf8";
+    case QueryErrorKind::NoValue: return "no-value";
+    case QueryErrorKind::BadValue: return "bad-value";
+    case QueryErrorKind::ValueOutOfRange: return "value-out-of-range";
+    case QueryErrorKind::MissingUnit: return "missing-unit";
+    case QueryErrorKind::UnknownUnit: return "unknown-unit";
+    case QueryErrorKind::AmbiguousUnit: return "ambiguous-unit";
+    case QueryErrorKind::IncompatibleUnits: return "incompatible-units";
+    case QueryErrorKind::TrailingText: return "trailing-text";
+    case QueryErrorKind::ResultOutOfRange: return "result-out-of-range";
+    }
+    return "unknown";
+}
+
+QueryReading readQuery(std::string_view text, const QueryOptions& options)
+{
+    if (text.size() > kMaxQueryBytes) {
+        QueryError error;
+        error.kind = QueryErrorKind::TooLong;
+        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
+        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
+        return error;
+    }
+    if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
+        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
+
+    std::size_t start = 0;
+    while (start < text.size() && query_text::blankLength(text, start) > 0)
+        start += query_text::blankLength(text, start);
+    if (start == text.size()) {
+        QueryError error;
+        error.where = {0, text.size()};
+        error.message = "empty query";
+        return error;
+    }
+
+    std::variant<Value, QueryError> valueRead = readValue(text, start, options);
+    if (QueryError* error = std::get_if<QueryError>(&valueRead))
+        return std::move(*error);
+    Value& value = std::get<Value>(valueRead);
+
+    // Kept from query to query, so that a batch of them allocates nothing here.
+    thread_local UnitsText units;
+    thread_local Readings readings;
+    tokenise(text, value.span.offset + value.span.length, units);
+    collectReadings(units, readings);
+
+    if (readings.compatible.size() == 1) {
+        const Pair& p = readings.compatible.front();
+        return makeQuery(std::move(value), p.from, p.fromSpan, p.into, p.intoSpan);
+    }
+    if (readings.compatible.size() > 1)
+        return ambiguousPairs(text, readings.compatible);
+
+    // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
+    // followed by a dangling separator ("24 kg in") does not.
+    std::optional<Side> fromOnly = readings.fromOnly;
+    if (!fromOnly && (options.allowMissingInto || !readings.incompatible))
+        fromOnly = readings.fromThenSeparator;
+    if (fromOnly) {
+        if (!options.allowMissingInto)
+            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
+        const auto codes = fromOnly->units.codes();
+        if (codes.size() == 1)
+            return makeQuery(std::move(value), codes.front(), fromSpan, std::nullopt, {});
+        std::vector<std::string> candidates;
+        for (const int code : codes)
+            candidates.push_back(describeUnit(code));
+        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
+    }
+    if (readings.incompatible)
+        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
+    return locateFault(text, units);
+}
+
+} // namespace mezzurix

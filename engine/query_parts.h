@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The pieces the query reader splits a query into, and the errors it builds from them.
+
+#include "name_index.h"
+
+#include <mezzurix/query.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mezzurix::query_parts {
+
+// A run of the units part between blanks, or a separator symbol on its own.
+struct Token {
+    std::size_t begin = 0;  // bytes in the query
+    std::size_t end = 0;
+    std::size_t normBegin = 0;  // bytes in UnitsText::norm
+    std::size_t normEnd = 0;
+    bool separator = false;  // to, in, into, as, ->, =>, →, >, =
+    bool inNames = true;     // may be part of a unit name: all but the separators other than "in"
+};
+
+// The text after the value, as tokens. Token runs are contiguous in `norm` (single spaces,
+// typed forms such as "^2" and "*" rewritten) and in `folded` (the same, ASCII lowered), so any
+// run of tokens can be looked up without copying.
+struct UnitsText {
+    std::string norm;
+    std::string folded;
+    std::vector<Token> tokens;
+    std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
+
+    std::size_t size() const { return tokens.size(); }
+    std::string_view normRun(std::size_t first, std::size_t last) const;
+    std::string_view foldedRun(std::size_t first, std::size_t last) const;
+    TextSpan span(std::size_t first, std::size_t last) const;
+    // The units the tokens [first, last) name together, if any.
+    names::UnitMatch lookUp(std::size_t first, std::size_t last) const;
+};
+
+// Splits text[from..] into `units`, reusing its storage.
+void tokenise(std::string_view text, std::size_t from, UnitsText& units);
+
+// "Inches (Distance)"
+std::string describeUnit(int code);
+
+// Builds an error of `kind` at `where` whose message is `what`, followed by " at column N"
+// (the column of `where` in `text`) and by `detail` when it is not empty.
+QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
+                     std::string_view detail = {});
+
+// The error for a units part that no reading fits: the unknown or missing unit, or text after
+// a complete query.
+QueryError locateFault(std::string_view text, const UnitsText& units);
+
+} // namespace mezzurix::query_parts

@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "query_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace mezzurix::query_text {
+
+namespace {
+
+// Names are short; a longer typed text is no misspelling of one, and the distance table
+// stays small.
+constexpr std::size_t kMaxDistanceBytes = 64;
+
+// Enough of a long unknown text to recognise it in a one-line message.
+constexpr std::size_t kMaxQuotedBytes = 40;
+
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+bool startsWith(std::string_view text, std::size_t pos, std::string_view prefix)
+{
+    return text.substr(pos, prefix.size()) == prefix;
+}
+
+// Length of the UTF-8 sequence at `pos` by its lead byte (1 for anything malformed).
+std::size_t sequenceLength(std::string_view text, std::size_t pos)
+{
+    const auto c = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 1;
+    if (c >= 0xF0)
+        length = 4;
+    else if (c >= 0xE0)
+        length = 3;
+    else if (c >= 0xC0)
+        length = 2;
+    return std::min(length, text.size() - pos);
+}
+
+} // namespace
+
+std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        // Eight ASCII bytes at a time: most queries are nothing else.
+        std::uint64_t eight = 0;
+        if (i + sizeof eight <= n) {
+            std::memcpy(&eight, text.data() + i, sizeof eight);
+            if ((eight & 0x8080808080808080ull) == 0) {
+                i += sizeof eight;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned lowest = 0;  // the second byte's range, which rules out overlongs and surrogates
+        unsigned highest = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+            lowest = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            lowest = c == 0xE0 ? 0xA0 : 0x80;
+            highest = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            lowest = c == 0xF0 ? 0x90 : 0x80;
+            highest = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return i;
+        }
+        if (i + length > n)
+            return i;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if (second < lowest || second > highest)
+            return i;
+        for (std::size_t k = 2; k < length; ++k)
+            if (!isContinuation(static_cast<unsigned char>(text[i + k])))
+                return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+std::size_t separatorSymbolLength(std::string_view text, std::size_t pos)
+{
+    for (const std::string_view symbol : {"->", "=>", "\u2192", ">", "="})
+        if (startsWith(text, pos, symbol))
+            return symbol.size();
+    return 0;
+}
+
+std::string fold(std::string_view text)
+{
+    std::string folded(text);
+    std::transform(folded.begin(), folded.end(), folded.begin(), foldByte);
+    return folded;
+}
+
+int editDistance(std::string_view a, std::string_view b, int bound)
+{
+    const auto sizeGap = static_cast<int>(a.size() > b.size() ? a.size() - b.size() : b.size() - a.size());
+    if (sizeGap > bound || a.size() > kMaxDistanceBytes || b.size() > kMaxDistanceBytes)
+        return bound + 1;
+    // Three rows of the dynamic programme: two back for transpositions.
+    constexpr std::size_t kRow = kMaxDistanceBytes + 1;
+    std::array<int, kRow> before{}, previous{}, current{};
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        previous[j] = static_cast<int>(j);
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        current[0] = static_cast<int>(i);
+        int rowMinimum = current[0];
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            int best = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                best = std::min(best, before[j - 2] + 1);
+            current[j] = best;
+            rowMinimum = std::min(rowMinimum, best);
+        }
+        if (rowMinimum > bound)
+            return bound + 1;
+        before = previous;
+        previous = current;
+    }
+    return std::min(previous[b.size()], bound + 1);
+}
+
+std::size_t columnOf(std::string_view text, std::size_t offset)
+{
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        if (!isContinuation(static_cast<unsigned char>(text[i])))
+            ++column;
+    return column;
+}
+
+std::string quoted(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i >= kMaxQuotedBytes) {
+            out += "\u2026";
+            break;
+        }
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+            ++i;
+            continue;
+        }
+        const std::size_t length = sequenceLength(text, i);
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    out += '"';
+    return out;
+}
+
+} // namespace mezzurix::query_text

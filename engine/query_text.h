@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Byte-level helpers of the query reader: UTF-8, blanks, case folding, edit distance.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mezzurix::query_text {
+
+// The offset of the first byte that does not start a well-formed UTF-8 sequence (overlong
+// forms, surrogates and code points above U+10FFFF included), or nullopt.
+std::optional<std::size_t> firstInvalidUtf8(std::string_view text);
+
+// The length of the blank at `pos` (ASCII blanks, no-break and thin spaces), or 0. Inline:
+// the reader asks for every byte it passes over.
+inline std::size_t blankLength(std::string_view text, std::size_t pos)
+{
+    switch (text[pos]) {
+    case ' ': case '\t': case '\n': case '\r': case '\v': case '\f':
+        return 1;
+    case '\xC2':
+        return text.substr(pos, 2) == "\u00A0" ? 2 : 0;  // no-break space
+    case '\xE2':
+        // thin, figure and narrow no-break spaces: people paste them from typeset numbers
+        return text.substr(pos, 3) == "\u2009" || text.substr(pos, 3) == "\u2007" ||
+                       text.substr(pos, 3) == "\u202F"
+                   ? 3
+                   : 0;
+    default:
+        return 0;
+    }
+}
+
+// The length of the separator symbol at `pos` (->, =>, →, >, =), or 0.
+std::size_t separatorSymbolLength(std::string_view text, std::size_t pos);
+
+// ASCII letters lowered; every other byte kept.
+inline char foldByte(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+std::string fold(std::string_view text);
+
+// Restricted Damerau-Levenshtein distance (adjacent transpositions), or `bound` + 1 when it
+// would exceed `bound`.
+int editDistance(std::string_view a, std::string_view b, int bound);
+
+// 1-based column of byte `offset`, counted in code points.
+std::size_t columnOf(std::string_view text, std::size_t offset);
+
+// `text` between double quotes for a message: control bytes escaped, long texts shortened.
+std::string quoted(std::string_view text);
+
+} // namespace mezzurix::query_text

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gnome_provider.h"
+
+#include "search_service.h"
+
+#include <mezzurix/search_answers.h>
+
+namespace mezzurix::search {
+
+GnomeSearchProvider::GnomeSearchProvider(QObject* object, SearchService* searchService)
+    : QDBusAbstractAdaptor(object), service(searchService)
+{
+}
+
+QStringList GnomeSearchProvider::resultSet(const QStringList& terms)
+{
+    service->noteCall();
+    QStringList ids;
+    for (const SearchAnswer& answer : answersFor(terms))
+        ids.append(answer.id);
+    return ids;
+}
+
+QStringList GnomeSearchProvider::GetInitialResultSet(const QStringList& terms)
+{
+    return resultSet(terms);
+}
+
+QStringList GnomeSearchProvider::GetSubsearchResultSet(const QStringList&, const QStringList& terms)
+{
+    return resultSet(terms);
+}
+
+QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identifiers)
+{
+    service->noteCall();
+    // The Shell wants exactly one meta per id, each with an id and a name, or it drops them all.
+    QList<QVariantMap> metas;
+    metas.reserve(identifiers.size());
+    for (const QString& id : identifiers) {
+        QVariantMap meta{{QStringLiteral("id"), id}, {QStringLiteral("gicon"), kIconName}};
+        if (const std::optional<SearchAnswer> answer = answerForId(id)) {
+            meta.insert(QStringLiteral("name"), answer->name);
+            meta.insert(QStringLiteral("description"), answer->description);
+            meta.insert(QStringLiteral("clipboardText"), answer->number);
+        } else {
+            meta.insert(QStringLiteral("name"), id.isEmpty() ? QStringLiteral("?") : id.left(kMaxQueryChars));
+        }
+        metas.append(meta);
+    }
+    return metas;
+}
+
+void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStringList&, uint)
+{
+    service->noteCall();
+    if (const std::optional<SearchAnswer> answer = answerForId(identifier))
+        service->openWindow(answer->id);
+}
+
+void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint)
+{
+    service->noteCall();
+    const QList<SearchAnswer> answers = answersFor(terms);
+    service->openWindow(answers.isEmpty() ? QString() : answers.front().id);
+}
+
+} // namespace mezzurix::search

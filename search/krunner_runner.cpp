@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "krunner_runner.h"
+
+#include "search_service.h"
+
+#include <mezzurix/search_answers.h>
+
+#include <QDBusMetaType>
+
+namespace mezzurix::search {
+namespace {
+
+// KRunner's category relevance: an exact answer ranks with the best, a guessed into unit low.
+constexpr int kExactPair = 100;
+constexpr int kOtherUnit = 30;
+// Relevance of the guessed into units, falling by list position so KRunner keeps their order.
+constexpr double kOtherUnitRelevance = 0.5;
+constexpr double kOtherUnitStep = 0.01;
+
+} // namespace
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteAction& action)
+{
+    argument.beginStructure();
+    argument << action.id << action.text << action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteAction& action)
+{
+    argument.beginStructure();
+    argument >> action.id >> action.text >> action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteMatch& match)
+{
+    argument.beginStructure();
+    argument << match.id << match.text << match.iconName << match.categoryRelevance << match.relevance
+             << match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteMatch& match)
+{
+    argument.beginStructure();
+    argument >> match.id >> match.text >> match.iconName >> match.categoryRelevance >> match.relevance
+        >> match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+void registerSearchTypes()
+{
+    qDBusRegisterMetaType<RemoteAction>();
+    qDBusRegisterMetaType<QList<RemoteAction>>();
+    qDBusRegisterMetaType<RemoteMatch>();
+    qDBusRegisterMetaType<QList<RemoteMatch>>();
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+}
+
+KRunnerRunner::KRunnerRunner(QObject* object, SearchService* searchService)
+    : QDBusAbstractAdaptor(object), service(searchService)
+{
+}
+
+QList<RemoteAction> KRunnerRunner::Actions()
+{
+    service->noteCall();
+    return {};  // running a match opens the window; there is nothing else to offer
+}
+
+QList<RemoteMatch> KRunnerRunner::Match(const QString& query)
+{
+    service->noteCall();
+    QList<RemoteMatch> matches;
+    const QList<SearchAnswer> answers = answersFor(query);
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        const SearchAnswer& answer = answers[i];
+        RemoteMatch match;
+        match.id = answer.id;
+        match.text = answer.name;
+        match.iconName = kIconName;
+        match.categoryRelevance = answer.bothUnits ? kExactPair : kOtherUnit;
+        match.relevance = answer.bothUnits ? 1.0 : kOtherUnitRelevance - kOtherUnitStep * double(i);
+        match.properties.insert(QStringLiteral("subtext"), answer.description);
+        matches.append(match);
+    }
+    return matches;
+}
+
+void KRunnerRunner::Run(const QString& matchId, const QString&)
+{
+    service->noteCall();
+    if (const std::optional<SearchAnswer> answer = answerForId(matchId))
+        service->openWindow(answer->id);
+}
+
+void KRunnerRunner::Teardown()
+{
+    service->noteCall();
+}
+
+} // namespace mezzurix::search

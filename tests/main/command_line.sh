@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program's command line: --help and --version with no display at all, an unknown option, and
+# a query that cannot be answered, which is reported while the window opens as usual.
+# Usage: command_line.sh MEZZURIX
+source "$(dirname "$0")/../desktop/common.sh"
+program=$1
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+
+[ "$("${nodisplay[@]}" "$program" --version)" = "mezzurix 1.00" ] || fail "--version"
+grep -q "^Usage: .*mezzurix \[options\] \[conversion...\]" <<<"$("${nodisplay[@]}" "$program" --help)" || fail "--help"
+grep -q "Unknown option 'no-such-option'" <<<"$(QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>&1)" \
+    || fail "an unknown option is not reported"
+
+# An unanswerable query is reported and the window opens as usual; Qt's own options still work.
+log=$(mktemp)
+status=0
+timeout 3 "$program" -platform offscreen 24 fet to in 2>"$log" || status=$?
+grep -q '^mezzurix: unknown unit "fet" at column 4; did you mean "feet"?$' "$log" \
+    || fail "no message for an unknown unit: $(cat "$log")"
+rm -f "$log"
+[ "$status" = 124 ] || fail "the window did not stay open after an unanswerable query (status $status)"
+
+# A negative value is the conversion's start, not an option.
+status=0
+out=$(timeout 3 "$program" -platform offscreen -40 C to F 2>&1) || status=$?
+[ "$status" = 124 ] && ! grep -q -e "Unknown option" -e "^mezzurix:" <<<"$out" || fail "a negative value was not read as a conversion (status $status): $out"
+finish

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <mezzurix/catalogue.h>
+#include <mezzurix/main_window.h>
+#include <mezzurix/start_conversion.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace mezzurix;
+using mezzurix::ui::MainWindow;
+using mezzurix::ui::StartConversion;
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Everything a conversion shows: captions, boxes, decimal places, direction, the visible lists
+// and their selections.
+QStringList state(const MainWindow& window)
+{
+    QStringList seen;
+    for (const char* name : {"lblTitle", "Label1", "Label2", "Label6", "Label7"})
+        seen << window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    seen << window.findChild<QLabel*>(QStringLiteral("lblTitle"))->toolTip();
+    for (const char* name : {"txtIn", "txtOut"})
+        seen << window.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    seen << window.findChild<QComboBox*>(QStringLiteral("cmbDP"))->currentText();
+    for (const char* name : {"Image1", "Image2"})
+        seen << (window.findChild<QLabel*>(QString::fromLatin1(name))->isHidden() ? "hidden" : "shown");
+    for (const QListWidget* list : window.findChildren<QListWidget*>())
+        if (!list->isHidden())
+            seen << QStringLiteral("%1:%2").arg(list->objectName()).arg(list->currentRow());
+    return seen;
+}
+
+StartConversion resolved(const QStringList& words)
+{
+    const std::variant<StartConversion, QString> read = ui::readStartConversion(words);
+    if (const QString* error = std::get_if<QString>(&read))
+        qFatal("%s: %s", qPrintable(words.join(u' ')), qPrintable(*error));
+    return std::get<StartConversion>(read);
+}
+
+} // namespace
+
+class StartConversionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Every pair of every category, typed with its list names, opens exactly as a user gets it
+    // by picking the category, the two units and typing the value.
+    void everyPairOpensAsPicked()
+    {
+        MainWindow opened;
+        MainWindow picked;
+        // Opening sets the forward direction whatever the window showed.
+        QTest::mouseClick(opened.findChild<QLabel*>(QStringLiteral("Image1")), Qt::LeftButton);
+        QVERIFY(opened.findChild<QLabel*>(QStringLiteral("Image1"))->isHidden());
+        int pairs = 0;
+        for (const Category& category : categories())
+            for (std::size_t from = 0; from < category.units.size(); ++from)
+                for (std::size_t into = 0; into < category.units.size(); ++into) {
+                    opened.openConversion(resolved({QStringLiteral("-1.5"), fromView(category.units[from].text),
+                                                    QStringLiteral("to"), fromView(category.units[into].text)}));
+                    picked.findChild<QAction*>(fromView(category.menuItem))->trigger();
+                    picked.findChild<QListWidget*>(fromView(category.leftList))->setCurrentRow(int(from));
+                    picked.findChild<QListWidget*>(fromView(category.rightList))->setCurrentRow(int(into));
+                    picked.findChild<QLineEdit*>(QStringLiteral("txtIn"))->setText(QStringLiteral("-1.5"));
+                    QCOMPARE(state(opened), state(picked));
+                    QCOMPARE(opened.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                             fromView(category.units[from].text));
+                    ++pairs;
+                }
+        QCOMPARE(pairs, 521);
+    }
+
+    void opens_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("shown");  // title, from, into, input, output
+        const QStringList inchesToFeet{"Distance", "Inches", "Feet", "24", "2.00000000000000"};
+        QTest::newRow("words") << QStringList{"24", "in", "to", "ft"} << "C" << inchesToFeet;
+        QTest::newRow("one argument") << QStringList{"24 in to ft"} << "C" << inchesToFeet;
+        QTest::newRow("negative") << QStringList{"-40", "C", "to", "F"} << "C"
+                                  << QStringList{"Temperature", "Celsius", "Fahrenheit", "-40", "-40.00000000000000"};
+        QTest::newRow("glued") << QStringList{"100km/h", "mph"} << "C"
+                               << QStringList{"Velocity", "Kilometers/hour", "Miles/hour", "100",
+                                              "62.13711922373320"};
+        QTest::newRow("regional separator") << QStringList{"2,5", "in", "cm"} << "de_DE"
+                                            << QStringList{"Distance", "Inches", "Centimeters", "2.5",
+                                                           "6,35000000000000"};
+    }
+
+    void opens()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, shown);
+        QLocale::setDefault(QLocale(locale));
+        MainWindow window;
+        window.openConversion(resolved(words));
+        const QStringList seen = state(window);
+        QCOMPARE((QStringList{seen[0], seen[1], seen[2], seen[6], seen[7]}), shown);
+        QCOMPARE(seen[8], QStringLiteral("14"));
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown unit") << QStringList{"24", "fet", "to", "in"} << "did you mean \"feet\"";
+        QTest::newRow("no into unit") << QStringList{"24", "in"} << "no unit to convert into";
+        QTest::newRow("other categories") << QStringList{"24 in to kg"} << "cannot convert";
+        QTest::newRow("no value") << QStringList{"in", "to", "ft"} << "no value";
+        QTest::newRow("result beyond range") << QStringList{"1e308", "mi", "to", "in"} << "beyond the range";
+    }
+
+    void refuses()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, message);
+        const std::variant<StartConversion, QString> read = ui::readStartConversion(words);
+        QVERIFY(std::holds_alternative<QString>(read));
+        QVERIFY2(std::get<QString>(read).contains(message), qPrintable(std::get<QString>(read)));
+    }
+};
+
+QTEST_MAIN(StartConversionTest)
+#include "test_start_conversion.moc"

@@ -1,0 +1,347 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <mezzurix/catalogue.h>
+#include <mezzurix/convert.h>
+#include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
+
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+using namespace mezzurix;
+
+namespace {
+
+std::string folded(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    return out;
+}
+
+std::string swappedCase(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return out;
+}
+
+const Category& categoryOf(int code)
+{
+    for (const Category& category : categories())
+        for (const Unit& unit : category.units)
+            if (unit.code == code)
+                return category;
+    qFatal("no unit %d", code);
+}
+
+// "from>into" of a query, or the error kind; what the round-trip checks compare.
+std::string outcome(const QueryReading& reading)
+{
+    if (const auto* query = std::get_if<Query>(&reading))
+        return std::to_string(query->fromCode) + ">" + (query->intoCode ? std::to_string(*query->intoCode) : "");
+    return "error " + std::string(errorKindName(std::get<QueryError>(reading).kind)) + ": " +
+           std::get<QueryError>(reading).message;
+}
+
+QueryOptions optionsFor(const QString& flags)
+{
+    QueryOptions options;
+    options.allowMissingInto = flags.contains('s');
+    if (flags.contains(','))
+        options.decimalPoint = ",";
+    return options;
+}
+
+} // namespace
+
+class TestQuery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aliasTableIsConsistent();
+    void everyNameReadsInEveryPair();
+    void parityWithTheWindowOverAllPairs();
+    void grammar_data();
+    void grammar();
+    void errors_data();
+    void errors();
+    void searchHelpers();
+};
+
+void TestQuery::aliasTableIsConsistent()
+{
+    // Names that stand for two units: the pound-force inch and foot of Torque and of Energy.
+    const std::set<std::set<int>> shared = {{72, 82}, {73, 83}};
+    std::map<std::string, std::vector<UnitName>> byFolded;
+    for (const Category& category : categories())
+        for (const Unit& unit : category.units)
+            for (const UnitName& name : namesOf(unit.code))
+                byFolded[folded(name.text)].push_back(name);
+    for (const UnitName& alias : unitAliases()) {
+        QVERIFY2(categoryOf(alias.unitCode).units.size() > 0, alias.text.data());
+        // The reader collapses blanks and rewrites typed forms; the table holds the result.
+        const std::string text(alias.text);
+        QVERIFY2(!text.empty() && text.front() != ' ' && text.back() != ' ' && text.find("  ") == std::string::npos &&
+                     text.find_first_of("^*\t>=") == std::string::npos && text.find("\u22C5") == std::string::npos &&
+                     text.find("\u2192") == std::string::npos,
+                 text.c_str());
+        // Separator words other than "in" are never part of a name, so the reader skips them.
+        for (const char* word : {"to", "into", "as"})
+            QVERIFY2((" " + folded(text) + " ").find(std::string(" ") + word + " ") == std::string::npos, text.c_str());
+    }
+    for (const auto& [key, names] : byFolded) {
+        std::set<int> units;
+        for (const UnitName& name : names)
+            units.insert(name.unitCode);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            for (std::size_t j = i + 1; j < names.size(); ++j) {
+                const UnitName& a = names[i];
+                const UnitName& b = names[j];
+                const bool bothExactCase = a.kind == NameKind::CaseSymbol && b.kind == NameKind::CaseSymbol;
+                if (a.unitCode == b.unitCode) {
+                    QVERIFY2(bothExactCase && a.text != b.text, ("duplicate name " + key).c_str());
+                    continue;
+                }
+                // Different units: told apart by case, or one name shared across two categories.
+                const bool toldApart = bothExactCase && a.text != b.text;
+                const bool sharedAcross = a.text == b.text && a.kind != NameKind::CaseSymbol &&
+                                          &categoryOf(a.unitCode) != &categoryOf(b.unitCode) &&
+                                          shared.count(units);
+                QVERIFY2(toldApart || sharedAcross, ("name hides another: " + key).c_str());
+            }
+    }
+}
+
+void TestQuery::everyNameReadsInEveryPair()
+{
+    // Every name of every unit, in a query to and from each other unit of its category, written
+    // as typed, glued to the number, and (where case is free) in the other case.
+    int checked = 0;
+    for (const Category& category : categories())
+        for (const Unit& unit : category.units)
+            for (const UnitName& name : namesOf(unit.code))
+                for (const Unit& other : category.units) {
+                    if (other.code == unit.code)
+                        continue;
+                    const std::string n(name.text), o(other.text);
+                    const std::string forward = std::to_string(unit.code) + ">" + std::to_string(other.code);
+                    const std::string backward = std::to_string(other.code) + ">" + std::to_string(unit.code);
+                    QCOMPARE(outcome(readQuery("1 " + n + " to " + o)), forward);
+                    QCOMPARE(outcome(readQuery("1" + n + "->" + o)), forward);
+                    QCOMPARE(outcome(readQuery("1 " + o + " in " + n)), backward);
+                    const std::string other_case = swappedCase(n);
+                    const auto swapped = namesOf(unit.code);
+                    const bool alsoAName = std::any_of(swapped.begin(), swapped.end(),
+                                                       [&](const UnitName& s) { return s.text == other_case; });
+                    if (name.kind != NameKind::CaseSymbol)
+                        QCOMPARE(outcome(readQuery("1 " + o + " into " + other_case)), backward);
+                    else if (!alsoAName)
+                        QVERIFY2(outcome(readQuery("1 " + other_case + " to " + o)) != forward, other_case.c_str());
+                    checked += 4;
+                }
+    qInfo("%d queries, %zu aliases", checked, unitAliases().size());
+}
+
+void TestQuery::parityWithTheWindowOverAllPairs()
+{
+    // The typed query gives exactly the window's output (fixed decimals) or the clipboard's
+    // (general form) for the same pair and digits, and its canonical text reads back the same.
+    const NumberFormat dot;
+    const NumberFormat comma{",", "-"};
+    const std::string values[] = {"24", "-1.5", "1e-7", "123456.789", "0.1"};
+    const std::optional<int> decimals[] = {std::nullopt, 0, 14, 30};
+    int pairs = 0;
+    for (const Category& category : categories())
+        for (const Unit& from : category.units)
+            for (const Unit& into : category.units) {
+                ++pairs;
+                const std::string code = pairCode(from.code, into.code);
+                for (const std::string& value : values) {
+                    const QueryReading reading = readQuery(value + " " + std::string(from.text) + " to " + std::string(into.text));
+                    const Query* query = std::get_if<Query>(&reading);
+                    QVERIFY2(query && query->pairCode == code, outcome(reading).c_str());
+                    const QueryReading again = readQuery(canonicalText(*query));
+                    QCOMPARE(outcome(again), outcome(reading));
+                    QCOMPARE(std::get<Query>(again).value, query->value);
+                    for (const std::optional<int> d : decimals) {
+                        const auto answer = answerQuery(*query, d, dot);
+                        const std::string expected = d ? convert(code, value, *d, dot).value()
+                                                       : formatGeneral(*convertValue(code, *readLeadingNumber(value)), dot.decimalPoint);
+                        QCOMPARE(std::get<Answer>(answer).text, expected);
+                    }
+                }
+                QueryOptions regional;
+                regional.decimalPoint = ",";
+                const QueryReading commaReading = readQuery("2,5 " + std::string(from.text) + " " + std::string(into.text), regional);
+                QCOMPARE(std::get<Answer>(answerQuery(std::get<Query>(commaReading), 14, comma)).text,
+                         convert(code, "2.5", 14, comma).value());
+            }
+    QCOMPARE(pairs, 521);
+}
+
+void TestQuery::grammar_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("flags");  // s: into may be missing, ",": regional comma
+    QTest::addColumn<QString>("canonical");
+
+    const char* rows[][3] = {
+        {"24 in to ft", "", "24 Inches to Feet"},
+        {"24 in in cm", "", "24 Inches to Centimeters"},
+        {"24 in ft", "", "24 Inches to Feet"},
+        {"24 inches into feet", "", "24 Inches to Feet"},
+        {"  24\tIN  As  FT ", "", "24 Inches to Feet"},
+        {"24in->ft", "", "24 Inches to Feet"},
+        {"24 in\u2192ft", "", "24 Inches to Feet"},
+        {"24 in=>ft", "", "24 Inches to Feet"},
+        {"24 in > ft", "", "24 Inches to Feet"},
+        {"24 in = ft", "", "24 Inches to Feet"},
+        {"24 in in", "", "24 Inches to Inches"},
+        {"100km/h to mph", "", "100 Kilometers/hour to Miles/hour"},
+        {"5' in", "", "5 Feet to Inches"},
+        {"12\" ft", "", "12 Inches to Feet"},
+        {"1e3m km", "", "1e3 Meters to Kilometers"},
+        {"+2.5E-3 m mm", "", "2.5e-3 Meters to Millimeters"},
+        {".5 in cm", "", ".5 Inches to Centimeters"},
+        {"\u221240 \u00B0C to \u00B0F", "", "-40 Celsius to Fahrenheit"},
+        {"-40 C F", "", "-40 Celsius to Fahrenheit"},
+        {"24 sq in to square feet", "", "24 Sq Inches to Sq Feet"},
+        {"24 in^2 to ft2", "", "24 Sq Inches to Sq Feet"},
+        {"24 lbf in to N m", "", "24 Pound-force/inch(Inch pounds) to Newton meters"},
+        {"24 lbf in to J", "", "24 Pound-force inches to Joules"},
+        {"24 lbf*in to N\u22C5m", "", "24 Pound-force/inch(Inch pounds) to Newton meters"},
+        {"24 ft lb to Nm", "", "24 Pound-force/foot(Foot pounds) to Newton meters"},
+        {"5 oz in g", "", "5 Ounces(avdp) to Grams"},
+        {"5 Mg to kg", "", "5 Megagrams to Kilograms"},
+        {"1 t to lb", "", "1 Megagrams to Pounds(avdp)"},
+        {"1 short ton to kg", "", "1 Tons(avdp-2000#) to Kilograms"},
+        {"10 MB to KB", "", "10 Megabytes (MB) to Kilobytes (KB)"},
+        {"10 mb to hPa", "", "10 Millibar to Millibar"},
+        {"3 Bytes (B) to kB", "", "3 Bytes (B) to Kilobytes (KB)"},
+        {"1,5 m to cm", ",", "1.5 Meters to Centimeters"},
+        {"1.5 m to cm", ",", "1.5 Meters to Centimeters"},
+        {"24 in", "s", "24 Inches"},
+        {"24 in to", "s", "24 Inches"},
+        {"24 kg in", "s", "24 Kilograms"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << row[1] << QString::fromUtf8(row[2]);
+}
+
+void TestQuery::grammar()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, flags);
+    QFETCH(QString, canonical);
+    const QueryReading reading = readQuery(query.toStdString(), optionsFor(flags));
+    const Query* q = std::get_if<Query>(&reading);
+    QVERIFY2(q, outcome(reading).c_str());
+    QCOMPARE(QString::fromStdString(canonicalText(*q)), canonical);
+    // The spans hold the names as typed.
+    const std::string text = query.toStdString();
+    QVERIFY(q->fromSpan.length > 0 && q->fromSpan.offset + q->fromSpan.length <= text.size());
+    QCOMPARE(q->intoSpan.length > 0, q->intoCode.has_value());
+}
+
+void TestQuery::errors_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("message");  // a part of it
+
+    struct Row {
+        const char* query;
+        const char* flags;
+        const char* kind;
+        int offset;
+        int length;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"", "", "empty", 0, 0, "empty query"},
+        {" \t ", "", "empty", 0, 3, "empty query"},
+        {"24 in \xC3( ft", "", "invalid-utf8", 6, 1, "invalid UTF-8 at column 7"},
+        {"24 in \xE0\x80\xAF", "", "invalid-utf8", 6, 1, "invalid UTF-8"},
+        {"in to ft 24", "", "no-value", 0, 2, "no value at column 1"},
+        {"&H10 m to ft", "", "no-value", 0, 4, "no value"},
+        {"- 5 m to ft", "", "bad-value", 0, 1, "no digits in the number"},
+        {"1,234 m to ft", "", "bad-value", 1, 1, "unexpected \",\" in the number at column 2"},
+        {"1 000 m to ft", "", "bad-value", 1, 1, "digit grouping is not read"},
+        {"1.2.3 m to ft", "", "bad-value", 3, 1, "digit grouping"},
+        {"1.234,5 m to ft", ",", "bad-value", 5, 1, "the decimal point is \".\" or \",\""},
+        {"1e999 m to ft", "", "value-out-of-range", 0, 5, "the value \"1e999\" at column 1 is beyond"},
+        {"24", "", "missing-unit", 2, 0, "no unit after the value at column 3"},
+        {"24 to ft", "", "missing-unit", 3, 2, "no unit to convert from"},
+        {"24 in", "", "missing-unit", 5, 0, "no unit to convert into at column 6"},
+        {"24 in to", "", "missing-unit", 8, 0, "no unit to convert into"},
+        {"24 fet to in", "", "unknown-unit", 3, 3, "unknown unit \"fet\" at column 4; did you mean \"feet\"?"},
+        {"24 in to fet", "", "unknown-unit", 9, 3, "unknown unit \"fet\" at column 10"},
+        {"5 mg to g", "", "unknown-unit", 2, 2, "did you mean \"Mg\", \"g\" or \"kg\"?"},
+        {"5 mW to W", "", "unknown-unit", 2, 2, "did you mean \"MW\""},
+        {"5 Mn to N", "", "unknown-unit", 2, 2, "unknown unit"},
+        {"5 nm to N m", "", "unknown-unit", 2, 2, "unknown unit"},
+        {"5 Cal to J", "", "unknown-unit", 2, 3, "did you mean \"cal\""},
+        {"24 lbf in to lbf ft", "", "ambiguous-unit", 3, 16, "(Torque) or Pound-force inches to Pound-force feet (Energy)"},
+        {"24 lbf in", "s", "ambiguous-unit", 3, 6, "Pound-force/inch(Inch pounds) (Torque) or Pound-force inches (Energy)"},
+        {"24 in to kg", "", "incompatible-units", 9, 2, "cannot convert Inches (Distance) into Kilograms (Mass)"},
+        {"24 kg in", "", "incompatible-units", 6, 2, "Kilograms (Mass) into Inches (Distance)"},
+        {"24 in to ft please", "", "trailing-text", 12, 6, "unexpected \"please\" at column 13 after the units"},
+    };
+    for (const Row& row : rows)
+        QTest::newRow(row.query) << QString::fromLatin1(row.query) << row.flags << row.kind << row.offset
+                                 << row.length << QString::fromUtf8(row.message);
+}
+
+void TestQuery::errors()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, flags);
+    QFETCH(QString, kind);
+    QFETCH(int, offset);
+    QFETCH(int, length);
+    QFETCH(QString, message);
+    const QByteArray bytes = query.toLatin1();  // rows hold raw bytes, invalid UTF-8 included
+    const QueryReading reading = readQuery(std::string_view(bytes.data(), std::size_t(bytes.size())), optionsFor(flags));
+    const QueryError* error = std::get_if<QueryError>(&reading);
+    QVERIFY2(error, outcome(reading).c_str());
+    QCOMPARE(QString::fromUtf8(errorKindName(error->kind).data()), kind);
+    QCOMPARE(int(error->where.offset), offset);
+    QCOMPARE(int(error->where.length), length);
+    QVERIFY2(QString::fromStdString(error->message).contains(message), error->message.c_str());
+}
+
+void TestQuery::searchHelpers()
+{
+    // The search provider's path: a from unit alone, then each other unit of its category.
+    QueryOptions search;
+    search.allowMissingInto = true;
+    const Query inches = std::get<Query>(readQuery("24 in", search));
+    QCOMPARE(std::get<QueryError>(answerQuery(inches, std::nullopt)).kind, QueryErrorKind::MissingUnit);
+    const Query feet = withInto(inches, 1);
+    QCOMPARE(feet.pairCode, std::string("01"));
+    QCOMPARE(std::get<Answer>(answerQuery(feet, std::nullopt)).text, std::string("2"));
+    QCOMPARE(std::get<Answer>(answerQuery(feet, 2, NumberFormat{",", "-"})).text, std::string("2,00"));
+    QCOMPARE(outcome(readQuery(canonicalText(inches), search)), std::string("0>"));
+
+    const Query huge = std::get<Query>(readQuery("1e308 mi to in"));
+    const QueryError overflow = std::get<QueryError>(answerQuery(huge, 2));
+    QCOMPARE(overflow.kind, QueryErrorKind::ResultOutOfRange);
+    QCOMPARE(overflow.where.length, std::size_t{5});
+
+    const QueryError tooLong = std::get<QueryError>(readQuery("24 in to ft" + std::string(kMaxQueryBytes, ' ')));
+    QCOMPARE(tooLong.kind, QueryErrorKind::TooLong);
+    QCOMPARE(tooLong.where.offset, kMaxQueryBytes);
+}
+
+QTEST_APPLESS_MAIN(TestQuery)
+#include "tst_query.moc"

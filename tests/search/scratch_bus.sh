@@ -1,0 +1,36 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the search checks with the build folder as $1. The first time, installs the build into
+# a scratch prefix, with the window replaced by a stub that writes down how it was started, and
+# runs the calling script again inside a private session bus that activates services from that
+# prefix, as a desktop session does from /usr. Inside, $root holds the prefix (usr/).
+source "$(dirname "${BASH_SOURCE[0]}")/../desktop/common.sh"
+need cmake gdbus dbus-run-session
+
+if [ -z "${MEZZURIX_SEARCH_ROOT:-}" ]; then
+    root=$(mktemp -d)
+    trap 'rm -rf "$root"' EXIT
+    cmake --install "$1" --prefix "$root/usr" >/dev/null
+    printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s/window.tmp" && mv "%s/window.tmp" "%s/window"\n' \
+        "$root" "$root" "$root" >"$root/usr/bin/mezzurix"
+    # The bus's own notes go to a log; the checks keep this stderr as descriptor 3.
+    MEZZURIX_SEARCH_ROOT=$root XDG_DATA_DIRS=$root/usr/share XDG_DATA_HOME=$root/home \
+        XDG_CONFIG_HOME=$root/config dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
+        || { grep -v 'fd limit' "$root/bus.log" >&2; exit 1; }
+    exit 0
+fi
+exec 2>&3 3>&-
+root=$MEZZURIX_SEARCH_ROOT
+provider_name=org.example.Mezzurix.SearchProvider
+
+# The arguments the window stub was last started with, "|" after each; waits up to 5 s for it.
+window_arguments() {
+    for _ in $(seq 50); do [ -f "$root/window" ] && break; sleep 0.1; done
+    cat "$root/window" 2>/dev/null
+    rm -f "$root/window"
+}
+
+provider_runs() {
+    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner $provider_name | grep -q true
+}

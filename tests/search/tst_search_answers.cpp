@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <mezzurix/catalogue.h>
+#include <mezzurix/convert.h>
+#include <mezzurix/number_rules.h>
+#include <mezzurix/search_answers.h>
+
+#include <QtTest>
+
+using namespace mezzurix;
+using namespace mezzurix::search;
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+class TestSearchAnswers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void everyPairAnswersAndReadsBackFromItsId();
+    void fromUnitAloneGivesTheNextUnitsInListOrder();
+    void regionalSeparator();
+    void noAnswer_data();
+    void noAnswer();
+};
+
+// Every pair of every category, typed with list names: one answer, the window's own result in the
+// general form, and an id that gives the same answer back.
+void TestSearchAnswers::everyPairAnswersAndReadsBackFromItsId()
+{
+    int pairs = 0;
+    for (const Category& category : categories())
+        for (const Unit& from : category.units)
+            for (const Unit& into : category.units) {
+                const QString query = QStringLiteral("1.5 %1 to %2").arg(fromView(from.text), fromView(into.text));
+                const QList<SearchAnswer> answers = answersFor(query);
+                QVERIFY2(answers.size() == 1, qPrintable(query));
+                const SearchAnswer& answer = answers.front();
+                const std::optional<double> result = convertValue(pairCode(from.code, into.code), 1.5);
+                QVERIFY(result);
+                const QString number = QString::fromStdString(formatGeneral(*result));
+                QCOMPARE(answer.number, number);
+                QCOMPARE(answer.name, number + u' ' + fromView(into.text));
+                QCOMPARE(answer.description, QStringLiteral("1.5 %1 = %2 \u00b7 %3")
+                                                 .arg(fromView(from.text), answer.name, fromView(category.name)));
+                QVERIFY(answer.bothUnits);
+                const std::optional<SearchAnswer> again = answerForId(answer.id);
+                QVERIFY2(again && again->id == answer.id && again->name == answer.name
+                             && again->description == answer.description && again->number == answer.number,
+                         qPrintable(answer.id));
+                ++pairs;
+            }
+    QCOMPARE(pairs, 521);
+}
+
+void TestSearchAnswers::fromUnitAloneGivesTheNextUnitsInListOrder()
+{
+    for (const Category& category : categories())
+        for (std::size_t f = 0; f < category.units.size(); ++f) {
+            const QString query = QStringLiteral("2 ") + fromView(category.units[f].text);
+            const QList<SearchAnswer> answers = answersFor(query);
+            QStringList expected;
+            for (std::size_t t = 0; t < category.units.size() && expected.size() < kMaxOtherUnits; ++t)
+                if (t != f)
+                    expected.append(QStringLiteral("2 %1 to %2").arg(fromView(category.units[f].text),
+                                                                     fromView(category.units[t].text)));
+            QStringList ids;
+            for (const SearchAnswer& answer : answers) {
+                ids.append(answer.id);
+                QVERIFY(!answer.bothUnits);
+            }
+            QCOMPARE(ids, expected);
+        }
+}
+
+// Typed with the regional separator, shown in the regional format, identified with "." always.
+void TestSearchAnswers::regionalSeparator()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QList<SearchAnswer> answers = answersFor(QStringList{QStringLiteral("2,5"), QStringLiteral("in"),
+                                                               QStringLiteral("cm")});
+    QCOMPARE(answers.size(), 1);
+    QCOMPARE(answers.front().id, QStringLiteral("2.5 Inches to Centimeters"));
+    QCOMPARE(answers.front().name, QStringLiteral("6,35 Centimeters"));
+    QCOMPARE(answers.front().description, QStringLiteral("2,5 Inches = 6,35 Centimeters \u00b7 Distance"));
+    QCOMPARE(answerForId(answers.front().id)->number, QStringLiteral("6,35"));
+}
+
+void TestSearchAnswers::noAnswer_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ");
+    QTest::newRow("number alone") << QStringLiteral("24");
+    QTest::newRow("words") << QStringLiteral("hello world");
+    QTest::newRow("value last") << QStringLiteral("in to ft 24");
+    QTest::newRow("incompatible") << QStringLiteral("24 in to kg");
+    QTest::newRow("ambiguous") << QStringLiteral("24 lbf in");
+    QTest::newRow("value overflow") << QStringLiteral("1e999 in to ft");
+    QTest::newRow("result overflow") << QStringLiteral("1e308 mi to in");
+    QTest::newRow("lone surrogate") << QStringLiteral("24 in to ft") + QChar(0xd800);
+    QTest::newRow("over the limit") << QStringLiteral("24 in to ft") + QString(kMaxQueryChars, u' ');
+    QTest::newRow("100,000 characters") << QString(100000, u'7');
+}
+
+void TestSearchAnswers::noAnswer()
+{
+    QFETCH(QString, query);
+    QVERIFY(answersFor(query).isEmpty());
+    QVERIFY(!answerForId(query));
+}
+
+QTEST_GUILESS_MAIN(TestSearchAnswers)
+#include "tst_search_answers.moc"

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace mezzurix::ui {
+
+// A typed conversion resolved to what the window shows: a category, a row in each of its lists
+// and the input text.
+struct StartConversion {
+    int category = 0;  // in the order of the "&Lists" menu
+    int fromRow = 0;   // left list
+    int intoRow = 0;   // right list
+    QString value;     // the number as typed, with "." as decimal point: "-1.5e3"
+};
+
+// Reads a query given as one or several words ("24 in to ft"), with the regional decimal
+// separator as well as ".". A query that names no conversion, or whose result is beyond the range
+// of numbers, gives one English line that says why.
+std::variant<StartConversion, QString> readStartConversion(const QStringList& words);
+
+} // namespace mezzurix::ui
