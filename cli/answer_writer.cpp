@@ -12,7 +12,7 @@ constexpr std::string_view kProgram = "mezzurix-convert";
 
 } // namespace
 
-AnswerWriter::AnswerWriter(OutputSettings settings, std::FILE* out, std::FILE* err)
+AnswerWriter::AnswerWriter(OutputSettings settings, Output& out, std::FILE* err)
     : settings_(std::move(settings)), out_(out), err_(err)
 {
 }
@@ -34,22 +34,22 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const std::string_view from = q.category->units[q.fromPosition].text;
     const std::string_view into = q.category->units[*q.intoPosition].text;
 
-    line_.clear();
+    std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence:
-        line_ += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
-        line_ += ' ';
-        line_ += from;
-        line_ += " = ";
-        line_ += a.text;
-        line_ += ' ';
-        line_ += into;
+        line += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
+        line += ' ';
+        line += from;
+        line += " = ";
+        line += a.text;
+        line += ' ';
+        line += into;
         break;
     case OutputStyle::Terse:
-        line_ += a.text;
+        line += a.text;
         break;
     case OutputStyle::Json:
-        line_ = JsonObject()
+        line += JsonObject()
                     .string("query", query)
                     .number("value", q.value)
                     .string("from", from)
@@ -60,8 +60,8 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
                     .text();
         break;
     }
-    line_ += '\n';
-    std::fwrite(line_.data(), 1, line_.size(), out_);
+    line += '\n';
+    out_.lineDone();
     return true;
 }
 
@@ -82,11 +82,11 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
             object.strings("candidates", error.candidates);
         if (source.line > 0)
             object.integer("line", static_cast<long long>(source.line));
-        const std::string text = object.text() + "\n";
-        std::fwrite(text.data(), 1, text.size(), out_);
+        out_.text() += object.text() + "\n";
     } else if (source.line > 0) {
-        std::fputc('\n', out_);
+        out_.text() += '\n';
     }
+    out_.lineDone();
 }
 
 } // namespace mezzurix::cli

@@ -4,6 +4,8 @@
 
 // Answers queries and writes one result per query: a sentence, the number alone, or JSON.
 
+#include "output.h"
+
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
 
@@ -36,9 +38,9 @@ struct QuerySource {
 
 class AnswerWriter {
 public:
-    AnswerWriter(OutputSettings settings, std::FILE* out, std::FILE* err);
+    AnswerWriter(OutputSettings settings, Output& out, std::FILE* err);
 
-    // Reads and answers `query`, writes its line to `out` and any error to `err` prefixed by
+    // Reads and answers `query`, adds its line to `out` and writes any error to `err` prefixed by
     // the program's name and the source. A batch line that fails still gets its output line
     // (empty, or the JSON error object). False when the query could not be answered.
     bool answer(std::string_view query, const QuerySource& source);
@@ -47,9 +49,8 @@ private:
     void fail(std::string_view query, const QueryError& error, const QuerySource& source);
 
     OutputSettings settings_;
-    std::FILE* out_;
+    Output& out_;
     std::FILE* err_;
-    std::string line_;  // reused for every output line
 };
 
 } // namespace mezzurix::cli

@@ -10,16 +10,16 @@
 
 namespace mezzurix::cli {
 
-bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, std::FILE* out, std::FILE* err)
+bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, Output& out, std::FILE* err)
 {
     // Lines are kept up to one byte past the longest query, so that a longer one is refused.
-    LineReader reader(fd, kMaxQueryBytes, [out] { std::fflush(out); });
+    LineReader reader(fd, kMaxQueryBytes, [&out] { out.flush(); });
     bool allAnswered = true;
     std::size_t number = 0;
     std::string_view line;
     while (reader.next(line))
         allAnswered = writer.answer(line, {fileName, ++number}) && allAnswered;
-    std::fflush(out);
+    out.flush();
     if (reader.readError() != 0) {
         std::fprintf(err, "mezzurix-convert: %s: %s\n",
                      fileName.empty() ? "standard input" : std::string(fileName).c_str(),

@@ -11,9 +11,9 @@
 
 namespace mezzurix::cli {
 
-// Answers every line read from `fd`. Output reaches `out` before the program waits for more
+// Answers every line read from `fd`. Output is written out before the program waits for more
 // input, so a program talking to this one line by line gets each answer at once. False when
 // any line failed or the input could not be read.
-bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, std::FILE* out, std::FILE* err);
+bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, Output& out, std::FILE* err);
 
 } // namespace mezzurix::cli

@@ -2,44 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json.h"
 
+#include <mezzurix/utf8.h>
+
 #include <array>
 #include <charconv>
 
 namespace mezzurix::cli {
-
-namespace {
-
-// The length of the well-formed UTF-8 sequence at `pos`, or 0 when it is malformed.
-std::size_t sequenceLength(std::string_view text, std::size_t pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 0;
-    unsigned low = 0x80, high = 0xBF;  // the second byte's range rules out overlongs and surrogates
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size())
-        return 0;
-    const auto second = static_cast<unsigned char>(text[pos + 1]);
-    if (second < low || second > high)
-        return 0;
-    for (std::size_t k = 2; k < length; ++k)
-        if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-} // namespace
 
 std::string jsonString(std::string_view value)
 {
@@ -49,7 +17,7 @@ std::string jsonString(std::string_view value)
     while (i < value.size()) {
         const auto c = static_cast<unsigned char>(value[i]);
         if (c >= 0x80) {
-            const std::size_t length = sequenceLength(value, i);
+            const std::size_t length = utf8SequenceLength(value, i);
             if (length == 0) {
                 out += "\uFFFD";
                 ++i;

@@ -143,7 +143,8 @@ int main(int argc, char** argv)
         return kExitAnswered;
     }
 
-    AnswerWriter writer(settings, stdout, stderr);
+    Output out(STDOUT_FILENO);
+    AnswerWriter writer(settings, out, stderr);
     if (!queryWords.empty()) {
         const bool answered = writer.answer(joined(queryWords), {});
         return answered ? kExitAnswered : kExitUnanswered;
@@ -155,9 +156,6 @@ int main(int argc, char** argv)
         if (fd < 0)
             return usageError(file + ": " + std::strerror(errno));
     }
-    // Large blocks for a batch; answerLines() flushes before it waits for input.
-    static char outputBuffer[1 << 16];
-    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    const bool allAnswered = answerLines(fd, file == "-" ? std::string() : file, writer, stdout, stderr);
+    const bool allAnswered = answerLines(fd, file == "-" ? std::string() : file, writer, out, stderr);
     return allAnswered ? kExitAnswered : kExitUnanswered;
 }

@@ -95,11 +95,9 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, std::
                         text += std::string(name.text) + "\n";
                 break;
             case OutputStyle::Json:
-                units += (units.size() > 1 ? "," : "") + JsonObject()
-                                                              .string("name", unit.text)
-                                                              .integer("code", unit.code)
-                                                              .strings("names", texts)
-                                                              .text();
+                if (units.size() > 1)
+                    units += ',';
+                units += JsonObject().string("name", unit.text).integer("code", unit.code).strings("names", texts).text();
                 break;
             }
         }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "query_text.h"
 
+#include <mezzurix/utf8.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -55,36 +57,9 @@ std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
                 continue;
             }
         }
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned lowest = 0;  // the second byte's range, which rules out overlongs and surrogates
-        unsigned highest = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            lowest = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            lowest = c == 0xE0 ? 0xA0 : 0x80;
-            highest = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            lowest = c == 0xF0 ? 0x90 : 0x80;
-            highest = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length == 0)
             return i;
-        }
-        if (i + length > n)
-            return i;
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < lowest || second > highest)
-            return i;
-        for (std::size_t k = 2; k < length; ++k)
-            if (!isContinuation(static_cast<unsigned char>(text[i + k])))
-                return i;
         i += length;
     }
     return std::nullopt;
