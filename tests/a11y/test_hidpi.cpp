@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int kMeasureTimeoutMs = 30000;
-constexpr int kUnitLists = 28;
+constexpr int kUnitLists = 28;  // two per category
 // The main window's controls: 16 beside the unit lists.
 constexpr int kMainControls = 16 + kUnitLists;
 

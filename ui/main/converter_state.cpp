@@ -15,7 +15,7 @@
 namespace mezzurix::ui {
 namespace {
 
-constexpr int kStartDecimals = 14;
+constexpr int kStartDecimals = 14;  // the decimal places at every start, and after the credit
 constexpr double kCreditDecimals = 15;  // the decimal places text that, with the name, fires it
 
 QString fromView(std::string_view text)
