@@ -17,11 +17,6 @@ using mezzurix::ui::StartConversion;
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Everything a conversion shows: captions, boxes, decimal places, direction, the visible lists
 // and their selections.
 QStringList state(const MainWindow& window)
@@ -70,15 +65,15 @@ private slots:
         for (const Category& category : categories())
             for (std::size_t from = 0; from < category.units.size(); ++from)
                 for (std::size_t into = 0; into < category.units.size(); ++into) {
-                    opened.openConversion(resolved({QStringLiteral("-1.5"), fromView(category.units[from].text),
-                                                    QStringLiteral("to"), fromView(category.units[into].text)}));
-                    picked.findChild<QAction*>(fromView(category.menuItem))->trigger();
-                    picked.findChild<QListWidget*>(fromView(category.leftList))->setCurrentRow(int(from));
-                    picked.findChild<QListWidget*>(fromView(category.rightList))->setCurrentRow(int(into));
+                    const QString fromUnit = QString::fromUtf8(category.units[from].text);
+                    opened.openConversion(resolved({QStringLiteral("-1.5"), fromUnit, QStringLiteral("to"),
+                                                    QString::fromUtf8(category.units[into].text)}));
+                    picked.findChild<QAction*>(QString::fromUtf8(category.menuItem))->trigger();
+                    picked.findChild<QListWidget*>(QString::fromUtf8(category.leftList))->setCurrentRow(int(from));
+                    picked.findChild<QListWidget*>(QString::fromUtf8(category.rightList))->setCurrentRow(int(into));
                     picked.findChild<QLineEdit*>(QStringLiteral("txtIn"))->setText(QStringLiteral("-1.5"));
                     QCOMPARE(state(opened), state(picked));
-                    QCOMPARE(opened.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-                             fromView(category.units[from].text));
+                    QCOMPARE(opened.findChild<QLabel*>(QStringLiteral("Label1"))->text(), fromUnit);
                     ++pairs;
                 }
         QCOMPARE(pairs, 521);

@@ -18,11 +18,6 @@ namespace {
 constexpr int kStartDecimals = 14;  // the decimal places at every start, and after the credit
 constexpr double kCreditDecimals = 15;  // the decimal places text that, with the name, fires it
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 const Category& categoryAt(int index)
 {
     return categories()[std::size_t(index)];
@@ -53,22 +48,22 @@ ConverterState::ConverterState() : decimals_(kStartDecimals), input_(QStringLite
 
 QString ConverterState::title() const
 {
-    return fromView(categoryAt(category_).name);
+    return QString::fromUtf8(categoryAt(category_).name);
 }
 
 QString ConverterState::description() const
 {
-    return fromView(categoryAt(category_).description);
+    return QString::fromUtf8(categoryAt(category_).description);
 }
 
 QString ConverterState::fromUnit() const
 {
-    return fromView(categoryAt(category_).units[std::size_t(fromRow())].text);
+    return QString::fromUtf8(categoryAt(category_).units[std::size_t(fromRow())].text);
 }
 
 QString ConverterState::intoUnit() const
 {
-    return fromView(categoryAt(category_).units[std::size_t(intoRow())].text);
+    return QString::fromUtf8(categoryAt(category_).units[std::size_t(intoRow())].text);
 }
 
 QString ConverterState::heading(Side side) const

@@ -40,11 +40,6 @@ const QString kCaption = QStringLiteral(" Mezzurix!!") + QString(27, u' ')
                        + QStringLiteral("https://mezzurix.example");
 const QString kApplicationTitle = QStringLiteral("Mezzurix");
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -121,8 +116,8 @@ void MainWindow::createMenus()
     const auto all = categories();
     for (std::size_t index = 0; index < all.size(); ++index) {
         const Category& category = all[index];
-        QAction* action = listsMenu->addAction(fromView(category.menuCaption));
-        action->setObjectName(fromView(category.menuItem));
+        QAction* action = listsMenu->addAction(QString::fromUtf8(category.menuCaption));
+        action->setObjectName(QString::fromUtf8(category.menuItem));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (category.shortcut - 'A'))));
         action->setData(int(index));
         menuShortcuts.append(action->shortcut());

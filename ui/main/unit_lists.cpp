@@ -12,11 +12,6 @@
 namespace mezzurix::ui {
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Which list converts into which follows the hands.
 QString directionOf(Side side, bool forward)
 {
@@ -84,13 +79,13 @@ void UnitLists::create(int category)
     for (const Side side : {Side::Left, Side::Right}) {
         const bool isLeft = side == Side::Left;
         auto* unitList = new QListWidget(client);
-        unitList->setObjectName(fromView(isLeft ? design.leftList : design.rightList));
+        unitList->setObjectName(QString::fromUtf8(isLeft ? design.leftList : design.rightList));
         unitList->setSelectionMode(QAbstractItemView::SingleSelection);
         unitList->setAccessibleName(QStringLiteral("%1 list, %2")
                                         .arg(isLeft ? QStringLiteral("Left") : QStringLiteral("Right"),
-                                             fromView(design.name)));
+                                             QString::fromUtf8(design.name)));
         for (const Unit& unit : design.units) {
-            auto* item = new QListWidgetItem(fromView(unit.text), unitList);
+            auto* item = new QListWidgetItem(QString::fromUtf8(unit.text), unitList);
             item->setData(Qt::UserRole, unit.code);
         }
         unitList->setAccessibleDescription(directionOf(side, forward));
