@@ -8,7 +8,6 @@
 
 #include <QLocale>
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -23,20 +22,12 @@ const Category& categoryAt(int index)
     return categories()[std::size_t(index)];
 }
 
-// Output and clipboard texts follow the user's regional settings.
+// Output and clipboard texts follow the user's regional settings, and the input reads their
+// decimal separator as well as ".".
 NumberFormat regionalFormat()
 {
     const QLocale locale;
     return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
-}
-
-// The input also reads the regional decimal separator, unless that is a blank, which the input
-// rule ignores wherever it stands.
-std::string regionalInputPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    const bool blank = std::any_of(point.cbegin(), point.cend(), [](QChar c) { return c.isSpace(); });
-    return blank ? std::string() : point.toStdString();
 }
 
 } // namespace
@@ -181,8 +172,9 @@ void ConverterState::convert()
 {
     const std::span<const Unit> units = categoryAt(category_).units;
     const std::string pair = pairCode(units[std::size_t(fromRow())].code, units[std::size_t(intoRow())].code);
+    const NumberFormat format = regionalFormat();
     const std::optional<std::string> result =
-        mezzurix::convert(pair, input_.toStdString(), decimals_, regionalFormat(), regionalInputPoint());
+        mezzurix::convert(pair, input_.toStdString(), decimals_, format, format.decimalPoint);
     // A failed conversion must not leave the previous answer under the new captions.
     output_ = result ? QString::fromStdString(*result) : QString();
     outOfRange_ = !result;
