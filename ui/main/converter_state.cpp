@@ -22,6 +22,16 @@ const Category& categoryAt(int index)
     return categories()[std::size_t(index)];
 }
 
+bool hasCategory(int category)
+{
+    return category >= 0 && std::size_t(category) < categories().size();
+}
+
+bool hasRow(int category, int row)
+{
+    return row >= 0 && std::size_t(row) < categoryAt(category).units.size();
+}
+
 // Output and clipboard texts follow the user's regional settings, and the input reads their
 // decimal separator as well as ".".
 NumberFormat regionalFormat()
@@ -64,12 +74,13 @@ QString ConverterState::heading(Side side) const
 
 QString ConverterState::outputReason() const
 {
-    return outOfRange_ ? QStringLiteral("Out of range") : QString();
+    // A conversion that succeeds always writes a number.
+    return output_.isEmpty() ? QStringLiteral("Out of range") : QString();
 }
 
 bool ConverterState::switchCategory(int category)
 {
-    if (category < 0 || std::size_t(category) >= categories().size())
+    if (!hasCategory(category))
         return false;
     category_ = category;
     leftRow_ = 0;
@@ -81,7 +92,7 @@ bool ConverterState::switchCategory(int category)
 bool ConverterState::pickUnit(Side side, int row)
 {
     int& picked = side == Side::Left ? leftRow_ : rightRow_;
-    if (row == picked || row < 0 || std::size_t(row) >= categoryAt(category_).units.size())
+    if (row == picked || !hasRow(category_, row))
         return false;
     picked = row;
     convert();
@@ -144,10 +155,7 @@ const QString& ConverterState::creditName()
 
 bool ConverterState::openConversion(int category, int fromRow, int intoRow, const QString& input)
 {
-    if (category < 0 || std::size_t(category) >= categories().size())
-        return false;
-    const std::size_t units = categoryAt(category).units.size();
-    if (fromRow < 0 || intoRow < 0 || std::size_t(fromRow) >= units || std::size_t(intoRow) >= units)
+    if (!hasCategory(category) || !hasRow(category, fromRow) || !hasRow(category, intoRow))
         return false;
     category_ = category;
     leftRow_ = fromRow;
@@ -177,7 +185,6 @@ void ConverterState::convert()
         mezzurix::convert(pair, input_.toStdString(), decimals_, format, format.decimalPoint);
     // A failed conversion must not leave the previous answer under the new captions.
     output_ = result ? QString::fromStdString(*result) : QString();
-    outOfRange_ = !result;
 }
 
 } // namespace mezzurix::ui

@@ -70,7 +70,6 @@ private:
     int decimals_;
     QString input_;
     QString output_;
-    bool outOfRange_ = false;
 };
 
 } // namespace mezzurix::ui
