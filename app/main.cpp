@@ -46,10 +46,14 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("conversion"),
                                  QStringLiteral("A value, a unit and the unit to convert into."),
                                  QStringLiteral("[conversion...]"));
+    // Qt's own options are still among the arguments here, unknown to this parser: they must not
+    // turn the answer into an error.
     parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
-    if (parser.isSet(help) || parser.isSet(version)) {
+    if (parser.isSet(version))
+        parser.showVersion();  // prints and leaves
+    if (parser.isSet(help)) {
         QCoreApplication core(argc, argv);  // the help names the program from the application object
-        parser.process(conversionAfterValue(core.arguments()));  // prints and leaves
+        parser.showHelp();  // prints and leaves
     }
 
     // The application takes Qt's own options (-platform, -style, ...) out of the arguments; any

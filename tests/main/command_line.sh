@@ -10,6 +10,9 @@ nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
 [ "$("${nodisplay[@]}" "$program" --version)" = "mezzurix 1.00" ] || fail "--version"
 grep -q "^Usage: .*mezzurix \[options\] \[conversion...\]" <<<"$("${nodisplay[@]}" "$program" --help)" || fail "--help"
+# Beside Qt's own options too.
+[ "$("${nodisplay[@]}" "$program" -style fusion --version)" = "mezzurix 1.00" ] || fail "--version after -style"
+grep -q "^Usage: " <<<"$("${nodisplay[@]}" "$program" -platform offscreen --help)" || fail "--help after -platform"
 grep -q "Unknown option 'no-such-option'" <<<"$(QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>&1)" \
     || fail "an unknown option is not reported"
 
