@@ -387,6 +387,12 @@ private slots:
         QVERIFY(!shown("Image2"));
         QCOMPARE(text("Label6"), QStringLiteral("Convert:"));
         QCOMPARE(text("txtOut"), QStringLiteral("72.00"));
+
+        // A press on the hand that the pointer takes away before the release is no click.
+        QWidget* hand = control("Image1");
+        QTest::mousePress(hand, Qt::LeftButton);
+        QTest::mouseRelease(hand, Qt::LeftButton, {}, QPoint(hand->width() + 20, hand->height() / 2));
+        QVERIFY(shown("Image1"));
     }
 
     void swap_data()

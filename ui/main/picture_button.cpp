@@ -72,7 +72,8 @@ void PictureButton::click()
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    // As with any button, taking the pointer off the picture before letting go cancels the click.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         click();
     else
         QLabel::mouseReleaseEvent(event);
