@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Manual pages: every resources/man/NAME.SECTION is installed, compressed, as
-# share/man/manSECTION/NAME.SECTION.gz. A program's page only needs to be put there.
+# share/man/manSECTION/NAME.SECTION.gz. A program's page only needs to be put there; the
+# version it names is written in as @MEZZURIX_DISPLAY_VERSION@.
 file(GLOB _mezzurix_man_pages CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/man/*.[1-8]")
 foreach(page IN LISTS _mezzurix_man_pages)
     get_filename_component(name "${page}" NAME)
     string(REGEX REPLACE ".*\\." "" section "${name}")
-    mezzurix_install_gzipped("${page}" "${CMAKE_INSTALL_MANDIR}/man${section}" "${name}")
+    configure_file("${page}" "${PROJECT_BINARY_DIR}/man/${name}" @ONLY)
+    mezzurix_install_gzipped("${PROJECT_BINARY_DIR}/man/${name}" "${CMAKE_INSTALL_MANDIR}/man${section}" "${name}")
 endforeach()

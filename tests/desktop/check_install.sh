@@ -16,6 +16,9 @@ share="$root/usr/share"
 [ -x "$root/usr/bin/mezzurix" ] || fail "program not installed at usr/bin/mezzurix"
 [ -x "$root/usr/bin/mezzurix-convert" ] || fail "converter not installed at usr/bin/mezzurix-convert"
 ls "$share"/man/man1/mezzurix-convert.1* >/dev/null 2>&1 || fail "no manual page mezzurix-convert.1"
+for page in "$share"/man/man1/mezzurix*.1*; do
+    zgrep -q "^\.TH .* \"Mezzurix $version\"" "$page" || fail "$(basename "$page") does not name version $version"
+done
 completion="$share/bash-completion/completions/mezzurix-convert"
 { grep -qx 'complete -F _mezzurix_convert mezzurix-convert' "$completion" && grep -qx 'kilometre' "$completion"; } \
     2>/dev/null || fail "no bash completion with unit names at $completion"
