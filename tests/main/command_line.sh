@@ -3,15 +3,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's command line: --help and --version with no display at all, an unknown option, and
 # a query that cannot be answered, which is reported while the window opens as usual.
-# Usage: command_line.sh MEZZURIX
+# Usage: command_line.sh MEZZURIX VERSION
 source "$(dirname "$0")/../desktop/common.sh"
-program=$1
+program=$1 version=$2
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
-[ "$("${nodisplay[@]}" "$program" --version)" = "mezzurix 1.00" ] || fail "--version"
+[ "$("${nodisplay[@]}" "$program" --version)" = "mezzurix $version" ] || fail "--version"
 grep -q "^Usage: .*mezzurix \[options\] \[conversion...\]" <<<"$("${nodisplay[@]}" "$program" --help)" || fail "--help"
 # Beside Qt's own options too.
-[ "$("${nodisplay[@]}" "$program" -style fusion --version)" = "mezzurix 1.00" ] || fail "--version after -style"
+[ "$("${nodisplay[@]}" "$program" -style fusion --version)" = "mezzurix $version" ] || fail "--version after -style"
 grep -q "^Usage: " <<<"$("${nodisplay[@]}" "$program" -platform offscreen --help)" || fail "--help after -platform"
 grep -q "Unknown option 'no-such-option'" <<<"$(QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>&1)" \
     || fail "an unknown option is not reported"
