@@ -357,6 +357,9 @@ private slots:
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("5"));
         QCOMPARE(text("txtOut"), QStringLiteral("2.540"));
+        press(Qt::Key_Return, field);  // nor are Enter and leaving the field
+        press(Qt::Key_Tab, field);
+        QCOMPARE(text("txtOut"), QStringLiteral("2.540"));
 
         // Keyboard picks are picks.
         press(Qt::Key_Up, control("cmbDP"));

@@ -100,6 +100,9 @@ T* create(const Control& design, QWidget* client)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        // Typing into the field is no pick, not even once Enter or a Tab ends the typing: the
+        // combo would then pick the entry that reads as the field does.
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         for (int places = 0; places <= kMaxDecimals; ++places)
             combo->addItem(QString::number(places));
         return combo;
