@@ -84,6 +84,12 @@ if len(objects) == 3:
           and objects[1]["query"] == "24 \ufffd\x01 in ft", lines[1])
     check("json third", objects[2]["result"] == 0.45359237, lines[2])
 
+# Output that cannot be written is no answer: exit 2 and a message, never a silent 0.
+for args, stdin in ((["24", "in", "ft"], b""), ([], b"24 in ft\n"), (["--list"], b"")):
+    with open("/dev/full", "wb") as full:
+        result = subprocess.run([PROGRAM, *args], input=stdin, stdout=full, stderr=subprocess.PIPE, timeout=20)
+    check(f"write error {args}", result.returncode == 2 and b"write error" in result.stderr, repr(result))
+
 # A file of queries.
 with tempfile.NamedTemporaryFile("wb", suffix=".txt", delete=False) as f:
     f.write(b"24 in ft\n12 in ft\n")
