@@ -50,6 +50,8 @@ ROWS = [
     ("5,000-byte line", [], b"x" * 5000 + b"\n24 in ft\n", b"\n" + SENTENCE, 2,
      "line 1: the query is longer than 4096 bytes"),
     ("4,096-byte line", ["-t"], b"24 in ft" + b" " * 4088 + b"\n", b"2\n", 0, ""),
+    ("4,096-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4088 + b"\r\n", b"2\n", 0, ""),
+    ("4,097-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4089 + b"\r\n", b"\n", 2, "longer than 4096 bytes"),
     ("invalid UTF-8", [], b"24 \xff in ft\n24 in ft\n", b"\n" + SENTENCE, 2, "line 1: invalid UTF-8 at column 4"),
     ("unknown option", ["--bogus"], b"", b"", 1, "mezzurix-convert: "),
     ("decimals out of range", ["-d", "31", "1", "m", "cm"], b"", b"", 1, "mezzurix-convert: "),
