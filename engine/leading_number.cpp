@@ -102,7 +102,8 @@ std::optional<double> readRadixInteger(BlankSkippingCursor& cursor, int radix)
 
 std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint)
 {
-    // "." itself and separators the blank skipping would tear apart are read as before.
+    // "." is a decimal point anyway, and a separator holding a blank would be torn apart by the
+    // blank skipping: neither counts as a regional point.
     if (regionalPoint == "." || std::any_of(regionalPoint.begin(), regionalPoint.end(), isBlank))
         regionalPoint = {};
     BlankSkippingCursor cursor(text);
