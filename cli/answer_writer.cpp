@@ -6,12 +6,6 @@
 
 namespace mezzurix::cli {
 
-namespace {
-
-constexpr std::string_view kProgram = "mezzurix-convert";
-
-} // namespace
-
 AnswerWriter::AnswerWriter(OutputSettings settings, Output& out, std::FILE* err)
     : settings_(std::move(settings)), out_(out), err_(err)
 {
@@ -71,7 +65,7 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
     std::string where;
     if (source.line > 0)
         where = (source.file.empty() ? "line " : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
-    std::fprintf(err_, "%s: %s%s\n", kProgram.data(), where.c_str(), error.message.c_str());
+    std::fprintf(err_, "%s: %s%s\n", kProgramName, where.c_str(), error.message.c_str());
 
     if (settings_.style == OutputStyle::Json) {
         JsonObject object;

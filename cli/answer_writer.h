@@ -17,6 +17,9 @@
 
 namespace mezzurix::cli {
 
+// Every message on standard error starts with it.
+inline constexpr const char* kProgramName = "mezzurix-convert";
+
 enum class OutputStyle {
     Sentence,  // 24 Inches = 2 Feet
     Terse,     // 2

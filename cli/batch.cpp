@@ -17,11 +17,12 @@ bool answerLines(int fd, std::string_view fileName, AnswerWriter& writer, Output
     bool allAnswered = true;
     std::size_t number = 0;
     std::string_view line;
-    while (reader.next(line))
+    // Nothing more can reach the reader once a write has failed.
+    while (out.writeError() == 0 && reader.next(line))
         allAnswered = writer.answer(line, {fileName, ++number}) && allAnswered;
     out.flush();
     if (reader.readError() != 0) {
-        std::fprintf(err, "mezzurix-convert: %s: %s\n",
+        std::fprintf(err, "%s: %s: %s\n", kProgramName,
                      fileName.empty() ? "standard input" : std::string(fileName).c_str(),
                      std::strerror(reader.readError()));
         return false;

@@ -14,6 +14,9 @@ namespace {
 // One read takes what a pipe holds at once; a kept line always fits beside it.
 constexpr std::size_t kReadSize = 64 * 1024;
 
+// A line's end, "\r\n" at the longest, is no part of its length.
+constexpr std::size_t kMaxLineEnd = 2;
+
 std::string_view withoutCarriageReturn(std::string_view text)
 {
     return text.ends_with('\r') ? text.substr(0, text.size() - 1) : text;
@@ -22,7 +25,7 @@ std::string_view withoutCarriageReturn(std::string_view text)
 } // namespace
 
 LineReader::LineReader(int fd, std::size_t maxKept, std::function<void()> beforeWait)
-    : fd_(fd), maxKept_(maxKept), beforeWait_(std::move(beforeWait)), buffer_(kReadSize + maxKept + 1)
+    : fd_(fd), maxKept_(maxKept), beforeWait_(std::move(beforeWait)), buffer_(kReadSize + maxKept + kMaxLineEnd)
 {
 }
 
@@ -69,7 +72,7 @@ bool LineReader::next(std::string_view& line)
         }
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        const std::size_t window = std::min(available, maxKept_ + 1);
+        const std::size_t window = std::min(available, maxKept_ + kMaxLineEnd);
         const auto* newline = static_cast<const char*>(std::memchr(start + scanned, '\n', window - scanned));
         if (newline != nullptr) {
             const auto length = static_cast<std::size_t>(newline - start);
@@ -77,7 +80,7 @@ bool LineReader::next(std::string_view& line)
             line = withoutCarriageReturn({start, length});
             return true;
         }
-        if (available > maxKept_) {
+        if (available >= maxKept_ + kMaxLineEnd) {
             // Too long: hand out the first maxKept + 1 bytes and pass over the rest later.
             line = {start, maxKept_ + 1};
             begin_ += maxKept_ + 1;

@@ -30,8 +30,6 @@ constexpr int kExitAnswered = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitUnanswered = 2;
 
-constexpr const char* kProgram = "mezzurix-convert";
-
 constexpr const char* kDescription =
     "Converts a value from one unit into another with the conversion table of the Mezzurix window.\n"
     "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.";
@@ -66,7 +64,7 @@ public:
 
 int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, what.c_str(), kProgram);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName, what.c_str(), kProgramName);
     return kExitUsage;
 }
 
@@ -82,7 +80,7 @@ std::string joined(const std::vector<std::string>& words)
 
 int main(int argc, char** argv)
 {
-    CLI::App app(kDescription, kProgram);
+    CLI::App app(kDescription, kProgramName);
     app.footer(kFooter);
     app.formatter(std::make_shared<HelpFormatter>());
     app.get_formatter()->column_width(22);
@@ -131,6 +129,9 @@ int main(int argc, char** argv)
         settings.reading.decimalPoint = settings.format.decimalPoint;
     }
 
+    Output out(STDOUT_FILENO);
+    AnswerWriter writer(settings, out, stderr);
+    bool answered = true;
     if (listOption->count() > 0) {
         std::optional<std::size_t> category;
         if (!listCategory.empty()) {
@@ -139,23 +140,22 @@ int main(int argc, char** argv)
             if (!category)
                 return usageError(problem);
         }
-        writeUnitList(category, settings.style, stdout);
-        return kExitAnswered;
+        writeUnitList(category, settings.style, out);
+    } else if (!queryWords.empty()) {
+        answered = writer.answer(joined(queryWords), {});
+    } else {
+        int fd = STDIN_FILENO;
+        if (!file.empty() && file != "-") {
+            fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                return usageError(file + ": " + std::strerror(errno));
+        }
+        answered = answerLines(fd, file == "-" ? std::string() : file, writer, out, stderr);
     }
-
-    Output out(STDOUT_FILENO);
-    AnswerWriter writer(settings, out, stderr);
-    if (!queryWords.empty()) {
-        const bool answered = writer.answer(joined(queryWords), {});
-        return answered ? kExitAnswered : kExitUnanswered;
+    // Answers that never reached the reader are no answers.
+    if (!out.flush()) {
+        std::fprintf(stderr, "%s: write error: %s\n", kProgramName, std::strerror(out.writeError()));
+        return kExitUnanswered;
     }
-
-    int fd = STDIN_FILENO;
-    if (!file.empty() && file != "-") {
-        fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return usageError(file + ": " + std::strerror(errno));
-    }
-    const bool allAnswered = answerLines(fd, file == "-" ? std::string() : file, writer, out, stderr);
-    return allAnswered ? kExitAnswered : kExitUnanswered;
+    return answered ? kExitAnswered : kExitUnanswered;
 }

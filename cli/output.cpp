@@ -24,18 +24,17 @@ void Output::lineDone()
 bool Output::flush()
 {
     std::size_t written = 0;
-    while (written < text_.size()) {
+    while (writeError_ == 0 && written < text_.size()) {
         const ssize_t n = ::write(fd_, text_.data() + written, text_.size() - written);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            text_.clear();
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
+        if (n <= 0)
+            writeError_ = n < 0 ? errno : EIO;
+        else
+            written += static_cast<std::size_t>(n);
     }
     text_.clear();
-    return true;
+    return writeError_ == 0;
 }
 
 } // namespace mezzurix::cli

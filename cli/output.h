@@ -19,12 +19,16 @@ public:
     std::string& text() { return text_; }
     // Writes the text out once enough of it has gathered.
     void lineDone();
-    // Writes out all the text; false when the file descriptor refuses it.
+    // Writes out all the text; false when the file descriptor refuses it, now or earlier (the
+    // text is then dropped).
     bool flush();
+    // The errno of the first write that failed, or 0.
+    int writeError() const { return writeError_; }
 
 private:
     int fd_;
     std::string text_;
+    int writeError_ = 0;
 };
 
 } // namespace mezzurix::cli

@@ -66,7 +66,7 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
     return std::nullopt;
 }
 
-void writeUnitList(std::optional<std::size_t> category, OutputStyle style, std::FILE* out)
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out)
 {
     std::set<std::string_view> written;  // terse output names a shared name once
     const auto all = categories();
@@ -103,7 +103,8 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, std::
         }
         if (style == OutputStyle::Json)
             text = JsonObject().string("category", all[i].name).raw("units", units + "]").text() + "\n";
-        std::fputs(text.c_str(), out);
+        out.text() += text;
+        out.lineDone();
     }
 }
 

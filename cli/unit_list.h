@@ -6,8 +6,9 @@
 
 #include "answer_writer.h"
 
+#include "output.h"
+
 #include <cstddef>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,6 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
 
 // All categories, or the one at `category`. Sentence: a heading per category and a line per
 // unit; Terse: every name on its own line; Json: one object per category.
-void writeUnitList(std::optional<std::size_t> category, OutputStyle style, std::FILE* out);
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out);
 
 } // namespace mezzurix::cli

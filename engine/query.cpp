@@ -200,17 +200,6 @@ std::string categoryName(int code)
     return std::string(categories()[names::placeOf(code).categoryIndex].name);
 }
 
-std::string joinAlternatives(const std::vector<std::string>& items)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            joined += i + 1 == items.size() ? " or " : ", ";
-        joined += items[i];
-    }
-    return joined;
-}
-
 QueryError ambiguous(std::string_view text, TextSpan where, std::vector<std::string> candidates,
                      std::string_view what)
 {

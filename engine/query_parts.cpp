@@ -70,12 +70,12 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
     }
     const TextSpan where = units.span(first, last);
     std::string detail;
-    for (std::size_t i = 0; i < suggestions.size(); ++i) {
-        detail += i == 0 ? "; did you mean " : i + 1 == suggestions.size() ? " or " : ", ";
-        detail += quoted(suggestions[i]);
+    if (!suggestions.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& suggestion : suggestions)
+            names.push_back(quoted(suggestion));
+        detail = "; did you mean " + joinAlternatives(names) + "?";
     }
-    if (!detail.empty())
-        detail += '?';
     QueryError error = makeError(QueryErrorKind::UnknownUnit, text, where,
                                  "unknown unit " + quoted(text.substr(where.offset, where.length)), detail);
     error.candidates = std::move(suggestions);
@@ -186,6 +186,17 @@ std::string describeUnit(int code)
     const names::UnitPlace place = names::placeOf(code);
     const Category& category = categories()[place.categoryIndex];
     return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
+}
+
+std::string joinAlternatives(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == items.size() ? " or " : ", ";
+        joined += items[i];
+    }
+    return joined;
 }
 
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,

@@ -48,6 +48,9 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units);
 // "Inches (Distance)"
 std::string describeUnit(int code);
 
+// "a", "a or b", "a, b or c"
+std::string joinAlternatives(const std::vector<std::string>& items);
+
 // Builds an error of `kind` at `where` whose message is `what`, followed by " at column N"
 // (the column of `where` in `text`) and by `detail` when it is not empty.
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,

@@ -27,20 +27,6 @@ bool startsWith(std::string_view text, std::size_t pos, std::string_view prefix)
     return text.substr(pos, prefix.size()) == prefix;
 }
 
-// Length of the UTF-8 sequence at `pos` by its lead byte (1 for anything malformed).
-std::size_t sequenceLength(std::string_view text, std::size_t pos)
-{
-    const auto c = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 1;
-    if (c >= 0xF0)
-        length = 4;
-    else if (c >= 0xE0)
-        length = 3;
-    else if (c >= 0xC0)
-        length = 2;
-    return std::min(length, text.size() - pos);
-}
-
 } // namespace
 
 std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
@@ -129,14 +115,14 @@ std::string quoted(std::string_view text)
             break;
         }
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (c < 0x20 || c == 0x7F || length == 0) {
             out += "\\x";
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
             ++i;
             continue;
         }
-        const std::size_t length = sequenceLength(text, i);
         out.append(text.substr(i, length));
         i += length;
     }

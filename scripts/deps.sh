@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages that building, running or testing Mezzurix needs, if any is missing.
-# Usage: scripts/deps.sh run|test
+# Usage: scripts/deps.sh run|test|bench
 set -euo pipefail
 
 run_pkgs=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev fonts-liberation2 xvfb xauth)
@@ -11,6 +11,8 @@ test_pkgs=(libbenchmark-dev lintian reuse weston qt6-wayland wl-clipboard xdotoo
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")
+# The peers that bench/cli compares mezzurix-convert with, and the timer it measures memory by.
+[ "${1:-run}" = bench ] && pkgs+=(units qalc time python3)
 
 missing=()
 for p in "${pkgs[@]}"; do

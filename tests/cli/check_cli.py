@@ -50,6 +50,8 @@ ROWS = [
     ("5,000-byte line", [], b"x" * 5000 + b"\n24 in ft\n", b"\n" + SENTENCE, 2,
      "line 1: the query is longer than 4096 bytes"),
     ("4,096-byte line", ["-t"], b"24 in ft" + b" " * 4088 + b"\n", b"2\n", 0, ""),
+    ("4,096-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4088 + b"\r\n", b"2\n", 0, ""),
+    ("4,097-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4089 + b"\r\n", b"\n", 2, "longer than 4096 bytes"),
     ("invalid UTF-8", [], b"24 \xff in ft\n24 in ft\n", b"\n" + SENTENCE, 2, "line 1: invalid UTF-8 at column 4"),
     ("unknown option", ["--bogus"], b"", b"", 1, "mezzurix-convert: "),
     ("decimals out of range", ["-d", "31", "1", "m", "cm"], b"", b"", 1, "mezzurix-convert: "),
@@ -83,6 +85,12 @@ if len(objects) == 3:
     check("json error", objects[1]["error"] == "invalid-utf8" and objects[1]["line"] == 2
           and objects[1]["query"] == "24 \ufffd\x01 in ft", lines[1])
     check("json third", objects[2]["result"] == 0.45359237, lines[2])
+
+# Output that cannot be written is no answer: exit 2 and a message, never a silent 0.
+for args, stdin in ((["24", "in", "ft"], b""), ([], b"24 in ft\n"), (["--list"], b"")):
+    with open("/dev/full", "wb") as full:
+        result = subprocess.run([PROGRAM, *args], input=stdin, stdout=full, stderr=subprocess.PIPE, timeout=20)
+    check(f"write error {args}", result.returncode == 2 and b"write error" in result.stderr, repr(result))
 
 # A file of queries.
 with tempfile.NamedTemporaryFile("wb", suffix=".txt", delete=False) as f:

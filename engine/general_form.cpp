@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "number_digits.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace mezzurix {
+
+using number_digits::roundToSignificant;
+using number_digits::SignificantDigits;
+
+std::string formatGeneral(double value, std::string_view decimalPoint)
+{
+    // Non-finite values have no general form; the result is empty rather than a made-up number.
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0.0)
+        return "0";
+
+    // Decimal exponents outside [-4, 15) are written in scientific form.
+    constexpr int kLowestPlainExponent = -4;
+    constexpr int kLowestScientificExponent = 15;
+
+    const SignificantDigits rounded = roundToSignificant(std::fabs(value));
+    const auto& digits = rounded.digits;
+    int count = kSignificantDigits;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    const int exponent = rounded.exponent;
+
+    std::string result;
+    result.reserve(32);
+    if (std::signbit(value))
+        result += '-';
+    if (exponent >= kLowestScientificExponent || exponent < kLowestPlainExponent) {
+        result += digits[0];
+        if (count > 1) {
+            result += decimalPoint;
+            result.append(digits.data() + 1, count - 1);
+        }
+        result += 'E';
+        result += exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            result += '0';
+        std::array<char, 8> exponentText;
+        result.append(exponentText.data(),
+                      std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(), magnitude).ptr);
+    } else if (exponent >= 0) {
+        result.append(digits.data(), exponent + 1);
+        if (count > exponent + 1) {
+            result += decimalPoint;
+            result.append(digits.data() + exponent + 1, count - exponent - 1);
+        }
+    } else {
+        result += '0';
+        result += decimalPoint;
+        result.append(-exponent - 1, '0');
+        result.append(digits.data(), count);
+    }
+    return result;
+}
+
+} // namespace mezzurix

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Digit-level pieces the number rules share: the exact decimal reader behind both input rules,
+// and the rounding to 15 significant digits behind both output forms.
+
+#include <mezzurix/number_rules.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace mezzurix::number_digits {
+
+inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The powers of ten that are exact doubles.
+inline constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+inline constexpr int kLargestExactPower = 22;
+
+// Collects the parts of a decimal number and reads it, correctly rounded, in constant space.
+class DecimalReader {
+public:
+    void setNegative(bool negative) { negative_ = negative; }
+    void setExponentNegative(bool negative) { exponentNegative_ = negative; }
+
+    void integerDigit(char c)
+    {
+        if (kept_ == 0 && c == '0')
+            return;
+        ++integerDigits_;
+        keep(c);
+    }
+
+    void fractionDigit(char c)
+    {
+        if (kept_ == 0 && c == '0') {
+            ++fractionLeadingZeros_;
+            return;
+        }
+        keep(c);
+    }
+
+    void exponentDigit(char c) { exponent_ = std::min(exponent_ * 10 + (c - '0'), kExponentCap); }
+
+    // The number read so far; nullopt when it lies beyond the double range.
+    std::optional<double> value() const;
+
+private:
+    // The rounding of a decimal to a double can depend on up to 767 significant digits; keeping
+    // more than that, plus one sticky digit for anything non-zero dropped, rounds exactly.
+    static constexpr int kMaxKeptDigits = 800;
+
+    // A decimal exponent beyond this makes any mantissa overflow or underflow; exponents are
+    // saturated here so that arbitrarily long exponent digit runs cannot overflow the counter.
+    static constexpr long long kExponentCap = 1'000'000'000;
+
+    void keep(char c)
+    {
+        constexpr int kMantissaDigits = 19;  // still below 2^64
+        if (kept_ < kMantissaDigits)
+            mantissa_ = mantissa_ * 10 + static_cast<unsigned>(c - '0');
+        if (kept_ < kMaxKeptDigits)
+            digits_[kept_++] = c;
+        else if (c != '0')
+            sticky_ = true;
+    }
+
+    std::array<char, kMaxKeptDigits> digits_;
+    int kept_ = 0;
+    std::uint64_t mantissa_ = 0;
+    bool sticky_ = false;
+    bool negative_ = false;
+    bool exponentNegative_ = false;
+    long long integerDigits_ = 0;
+    long long fractionLeadingZeros_ = 0;
+    long long exponent_ = 0;
+};
+
+// A positive value rounded to 15 significant digits: digits[0].digits[1..14] x 10^exponent.
+struct SignificantDigits {
+    std::array<char, kSignificantDigits> digits;
+    int exponent;
+};
+
+// `magnitude` (finite and positive) rounded to 15 significant digits, ties away from zero.
+SignificantDigits roundToSignificant(double magnitude);
+
+// Adds one unit in the last place of digits[0..count); returns true when it carried out of
+// the first digit (the digits are then 1 followed by zeros, one decimal place higher).
+bool incrementDigits(char* digits, int count);
+
+} // namespace mezzurix::number_digits
