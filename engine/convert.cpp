@@ -24,9 +24,9 @@ std::optional<double> convertValue(std::string_view pairCode, double x)
 }
 
 std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,
-                                   const NumberFormat& format, std::string_view inputPoint)
+                                   const NumberFormat& format, const NumberFormat& regionalInput)
 {
-    const std::optional<double> x = readLeadingNumber(input, inputPoint);
+    const std::optional<double> x = readLeadingNumber(input, regionalInput.decimalPoint, regionalInput.minusSign);
     if (!x)
         return std::nullopt;
     const std::optional<double> result = convertValue(pairCode, *x);

@@ -100,12 +100,15 @@ std::optional<double> readRadixInteger(BlankSkippingCursor& cursor, int radix)
 
 } // namespace
 
-std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint)
+std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint,
+                                        std::string_view regionalMinus)
 {
     // "." is a decimal point anyway, and a separator holding a blank would be torn apart by the
     // blank skipping: neither counts as a regional point.
     if (regionalPoint == "." || std::any_of(regionalPoint.begin(), regionalPoint.end(), isBlank))
         regionalPoint = {};
+    if (regionalMinus == "-" || std::any_of(regionalMinus.begin(), regionalMinus.end(), isBlank))
+        regionalMinus = {};
     BlankSkippingCursor cursor(text);
     char c = cursor.peek();
     if (c == '&') {
@@ -123,9 +126,10 @@ std::optional<double> readLeadingNumber(std::string_view text, std::string_view 
     }
 
     DecimalReader reader;
-    if (c == '+' || c == '-') {
-        reader.setNegative(c == '-');
-        cursor.advance();
+    const bool regionalNegative = !regionalMinus.empty() && cursor.at(regionalMinus);
+    if (c == '+' || c == '-' || regionalNegative) {
+        reader.setNegative(c == '-' || regionalNegative);
+        cursor.advance(regionalNegative ? regionalMinus.size() : 1);
         c = cursor.peek();
     }
     bool anyDigit = false;

@@ -122,6 +122,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("the regional comma changes a text without one", text);
     }
 
+    // A regional minus sign (U+2212) reads as "-" does in the number's sign; the exponent's sign
+    // is always written "-", as the program writes it.
+    constexpr std::string_view kMinus = "\u2212";
+    const std::size_t at = text.find_first_not_of(" \t\n\r");
+    if (at != std::string_view::npos && text.substr(at).starts_with(kMinus)) {
+        std::string hyphened(text);
+        hyphened.replace(at, kMinus.size(), "-");
+        if (readLeadingNumber(text, ".", kMinus) != readLeadingNumber(hyphened))
+            fail("the regional minus sign reads differently from \"-\"", text);
+    }
+
     checkAgainstFromChars(data, size);
     return 0;
 }

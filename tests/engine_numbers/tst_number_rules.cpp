@@ -163,6 +163,8 @@ void TestNumberRules::leadingNumberOtherSeparators()
     QCOMPARE(mezzurix::readLeadingNumber("1\u066b5", "\u066b"), std::optional<double>(1.5));
     QCOMPARE(mezzurix::readLeadingNumber("1 5", " "), std::optional<double>(15));
     QCOMPARE(mezzurix::readLeadingNumber("1,5", ""), std::optional<double>(1));
+    QCOMPARE(mezzurix::readLeadingNumber("\u2212 1,5", ",", "\u2212"), std::optional<double>(-1.5));
+    QCOMPARE(mezzurix::readLeadingNumber("\u22121.5"), std::optional<double>(0));
 }
 
 void TestNumberRules::leadingNumberLongInput_data()

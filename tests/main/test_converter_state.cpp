@@ -34,8 +34,8 @@ ConverterState prepared(const Setup& setup)
     state.pickUnit(Side::Right, setup.right);
     if (setup.reverse)
         state.flip();
-    state.pickDecimals(QString::fromLatin1(setup.decimals));
-    state.setInput(QString::fromLatin1(setup.input));
+    state.pickDecimals(QString::fromUtf8(setup.decimals));
+    state.setInput(QString::fromUtf8(setup.input));
     return state;
 }
 
@@ -188,6 +188,8 @@ private slots:
         QTest::newRow("comma output, comma input") << "de_DE" << "2,54" << "2,540" << "2,54";
         QTest::newRow("comma locale reads a point too") << "de_DE" << "-0.5" << "-0,500" << "-0,5";
         QTest::newRow("comma ends the number in a point locale") << "en_US" << "1,5" << "1.000" << "1";
+        // Swedish writes U+2212; a negative output pasted back must not read as 0.
+        QTest::newRow("regional minus sign") << "sv_SE" << "\u22122,5" << "\u22122,500" << "-2,5";
     }
     void regionalNumbers()
     {

@@ -33,7 +33,7 @@ bool hasRow(int category, int row)
 }
 
 // Output and clipboard texts follow the user's regional settings, and the input reads their
-// decimal separator as well as ".".
+// decimal separator and minus sign as well as "." and "-".
 NumberFormat regionalFormat()
 {
     const QLocale locale;
@@ -182,7 +182,7 @@ void ConverterState::convert()
     const std::string pair = pairCode(units[std::size_t(fromRow())].code, units[std::size_t(intoRow())].code);
     const NumberFormat format = regionalFormat();
     const std::optional<std::string> result =
-        mezzurix::convert(pair, input_.toStdString(), decimals_, format, format.decimalPoint);
+        mezzurix::convert(pair, input_.toStdString(), decimals_, format, format);
     // A failed conversion must not leave the previous answer under the new captions.
     output_ = result ? QString::fromStdString(*result) : QString();
 }

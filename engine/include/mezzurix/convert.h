@@ -15,10 +15,10 @@ namespace mezzurix {
 // multiplies by 0. nullopt when the result overflows or is not a number.
 std::optional<double> convertValue(std::string_view pairCode, double x);
 
-// The whole conversion: reads `input` by the leading-number rule (with `inputPoint` as the
-// regional decimal separator), converts, and formats with `decimals` decimals. nullopt when the
-// input's number or the result is beyond the double range.
+// The whole conversion: reads `input` by the leading-number rule (taking `regionalInput`'s decimal
+// point and minus sign as well as "." and "-"), converts, and formats with `decimals` decimals.
+// nullopt when the input's number or the result is beyond the double range.
 std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,
-                                   const NumberFormat& format, std::string_view inputPoint = ".");
+                                   const NumberFormat& format, const NumberFormat& regionalInput = {});
 
 } // namespace mezzurix

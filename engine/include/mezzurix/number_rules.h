@@ -26,7 +26,10 @@ constexpr int kSignificantDigits = 15;
 // &H / &O integers; no number reads 0. nullopt when the number lies beyond the double range.
 // `regionalPoint`, the user's decimal separator, reads as a decimal point too, unless it is
 // empty or holds a blank (blanks are ignored); it never introduces a second decimal part.
-std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint = ".");
+// `regionalMinus`, the user's minus sign (such as U+2212), reads as "-" on the same terms, so that
+// the program's own negative output reads back.
+std::optional<double> readLeadingNumber(std::string_view text, std::string_view regionalPoint = ".",
+                                        std::string_view regionalMinus = "-");
 
 // The output rule: `value` rounded to 15 significant digits, then to `decimals` decimals
 // (ties away from zero), written with exactly that many decimals and no grouping.
