@@ -3,6 +3,7 @@
 #include <mezzurix/query.h>
 
 #include "name_index.h"
+#include "number_digits.h"
 #include "query_parts.h"
 #include "query_text.h"
 
@@ -27,20 +28,22 @@ struct Value {
 };
 
 // [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
-// The digits are then read by the window's own leading-number rule.
+// The digits go straight into the exact decimal reader behind the window's leading-number rule,
+// in one pass: the rule would read the value text written beside them to the same number.
 std::variant<Value, QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options)
 {
     const auto at = [&](std::size_t p) { return p < text.size() ? text[p] : '\0'; };
+    const std::string_view regional = options.decimalPoint == "." ? std::string_view() : options.decimalPoint;
     const auto pointLength = [&](std::size_t p) -> std::size_t {
         if (at(p) == '.')
             return 1;
-        const std::string_view regional = options.decimalPoint;
-        if (!regional.empty() && regional != "." && text.substr(p, regional.size()) == regional)
+        if (!regional.empty() && text.substr(p, regional.size()) == regional)
             return regional.size();
         return 0;
     };
 
     // The digits as typed, then with the sign and the point written as the window reads them.
+    number_digits::DecimalReader reader;
     std::size_t pos = start;
     std::string_view sign;
     if (at(pos) == '+' || at(pos) == '-')
@@ -48,17 +51,19 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
     else if (text.substr(pos).starts_with("\u2212"))
         sign = "\u2212";
     pos += sign.size();
+    const bool negative = !sign.empty() && sign != "+";
+    reader.setNegative(negative);
+    std::string digits(negative ? "-" : "");
     const std::size_t integerStart = pos;
-    while (isDigit(at(pos)))
-        ++pos;
-    std::string digits(sign.empty() || sign == "+" ? "" : "-");
+    for (; isDigit(at(pos)); ++pos)
+        reader.integerDigit(text[pos]);
     digits.append(text.substr(integerStart, pos - integerStart));
     bool anyDigit = pos > integerStart;
     if (const std::size_t point = pointLength(pos)) {
         pos += point;
         const std::size_t fractionStart = pos;
-        while (isDigit(at(pos)))
-            ++pos;
+        for (; isDigit(at(pos)); ++pos)
+            reader.fractionDigit(text[pos]);
         digits += '.';
         digits.append(text.substr(fractionStart, pos - fractionStart));
         anyDigit = anyDigit || pos > fractionStart;
@@ -77,8 +82,9 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
         if (at(exponentEnd) == '+' || at(exponentEnd) == '-')
             ++exponentEnd;
         if (isDigit(at(exponentEnd))) {
-            while (isDigit(at(exponentEnd)))
-                ++exponentEnd;
+            reader.setExponentNegative(at(exponentEnd - 1) == '-');
+            for (; isDigit(at(exponentEnd)); ++exponentEnd)
+                reader.exponentDigit(text[exponentEnd]);
             digits += 'e';
             digits.append(text.substr(pos + 1, exponentEnd - pos - 1));
             pos = exponentEnd;
@@ -102,7 +108,7 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
     }
 
     const TextSpan span{start, pos - start};
-    const std::optional<double> value = readLeadingNumber(digits);
+    const std::optional<double> value = reader.value();
     if (!value)
         return makeError(QueryErrorKind::ValueOutOfRange, text, span,
                          "the value " + quoted(text.substr(span.offset, span.length)),
