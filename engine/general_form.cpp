@@ -32,7 +32,6 @@ std::string formatGeneral(double value, std::string_view decimalPoint)
     const int exponent = rounded.exponent;
 
     std::string result;
-    result.reserve(32);
     if (std::signbit(value))
         result += '-';
     if (exponent >= kLowestScientificExponent || exponent < kLowestPlainExponent) {
