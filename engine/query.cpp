@@ -21,16 +21,12 @@ using query_text::quoted;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-struct Value {
-    double value = 0.0;
-    std::string text;  // "." and "-"
-    TextSpan span;
-};
-
 // [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
 // The digits go straight into the exact decimal reader behind the window's leading-number rule,
 // in one pass: the rule would read the value text written beside them to the same number.
-std::variant<Value, QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options)
+// Fills a new query's value, valueText and valueSpan.
+std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
+                                    Query& query)
 {
     const auto at = [&](std::size_t p) { return p < text.size() ? text[p] : '\0'; };
     const std::string_view regional = options.decimalPoint == "." ? std::string_view() : options.decimalPoint;
@@ -53,7 +49,9 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
     pos += sign.size();
     const bool negative = !sign.empty() && sign != "+";
     reader.setNegative(negative);
-    std::string digits(negative ? "-" : "");
+    std::string& digits = query.valueText;
+    if (negative)
+        digits = '-';
     const std::size_t integerStart = pos;
     for (; isDigit(at(pos)); ++pos)
         reader.integerDigit(text[pos]);
@@ -107,13 +105,13 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
                          "unexpected " + quoted(text.substr(pos, gap)) + " in the number", detail);
     }
 
-    const TextSpan span{start, pos - start};
+    query.valueSpan = {start, pos - start};
     const std::optional<double> value = reader.value();
     if (!value)
-        return makeError(QueryErrorKind::ValueOutOfRange, text, span,
-                         "the value " + quoted(text.substr(span.offset, span.length)),
-                         " is beyond the range of numbers");
-    return Value{*value, std::move(digits), span};
+        return makeError(QueryErrorKind::ValueOutOfRange, text, query.valueSpan,
+                         "the value " + quoted(text.substr(start, pos - start)), " is beyond the range of numbers");
+    query.value = *value;
+    return std::nullopt;
 }
 
 // A run of tokens and the units it names.
@@ -242,12 +240,8 @@ QueryError incompatible(const UnitsText& units, const Side& from, const Side& in
     return error;
 }
 
-Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> into, TextSpan intoSpan)
+void placeUnits(Query& query, int from, TextSpan fromSpan, std::optional<int> into, TextSpan intoSpan)
 {
-    Query query;
-    query.value = value.value;
-    query.valueText = std::move(value.text);
-    query.valueSpan = value.span;
     const names::UnitPlace place = names::placeOf(from);
     query.categoryIndex = place.categoryIndex;
     query.category = &categories()[place.categoryIndex];
@@ -260,7 +254,70 @@ Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> int
         query.pairCode = pairCode(from, *into);
         query.intoSpan = intoSpan;
     }
-    return query;
+}
+
+// readQuery() into `query`, built where it stands; nullopt once it is complete.
+std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
+{
+    if (text.size() > kMaxQueryBytes) {
+        QueryError error;
+        error.kind = QueryErrorKind::TooLong;
+        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
+        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
+        return error;
+    }
+    if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
+        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
+
+    std::size_t start = 0;
+    while (start < text.size() && query_text::blankLength(text, start) > 0)
+        start += query_text::blankLength(text, start);
+    if (start == text.size()) {
+        QueryError error;
+        error.where = {0, text.size()};
+        error.message = "empty query";
+        return error;
+    }
+
+    if (std::optional<QueryError> error = readValue(text, start, options, query))
+        return error;
+
+    // Kept from query to query, so that a batch of them allocates nothing here.
+    thread_local UnitsText units;
+    thread_local Readings readings;
+    tokenise(text, query.valueSpan.offset + query.valueSpan.length, units);
+    collectReadings(units, readings);
+
+    if (readings.compatible.size() == 1) {
+        const Pair& p = readings.compatible.front();
+        placeUnits(query, p.from, p.fromSpan, p.into, p.intoSpan);
+        return std::nullopt;
+    }
+    if (readings.compatible.size() > 1)
+        return ambiguousPairs(text, readings.compatible);
+
+    // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
+    // followed by a dangling separator ("24 kg in") does not.
+    std::optional<Side> fromOnly = readings.fromOnly;
+    if (!fromOnly && (options.allowMissingInto || !readings.incompatible))
+        fromOnly = readings.fromThenSeparator;
+    if (fromOnly) {
+        if (!options.allowMissingInto)
+            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
+        const auto codes = fromOnly->units.codes();
+        if (codes.size() == 1) {
+            placeUnits(query, codes.front(), fromSpan, std::nullopt, {});
+            return std::nullopt;
+        }
+        std::vector<std::string> candidates;
+        for (const int code : codes)
+            candidates.push_back(describeUnit(code));
+        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
+    }
+    if (readings.incompatible)
+        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
+    return locateFault(text, units);
 }
 
 } // namespace
@@ -286,64 +343,10 @@ std::string_view errorKindName(QueryErrorKind kind)
 
 QueryReading readQuery(std::string_view text, const QueryOptions& options)
 {
-    if (text.size() > kMaxQueryBytes) {
-        QueryError error;
-        error.kind = QueryErrorKind::TooLong;
-        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
-        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
-        return error;
-    }
-    if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
-        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
-
-    std::size_t start = 0;
-    while (start < text.size() && query_text::blankLength(text, start) > 0)
-        start += query_text::blankLength(text, start);
-    if (start == text.size()) {
-        QueryError error;
-        error.where = {0, text.size()};
-        error.message = "empty query";
-        return error;
-    }
-
-    std::variant<Value, QueryError> valueRead = readValue(text, start, options);
-    if (QueryError* error = std::get_if<QueryError>(&valueRead))
+    Query query;
+    if (std::optional<QueryError> error = readInto(text, options, query))
         return std::move(*error);
-    Value& value = std::get<Value>(valueRead);
-
-    // Kept from query to query, so that a batch of them allocates nothing here.
-    thread_local UnitsText units;
-    thread_local Readings readings;
-    tokenise(text, value.span.offset + value.span.length, units);
-    collectReadings(units, readings);
-
-    if (readings.compatible.size() == 1) {
-        const Pair& p = readings.compatible.front();
-        return makeQuery(std::move(value), p.from, p.fromSpan, p.into, p.intoSpan);
-    }
-    if (readings.compatible.size() > 1)
-        return ambiguousPairs(text, readings.compatible);
-
-    // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
-    // followed by a dangling separator ("24 kg in") does not.
-    std::optional<Side> fromOnly = readings.fromOnly;
-    if (!fromOnly && (options.allowMissingInto || !readings.incompatible))
-        fromOnly = readings.fromThenSeparator;
-    if (fromOnly) {
-        if (!options.allowMissingInto)
-            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
-        const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
-        const auto codes = fromOnly->units.codes();
-        if (codes.size() == 1)
-            return makeQuery(std::move(value), codes.front(), fromSpan, std::nullopt, {});
-        std::vector<std::string> candidates;
-        for (const int code : codes)
-            candidates.push_back(describeUnit(code));
-        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
-    }
-    if (readings.incompatible)
-        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
-    return locateFault(text, units);
+    return query;
 }
 
 } // namespace mezzurix
