@@ -5,10 +5,10 @@
 
 #include "tables/tables.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace mezzurix {
@@ -31,8 +31,7 @@ std::optional<std::uint64_t> packKey(std::string_view text)
 
 struct Table {
     std::vector<Entry> entries;  // table order
-    std::vector<std::uint64_t> keys;  // sorted packed pair codes
-    std::vector<const Entry*> byKey;  // the entry of each key
+    std::unordered_map<std::uint64_t, const Entry*> byKey;  // by packed pair code
 
     Table()
     {
@@ -40,20 +39,10 @@ struct Table {
                                  tables::temperatureVolume(), tables::torqueEnergyForce(),
                                  tables::lightMemory()})
             entries.insert(entries.end(), group.begin(), group.end());
-
-        std::vector<std::pair<std::uint64_t, const Entry*>> index;
-        index.reserve(entries.size());
+        // emplace keeps the first entry of a duplicated code.
+        byKey.reserve(entries.size());
         for (const Entry& entry : entries)
-            index.emplace_back(packKey(entry.pairCode).value_or(0), &entry);
-        // Stable, so that a duplicated code would still resolve to its first entry.
-        std::stable_sort(index.begin(), index.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        keys.reserve(index.size());
-        byKey.reserve(index.size());
-        for (const auto& [key, entry] : index) {
-            keys.push_back(key);
-            byKey.push_back(entry);
-        }
+            byKey.emplace(packKey(entry.pairCode).value_or(0), &entry);
     }
 };
 
@@ -75,11 +64,9 @@ const Entry* findEntry(std::string_view pairCode)
     const std::optional<std::uint64_t> key = packKey(pairCode);
     if (!key)
         return nullptr;
-    const Table& t = table();
-    const auto it = std::lower_bound(t.keys.begin(), t.keys.end(), *key);
-    if (it == t.keys.end() || *it != *key)
-        return nullptr;
-    return t.byKey[static_cast<std::size_t>(it - t.keys.begin())];
+    const auto& byKey = table().byKey;
+    const auto it = byKey.find(*key);
+    return it == byKey.end() ? nullptr : it->second;
 }
 
 } // namespace mezzurix
