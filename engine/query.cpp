@@ -175,7 +175,9 @@ void collectReadings(const UnitsText& units, Readings& readings)
     readings.clear();
     const std::size_t n = units.size();
     const std::size_t longest = std::min(n, units.maxNameTokens);
-    for (std::size_t i = 1; i <= longest; ++i) {
+    // No name holds a separator other than "in": the from unit ends before the first one, and
+    // the into unit does not start with one.
+    for (std::size_t i = 1; i <= longest && units.tokens[i - 1].inNames; ++i) {
         const Side from{0, i, units.lookUp(0, i)};
         if (from.units.empty())
             continue;
@@ -183,7 +185,8 @@ void collectReadings(const UnitsText& units, Readings& readings)
             readings.fromOnly = from;
             continue;
         }
-        pairUp(units, from, i, readings);
+        if (units.tokens[i].inNames)
+            pairUp(units, from, i, readings);
         if (units.tokens[i].separator) {
             if (i + 1 == n)
                 readings.fromThenSeparator = from;
