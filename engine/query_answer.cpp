@@ -9,24 +9,21 @@ namespace mezzurix {
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
                                              const NumberFormat& format)
 {
-    QueryError error;
-    if (!query.intoCode) {
-        error.kind = QueryErrorKind::MissingUnit;
-        error.where = {query.fromSpan.offset + query.fromSpan.length, 0};
-        error.message = "no unit to convert into";
+    const auto failure = [](QueryErrorKind kind, TextSpan where, std::string message) {
+        QueryError error;
+        error.kind = kind;
+        error.where = where;
+        error.message = std::move(message);
         return error;
-    }
+    };
+    if (!query.intoCode)
+        return failure(QueryErrorKind::MissingUnit, {query.fromSpan.offset + query.fromSpan.length, 0},
+                       "no unit to convert into");
     const std::optional<double> result = convertValue(query.pairCode, query.value);
-    if (!result) {
-        error.kind = QueryErrorKind::ResultOutOfRange;
-        error.where = query.valueSpan;
-        error.message = "the result is beyond the range of numbers";
-        return error;
-    }
-    Answer answer;
-    answer.result = *result;
-    answer.text = decimals ? formatFixed(*result, *decimals, format) : formatGeneral(*result, format.decimalPoint);
-    return answer;
+    if (!result)
+        return failure(QueryErrorKind::ResultOutOfRange, query.valueSpan, "the result is beyond the range of numbers");
+    return Answer{*result, decimals ? formatFixed(*result, *decimals, format)
+                                    : formatGeneral(*result, format.decimalPoint)};
 }
 
 std::string canonicalText(const Query& query)
