@@ -346,10 +346,11 @@ std::string_view errorKindName(QueryErrorKind kind)
 
 QueryReading readQuery(std::string_view text, const QueryOptions& options)
 {
-    Query query;
-    if (std::optional<QueryError> error = readInto(text, options, query))
-        return std::move(*error);
-    return query;
+    // Returned as it stands: the query is not moved on its way out.
+    QueryReading reading(std::in_place_type<Query>);
+    if (std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading)))
+        reading = std::move(*error);
+    return reading;
 }
 
 } // namespace mezzurix
