@@ -43,6 +43,10 @@ std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
                 continue;
             }
         }
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0)
             return i;
