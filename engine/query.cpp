@@ -124,6 +124,8 @@ struct Side {
 struct Pair {
     int from = 0;
     int into = 0;
+    names::UnitPlace fromPlace;
+    names::UnitPlace intoPlace;
     TextSpan fromSpan;
     TextSpan intoSpan;
 };
@@ -144,28 +146,26 @@ struct Readings {
     }
 };
 
-bool sameCategory(int a, int b)
-{
-    return names::placeOf(a).categoryIndex == names::placeOf(b).categoryIndex;
-}
-
 void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Readings& readings)
 {
     const Side into{intoFirst, units.size(), units.lookUp(intoFirst, units.size())};
     if (into.units.empty())
         return;
     bool any = false;
-    for (const int f : from.units.codes())
+    for (const int f : from.units.codes()) {
+        const names::UnitPlace fromPlace = names::placeOf(f);
         for (const int t : into.units.codes()) {
-            if (!sameCategory(f, t))
+            const names::UnitPlace intoPlace = names::placeOf(t);
+            if (fromPlace.categoryIndex != intoPlace.categoryIndex)
                 continue;
             any = true;
             const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
                                            [&](const Pair& p) { return p.from == f && p.into == t; });
             if (!known)
-                readings.compatible.push_back({f, t, units.span(from.first, from.last),
+                readings.compatible.push_back({f, t, fromPlace, intoPlace, units.span(from.first, from.last),
                                                units.span(into.first, into.last)});
         }
+    }
     if (!any && !readings.incompatible)
         readings.incompatible.emplace(from, into);
 }
@@ -243,20 +243,22 @@ QueryError incompatible(const UnitsText& units, const Side& from, const Side& in
     return error;
 }
 
-void placeUnits(Query& query, int from, TextSpan fromSpan, std::optional<int> into, TextSpan intoSpan)
+void placeFrom(Query& query, int from, names::UnitPlace place, TextSpan span)
 {
-    const names::UnitPlace place = names::placeOf(from);
     query.categoryIndex = place.categoryIndex;
     query.category = &categories()[place.categoryIndex];
     query.fromPosition = place.position;
     query.fromCode = from;
-    query.fromSpan = fromSpan;
-    if (into) {
-        query.intoPosition = names::placeOf(*into).position;
-        query.intoCode = *into;
-        query.pairCode = pairCode(from, *into);
-        query.intoSpan = intoSpan;
-    }
+    query.fromSpan = span;
+}
+
+void placeUnits(Query& query, const Pair& pair)
+{
+    placeFrom(query, pair.from, pair.fromPlace, pair.fromSpan);
+    query.intoPosition = pair.intoPlace.position;
+    query.intoCode = pair.into;
+    query.pairCode = pairCode(pair.from, pair.into);
+    query.intoSpan = pair.intoSpan;
 }
 
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
@@ -292,8 +294,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     collectReadings(units, readings);
 
     if (readings.compatible.size() == 1) {
-        const Pair& p = readings.compatible.front();
-        placeUnits(query, p.from, p.fromSpan, p.into, p.intoSpan);
+        placeUnits(query, readings.compatible.front());
         return std::nullopt;
     }
     if (readings.compatible.size() > 1)
@@ -310,7 +311,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
         const auto codes = fromOnly->units.codes();
         if (codes.size() == 1) {
-            placeUnits(query, codes.front(), fromSpan, std::nullopt, {});
+            placeFrom(query, codes.front(), names::placeOf(codes.front()), fromSpan);
             return std::nullopt;
         }
         std::vector<std::string> candidates;
