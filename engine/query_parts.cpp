@@ -15,9 +15,10 @@ namespace {
 
 using namespace query_text;
 
-bool isSeparatorWord(std::string_view folded)
+bool isSeparatorWord(std::string_view word)
 {
-    return folded == "to" || folded == "in" || folded == "into" || folded == "as";
+    return equalsFolded(word, "to") || equalsFolded(word, "in") || equalsFolded(word, "into") ||
+           equalsFolded(word, "as");
 }
 
 // Typed forms of the same name rewritten as the alias table writes them.
@@ -89,12 +90,6 @@ std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
     return std::string_view(norm).substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
 }
 
-std::string_view UnitsText::foldedRun(std::size_t first, std::size_t last) const
-{
-    return std::string_view(folded).substr(tokens[first].normBegin,
-                                           tokens[last - 1].normEnd - tokens[first].normBegin);
-}
-
 TextSpan UnitsText::span(std::size_t first, std::size_t last) const
 {
     return {tokens[first].begin, tokens[last - 1].end - tokens[first].begin};
@@ -107,7 +102,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
     for (std::size_t k = first; k < last; ++k)
         if (!tokens[k].inNames)
             return {};
-    return names::lookUp(normRun(first, last), foldedRun(first, last));
+    return names::lookUp(normRun(first, last));
 }
 
 void tokenise(std::string_view text, std::size_t from, UnitsText& units)
@@ -171,13 +166,11 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
     }
     end(text.size());
 
-    units.folded.resize(units.norm.size());
-    std::transform(units.norm.begin(), units.norm.end(), units.folded.begin(), foldByte);
     for (Token& token : units.tokens) {
         const std::string_view word =
-            std::string_view(units.folded).substr(token.normBegin, token.normEnd - token.normBegin);
+            std::string_view(units.norm).substr(token.normBegin, token.normEnd - token.normBegin);
         token.separator = token.separator || isSeparatorWord(word);
-        token.inNames = !token.separator || word == "in";
+        token.inNames = !token.separator || equalsFolded(word, "in");
     }
 }
 
