@@ -87,7 +87,8 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
 
 std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
 {
-    return std::string_view(norm).substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
+    return std::string_view(norm.data(), norm.size())
+        .substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
 }
 
 TextSpan UnitsText::span(std::size_t first, std::size_t last) const
@@ -116,7 +117,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         if (open)
             return;
         if (!units.tokens.empty())
-            units.norm += ' ';
+            units.norm.push_back(' ');
         current = Token{at, at, units.norm.size(), units.norm.size(), false};
         open = true;
     };
@@ -134,7 +135,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         // Letters, digits and most punctuation go straight into the current token.
         if (!mayStartSomethingElse(text[i])) {
             begin(i);
-            units.norm += text[i++];
+            units.norm.push_back(text[i++]);
             continue;
         }
         if (const std::size_t blank = blankLength(text, i)) {
@@ -145,7 +146,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         if (const std::size_t symbol = separatorSymbolLength(text, i)) {
             end(i);
             begin(i);
-            units.norm.append(text.substr(i, symbol));
+            units.norm.insert(units.norm.end(), text.begin() + i, text.begin() + i + symbol);
             current.separator = true;
             i += symbol;
             end(i);
@@ -155,20 +156,19 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         bool rewritten = false;
         for (const Rewrite& rewrite : kRewrites) {
             if (text.substr(i, rewrite.typed.size()) == rewrite.typed) {
-                units.norm.append(rewrite.written);
+                units.norm.insert(units.norm.end(), rewrite.written.begin(), rewrite.written.end());
                 i += rewrite.typed.size();
                 rewritten = true;
                 break;
             }
         }
         if (!rewritten)
-            units.norm += text[i++];
+            units.norm.push_back(text[i++]);
     }
     end(text.size());
 
     for (Token& token : units.tokens) {
-        const std::string_view word =
-            std::string_view(units.norm).substr(token.normBegin, token.normEnd - token.normBegin);
+        const std::string_view word(units.norm.data() + token.normBegin, token.normEnd - token.normBegin);
         token.separator = token.separator || isSeparatorWord(word);
         token.inNames = !token.separator || equalsFolded(word, "in");
     }

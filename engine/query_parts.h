@@ -27,9 +27,9 @@ struct Token {
 
 // The text after the value, as tokens. Token runs are contiguous in `norm` (single spaces,
 // typed forms such as "^2" and "*" rewritten), so any run of tokens can be looked up without
-// copying.
+// copying. Bytes rather than a string: it is written a byte at a time, and needs no terminator.
 struct UnitsText {
-    std::string norm;
+    std::vector<char> norm;
     std::vector<Token> tokens;
     std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
 
