@@ -9,6 +9,17 @@ namespace mezzurix {
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
                                              const NumberFormat& format)
 {
+    Answer answer;
+    std::variant<double, QueryError> result = appendAnswer(answer.text, query, decimals, format);
+    if (QueryError* error = std::get_if<QueryError>(&result))
+        return std::move(*error);
+    answer.result = std::get<double>(result);
+    return answer;
+}
+
+std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
+                                              const NumberFormat& format)
+{
     const auto failure = [](QueryErrorKind kind, TextSpan where, std::string message) {
         QueryError error;
         error.kind = kind;
@@ -22,8 +33,11 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
     const std::optional<double> result = convertValue(query.pairCode, query.value);
     if (!result)
         return failure(QueryErrorKind::ResultOutOfRange, query.valueSpan, "the result is beyond the range of numbers");
-    return Answer{*result, decimals ? formatFixed(*result, *decimals, format)
-                                    : formatGeneral(*result, format.decimalPoint)};
+    if (decimals)
+        appendFixed(text, *result, *decimals, format);
+    else
+        appendGeneral(text, *result, format.decimalPoint);
+    return *result;
 }
 
 std::string canonicalText(const Query& query)
