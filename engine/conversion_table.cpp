@@ -7,8 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <bit>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace mezzurix {
@@ -29,9 +29,12 @@ std::optional<std::uint64_t> packKey(std::string_view text)
     return (key << 8) | text.size();
 }
 
-struct Table {
+// Every entry under its packed pair code, in open addressing with at least twice as many slots
+// as entries: a lookup seldom looks past its first slot, and finds it with a multiplication
+// rather than a division.
+class Table {
+public:
     std::vector<Entry> entries;  // table order
-    std::unordered_map<std::uint64_t, const Entry*> byKey;  // by packed pair code
 
     Table()
     {
@@ -39,11 +42,37 @@ struct Table {
                                  tables::temperatureVolume(), tables::torqueEnergyForce(),
                                  tables::lightMemory()})
             entries.insert(entries.end(), group.begin(), group.end());
-        // emplace keeps the first entry of a duplicated code.
-        byKey.reserve(entries.size());
-        for (const Entry& entry : entries)
-            byKey.emplace(packKey(entry.pairCode).value_or(0), &entry);
+        slots_.resize(std::bit_ceil(2 * entries.size()));
+        shift_ = 64 - std::countr_zero(slots_.size());
+        // The first entry of a duplicated code keeps its slot.
+        for (const Entry& entry : entries) {
+            const std::uint64_t key = packKey(entry.pairCode).value_or(0);
+            std::size_t i = firstSlot(key);
+            while (slots_[i].entry != nullptr && slots_[i].key != key)
+                i = (i + 1) & (slots_.size() - 1);
+            if (slots_[i].entry == nullptr)
+                slots_[i] = {key, &entry};
+        }
     }
+
+    const Entry* find(std::uint64_t key) const
+    {
+        for (std::size_t i = firstSlot(key); slots_[i].entry != nullptr; i = (i + 1) & (slots_.size() - 1))
+            if (slots_[i].key == key)
+                return slots_[i].entry;
+        return nullptr;
+    }
+
+private:
+    // Fibonacci hashing: the top bits of the key times 2^64 / golden ratio.
+    std::size_t firstSlot(std::uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull) >> shift_; }
+
+    struct Slot {
+        std::uint64_t key = 0;
+        const Entry* entry = nullptr;  // nullptr: the slot is free
+    };
+    std::vector<Slot> slots_;
+    int shift_ = 0;
 };
 
 const Table& table()
@@ -64,9 +93,7 @@ const Entry* findEntry(std::string_view pairCode)
     const std::optional<std::uint64_t> key = packKey(pairCode);
     if (!key)
         return nullptr;
-    const auto& byKey = table().byKey;
-    const auto it = byKey.find(*key);
-    return it == byKey.end() ? nullptr : it->second;
+    return table().find(*key);
 }
 
 } // namespace mezzurix
