@@ -91,11 +91,6 @@ std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
         .substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
 }
 
-TextSpan UnitsText::span(std::size_t first, std::size_t last) const
-{
-    return {tokens[first].begin, tokens[last - 1].end - tokens[first].begin};
-}
-
 names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
 {
     if (last - first > maxNameTokens)

@@ -35,7 +35,10 @@ struct UnitsText {
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
-    TextSpan span(std::size_t first, std::size_t last) const;
+    TextSpan span(std::size_t first, std::size_t last) const
+    {
+        return {tokens[first].begin, tokens[last - 1].end - tokens[first].begin};
+    }
     // The units the tokens [first, last) name together, if any.
     names::UnitMatch lookUp(std::size_t first, std::size_t last) const;
 };
