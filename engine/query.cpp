@@ -23,7 +23,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
 // The digits go straight into the exact decimal reader behind the window's leading-number rule,
-// in one pass: the rule would read the value text written beside them to the same number.
+// in one pass: the rule would read the value text written from them to the same number.
 // Fills a new query's value, valueText and valueSpan.
 std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
                                     Query& query)
@@ -38,7 +38,6 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         return 0;
     };
 
-    // The digits as typed, then with the sign and the point written as the window reads them.
     number_digits::DecimalReader reader;
     std::size_t pos = start;
     std::string_view sign;
@@ -49,23 +48,17 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     pos += sign.size();
     const bool negative = !sign.empty() && sign != "+";
     reader.setNegative(negative);
-    std::string& digits = query.valueText;
-    if (negative)
-        digits = '-';
     const std::size_t integerStart = pos;
     for (; isDigit(at(pos)); ++pos)
         reader.integerDigit(text[pos]);
-    digits.append(text.substr(integerStart, pos - integerStart));
-    bool anyDigit = pos > integerStart;
-    if (const std::size_t point = pointLength(pos)) {
-        pos += point;
-        const std::size_t fractionStart = pos;
+    const std::size_t integerEnd = pos;
+    const std::size_t point = pointLength(pos);
+    pos += point;
+    if (point > 0)
         for (; isDigit(at(pos)); ++pos)
             reader.fractionDigit(text[pos]);
-        digits += '.';
-        digits.append(text.substr(fractionStart, pos - fractionStart));
-        anyDigit = anyDigit || pos > fractionStart;
-    }
+    const std::size_t mantissaEnd = pos;
+    const bool anyDigit = integerEnd > integerStart || mantissaEnd > integerEnd + point;
     if (!anyDigit) {
         if (pos > start)
             return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, "no digits in the number");
@@ -83,8 +76,6 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             reader.setExponentNegative(at(exponentEnd - 1) == '-');
             for (; isDigit(at(exponentEnd)); ++exponentEnd)
                 reader.exponentDigit(text[exponentEnd]);
-            digits += 'e';
-            digits.append(text.substr(pos + 1, exponentEnd - pos - 1));
             pos = exponentEnd;
         }
     }
@@ -111,6 +102,23 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         return makeError(QueryErrorKind::ValueOutOfRange, text, query.valueSpan,
                          "the value " + quoted(text.substr(start, pos - start)), " is beyond the range of numbers");
     query.value = *value;
+
+    // The value text: the number as typed, with "-" for its sign, "." for its point and "e" before
+    // its exponent. Digits and a "." point are copied in one piece.
+    std::string& valueText = query.valueText;
+    if (negative)
+        valueText += '-';
+    if (point == 0 || text[integerEnd] == '.') {
+        valueText.append(text.substr(integerStart, mantissaEnd - integerStart));
+    } else {
+        valueText.append(text.substr(integerStart, integerEnd - integerStart));
+        valueText += '.';
+        valueText.append(text.substr(integerEnd + point, mantissaEnd - integerEnd - point));
+    }
+    if (pos > mantissaEnd) {
+        valueText += 'e';
+        valueText.append(text.substr(mantissaEnd + 1, pos - mantissaEnd - 1));
+    }
     return std::nullopt;
 }
 
