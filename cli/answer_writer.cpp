@@ -19,12 +19,13 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         return false;
     }
     const Query& q = std::get<Query>(reading);
-    const auto answered = answerQuery(q, settings_.decimals, settings_.format);
+    answerText_.clear();
+    const auto answered = appendAnswer(answerText_, q, settings_.decimals, settings_.format);
     if (const QueryError* error = std::get_if<QueryError>(&answered)) {
         fail(query, *error, source);
         return false;
     }
-    const Answer& a = std::get<Answer>(answered);
+    const double result = std::get<double>(answered);
     const std::string_view from = q.category->units[q.fromPosition].text;
     const std::string_view into = q.category->units[*q.intoPosition].text;
 
@@ -35,12 +36,12 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += ' ';
         line += from;
         line += " = ";
-        line += a.text;
+        line += answerText_;
         line += ' ';
         line += into;
         break;
     case OutputStyle::Terse:
-        line += a.text;
+        line += answerText_;
         break;
     case OutputStyle::Json:
         line += JsonObject()
@@ -49,8 +50,8 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
                     .string("from", from)
                     .string("into", into)
                     .string("category", q.category->name)
-                    .number("result", a.result)
-                    .string("text", a.text)
+                    .number("result", result)
+                    .string("text", answerText_)
                     .text();
         break;
     }

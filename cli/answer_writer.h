@@ -54,6 +54,7 @@ private:
     OutputSettings settings_;
     Output& out_;
     std::FILE* err_;
+    std::string answerText_;  // the current answer's number, its storage kept from one to the next
 };
 
 } // namespace mezzurix::cli

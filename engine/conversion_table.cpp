@@ -5,9 +5,9 @@
 
 #include "tables/tables.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <bit>
 #include <optional>
 #include <vector>
 
@@ -29,10 +29,12 @@ std::optional<std::uint64_t> packKey(std::string_view text)
     return (key << 8) | text.size();
 }
 
-struct Table {
+// Every entry under its packed pair code, in open addressing with at least twice as many slots
+// as entries: a lookup seldom looks past its first slot, and finds it with a multiplication
+// rather than a division.
+class Table {
+public:
     std::vector<Entry> entries;  // table order
-    std::vector<std::uint64_t> keys;  // sorted packed pair codes
-    std::vector<const Entry*> byKey;  // the entry of each key
 
     Table()
     {
@@ -40,21 +42,37 @@ struct Table {
                                  tables::temperatureVolume(), tables::torqueEnergyForce(),
                                  tables::lightMemory()})
             entries.insert(entries.end(), group.begin(), group.end());
-
-        std::vector<std::pair<std::uint64_t, const Entry*>> index;
-        index.reserve(entries.size());
-        for (const Entry& entry : entries)
-            index.emplace_back(packKey(entry.pairCode).value_or(0), &entry);
-        // Stable, so that a duplicated code would still resolve to its first entry.
-        std::stable_sort(index.begin(), index.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        keys.reserve(index.size());
-        byKey.reserve(index.size());
-        for (const auto& [key, entry] : index) {
-            keys.push_back(key);
-            byKey.push_back(entry);
+        slots_.resize(std::bit_ceil(2 * entries.size()));
+        shift_ = 64 - std::countr_zero(slots_.size());
+        // The first entry of a duplicated code keeps its slot.
+        for (const Entry& entry : entries) {
+            const std::uint64_t key = packKey(entry.pairCode).value_or(0);
+            std::size_t i = firstSlot(key);
+            while (slots_[i].entry != nullptr && slots_[i].key != key)
+                i = (i + 1) & (slots_.size() - 1);
+            if (slots_[i].entry == nullptr)
+                slots_[i] = {key, &entry};
         }
     }
+
+    const Entry* find(std::uint64_t key) const
+    {
+        for (std::size_t i = firstSlot(key); slots_[i].entry != nullptr; i = (i + 1) & (slots_.size() - 1))
+            if (slots_[i].key == key)
+                return slots_[i].entry;
+        return nullptr;
+    }
+
+private:
+    // Fibonacci hashing: the top bits of the key times 2^64 / golden ratio.
+    std::size_t firstSlot(std::uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull) >> shift_; }
+
+    struct Slot {
+        std::uint64_t key = 0;
+        const Entry* entry = nullptr;  // nullptr: the slot is free
+    };
+    std::vector<Slot> slots_;
+    int shift_ = 0;
 };
 
 const Table& table()
@@ -75,11 +93,7 @@ const Entry* findEntry(std::string_view pairCode)
     const std::optional<std::uint64_t> key = packKey(pairCode);
     if (!key)
         return nullptr;
-    const Table& t = table();
-    const auto it = std::lower_bound(t.keys.begin(), t.keys.end(), *key);
-    if (it == t.keys.end() || *it != *key)
-        return nullptr;
-    return t.byKey[static_cast<std::size_t>(it - t.keys.begin())];
+    return table().find(*key);
 }
 
 } // namespace mezzurix

@@ -13,9 +13,16 @@ using number_digits::SignificantDigits;
 
 std::string formatFixed(double value, int decimals, const NumberFormat& format)
 {
-    // Non-finite values have no fixed form; the result is empty rather than a made-up number.
+    std::string result;
+    appendFixed(result, value, decimals, format);
+    return result;
+}
+
+void appendFixed(std::string& text, double value, int decimals, const NumberFormat& format)
+{
+    // Non-finite values have no fixed form; nothing is written rather than a made-up number.
     if (!std::isfinite(value))
-        return {};
+        return;
     const int places = std::clamp(decimals, 0, kMaxDecimals);
 
     // The result is digits[0..count) with digits[0] worth 10^exponent; count == 0 means zero.
@@ -37,15 +44,16 @@ std::string formatFixed(double value, int decimals, const NumberFormat& format)
         }
     }
 
-    // Sized once and zero-filled, so that only the significant digits need writing.
+    // Grown once and zero-filled, so that only the significant digits need writing.
     const bool negative = count > 0 && std::signbit(value);
     const int integerDigits = count > 0 && exponent >= 0 ? exponent + 1 : 1;
     const std::size_t minusSize = negative ? format.minusSign.size() : 0;
     const std::size_t pointSize = places > 0 ? format.decimalPoint.size() : 0;
     const std::size_t size = minusSize + static_cast<std::size_t>(integerDigits) + pointSize + places;
-    std::string result(size, '0');
+    const std::size_t start = text.size();
+    text.resize(start + size, '0');
     // Byte loops: these pieces are a few bytes long, shorter than a library call is worth.
-    char* out = result.data();
+    char* out = text.data() + start;
     for (std::size_t i = 0; i < minusSize; ++i)
         *out++ = format.minusSign[i];
     if (count > 0 && exponent >= 0)
@@ -59,7 +67,6 @@ std::string formatFixed(double value, int decimals, const NumberFormat& format)
     const int lastDecimal = std::min(places, count - 1 - exponent);
     for (int k = firstDecimal; k <= lastDecimal; ++k)
         out[k - 1] = digits[exponent + k];
-    return result;
 }
 
 } // namespace mezzurix

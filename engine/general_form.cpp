@@ -14,11 +14,20 @@ using number_digits::SignificantDigits;
 
 std::string formatGeneral(double value, std::string_view decimalPoint)
 {
-    // Non-finite values have no general form; the result is empty rather than a made-up number.
+    std::string result;
+    appendGeneral(result, value, decimalPoint);
+    return result;
+}
+
+void appendGeneral(std::string& result, double value, std::string_view decimalPoint)
+{
+    // Non-finite values have no general form; nothing is written rather than a made-up number.
     if (!std::isfinite(value))
-        return {};
-    if (value == 0.0)
-        return "0";
+        return;
+    if (value == 0.0) {
+        result += '0';
+        return;
+    }
 
     // Decimal exponents outside [-4, 15) are written in scientific form.
     constexpr int kLowestPlainExponent = -4;
@@ -31,8 +40,6 @@ std::string formatGeneral(double value, std::string_view decimalPoint)
         --count;
     const int exponent = rounded.exponent;
 
-    std::string result;
-    result.reserve(32);
     if (std::signbit(value))
         result += '-';
     if (exponent >= kLowestScientificExponent || exponent < kLowestPlainExponent) {
@@ -61,7 +68,6 @@ std::string formatGeneral(double value, std::string_view decimalPoint)
         result.append(-exponent - 1, '0');
         result.append(digits.data(), count);
     }
-    return result;
 }
 
 } // namespace mezzurix

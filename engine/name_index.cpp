@@ -60,11 +60,11 @@ public:
             entries_[slots_[slotOf[n]].first + placed[slotOf[n]]++] = names[n].entry;
     }
 
-    UnitMatch find(std::string_view text, std::string_view folded) const
+    UnitMatch find(std::string_view text) const
     {
         UnitMatch exact, loose;
-        for (std::size_t i = hash(folded) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
-            if (slots_[i].key != folded)
+        for (std::size_t i = hash(text) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
+            if (!query_text::equalsFolded(text, slots_[i].key))
                 continue;
             for (std::size_t k = slots_[i].first; k < slots_[i].first + slots_[i].count; ++k) {
                 const Entry& entry = entries_[k];
@@ -79,12 +79,13 @@ public:
     }
 
 private:
+    // Of the folded text: a name hashes alike in any case.
     static std::size_t hash(std::string_view key)
     {
         // FNV-1a
         std::uint64_t h = 14695981039346656037ull;
         for (const char c : key)
-            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 1099511628211ull;
         return static_cast<std::size_t>(h ^ (h >> 32));
     }
 
@@ -156,9 +157,9 @@ int kindRank(NameKind kind)
 
 } // namespace
 
-UnitMatch lookUp(std::string_view text, std::string_view folded)
+UnitMatch lookUp(std::string_view text)
 {
-    return index().table.find(text, folded);
+    return index().table.find(text);
 }
 
 std::size_t maxNameTokens()

@@ -42,9 +42,9 @@ struct UnitPlace {
     std::size_t position = 0;
 };
 
-// `text` is a normalised name (tokens joined by single spaces) and `folded` the same text with
-// ASCII letters lowered. An exact match wins; otherwise names that ignore case may match.
-UnitMatch lookUp(std::string_view text, std::string_view folded);
+// `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
+// names that ignore case may match.
+UnitMatch lookUp(std::string_view text);
 
 // The most tokens any name has: longer token runs are never a name.
 std::size_t maxNameTokens();

@@ -3,6 +3,7 @@
 #include <mezzurix/query.h>
 
 #include "name_index.h"
+#include "number_digits.h"
 #include "query_parts.h"
 #include "query_text.h"
 
@@ -20,27 +21,24 @@ using query_text::quoted;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-struct Value {
-    double value = 0.0;
-    std::string text;  // "." and "-"
-    TextSpan span;
-};
-
 // [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
-// The digits are then read by the window's own leading-number rule.
-std::variant<Value, QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options)
+// The digits go straight into the exact decimal reader behind the window's leading-number rule,
+// in one pass: the rule would read the value text written from them to the same number.
+// Fills a new query's value, valueText and valueSpan.
+std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
+                                    Query& query)
 {
     const auto at = [&](std::size_t p) { return p < text.size() ? text[p] : '\0'; };
+    const std::string_view regional = options.decimalPoint == "." ? std::string_view() : options.decimalPoint;
     const auto pointLength = [&](std::size_t p) -> std::size_t {
         if (at(p) == '.')
             return 1;
-        const std::string_view regional = options.decimalPoint;
-        if (!regional.empty() && regional != "." && text.substr(p, regional.size()) == regional)
+        if (!regional.empty() && text.substr(p, regional.size()) == regional)
             return regional.size();
         return 0;
     };
 
-    // The digits as typed, then with the sign and the point written as the window reads them.
+    number_digits::DecimalReader reader;
     std::size_t pos = start;
     std::string_view sign;
     if (at(pos) == '+' || at(pos) == '-')
@@ -48,21 +46,19 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
     else if (text.substr(pos).starts_with("\u2212"))
         sign = "\u2212";
     pos += sign.size();
+    const bool negative = !sign.empty() && sign != "+";
+    reader.setNegative(negative);
     const std::size_t integerStart = pos;
-    while (isDigit(at(pos)))
-        ++pos;
-    std::string digits(sign.empty() || sign == "+" ? "" : "-");
-    digits.append(text.substr(integerStart, pos - integerStart));
-    bool anyDigit = pos > integerStart;
-    if (const std::size_t point = pointLength(pos)) {
-        pos += point;
-        const std::size_t fractionStart = pos;
-        while (isDigit(at(pos)))
-            ++pos;
-        digits += '.';
-        digits.append(text.substr(fractionStart, pos - fractionStart));
-        anyDigit = anyDigit || pos > fractionStart;
-    }
+    for (; isDigit(at(pos)); ++pos)
+        reader.integerDigit(text[pos]);
+    const std::size_t integerEnd = pos;
+    const std::size_t point = pointLength(pos);
+    pos += point;
+    if (point > 0)
+        for (; isDigit(at(pos)); ++pos)
+            reader.fractionDigit(text[pos]);
+    const std::size_t mantissaEnd = pos;
+    const bool anyDigit = integerEnd > integerStart || mantissaEnd > integerEnd + point;
     if (!anyDigit) {
         if (pos > start)
             return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, "no digits in the number");
@@ -77,10 +73,9 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
         if (at(exponentEnd) == '+' || at(exponentEnd) == '-')
             ++exponentEnd;
         if (isDigit(at(exponentEnd))) {
-            while (isDigit(at(exponentEnd)))
-                ++exponentEnd;
-            digits += 'e';
-            digits.append(text.substr(pos + 1, exponentEnd - pos - 1));
+            reader.setExponentNegative(at(exponentEnd - 1) == '-');
+            for (; isDigit(at(exponentEnd)); ++exponentEnd)
+                reader.exponentDigit(text[exponentEnd]);
             pos = exponentEnd;
         }
     }
@@ -101,13 +96,30 @@ std::variant<Value, QueryError> readValue(std::string_view text, std::size_t sta
                          "unexpected " + quoted(text.substr(pos, gap)) + " in the number", detail);
     }
 
-    const TextSpan span{start, pos - start};
-    const std::optional<double> value = readLeadingNumber(digits);
+    query.valueSpan = {start, pos - start};
+    const std::optional<double> value = reader.value();
     if (!value)
-        return makeError(QueryErrorKind::ValueOutOfRange, text, span,
-                         "the value " + quoted(text.substr(span.offset, span.length)),
-                         " is beyond the range of numbers");
-    return Value{*value, std::move(digits), span};
+        return makeError(QueryErrorKind::ValueOutOfRange, text, query.valueSpan,
+                         "the value " + quoted(text.substr(start, pos - start)), " is beyond the range of numbers");
+    query.value = *value;
+
+    // The value text: the number as typed, with "-" for its sign, "." for its point and "e" before
+    // its exponent. Digits and a "." point are copied in one piece.
+    std::string& valueText = query.valueText;
+    if (negative)
+        valueText += '-';
+    if (point == 0 || text[integerEnd] == '.') {
+        valueText.append(text.substr(integerStart, mantissaEnd - integerStart));
+    } else {
+        valueText.append(text.substr(integerStart, integerEnd - integerStart));
+        valueText += '.';
+        valueText.append(text.substr(integerEnd + point, mantissaEnd - integerEnd - point));
+    }
+    if (pos > mantissaEnd) {
+        valueText += 'e';
+        valueText.append(text.substr(mantissaEnd + 1, pos - mantissaEnd - 1));
+    }
+    return std::nullopt;
 }
 
 // A run of tokens and the units it names.
@@ -120,6 +132,8 @@ struct Side {
 struct Pair {
     int from = 0;
     int into = 0;
+    names::UnitPlace fromPlace;
+    names::UnitPlace intoPlace;
     TextSpan fromSpan;
     TextSpan intoSpan;
 };
@@ -140,28 +154,26 @@ struct Readings {
     }
 };
 
-bool sameCategory(int a, int b)
-{
-    return names::placeOf(a).categoryIndex == names::placeOf(b).categoryIndex;
-}
-
 void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Readings& readings)
 {
     const Side into{intoFirst, units.size(), units.lookUp(intoFirst, units.size())};
     if (into.units.empty())
         return;
     bool any = false;
-    for (const int f : from.units.codes())
+    for (const int f : from.units.codes()) {
+        const names::UnitPlace fromPlace = names::placeOf(f);
         for (const int t : into.units.codes()) {
-            if (!sameCategory(f, t))
+            const names::UnitPlace intoPlace = names::placeOf(t);
+            if (fromPlace.categoryIndex != intoPlace.categoryIndex)
                 continue;
             any = true;
             const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
                                            [&](const Pair& p) { return p.from == f && p.into == t; });
             if (!known)
-                readings.compatible.push_back({f, t, units.span(from.first, from.last),
+                readings.compatible.push_back({f, t, fromPlace, intoPlace, units.span(from.first, from.last),
                                                units.span(into.first, into.last)});
         }
+    }
     if (!any && !readings.incompatible)
         readings.incompatible.emplace(from, into);
 }
@@ -171,7 +183,9 @@ void collectReadings(const UnitsText& units, Readings& readings)
     readings.clear();
     const std::size_t n = units.size();
     const std::size_t longest = std::min(n, units.maxNameTokens);
-    for (std::size_t i = 1; i <= longest; ++i) {
+    // No name holds a separator other than "in": the from unit ends before the first one, and
+    // the into unit does not start with one.
+    for (std::size_t i = 1; i <= longest && units.tokens[i - 1].inNames; ++i) {
         const Side from{0, i, units.lookUp(0, i)};
         if (from.units.empty())
             continue;
@@ -179,7 +193,8 @@ void collectReadings(const UnitsText& units, Readings& readings)
             readings.fromOnly = from;
             continue;
         }
-        pairUp(units, from, i, readings);
+        if (units.tokens[i].inNames)
+            pairUp(units, from, i, readings);
         if (units.tokens[i].separator) {
             if (i + 1 == n)
                 readings.fromThenSeparator = from;
@@ -236,25 +251,85 @@ QueryError incompatible(const UnitsText& units, const Side& from, const Side& in
     return error;
 }
 
-Query makeQuery(Value value, int from, TextSpan fromSpan, std::optional<int> into, TextSpan intoSpan)
+void placeFrom(Query& query, int from, names::UnitPlace place, TextSpan span)
 {
-    Query query;
-    query.value = value.value;
-    query.valueText = std::move(value.text);
-    query.valueSpan = value.span;
-    const names::UnitPlace place = names::placeOf(from);
     query.categoryIndex = place.categoryIndex;
     query.category = &categories()[place.categoryIndex];
     query.fromPosition = place.position;
     query.fromCode = from;
-    query.fromSpan = fromSpan;
-    if (into) {
-        query.intoPosition = names::placeOf(*into).position;
-        query.intoCode = *into;
-        query.pairCode = pairCode(from, *into);
-        query.intoSpan = intoSpan;
+    query.fromSpan = span;
+}
+
+void placeUnits(Query& query, const Pair& pair)
+{
+    placeFrom(query, pair.from, pair.fromPlace, pair.fromSpan);
+    query.intoPosition = pair.intoPlace.position;
+    query.intoCode = pair.into;
+    query.pairCode = pairCode(pair.from, pair.into);
+    query.intoSpan = pair.intoSpan;
+}
+
+// readQuery() into `query`, built where it stands; nullopt once it is complete.
+std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
+{
+    if (text.size() > kMaxQueryBytes) {
+        QueryError error;
+        error.kind = QueryErrorKind::TooLong;
+        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
+        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
+        return error;
     }
-    return query;
+    if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
+        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
+
+    std::size_t start = 0;
+    while (start < text.size() && query_text::blankLength(text, start) > 0)
+        start += query_text::blankLength(text, start);
+    if (start == text.size()) {
+        QueryError error;
+        error.where = {0, text.size()};
+        error.message = "empty query";
+        return error;
+    }
+
+    if (std::optional<QueryError> error = readValue(text, start, options, query))
+        return error;
+
+    // Kept from query to query, so that a batch of them allocates nothing here.
+    thread_local UnitsText units;
+    thread_local Readings readings;
+    tokenise(text, query.valueSpan.offset + query.valueSpan.length, units);
+    collectReadings(units, readings);
+
+    if (readings.compatible.size() == 1) {
+        placeUnits(query, readings.compatible.front());
+        return std::nullopt;
+    }
+    if (readings.compatible.size() > 1)
+        return ambiguousPairs(text, readings.compatible);
+
+    // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
+    // followed by a dangling separator ("24 kg in") does not.
+    std::optional<Side> fromOnly = readings.fromOnly;
+    if (!fromOnly && (options.allowMissingInto || !readings.incompatible))
+        fromOnly = readings.fromThenSeparator;
+    if (fromOnly) {
+        if (!options.allowMissingInto)
+            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
+        const auto codes = fromOnly->units.codes();
+        if (codes.size() == 1) {
+            placeFrom(query, codes.front(), names::placeOf(codes.front()), fromSpan);
+            return std::nullopt;
+        }
+        std::vector<std::string> candidates;
+        for (const int code : codes)
+            candidates.push_back(describeUnit(code));
+        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
+    }
+    if (readings.incompatible)
+        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
+    return locateFault(text, units);
 }
 
 } // namespace
@@ -280,64 +355,11 @@ std::string_view errorKindName(QueryErrorKind kind)
 
 QueryReading readQuery(std::string_view text, const QueryOptions& options)
 {
-    if (text.size() > kMaxQueryBytes) {
-        QueryError error;
-        error.kind = QueryErrorKind::TooLong;
-        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
-        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
-        return error;
-    }
-    if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
-        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
-
-    std::size_t start = 0;
-    while (start < text.size() && query_text::blankLength(text, start) > 0)
-        start += query_text::blankLength(text, start);
-    if (start == text.size()) {
-        QueryError error;
-        error.where = {0, text.size()};
-        error.message = "empty query";
-        return error;
-    }
-
-    std::variant<Value, QueryError> valueRead = readValue(text, start, options);
-    if (QueryError* error = std::get_if<QueryError>(&valueRead))
-        return std::move(*error);
-    Value& value = std::get<Value>(valueRead);
-
-    // Kept from query to query, so that a batch of them allocates nothing here.
-    thread_local UnitsText units;
-    thread_local Readings readings;
-    tokenise(text, value.span.offset + value.span.length, units);
-    collectReadings(units, readings);
-
-    if (readings.compatible.size() == 1) {
-        const Pair& p = readings.compatible.front();
-        return makeQuery(std::move(value), p.from, p.fromSpan, p.into, p.intoSpan);
-    }
-    if (readings.compatible.size() > 1)
-        return ambiguousPairs(text, readings.compatible);
-
-    // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
-    // followed by a dangling separator ("24 kg in") does not.
-    std::optional<Side> fromOnly = readings.fromOnly;
-    if (!fromOnly && (options.allowMissingInto || !readings.incompatible))
-        fromOnly = readings.fromThenSeparator;
-    if (fromOnly) {
-        if (!options.allowMissingInto)
-            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
-        const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
-        const auto codes = fromOnly->units.codes();
-        if (codes.size() == 1)
-            return makeQuery(std::move(value), codes.front(), fromSpan, std::nullopt, {});
-        std::vector<std::string> candidates;
-        for (const int code : codes)
-            candidates.push_back(describeUnit(code));
-        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
-    }
-    if (readings.incompatible)
-        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
-    return locateFault(text, units);
+    // Returned as it stands: the query is not moved on its way out.
+    QueryReading reading(std::in_place_type<Query>);
+    if (std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading)))
+        reading = std::move(*error);
+    return reading;
 }
 
 } // namespace mezzurix

@@ -9,24 +9,35 @@ namespace mezzurix {
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
                                              const NumberFormat& format)
 {
-    QueryError error;
-    if (!query.intoCode) {
-        error.kind = QueryErrorKind::MissingUnit;
-        error.where = {query.fromSpan.offset + query.fromSpan.length, 0};
-        error.message = "no unit to convert into";
-        return error;
-    }
-    const std::optional<double> result = convertValue(query.pairCode, query.value);
-    if (!result) {
-        error.kind = QueryErrorKind::ResultOutOfRange;
-        error.where = query.valueSpan;
-        error.message = "the result is beyond the range of numbers";
-        return error;
-    }
     Answer answer;
-    answer.result = *result;
-    answer.text = decimals ? formatFixed(*result, *decimals, format) : formatGeneral(*result, format.decimalPoint);
+    std::variant<double, QueryError> result = appendAnswer(answer.text, query, decimals, format);
+    if (QueryError* error = std::get_if<QueryError>(&result))
+        return std::move(*error);
+    answer.result = std::get<double>(result);
     return answer;
+}
+
+std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
+                                              const NumberFormat& format)
+{
+    const auto failure = [](QueryErrorKind kind, TextSpan where, std::string message) {
+        QueryError error;
+        error.kind = kind;
+        error.where = where;
+        error.message = std::move(message);
+        return error;
+    };
+    if (!query.intoCode)
+        return failure(QueryErrorKind::MissingUnit, {query.fromSpan.offset + query.fromSpan.length, 0},
+                       "no unit to convert into");
+    const std::optional<double> result = convertValue(query.pairCode, query.value);
+    if (!result)
+        return failure(QueryErrorKind::ResultOutOfRange, query.valueSpan, "the result is beyond the range of numbers");
+    if (decimals)
+        appendFixed(text, *result, *decimals, format);
+    else
+        appendGeneral(text, *result, format.decimalPoint);
+    return *result;
 }
 
 std::string canonicalText(const Query& query)

@@ -15,9 +15,10 @@ namespace {
 
 using namespace query_text;
 
-bool isSeparatorWord(std::string_view folded)
+bool isSeparatorWord(std::string_view word)
 {
-    return folded == "to" || folded == "in" || folded == "into" || folded == "as";
+    return equalsFolded(word, "to") || equalsFolded(word, "in") || equalsFolded(word, "into") ||
+           equalsFolded(word, "as");
 }
 
 // Typed forms of the same name rewritten as the alias table writes them.
@@ -86,18 +87,8 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
 
 std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
 {
-    return std::string_view(norm).substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
-}
-
-std::string_view UnitsText::foldedRun(std::size_t first, std::size_t last) const
-{
-    return std::string_view(folded).substr(tokens[first].normBegin,
-                                           tokens[last - 1].normEnd - tokens[first].normBegin);
-}
-
-TextSpan UnitsText::span(std::size_t first, std::size_t last) const
-{
-    return {tokens[first].begin, tokens[last - 1].end - tokens[first].begin};
+    return std::string_view(norm.data(), norm.size())
+        .substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
 }
 
 names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
@@ -107,7 +98,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
     for (std::size_t k = first; k < last; ++k)
         if (!tokens[k].inNames)
             return {};
-    return names::lookUp(normRun(first, last), foldedRun(first, last));
+    return names::lookUp(normRun(first, last));
 }
 
 void tokenise(std::string_view text, std::size_t from, UnitsText& units)
@@ -121,7 +112,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         if (open)
             return;
         if (!units.tokens.empty())
-            units.norm += ' ';
+            units.norm.push_back(' ');
         current = Token{at, at, units.norm.size(), units.norm.size(), false};
         open = true;
     };
@@ -139,7 +130,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         // Letters, digits and most punctuation go straight into the current token.
         if (!mayStartSomethingElse(text[i])) {
             begin(i);
-            units.norm += text[i++];
+            units.norm.push_back(text[i++]);
             continue;
         }
         if (const std::size_t blank = blankLength(text, i)) {
@@ -150,7 +141,7 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         if (const std::size_t symbol = separatorSymbolLength(text, i)) {
             end(i);
             begin(i);
-            units.norm.append(text.substr(i, symbol));
+            units.norm.insert(units.norm.end(), text.begin() + i, text.begin() + i + symbol);
             current.separator = true;
             i += symbol;
             end(i);
@@ -160,24 +151,21 @@ void tokenise(std::string_view text, std::size_t from, UnitsText& units)
         bool rewritten = false;
         for (const Rewrite& rewrite : kRewrites) {
             if (text.substr(i, rewrite.typed.size()) == rewrite.typed) {
-                units.norm.append(rewrite.written);
+                units.norm.insert(units.norm.end(), rewrite.written.begin(), rewrite.written.end());
                 i += rewrite.typed.size();
                 rewritten = true;
                 break;
             }
         }
         if (!rewritten)
-            units.norm += text[i++];
+            units.norm.push_back(text[i++]);
     }
     end(text.size());
 
-    units.folded.resize(units.norm.size());
-    std::transform(units.norm.begin(), units.norm.end(), units.folded.begin(), foldByte);
     for (Token& token : units.tokens) {
-        const std::string_view word =
-            std::string_view(units.folded).substr(token.normBegin, token.normEnd - token.normBegin);
+        const std::string_view word(units.norm.data() + token.normBegin, token.normEnd - token.normBegin);
         token.separator = token.separator || isSeparatorWord(word);
-        token.inNames = !token.separator || word == "in";
+        token.inNames = !token.separator || equalsFolded(word, "in");
     }
 }
 

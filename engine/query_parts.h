@@ -26,18 +26,19 @@ struct Token {
 };
 
 // The text after the value, as tokens. Token runs are contiguous in `norm` (single spaces,
-// typed forms such as "^2" and "*" rewritten) and in `folded` (the same, ASCII lowered), so any
-// run of tokens can be looked up without copying.
+// typed forms such as "^2" and "*" rewritten), so any run of tokens can be looked up without
+// copying. Bytes rather than a string: it is written a byte at a time, and needs no terminator.
 struct UnitsText {
-    std::string norm;
-    std::string folded;
+    std::vector<char> norm;
     std::vector<Token> tokens;
     std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
-    std::string_view foldedRun(std::size_t first, std::size_t last) const;
-    TextSpan span(std::size_t first, std::size_t last) const;
+    TextSpan span(std::size_t first, std::size_t last) const
+    {
+        return {tokens[first].begin, tokens[last - 1].end - tokens[first].begin};
+    }
     // The units the tokens [first, last) name together, if any.
     names::UnitMatch lookUp(std::size_t first, std::size_t last) const;
 };

@@ -31,17 +31,28 @@ bool startsWith(std::string_view text, std::size_t pos, std::string_view prefix)
 
 std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
 {
+    constexpr std::size_t kBlock = sizeof(std::uint64_t);
+    const auto asciiBlock = [&](std::size_t at) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + at, kBlock);
+        return (eight & 0x8080808080808080ull) == 0;
+    };
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n) {
-        // Eight ASCII bytes at a time: most queries are nothing else.
-        std::uint64_t eight = 0;
-        if (i + sizeof eight <= n) {
-            std::memcpy(&eight, text.data() + i, sizeof eight);
-            if ((eight & 0x8080808080808080ull) == 0) {
-                i += sizeof eight;
+        // Eight ASCII bytes at a time: most queries are nothing else. Near the end, the last
+        // eight bytes of the text cover the rest.
+        if (i + kBlock <= n) {
+            if (asciiBlock(i)) {
+                i += kBlock;
                 continue;
             }
+        } else if (n >= kBlock && asciiBlock(n - kBlock)) {
+            return std::nullopt;
+        }
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
         }
         const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0)

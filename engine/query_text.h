@@ -4,6 +4,7 @@
 
 // Byte-level helpers of the query reader: UTF-8, blanks, case folding, edit distance.
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -44,6 +45,13 @@ inline char foldByte(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 std::string fold(std::string_view text);
+
+// Whether `text` with its ASCII letters lowered is `folded`.
+inline bool equalsFolded(std::string_view text, std::string_view folded)
+{
+    return text.size() == folded.size() &&
+           std::equal(text.begin(), text.end(), folded.begin(), [](char t, char f) { return foldByte(t) == f; });
+}
 
 // Restricted Damerau-Levenshtein distance (adjacent transpositions), or `bound` + 1 when it
 // would exceed `bound`.

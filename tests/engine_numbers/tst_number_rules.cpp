@@ -272,6 +272,9 @@ void TestNumberRules::formatFixed()
     QFETCH(int, decimals);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(mezzurix::formatFixed(value, decimals, kDot)), expected);
+    std::string text = "x";
+    mezzurix::appendFixed(text, value, decimals, kDot);
+    QCOMPARE(QString::fromStdString(text), "x" + expected);
 }
 
 void TestNumberRules::formatFixedRegional_data()
@@ -299,6 +302,10 @@ void TestNumberRules::formatFixedRegional()
     QFETCH(QString, expected);
     const NumberFormat format{decimalPoint.toStdString(), minusSign.toStdString()};
     QCOMPARE(QString::fromStdString(mezzurix::formatFixed(value, decimals, format)), expected);
+    // Appended to other text, the same text follows it.
+    std::string text = "x";
+    mezzurix::appendFixed(text, value, decimals, format);
+    QCOMPARE(QString::fromStdString(text), "x" + expected);
 }
 
 void TestNumberRules::wholeNumber_data()
@@ -402,6 +409,9 @@ void TestNumberRules::formatGeneral()
     QFETCH(QString, expected);
     // Negative values keep the ASCII "-" that the input rule reads back.
     QCOMPARE(QString::fromStdString(mezzurix::formatGeneral(value, decimalPoint.toStdString())), expected);
+    std::string text = "x";
+    mezzurix::appendGeneral(text, value, decimalPoint.toStdString());
+    QCOMPARE(QString::fromStdString(text), "x" + expected);
 }
 
 void TestNumberRules::nonFiniteValuesGiveEmptyText()
@@ -410,6 +420,10 @@ void TestNumberRules::nonFiniteValuesGiveEmptyText()
                      std::numeric_limits<double>::quiet_NaN()}) {
         QVERIFY(mezzurix::formatFixed(v, 2, kDot).empty());
         QVERIFY(mezzurix::formatGeneral(v).empty());
+        std::string text = "x";
+        mezzurix::appendFixed(text, v, 2, kDot);
+        mezzurix::appendGeneral(text, v, ".");
+        QCOMPARE(text, std::string("x"));
     }
 }
 

@@ -337,6 +337,11 @@ void TestQuery::searchHelpers()
     const QueryError overflow = std::get<QueryError>(answerQuery(huge, 2));
     QCOMPARE(overflow.kind, QueryErrorKind::ResultOutOfRange);
     QCOMPARE(overflow.where.length, std::size_t{5});
+    // A batch writes its answers one after another into one text; a failure adds nothing.
+    std::string text = "2 ";
+    QVERIFY(std::holds_alternative<QueryError>(appendAnswer(text, huge, 2)));
+    QCOMPARE(std::get<double>(appendAnswer(text, feet, 2, NumberFormat{",", "-"})), 2.0);
+    QCOMPARE(text, std::string("2 2,00"));
 
     const QueryError tooLong = std::get<QueryError>(readQuery("24 in to ft" + std::string(kMaxQueryBytes, ' ')));
     QCOMPARE(tooLong.kind, QueryErrorKind::TooLong);

@@ -34,6 +34,8 @@ std::optional<double> readLeadingNumber(std::string_view text, std::string_view 
 // The output rule: `value` rounded to 15 significant digits, then to `decimals` decimals
 // (ties away from zero), written with exactly that many decimals and no grouping.
 std::string formatFixed(double value, int decimals, const NumberFormat& format);
+// The same text appended to `text`, for callers that write many numbers into one buffer.
+void appendFixed(std::string& text, double value, int decimals, const NumberFormat& format);
 
 // The whole-text rule: the entire text (blanks around it allowed) must be one number in the
 // regional format. nullopt for anything else, the empty text included.
@@ -48,5 +50,8 @@ std::string formatGeneral(double value, std::string_view decimalPoint = ".");
 // Not a whole format: only its decimal point applies. (Deleted, so that a format, or a bare {}
 // that would read as an empty decimal point, does not compile.)
 std::string formatGeneral(double value, const NumberFormat& format) = delete;
+// The same text appended to `text`, for callers that write many numbers into one buffer.
+void appendGeneral(std::string& text, double value, std::string_view decimalPoint);
+void appendGeneral(std::string& text, double value, const NumberFormat& format) = delete;
 
 } // namespace mezzurix

@@ -87,6 +87,10 @@ struct Answer {
 // form the clipboard gets. A query without an into unit is a MissingUnit error.
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
                                              const NumberFormat& format = {});
+// The same answer with its text appended to `text` (nothing on an error), for callers that write
+// many answers: no string is made for each.
+std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
+                                              const NumberFormat& format = {});
 
 // "24 Inches to Feet", or "24 Inches" without an into unit: readQuery() reads it back into the
 // same value and units (the second form with allowMissingInto), whatever the regional options.
