@@ -5,9 +5,9 @@
 
 #include "tables/tables.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <bit>
 #include <optional>
 #include <vector>
 
