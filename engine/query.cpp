@@ -17,9 +17,8 @@ namespace mezzurix {
 namespace {
 
 using namespace query_parts;
+using number_digits::isDigit;
 using query_text::quoted;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
 // The digits go straight into the exact decimal reader behind the window's leading-number rule,
