@@ -13,11 +13,6 @@
 namespace mezzurix::search {
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Numbers are shown as the window shows them, in the user's regional format.
 NumberFormat regionalFormat()
 {
@@ -43,14 +38,14 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     if (result == nullptr)
         return std::nullopt;
     const QString number = QString::fromStdString(result->text);
-    const QString into = fromView(query.category->units[*query.intoPosition].text);
+    const QString into = QString::fromUtf8(query.category->units[*query.intoPosition].text);
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
     found.name = number + u' ' + into;
     found.description = QStringLiteral("%1 %2 = %3 \u00b7 %4")
                             .arg(QString::fromStdString(formatGeneral(query.value, format.decimalPoint)),
-                                 fromView(query.category->units[query.fromPosition].text),
-                                 found.name, fromView(query.category->name));
+                                 QString::fromUtf8(query.category->units[query.fromPosition].text),
+                                 found.name, QString::fromUtf8(query.category->name));
     found.number = number;
     found.bothUnits = bothUnits;
     return found;
