@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_digits.h"
+#include <mezzurix/number_digits.h>
 
 #include <array>
 #include <charconv>

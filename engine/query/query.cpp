@@ -3,7 +3,7 @@
 #include <mezzurix/query.h>
 
 #include "name_index.h"
-#include "number_digits.h"
+#include <mezzurix/number_digits.h>
 #include "query_parts.h"
 #include "query_text.h"
 
