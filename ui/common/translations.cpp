@@ -33,14 +33,17 @@ void installTranslations(QCoreApplication* application)
     if (locale.language() == QLocale::C)
         return;
     install(application, locale, kCatalogue, kCatalogueDir);
-    install(application, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(application, locale, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QStringList translatedLanguages()
 {
     QStringList languages;
     const QString prefix = kCatalogue + u'_';
-    for (const QString& file : QDir(kCatalogueDir).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
+    const QStringList files =
+        QDir(kCatalogueDir).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
         languages << file.mid(prefix.size()).chopped(3);
     return languages;
 }

@@ -50,7 +50,8 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(kCaption);
     // The title's padding and address are for the eye; a screen reader gets the product's name.
     setAccessibleName(QStringLiteral("Mezzurix!!"));
-    setAccessibleDescription(windowText(QT_TRANSLATE_NOOP("MainWindow", "Convert from one unit to another")));
+    setAccessibleDescription(
+        windowText(QT_TRANSLATE_NOOP("MainWindow", "Convert from one unit to another")));
     setWindowIcon(resourceIcon(QStringLiteral("app")));
 
     auto* client = new QWidget(this);
@@ -143,10 +144,13 @@ void MainWindow::createMenus()
         }
     };
     addMenu("mnuOptions", QT_TRANSLATE_NOOP("MainWindow", "&Options"),
-            {{"mnuSave", QT_TRANSLATE_NOOP("MainWindow", "&Save to Clipboard"), Qt::Key_S, [this] { copyOutput(); }},
-             {"mnuSwap", QT_TRANSLATE_NOOP("MainWindow", "Swap Selected &Units"), Qt::Key_U, [this] { swapUnits(); }}});
+            {{"mnuSave", QT_TRANSLATE_NOOP("MainWindow", "&Save to Clipboard"), Qt::Key_S,
+              [this] { copyOutput(); }},
+             {"mnuSwap", QT_TRANSLATE_NOOP("MainWindow", "Swap Selected &Units"), Qt::Key_U,
+              [this] { swapUnits(); }}});
     addMenu("mnuInfo", QT_TRANSLATE_NOOP("MainWindow", "&Info"),
-            {{"mnuShowInfo", QT_TRANSLATE_NOOP("MainWindow", "The S&I System"), Qt::Key_I, [] { showInfoWindow(); }},
+            {{"mnuShowInfo", QT_TRANSLATE_NOOP("MainWindow", "The S&I System"), Qt::Key_I,
+              [] { showInfoWindow(); }},
              {"mnuSIBaseUnits", QT_TRANSLATE_NOOP("MainWindow", "SI &Base Units"), Qt::Key_B,
               [] { showSIBaseUnitsWindow(); }},
              {"mnuPrefixes", QT_TRANSLATE_NOOP("MainWindow", "SI Prefi&xes"), Qt::Key_X,
@@ -291,8 +295,9 @@ void MainWindow::showCredit(bool withMessage)
     controls->decimals->setCurrentIndex(state.decimals());
     showState();
     if (withMessage) {
-        QMessageBox box(QMessageBox::NoIcon, kApplicationTitle,
-                        windowText(QT_TRANSLATE_NOOP("MainWindow", "Released to\n%1")).arg(ConverterState::creditName()), QMessageBox::Ok, this);
+        const QString message =
+            windowText(QT_TRANSLATE_NOOP("MainWindow", "Released to\n%1")).arg(ConverterState::creditName());
+        QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, message, QMessageBox::Ok, this);
         box.exec();
     }
 }

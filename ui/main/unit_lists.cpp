@@ -16,8 +16,9 @@ namespace {
 // Which list converts into which follows the hands.
 QString directionOf(Side side, bool forward)
 {
-    return windowText((side == Side::Left) == forward ? QT_TRANSLATE_NOOP("MainWindow", "Units to convert from")
-                                                      : QT_TRANSLATE_NOOP("MainWindow", "Units to convert into"));
+    return windowText((side == Side::Left) == forward
+                          ? QT_TRANSLATE_NOOP("MainWindow", "Units to convert from")
+                          : QT_TRANSLATE_NOOP("MainWindow", "Units to convert into"));
 }
 
 } // namespace

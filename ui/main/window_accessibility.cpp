@@ -34,14 +34,14 @@ void describeControls(const Controls& controls)
         {controls.fromUnit, "", QT_TRANSLATE_NOOP("MainWindow", "Unit of the input")},
         {controls.intoUnit, "", QT_TRANSLATE_NOOP("MainWindow", "Unit of the output")},
         {controls.forwardHand, QT_TRANSLATE_NOOP("MainWindow", "Reverse conversion"),
-         QT_TRANSLATE_NOOP("MainWindow",
-                           "Click here to reverse conversion. Now the left list converts into the right list.")},
+         QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion. "
+                                         "Now the left list converts into the right list.")},
         {controls.reverseHand, QT_TRANSLATE_NOOP("MainWindow", "Reverse conversion"),
-         QT_TRANSLATE_NOOP("MainWindow",
-                           "Click here to reverse conversion. Now the right list converts into the left list.")},
+         QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion. "
+                                         "Now the right list converts into the left list.")},
         {controls.restingPlace, QT_TRANSLATE_NOOP("MainWindow", "Resting place"),
-         QT_TRANSLATE_NOOP("MainWindow",
-                           "Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.")},
+         QT_TRANSLATE_NOOP("MainWindow", "Holds the focus after a click on the window; typing here does "
+                                         "nothing. Press Tab to go on.")},
     };
     for (const Spoken& words : spoken) {
         if (*words.name != '\0')

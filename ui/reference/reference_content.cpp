@@ -147,7 +147,8 @@ QString infoText()
 QString labelCaption(Table table, const LabelSpec& label)
 {
     // Each table has its own context: the same English heading may read differently in each.
-    return QCoreApplication::translate(table == Table::BaseUnits ? "SIBaseUnits" : "SIPrefixes", label.caption);
+    const char* context = table == Table::BaseUnits ? "SIBaseUnits" : "SIPrefixes";
+    return QCoreApplication::translate(context, label.caption);
 }
 
 QString windowText(const char* english)

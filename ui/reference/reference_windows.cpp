@@ -34,9 +34,12 @@ struct WindowSpec {
     const char* icon; // base name of the 16 and 32 pixel pictures
 };
 
-constexpr WindowSpec kInfoWindow{"frmInfo", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Info "), 8085, 5235, "info"};
-constexpr WindowSpec kBaseUnitsWindow{"frmSIBaseUnits", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Base Units "), 5175, 3195, "ruler"};
-constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Prefixes "), 7605, 7575, "ruler"};
+constexpr WindowSpec kInfoWindow{"frmInfo", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Info "),
+                                 8085, 5235, "info"};
+constexpr WindowSpec kBaseUnitsWindow{"frmSIBaseUnits", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Base Units "),
+                                      5175, 3195, "ruler"};
+constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Prefixes "),
+                                     7605, 7575, "ruler"};
 
 constexpr QRect kInfoBoxTwips(75, 240, 7935, 4755);
 
@@ -78,7 +81,8 @@ QWidget* createInfoWindow()
     return client->window();
 }
 
-QWidget* createTableWindow(const WindowSpec& design, reference::Table table, std::span<const LabelSpec> labels)
+QWidget* createTableWindow(const WindowSpec& design, reference::Table table,
+                           std::span<const LabelSpec> labels)
 {
     QWidget* client = createFixedWindow(design);
     QFont headingFont = sansFont(kContentPointSize, true);
