@@ -139,6 +139,32 @@ private slots:
         QCOMPARE(rows, 7);
     }
 
+    // A prefix's row keeps its 57 characters: the symbol at column 10, the factor from column 14
+    // with its digits where English has them, and the power of ten from column 49.
+    void prefixRowsKeepTheirColumns_data() { everyEntry_data(); }
+    void prefixRowsKeepTheirColumns()
+    {
+        QFETCH(QString, file);
+        constexpr qsizetype kRowLength = 57;
+        constexpr qsizetype kSymbolColumn = 10;
+        constexpr qsizetype kFactorColumn = 14;
+        constexpr qsizetype kPowerColumn = 49;
+        int rows = 0;
+        for (const Entry& entry : readTs(file)) {
+            if (entry.context != u"SIPrefixes" || entry.source.size() != kRowLength)
+                continue;
+            ++rows;
+            const QString& to = entry.translation;
+            QCOMPARE(to.size(), kRowLength);
+            QCOMPARE(to.mid(kSymbolColumn, kFactorColumn - kSymbolColumn),
+                     entry.source.mid(kSymbolColumn, kFactorColumn - kSymbolColumn));
+            QCOMPARE(to.mid(kPowerColumn), entry.source.mid(kPowerColumn));
+            for (qsizetype column = kFactorColumn; column < kPowerColumn; ++column)
+                QCOMPARE(to[column].isDigit(), entry.source[column].isDigit());
+        }
+        QCOMPARE(rows, 20);
+    }
+
     // Every text of the catalogue that the windows show is marked for translation, and nothing else.
     void catalogueTextsAreAllMarked()
     {

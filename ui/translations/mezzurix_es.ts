@@ -665,11 +665,11 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LONGITUD - Metro - Hasta 1983, el metro se definía como 1 650 763,73 longitudes de onda, en el vacío, de la línea rojo anaranjada del espectro del criptón 86. Desde entonces es igual a la distancia que recorre la luz en el vacío en 1/299 792,45 de segundo.</translation>
+        <translation>LONGITUD - Metro - Hasta 1983, el metro se definía como 1&#xa0;650&#xa0;763,73 longitudes de onda, en el vacío, de la línea rojo anaranjada del espectro del criptón 86. Desde entonces es igual a la distancia que recorre la luz en el vacío en 1/299&#xa0;792,45 de segundo.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TIEMPO - Segundo - El segundo es la duración de 9 192 631 770 periodos de la radiación correspondiente a una transición determinada del átomo de cesio 133.</translation>
+        <translation>TIEMPO - Segundo - El segundo es la duración de 9&#xa0;192&#xa0;631&#xa0;770 periodos de la radiación correspondiente a una transición determinada del átomo de cesio 133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPERATURA - Kelvin - El kelvin es la fracción 1/273,16 de la temperatura termodinámica del punto triple del agua, es decir, el punto en que el agua coexiste en estado sólido, líquido y gaseoso. Este punto equivale a 0,01 °C en la escala centígrada o Celsius y a 32,02 °F en la escala Fahrenheit. La temperatura de 0 K se llama «cero absoluto».</translation>
+        <translation>TEMPERATURA - Kelvin - El kelvin es la fracción 1/273,16 de la temperatura termodinámica del punto triple del agua, es decir, el punto en que el agua coexiste en estado sólido, líquido y gaseoso. Este punto equivale a 0,01&#xa0;°C en la escala centígrada o Celsius y a 32,02&#xa0;°F en la escala Fahrenheit. La temperatura de 0&#xa0;K se llama «cero absoluto».</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -685,11 +685,11 @@
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>INTENSIDAD LUMINOSA - Candela - La candela es la intensidad luminosa de 1/600 000 de metro cuadrado de un cuerpo negro a la temperatura de solidificación del platino (2042 K).</translation>
+        <translation>INTENSIDAD LUMINOSA - Candela - La candela es la intensidad luminosa de 1/600&#xa0;000 de metro cuadrado de un cuerpo negro a la temperatura de solidificación del platino (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>CANTIDAD DE SUSTANCIA - Mol - El mol es la cantidad de sustancia de un sistema que contiene tantas entidades elementales como átomos hay en 0,012 kilogramos de carbono 12.</translation>
+        <translation>CANTIDAD DE SUSTANCIA - Mol - El mol es la cantidad de sustancia de un sistema que contiene tantas entidades elementales como átomos hay en 0,012&#xa0;kilogramos de carbono 12.</translation>
     </message>
     <message>
         <source> SI Info </source>
@@ -768,6 +768,86 @@
     <message>
         <source>Scientific Notation</source>
         <translation>Potencia de diez</translation>
+    </message>
+    <message>
+        <source>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</source>
+        <translation>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</translation>
+    </message>
+    <message>
+        <source>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</source>
+        <translation>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</translation>
+    </message>
+    <message>
+        <source>exa-      E   1 000 000 000 000 000 000          (10E+18)</source>
+        <translation>exa-      E   1 000 000 000 000 000 000          (10E+18)</translation>
+    </message>
+    <message>
+        <source>peta-     P   1 000 000 000 000 000              (10E+15)</source>
+        <translation>peta-     P   1 000 000 000 000 000              (10E+15)</translation>
+    </message>
+    <message>
+        <source>tera-     T   1 000 000 000 000                  (10E+12)</source>
+        <translation>tera-     T   1 000 000 000 000                  (10E+12)</translation>
+    </message>
+    <message>
+        <source>giga-     G   1 000 000 000                      (10E+09)</source>
+        <translation>giga-     G   1 000 000 000                      (10E+09)</translation>
+    </message>
+    <message>
+        <source>mega-     M   1 000 000                          (10E+06)</source>
+        <translation>mega-     M   1 000 000                          (10E+06)</translation>
+    </message>
+    <message>
+        <source>kilo-     K   1 000                              (10E+03)</source>
+        <translation>kilo-     K   1 000                              (10E+03)</translation>
+    </message>
+    <message>
+        <source>hecto-    h   100                                (10E+02)</source>
+        <translation>hecto-    h   100                                (10E+02)</translation>
+    </message>
+    <message>
+        <source>deca-     da  10                                 (10E+01)</source>
+        <translation>deca-     da  10                                 (10E+01)</translation>
+    </message>
+    <message>
+        <source>deci-     d   0.1                                (10E-01)</source>
+        <translation>deci-     d   0,1                                (10E-01)</translation>
+    </message>
+    <message>
+        <source>centi-    c   0.01                               (10E-02)</source>
+        <translation>centi-    c   0,01                               (10E-02)</translation>
+    </message>
+    <message>
+        <source>milli-    m   0.001                              (10E-03)</source>
+        <translation>mili-     m   0,001                              (10E-03)</translation>
+    </message>
+    <message>
+        <source>micro-    µ   0.000 001                          (10E-06)</source>
+        <translation>micro-    µ   0,000 001                          (10E-06)</translation>
+    </message>
+    <message>
+        <source>nano-     n   0.000 000 001                      (10E-09)</source>
+        <translation>nano-     n   0,000 000 001                      (10E-09)</translation>
+    </message>
+    <message>
+        <source>pico-     p   0.000 000 000 001                  (10E-12)</source>
+        <translation>pico-     p   0,000 000 000 001                  (10E-12)</translation>
+    </message>
+    <message>
+        <source>femto-    f   0.000 000 000 000 001              (10E-15)</source>
+        <translation>femto-    f   0,000 000 000 000 001              (10E-15)</translation>
+    </message>
+    <message>
+        <source>atto-     a   0.000 000 000 000 000 001          (10E-18)</source>
+        <translation>atto-     a   0,000 000 000 000 000 001          (10E-18)</translation>
+    </message>
+    <message>
+        <source>zepto-    z   0.000 000 000 000 000 000 001      (10E-21)</source>
+        <translation>zepto-    z   0,000 000 000 000 000 000 001      (10E-21)</translation>
+    </message>
+    <message>
+        <source>yocto-    y   0.000 000 000 000 000 000 000 001  (10E-24)</source>
+        <translation>yocto-    y   0,000 000 000 000 000 000 000 001  (10E-24)</translation>
     </message>
 </context>
 </TS>

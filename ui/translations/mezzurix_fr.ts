@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Source: Department of Commerce, National Bureau of Standards.</source>
-        <translation>Source : ministère du Commerce des États-Unis, National Bureau of Standards.</translation>
+        <translation>Source&#xa0;: ministère du Commerce des États-Unis, National Bureau of Standards.</translation>
     </message>
     <message>
         <source>The International System of Units is a modernized version of the metric system, established by international agreement, that provides a logical and interconnected framework for all measurements in science, industry, and commerce. The system is built on a foundation of seven basic units, and all other units are derived from them. (Use of metric weights and measures was legalized in the United States in 1866, and our customary units of weights and measures are defined in terms of the meter and kilogram.)</source>
@@ -665,11 +665,11 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LONGUEUR - Mètre - Jusqu’en 1983, le mètre était défini comme 1 650 763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton 86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299 792,45 de seconde.</translation>
+        <translation>LONGUEUR - Mètre - Jusqu’en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton 86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792,45 de seconde.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TEMPS - Seconde - La seconde est la durée de 9 192 631 770 périodes du rayonnement correspondant à une transition déterminée de l’atome de césium 133.</translation>
+        <translation>TEMPS - Seconde - La seconde est la durée de 9&#xa0;192&#xa0;631&#xa0;770 périodes du rayonnement correspondant à une transition déterminée de l’atome de césium 133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPÉRATURE - Kelvin - Le kelvin est la fraction 1/273,16 de la température thermodynamique du point triple de l’eau, c’est-à-dire du point où l’eau existe à la fois à l’état solide, liquide et gazeux. Ce point vaut 0,01 °C sur l’échelle Celsius (centigrade) et 32,02 °F sur l’échelle Fahrenheit. La température de 0 K est appelée « zéro absolu ».</translation>
+        <translation>TEMPÉRATURE - Kelvin - Le kelvin est la fraction 1/273,16 de la température thermodynamique du point triple de l’eau, c’est-à-dire du point où l’eau existe à la fois à l’état solide, liquide et gazeux. Ce point vaut 0,01&#xa0;°C sur l’échelle Celsius (centigrade) et 32,02&#xa0;°F sur l’échelle Fahrenheit. La température de 0&#xa0;K est appelée «&#xa0;zéro absolu&#xa0;».</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -685,11 +685,11 @@
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>INTENSITÉ LUMINEUSE - Candela - La candela est l’intensité lumineuse de 1/600 000 de mètre carré d’un corps noir à la température de solidification du platine (2042 K).</translation>
+        <translation>INTENSITÉ LUMINEUSE - Candela - La candela est l’intensité lumineuse de 1/600&#xa0;000 de mètre carré d’un corps noir à la température de solidification du platine (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>QUANTITÉ DE MATIÈRE - Mole - La mole est la quantité de matière d’un système contenant autant d’entités élémentaires qu’il y a d’atomes dans 0,012 kilogramme de carbone 12.</translation>
+        <translation>QUANTITÉ DE MATIÈRE - Mole - La mole est la quantité de matière d’un système contenant autant d’entités élémentaires qu’il y a d’atomes dans 0,012&#xa0;kilogramme de carbone 12.</translation>
     </message>
     <message>
         <source> SI Info </source>
@@ -768,6 +768,86 @@
     <message>
         <source>Scientific Notation</source>
         <translation>Puissance de dix</translation>
+    </message>
+    <message>
+        <source>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</source>
+        <translation>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</translation>
+    </message>
+    <message>
+        <source>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</source>
+        <translation>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</translation>
+    </message>
+    <message>
+        <source>exa-      E   1 000 000 000 000 000 000          (10E+18)</source>
+        <translation>exa-      E   1 000 000 000 000 000 000          (10E+18)</translation>
+    </message>
+    <message>
+        <source>peta-     P   1 000 000 000 000 000              (10E+15)</source>
+        <translation>péta-     P   1 000 000 000 000 000              (10E+15)</translation>
+    </message>
+    <message>
+        <source>tera-     T   1 000 000 000 000                  (10E+12)</source>
+        <translation>téra-     T   1 000 000 000 000                  (10E+12)</translation>
+    </message>
+    <message>
+        <source>giga-     G   1 000 000 000                      (10E+09)</source>
+        <translation>giga-     G   1 000 000 000                      (10E+09)</translation>
+    </message>
+    <message>
+        <source>mega-     M   1 000 000                          (10E+06)</source>
+        <translation>méga-     M   1 000 000                          (10E+06)</translation>
+    </message>
+    <message>
+        <source>kilo-     K   1 000                              (10E+03)</source>
+        <translation>kilo-     K   1 000                              (10E+03)</translation>
+    </message>
+    <message>
+        <source>hecto-    h   100                                (10E+02)</source>
+        <translation>hecto-    h   100                                (10E+02)</translation>
+    </message>
+    <message>
+        <source>deca-     da  10                                 (10E+01)</source>
+        <translation>déca-     da  10                                 (10E+01)</translation>
+    </message>
+    <message>
+        <source>deci-     d   0.1                                (10E-01)</source>
+        <translation>déci-     d   0,1                                (10E-01)</translation>
+    </message>
+    <message>
+        <source>centi-    c   0.01                               (10E-02)</source>
+        <translation>centi-    c   0,01                               (10E-02)</translation>
+    </message>
+    <message>
+        <source>milli-    m   0.001                              (10E-03)</source>
+        <translation>milli-    m   0,001                              (10E-03)</translation>
+    </message>
+    <message>
+        <source>micro-    µ   0.000 001                          (10E-06)</source>
+        <translation>micro-    µ   0,000 001                          (10E-06)</translation>
+    </message>
+    <message>
+        <source>nano-     n   0.000 000 001                      (10E-09)</source>
+        <translation>nano-     n   0,000 000 001                      (10E-09)</translation>
+    </message>
+    <message>
+        <source>pico-     p   0.000 000 000 001                  (10E-12)</source>
+        <translation>pico-     p   0,000 000 000 001                  (10E-12)</translation>
+    </message>
+    <message>
+        <source>femto-    f   0.000 000 000 000 001              (10E-15)</source>
+        <translation>femto-    f   0,000 000 000 000 001              (10E-15)</translation>
+    </message>
+    <message>
+        <source>atto-     a   0.000 000 000 000 000 001          (10E-18)</source>
+        <translation>atto-     a   0,000 000 000 000 000 001          (10E-18)</translation>
+    </message>
+    <message>
+        <source>zepto-    z   0.000 000 000 000 000 000 001      (10E-21)</source>
+        <translation>zepto-    z   0,000 000 000 000 000 000 001      (10E-21)</translation>
+    </message>
+    <message>
+        <source>yocto-    y   0.000 000 000 000 000 000 000 001  (10E-24)</source>
+        <translation>yocto-    y   0,000 000 000 000 000 000 000 001  (10E-24)</translation>
     </message>
 </context>
 </TS>

@@ -39,8 +39,8 @@ std::span<const LabelSpec> prefixesLabels();
 
 enum class Table { BaseUnits, Prefixes };
 
-// A label's caption in the user's language. The prefixes' rows, symbols and numbers only, stay
-// as they are.
+// A label's caption in the user's language: the prefixes' rows take its prefix names and decimal
+// comma.
 QString labelCaption(Table table, const LabelSpec& label);
 
 // A text of the reference windows (a title, an accessible name) in the user's language;
