@@ -36,6 +36,7 @@ const QHash<QString, QSet<QString>> kSameAsEnglish{
       QStringLiteral("&Info"), QStringLiteral("Name")}},
     {QStringLiteral("fr"),
      {QStringLiteral("Distance"), QStringLiteral("&Distance"), QStringLiteral("Force"), QStringLiteral("Volume"),
+      QStringLiteral("Yards"),
       QStringLiteral("&Options"), QStringLiteral("Watts"), QStringLiteral("Kilowatts"), QStringLiteral("Calories"),
       QStringLiteral("Joules"), QStringLiteral("Dynes"), QStringLiteral("Millinewtons"), QStringLiteral("Newtons"),
       QStringLiteral("Kilonewtons")}},

@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Yards</source>
-        <translation>Verges</translation>
+        <translation>Yards</translation>
     </message>
     <message>
         <source>Miles</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Sq Yards</source>
-        <translation>Verges carrées</translation>
+        <translation>Yards carrés</translation>
     </message>
     <message>
         <source>Sq Miles</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Cubic yards</source>
-        <translation>Verges cubes</translation>
+        <translation>Yards cubes</translation>
     </message>
     <message>
         <source>Cubic centimeters</source>
