@@ -7,7 +7,7 @@
 set -euo pipefail
 
 run_pkgs=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev fonts-liberation2 fonts-dejavu-core xvfb xauth)
-test_pkgs=(libbenchmark-dev lintian reuse weston qt6-wayland wl-clipboard xdotool x11-utils python3 file clang libclang-rt-dev libxcb-damage0-dev pkgconf desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin libglib2.0-bin libkf5runner-dev)
+test_pkgs=(libbenchmark-dev lintian reuse weston qt6-wayland wl-clipboard xdotool x11-utils python3 file clang libclang-rt-dev libxcb-damage0-dev pkgconf desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin libglib2.0-bin libkf5runner-dev locales)
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")
@@ -18,13 +18,18 @@ missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing missing packages: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-# Another install may hold the package lock; wait for it instead of failing.
-apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
-"${apt_get[@]}" update -qq
-"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    # Another install may hold the package lock; wait for it instead of failing.
+    apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
+    "${apt_get[@]}" update -qq
+    "${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Some tests run under a German locale (comma as decimal separator); generate it when missing.
+if [ "${1:-run}" = test ] && ! locale -a | grep -qix 'de_DE\.utf-\?8'; then
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

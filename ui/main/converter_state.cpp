@@ -5,8 +5,7 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
-
-#include <QLocale>
+#include <mezzurix/regional_format.h>
 
 #include <cmath>
 #include <utility>
@@ -30,14 +29,6 @@ bool hasCategory(int category)
 bool hasRow(int category, int row)
 {
     return row >= 0 && std::size_t(row) < categoryAt(category).units.size();
-}
-
-// Output and clipboard texts follow the user's regional settings, and the input reads their
-// decimal separator and minus sign as well as "." and "-".
-NumberFormat regionalFormat()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
 }
 
 } // namespace
