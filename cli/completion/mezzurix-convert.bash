@@ -22,29 +22,22 @@ _mezzurix_convert_is_value()
 # The categories (numbers, one a line) of the unit named $1, in any case.
 _mezzurix_convert_categories_of()
 {
-    local line name=${1,,}
-    while IFS= read -r line; do
-        [[ ${line#*$'\t'} == "$name" ]] && echo "${line%%$'\t'*}"
-    done <<<"${_mezzurix_convert_units,,}"
+    awk -F '\t' -v name="${1,,}" 'tolower($2) == name { print $1 }' <<<"$_mezzurix_convert_units"
 }
 
 # The names that start with $1 (any case), those of the categories in $2 (one a line) first.
-# With $3, only the part of each name after its first $3 characters is given.
+# With $3, a start of $1, only the part of each name after it is given.
 _mezzurix_convert_names_from()
 {
-    local prefix=${1,,} first=$2 skip=${3:-0} line name category
-    local -a preferred=() others=()
-    while IFS= read -r line; do
-        category=${line%%$'\t'*} name=${line#*$'\t'}
-        [[ ${name,,} == "$prefix"* ]] || continue
-        name=${name:skip}
-        if [[ $'\n'$first$'\n' == *$'\n'$category$'\n'* ]]; then
-            preferred+=("$name")
-        else
-            others+=("$name")
-        fi
-    done <<<"$_mezzurix_convert_units"
-    printf '%s\n' "${preferred[@]}" "${others[@]}" | awk 'NF && !seen[$0]++'
+    awk -F '\t' -v prefix="${1,,}" -v first=$'\n'"$2"$'\n' -v typed="${3:-}" '
+        index(tolower($2), prefix) == 1 {
+            name = substr($2, length(typed) + 1)
+            if (index(first, "\n" $1 "\n")) preferred[++p] = name; else others[++o] = name
+        }
+        END {
+            for (i = 1; i <= p; i++) if (!seen[preferred[i]]++) print preferred[i]
+            for (i = 1; i <= o; i++) if (!seen[others[i]]++) print others[i]
+        }' <<<"$_mezzurix_convert_units"
 }
 
 _mezzurix_convert()
@@ -113,7 +106,7 @@ _mezzurix_convert()
     if ((${#typed[@]} > 0)); then
         local start
         start="$(IFS=' '; echo "${typed[*]}") "
-        replies=($(_mezzurix_convert_names_from "$start$word" "$categories" "${#start}"))
+        replies=($(_mezzurix_convert_names_from "$start$word" "$categories" "$start"))
     fi
     replies+=($(_mezzurix_convert_names_from "$word" "$categories"))
     [[ -z $separated && -n $categories ]] && replies+=($(compgen -W "$_mezzurix_convert_separators" -- "$word"))
