@@ -102,6 +102,7 @@ _mezzurix_convert()
     # A name of several words: the words typed so far and the one being typed start it.
     local quote="" word=$cur
     [[ $word == [\'\"]* ]] && quote=${word:0:1} word=${word:1}
+    [[ -z $quote ]] && word=${word//\\/}  # "sq\ f" is "sq f"
     local -a replies=()
     if ((${#typed[@]} > 0)); then
         local start

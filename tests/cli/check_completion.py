@@ -7,11 +7,14 @@ Usage: check_completion.py PATH_TO_COMPLETION PATH_TO_MEZZURIX_CONVERT
 """
 import json
 import os
+import pty
+import select
 import subprocess
 import sys
 import tempfile
+import time
 
-COMPLETION, PROGRAM = sys.argv[1], sys.argv[2]
+COMPLETION, PROGRAM = os.path.abspath(sys.argv[1]), sys.argv[2]
 failures = []
 
 # Each case: the words as bash splits the line (the last is being completed). bash gets them all
@@ -76,6 +79,7 @@ with tempfile.TemporaryDirectory() as folder:
         ("cubic", [P, "24", "cubic"], [], ["cubic\\ inch", "Cubic\\ yards"], "-o nosort"),
         ("sq ft, second word", [P, "24", "sq", "f"], ["Feet", "ft", "foot"], [], "-o nosort"),
         ("sq ft, quoted", [P, "24", "'sq f"], [], ["sq ft", "Sq Feet"], "-o nosort"),
+        ("sq ft, escaped", [P, "24", "sq\\ f"], [], ["sq\\ ft", "Sq\\ Feet"], "-o nosort"),
         ("parentheses escaped", [P, "1", "lb", "to", "Pounds("], ["Pounds\\(avdp\\)"], [], "-o nosort"),
         ("separator words", [P, "24", "in", "i"], [], ["in", "into"], "-o nosort"),
         ("glued unit", [P, "24in", "to", "f"], ["Feet", "ft"], [], "-o nosort"),
@@ -116,7 +120,49 @@ for words, (from_name, category, unit_count), (replies, _) in zip(cases, froms, 
     if not head or not all(r in own for r in head):
         failures.append(f"after {from_name!r} to: {head} are not all {category} units")
 
+
+
+def typed_in_bash(keys, folder):
+    """What an interactive bash shows after `keys` are typed, the completion loaded."""
+    pid, fd = pty.fork()
+    if pid == 0:
+        os.chdir(folder)
+        os.execvpe("bash", ["bash", "--norc", "--noprofile", "-i"], dict(os.environ, PS1="$ ", TERM="dumb"))
+    shown = b""
+
+    def read(seconds):
+        nonlocal shown
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if select.select([fd], [], [], 0.1)[0]:
+                try:
+                    shown += os.read(fd, 4096)
+                except OSError:
+                    break
+
+    os.write(fd, b"source '" + COMPLETION.encode() + b"'\n")
+    read(1)
+    shown = b""
+    os.write(fd, keys)
+    read(2)
+    typed = shown
+    os.write(fd, b"\x15exit\n")
+    read(0.5)
+    os.waitpid(pid, 0)
+    return typed.decode("utf-8", "replace")
+
+
+# As bash itself shows it: a directory after -f gets its "/" and no space; an open quote is closed.
+with tempfile.TemporaryDirectory() as folder:
+    os.mkdir(os.path.join(folder, "queries dir"))
+    for keys, shown in ((b"mezzurix-convert -f quer\t", "mezzurix-convert -f queries\\ dir/"),
+                        (b"mezzurix-convert 24 'sq fo\t", "mezzurix-convert 24 'sq foot' "),
+                        (b"mezzurix-convert 1 lb to Pounds\\(\t", "mezzurix-convert 1 lb to Pounds\\(avdp\\) ")):
+        line = typed_in_bash(keys, folder).split("\r")[-1].replace("\x1b[K", "")
+        if not line.endswith(shown) or line.endswith(shown + " "):
+            failures.append(f"typing {keys!r} in bash shows {line!r}, expected {shown!r}")
+
 for failure in failures:
     print("FAIL:", failure)
-print(f"{len(ROWS) + len(names) + len(froms)} checks, {len(failures)} failed")
+print(f"{len(ROWS) + len(names) + len(froms) + 3} checks, {len(failures)} failed")
 sys.exit(1 if failures else 0)
