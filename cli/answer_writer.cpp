@@ -26,7 +26,8 @@ std::size_t columnAt(std::string_view text, std::size_t offset)
     return column;
 }
 
-// A batch line is cut just past the longest query; the reader never sees it.
+// A query longer than the reader takes is refused here, with the column where it overflows (a
+// batch line arrives cut just past that length).
 QueryError tooLong(std::string_view query)
 {
     QueryError error;
