@@ -58,12 +58,12 @@ _mezzurix_convert()
             return ;;
     esac
 
-    # The words before the one being completed, split at blanks, without quotes; options stand
-    # before the query, which starts at its value.
+    # The words before the one being completed, split at blanks, without quotes or backslashes
+    # ("sq\ ft" is two words of a name); options stand before the query, which starts at its value.
     local -a words
     local before=${COMP_LINE:0:COMP_POINT}
     IFS=$' \t' read -ra words <<<"${before%"$cur"}"
-    words=("${words[@]//[\'\"]/}")
+    words=("${words[@]//[\'\"\\]/}")
     local i value=-1
     for ((i = 1; i < ${#words[@]}; i++)); do
         case ${words[i]} in

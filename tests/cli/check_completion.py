@@ -82,6 +82,7 @@ with tempfile.TemporaryDirectory() as folder:
         ("sq ft, escaped", [P, "24", "sq\\ f"], [], ["sq\\ ft", "Sq\\ Feet"], "-o nosort"),
         ("parentheses escaped", [P, "1", "lb", "to", "Pounds("], ["Pounds\\(avdp\\)"], [], "-o nosort"),
         ("separator words", [P, "24", "in", "i"], [], ["in", "into"], "-o nosort"),
+        ("after an escaped name", [P, "24", "cu\\ ft", "to", "c"], ["Cubic\\ inches"], ["cm²"], "-o nosort"),
         ("glued unit", [P, "24in", "to", "f"], ["Feet", "ft"], [], "-o nosort"),
         ("after ->", [P, "24", "in", "->", "f"], ["Feet", "ft"], [], "-o nosort"),
         ("after a name of several words", [P, "-d", "2", "24", "sq", "in", "=>", "s"], ["Sq\\ Inches"], [],
