@@ -2,31 +2,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <mezzurix/main_window.h>
+#include <mezzurix/query_arguments.h>
 #include <mezzurix/start_conversion.h>
 #include <mezzurix/translations.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
 #include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
+// Qt's own options that take a value (QGuiApplication, QApplication, xcb), written as a separate
+// argument: "-platform offscreen". The app reads them so that an unknown option is refused before
+// any display is opened.
+constexpr std::string_view kQtOptionsWithValue[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-geometry",
+    "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-display", "-name", "-style",
+    "-stylesheet", "-qmljsdebugger",
+};
+// Qt's own options without a value.
+constexpr std::string_view kQtFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
 // A conversion starts with its value, and a negative one ("-40 C to F") would read as options:
 // the arguments from the first one that starts like a number on are the conversion.
-QStringList conversionAfterValue(QStringList arguments)
+QStringList conversionAfterValue(const QStringList& arguments)
 {
-    static const QRegularExpression startsLikeNumber(QStringLiteral("^[-+\\x{2212}]?[.,]?[0-9]"));
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--"))
-            break;
-        if (startsLikeNumber.match(arguments[i]).hasMatch()) {
-            arguments.insert(i, QStringLiteral("--"));
-            break;
-        }
+    std::vector<std::string> words;
+    for (const QString& argument : arguments)
+        words.push_back(argument.toStdString());
+    QStringList marked;
+    for (const std::string& word : mezzurix::markConversionStart(std::move(words), kQtOptionsWithValue))
+        marked.append(QString::fromStdString(word));
+    return marked;
+}
+
+// Qt's options as hidden options of `parser`, so that it reads them and their values.
+void addQtOptions(QCommandLineParser& parser)
+{
+    const auto name = [](std::string_view option) { return QString::fromLatin1(option.substr(1)); };
+    for (const std::string_view option : kQtOptionsWithValue) {
+        QCommandLineOption qtOption(name(option), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
     }
-    return arguments;
+    for (const std::string_view option : kQtFlags) {
+        QCommandLineOption qtOption(name(option));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
 }
 
 } // namespace
@@ -47,21 +74,24 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("conversion"),
                                  QStringLiteral("A value, a unit and the unit to convert into."),
                                  QStringLiteral("[conversion...]"));
-    // Qt's own options are still among the arguments here, unknown to this parser: they must not
-    // turn the answer into an error.
-    parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
+    // Qt's own options are read too, single-dash words as Qt writes them ("-platform"), so that
+    // any other option is refused here, before a display is needed.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    addQtOptions(parser);
+    const bool understood = parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
     if (parser.isSet(version))
         parser.showVersion();  // prints and leaves
-    if (parser.isSet(help)) {
+    if (!understood || parser.isSet(help)) {
         QCoreApplication core(argc, argv);  // the help names the program from the application object
-        parser.showHelp();  // prints and leaves
+        if (understood)
+            parser.showHelp();  // prints and leaves
+        std::fprintf(stderr, "mezzurix: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return 1;
     }
 
-    // The application takes Qt's own options (-platform, -style, ...) out of the arguments; any
-    // other option left is an error, reported and left on here.
+    // The application takes Qt's own options (-platform, -style, ...) out of the arguments.
     QApplication app(argc, argv);
     mezzurix::ui::installTranslations(&app);
-    parser.process(conversionAfterValue(QCoreApplication::arguments()));
     std::variant<mezzurix::ui::StartConversion, QString> start = QString();
     if (!parser.positionalArguments().isEmpty()) {
         start = mezzurix::ui::readStartConversion(parser.positionalArguments());

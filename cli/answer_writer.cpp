@@ -4,7 +4,41 @@
 
 #include "json.h"
 
+#include <string>
+
 namespace mezzurix::cli {
+
+namespace {
+
+// A batch line that holds no query: an empty output line, and no failure.
+bool isComment(std::string_view line)
+{
+    return line.starts_with('#');
+}
+
+// The column (in characters, from 1) of byte `offset` of `text`, as the reader's messages count.
+std::size_t columnAt(std::string_view text, std::size_t offset)
+{
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            ++column;
+    return column;
+}
+
+// A query longer than the reader takes is refused here, with the column where it overflows (a
+// batch line arrives cut just past that length).
+QueryError tooLong(std::string_view query)
+{
+    QueryError error;
+    error.kind = QueryErrorKind::TooLong;
+    error.where = {kMaxQueryBytes, query.size() - kMaxQueryBytes};
+    error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes at column " +
+                    std::to_string(columnAt(query, kMaxQueryBytes));
+    return error;
+}
+
+} // namespace
 
 AnswerWriter::AnswerWriter(OutputSettings settings, Output& out, std::FILE* err)
     : settings_(std::move(settings)), out_(out), err_(err)
@@ -13,8 +47,17 @@ AnswerWriter::AnswerWriter(OutputSettings settings, Output& out, std::FILE* err)
 
 bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
 {
+    const bool batchLine = source.line > 0;
+    if (batchLine && isComment(query))
+        return skip();
+    if (query.size() > kMaxQueryBytes) {
+        fail(query, tooLong(query), source);
+        return false;
+    }
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
+        if (batchLine && error->kind == QueryErrorKind::Empty)
+            return skip();
         fail(query, *error, source);
         return false;
     }
@@ -60,8 +103,17 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     return true;
 }
 
+bool AnswerWriter::skip()
+{
+    out_.text() += '\n';
+    out_.lineDone();
+    return true;
+}
+
 void AnswerWriter::fail(std::string_view query, const QueryError& error, const QuerySource& source)
 {
+    // The answers before this query reach the terminal before its message.
+    out_.flush();
     // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
     std::string where;
     if (source.line > 0)

@@ -45,10 +45,12 @@ public:
 
     // Reads and answers `query`, adds its line to `out` and writes any error to `err` prefixed by
     // the program's name and the source. A batch line that fails still gets its output line
-    // (empty, or the JSON error object). False when the query could not be answered.
+    // (empty, or the JSON error object). A batch line that is blank or starts with "#" gets an
+    // empty output line and counts as answered. False when the query could not be answered.
     bool answer(std::string_view query, const QuerySource& source);
 
 private:
+    bool skip();
     void fail(std::string_view query, const QueryError& error, const QuerySource& source);
 
     OutputSettings settings_;

@@ -7,8 +7,11 @@
 #include "batch.h"
 #include "unit_list.h"
 
+#include <mezzurix/query_arguments.h>
+
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -30,12 +34,16 @@ constexpr int kExitAnswered = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitUnanswered = 2;
 
+// Options whose value may be the next argument: "-d 2 24 in ft" starts its query at "24".
+constexpr std::string_view kOptionsWithValue[] = {"-d", "--decimals", "-f", "--file"};
+
 constexpr const char* kDescription =
     "Converts a value from one unit into another with the conversion table of the Mezzurix window.\n"
     "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.";
 
 constexpr const char* kFooter =
-    "A query is VALUE FROM [to|in|into|as|>|->|=] INTO, for example \"24 in to ft\".\n"
+    "A query is VALUE FROM [to|in|into|as|>|->|=>|→|=] INTO, for example \"24 in to ft\".\n"
+    "Options come before the query.\n"
     "\n"
     "Examples:\n"
     "  mezzurix-convert 24 in ft            24 Inches = 2 Feet\n"
@@ -110,8 +118,13 @@ int main(int argc, char** argv)
     fileOption->excludes("QUERY");
     listOption->excludes("QUERY")->excludes(fileOption);
 
+    // The query's words from its value on are the query, even where they look like options
+    // ("-40 C -> F"). CLI11 takes the arguments in reverse order, without the program's name.
+    std::vector<std::string> arguments = markConversionStart({argv, argv + argc}, kOptionsWithValue);
+    arguments.erase(arguments.begin());
+    std::reverse(arguments.begin(), arguments.end());
     try {
-        app.parse(argc, argv);
+        app.parse(arguments);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
@@ -147,6 +160,12 @@ int main(int argc, char** argv)
         int fd = STDIN_FILENO;
         if (!file.empty() && file != "-") {
             fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            struct stat status {};
+            if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+                ::close(fd);
+                fd = -1;
+                errno = EISDIR;
+            }
             if (fd < 0)
                 return usageError(file + ": " + std::strerror(errno));
         }

@@ -22,13 +22,18 @@ missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing missing packages: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-# Another install may hold the package lock; wait for it instead of failing.
-apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
-"${apt_get[@]}" update -qq
-"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    # Another install may hold the package lock; wait for it instead of failing.
+    apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
+    "${apt_get[@]}" update -qq
+    "${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Some tests run under a German locale (comma as decimal separator); generate it when missing.
+if [ "${1:-run}" = test ] && ! locale -a | grep -qix 'de_DE\.utf-\?8'; then
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -4,21 +4,13 @@
 
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
-
-#include <QLocale>
+#include <mezzurix/regional_format.h>
 
 #include <string>
 #include <string_view>
 
 namespace mezzurix::search {
 namespace {
-
-// Numbers are shown as the window shows them, in the user's regional format.
-NumberFormat regionalFormat()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
-}
 
 std::optional<Query> read(const QString& text, const QueryOptions& options)
 {
@@ -55,7 +47,8 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
 
 QList<SearchAnswer> answersFor(const QString& query)
 {
-    const NumberFormat format = regionalFormat();
+    // Numbers are read and shown as the window reads and shows them, in the user's regional format.
+    const NumberFormat format = ui::regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
     options.allowMissingInto = true;
@@ -90,7 +83,7 @@ std::optional<SearchAnswer> answerForId(const QString& id)
     const std::optional<Query> query = read(id, QueryOptions{});
     if (!query)
         return std::nullopt;
-    return answer(*query, true, regionalFormat());
+    return answer(*query, true, ui::regionalFormat());
 }
 
 } // namespace mezzurix::search

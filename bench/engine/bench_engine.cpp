@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <mezzurix/conversion_table.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
 
@@ -27,6 +28,20 @@ void BM_Convert(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Convert)->Arg(14)->Arg(30);
+
+// The table lookup alone, for a short, a mid-length and the longest pair codes.
+void BM_FindEntry(benchmark::State& state)
+{
+    constexpr std::array<std::string_view, 4> kCodes = {"01", "6061", "69690", "205201"};
+    const std::string_view code = kCodes[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) {
+        std::string_view text = code;
+        benchmark::DoNotOptimize(text);
+        auto entry = mezzurix::findEntry(text);
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_FindEntry)->DenseRange(0, 3);
 
 // The floor: reading the same text and writing a double with the standard library alone.
 void BM_Floor(benchmark::State& state)

@@ -3,35 +3,33 @@
 
 #include <mezzurix/conversion_table.h>
 
+#include <mezzurix/catalogue.h>
+
 #include "tables/tables.h"
 
-#include <bit>
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace mezzurix {
 
 namespace {
 
-// Pair codes are at most six characters; up to seven pack losslessly into one integer key
-// together with their length.
-constexpr std::size_t kMaxPackedLength = 7;
+// Unit codes are below this; a code's place is then one array read.
+constexpr std::size_t kCodeLimit = 1024;
+// Two codes below kCodeLimit take at most eight digits.
+constexpr std::size_t kMaxPairCodeLength = 8;
 
-std::optional<std::uint64_t> packKey(std::string_view text)
-{
-    if (text.size() > kMaxPackedLength)
-        return std::nullopt;
-    std::uint64_t key = 0;
-    for (const char c : text)
-        key = (key << 8) | static_cast<unsigned char>(c);
-    return (key << 8) | text.size();
-}
+// A unit's place in the catalogue: its category, and its position in that category's lists.
+struct Place {
+    std::uint8_t category = kNoCategory;
+    std::uint8_t position = 0;
+    static constexpr std::uint8_t kNoCategory = 0xFF;  // no unit has this code
+};
 
-// Every entry under its packed pair code, in open addressing with at least twice as many slots
-// as entries: a lookup seldom looks past its first slot, and finds it with a multiplication
-// rather than a division.
+// The table's entries, and for each category a square matrix of its pairs, from unit by into
+// unit in list order, sized from the catalogue.
 class Table {
 public:
     std::vector<Entry> entries;  // table order
@@ -42,37 +40,74 @@ public:
                                  tables::temperatureVolume(), tables::torqueEnergyForce(),
                                  tables::lightMemory()})
             entries.insert(entries.end(), group.begin(), group.end());
-        slots_.resize(std::bit_ceil(2 * entries.size()));
-        shift_ = 64 - std::countr_zero(slots_.size());
-        // The first entry of a duplicated code keeps its slot.
-        for (const Entry& entry : entries) {
-            const std::uint64_t key = packKey(entry.pairCode).value_or(0);
-            std::size_t i = firstSlot(key);
-            while (slots_[i].entry != nullptr && slots_[i].key != key)
-                i = (i + 1) & (slots_.size() - 1);
-            if (slots_[i].entry == nullptr)
-                slots_[i] = {key, &entry};
+
+        const std::span<const Category> all = categories();
+        for (std::size_t c = 0; c < all.size(); ++c) {
+            const std::span<const Unit> units = all[c].units;
+            matrices_.push_back({cells_.size(), units.size()});
+            cells_.resize(cells_.size() + units.size() * units.size(), nullptr);
+            for (std::size_t p = 0; p < units.size(); ++p)
+                places_.at(static_cast<std::size_t>(units[p].code)) = {std::uint8_t(c), std::uint8_t(p)};
         }
+        // The first entry of a pair keeps its cell.
+        for (const Entry& entry : entries)
+            if (const std::size_t cell = cellOf(entry.pairCode); cell != kNoCell && cells_[cell] == nullptr)
+                cells_[cell] = &entry;
     }
 
-    const Entry* find(std::uint64_t key) const
+    const Entry* find(std::string_view pairCode) const
     {
-        for (std::size_t i = firstSlot(key); slots_[i].entry != nullptr; i = (i + 1) & (slots_.size() - 1))
-            if (slots_[i].key == key)
-                return slots_[i].entry;
-        return nullptr;
+        const std::size_t cell = cellOf(pairCode);
+        return cell != kNoCell ? cells_[cell] : nullptr;
     }
 
 private:
-    // Fibonacci hashing: the top bits of the key times 2^64 / golden ratio.
-    std::size_t firstSlot(std::uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull) >> shift_; }
+    // A pair code is the from unit's code followed by the into unit's, each in decimal without
+    // leading zeros: its cell is found at the one cut between them that leaves two units of one
+    // category (no two pairs share a code).
+    std::size_t cellOf(std::string_view pairCode) const
+    {
+        const std::size_t length = pairCode.size();
+        if (length < 2 || length > kMaxPairCodeLength)
+            return kNoCell;
+        // The codes the text from each position to its end would write, or kCodeLimit for none.
+        std::array<std::size_t, kMaxPairCodeLength> intoCodes{};
+        std::size_t value = 0;
+        std::size_t scale = 1;
+        for (std::size_t i = length; i-- > 0;) {
+            if (!isDigit(pairCode[i]))
+                return kNoCell;
+            value += std::size_t(pairCode[i] - '0') * scale;
+            scale *= 10;
+            const bool leadingZero = pairCode[i] == '0' && i + 1 < length;
+            intoCodes[i] = leadingZero || value >= kCodeLimit ? kCodeLimit : value;
+        }
+        std::size_t fromCode = 0;
+        for (std::size_t cut = 1; cut < length; ++cut) {
+            fromCode = fromCode * 10 + std::size_t(pairCode[cut - 1] - '0');
+            if (fromCode >= kCodeLimit || (cut > 1 && pairCode[0] == '0'))
+                return kNoCell;
+            const Place from = places_[fromCode];
+            const Place into = places_[intoCodes[cut]];
+            if (from.category != Place::kNoCategory && into.category == from.category) {
+                const Matrix& matrix = matrices_[from.category];
+                return matrix.first + from.position * matrix.size + into.position;
+            }
+        }
+        return kNoCell;
+    }
 
-    struct Slot {
-        std::uint64_t key = 0;
-        const Entry* entry = nullptr;  // nullptr: the slot is free
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+    static constexpr std::size_t kNoCell = SIZE_MAX;
+
+    struct Matrix {
+        std::size_t first = 0;  // its first cell in cells_
+        std::size_t size = 0;   // the category's unit count: the matrix is size x size
     };
-    std::vector<Slot> slots_;
-    int shift_ = 0;
+    std::array<Place, kCodeLimit + 1> places_{};  // by unit code; the last for no code
+    std::vector<Matrix> matrices_;            // by category
+    std::vector<const Entry*> cells_;         // every category's matrix, row by row
 };
 
 const Table& table()
@@ -90,10 +125,7 @@ std::span<const Entry> conversionTable()
 
 const Entry* findEntry(std::string_view pairCode)
 {
-    const std::optional<std::uint64_t> key = packKey(pairCode);
-    if (!key)
-        return nullptr;
-    return table().find(*key);
+    return table().find(pairCode);
 }
 
 } // namespace mezzurix

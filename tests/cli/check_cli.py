@@ -48,7 +48,10 @@ ROWS = [
      'mezzurix-convert: line 2: unknown unit "fet" at column 4'),
     ("batch, CRLF and no last newline", ["-t"], b"24 in ft\r\n1 m cm", b"2\n100\n", 0, ""),
     ("5,000-byte line", [], b"x" * 5000 + b"\n24 in ft\n", b"\n" + SENTENCE, 2,
-     "line 1: the query is longer than 4096 bytes"),
+     "line 1: the query is longer than 4096 bytes at column 4097\n"),
+    ("long line of two-byte characters", [], "°".encode() * 2100 + b"\n", b"\n", 2,
+     "line 1: the query is longer than 4096 bytes at column 2049\n"),
+    ("5,000-byte argument", ["x" * 5000], b"", b"", 2, "the query is longer than 4096 bytes at column 4097\n"),
     ("4,096-byte line", ["-t"], b"24 in ft" + b" " * 4088 + b"\n", b"2\n", 0, ""),
     ("4,096-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4088 + b"\r\n", b"2\n", 0, ""),
     ("4,097-byte line, CRLF", ["-t"], b"24 in ft" + b" " * 4089 + b"\r\n", b"\n", 2, "longer than 4096 bytes"),
@@ -58,10 +61,27 @@ ROWS = [
     ("terse and json", ["-t", "--json", "1", "m", "cm"], b"", b"", 1, "mezzurix-convert: "),
     ("unknown list category", ["--list", "nope"], b"", b"", 1, 'unknown category "nope"'),
     ("missing file", ["-f", "/nonexistent/queries"], b"", b"", 1, "/nonexistent/queries"),
+    ("directory for a file", ["-f", "/"], b"", b"", 1, "mezzurix-convert: /: Is a directory"),
+    ("directory for a file, long option", ["--file=/tmp"], b"", b"", 1, "/tmp: Is a directory"),
     ("version", ["--version"], b"", None, 0, ""),
     ("help", ["--help"], b"", None, 0, ""),
     ("list", ["--list", "mass"], b"", None, 0, ""),
 ]
+
+# Separator symbols are words of the query wherever they stand, after options or a negative value.
+for separator in ("->", "=>", "\u2192", ">", "=", "to"):
+    ROWS += [
+        (f"separator {separator}", ["24", "in", separator, "ft"], b"", SENTENCE, 0, ""),
+        (f"separator {separator} after options", ["-d", "2", "-t", "24", "in", separator, "ft"], b"", b"2.00\n", 0, ""),
+        (f"separator {separator}, negative value", ["-40", "C", separator, "F"], b"",
+         b"-40 Celsius = -40 Fahrenheit\n", 0, ""),
+        (f"separator {separator}, after --", ["-t", "--", "24", "in", separator, "ft"], b"", b"2\n", 0, ""),
+    ]
+
+# Blank lines and lines starting with "#" give an empty output line each, and no failure.
+for style, args in (("sentence", []), ("terse", ["-t"]), ("json", ["--json"])):
+    ROWS.append((f"blank and comment lines, {style}", args, b"\n  \t \n# a note\n#\n\r\n", b"\n" * 5, 0, ""))
+ROWS.append(("comment between answers", ["-t"], b"24 in ft\n# 1 m cm\n\n1 m cm\n", b"2\n\n\n100\n", 0, ""))
 
 for name, args, stdin, expected, status, message in ROWS:
     result = run(args, stdin)
@@ -73,6 +93,18 @@ for name, args, stdin, expected, status, message in ROWS:
 check("version text", run(["--version"]).stdout.startswith(b"mezzurix-convert 1.00\n"))
 check("help text", run(["--help"]).stdout.startswith(b"Usage: mezzurix-convert"))
 check("list names", b"  Megagrams: Mg, t, " in run(["--list", "mass"]).stdout)
+
+# Answers and messages reach a terminal that shows both in the order of the lines: each message
+# (written here as its "line N" alone) right before the empty output line of its query.
+ORDERED = [
+    (b"24 in ft\n24 fet in\n1 lb kg\n", ["2", "line 2", "", "0.45359237"]),
+    (b"1 m cm\n2 m cm\nx\n3 m cm\n24 fet in\n", ["100", "200", "line 3", "", "300", "line 5", ""]),
+]
+for stdin, expected in ORDERED:
+    result = subprocess.run([PROGRAM, "-t"], input=stdin, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=20)
+    seen = [line.split(": ")[1] if line.startswith("mezzurix-convert: ") else line
+            for line in result.stdout.decode().split("\n")[:-1]]
+    check(f"order {stdin!r}", seen == expected, repr(result.stdout))
 
 # JSON: one valid object a line, in order, with invalid UTF-8 replaced and the error's line.
 result = run(["--json"], b"24 in ft\n24 \xff\x01 in ft\n1 lb kg\n")

@@ -25,7 +25,7 @@ for page in "$share"/man/man1/mezzurix*.1*; do
     zgrep -q "^\.TH .* \"Mezzurix $version\"" "$page" || fail "$(basename "$page") does not name version $version"
 done
 completion="$share/bash-completion/completions/mezzurix-convert"
-{ grep -qx 'complete -F _mezzurix_convert mezzurix-convert' "$completion" && grep -qx 'kilometre' "$completion"; } \
+{ grep -qx 'complete -F _mezzurix_convert mezzurix-convert' "$completion" && grep -qP '^\d+\tkilometre$' "$completion"; } \
     2>/dev/null || fail "no bash completion with unit names at $completion"
 provider=/usr/libexec/mezzurix-search-provider
 [ -x "$root$provider" ] || fail "search provider not installed at $provider"

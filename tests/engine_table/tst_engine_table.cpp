@@ -56,6 +56,7 @@ private slots:
     void findEntry_data();
     void findEntry();
     void findEntryFindsEveryEntryItself();
+    void codesAcrossCategoriesNameNoOtherPair();
     void rawResults_data();
     void rawResults();
     void roundTrips_data();
@@ -287,6 +288,23 @@ void TestEngineTable::findEntryFindsEveryEntryItself()
         const std::string key(entry.pairCode);
         QCOMPARE(mezzurix::findEntry(key), &entry);
     }
+}
+
+void TestEngineTable::codesAcrossCategoriesNameNoOtherPair()
+{
+    // Two units of different categories written as a pair code: no entry, or the one entry
+    // that has exactly that code.
+    for (const Category& a : mezzurix::categories())
+        for (const Category& b : mezzurix::categories()) {
+            if (&a == &b)
+                continue;
+            for (const Unit& from : a.units)
+                for (const Unit& into : b.units) {
+                    const std::string code = mezzurix::pairCode(from.code, into.code);
+                    const Entry* entry = mezzurix::findEntry(code);
+                    QVERIFY2(entry == nullptr || entry->pairCode == code, code.c_str());
+                }
+        }
 }
 
 void TestEngineTable::rawResults_data()

@@ -15,6 +15,14 @@ grep -q "^Usage: .*mezzurix \[options\] \[conversion...\]" <<<"$("${nodisplay[@]
 grep -q "^Usage: " <<<"$("${nodisplay[@]}" "$program" -platform offscreen --help)" || fail "--help after -platform"
 grep -q "Unknown option 'no-such-option'" <<<"$(QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>&1)" \
     || fail "an unknown option is not reported"
+# An unknown option is refused with the usage, before any display is needed: status 1, not a Qt abort.
+for option in --bogus -bogus "-style fusion --bogus" "-platform offscreen -x"; do
+    status=0
+    # shellcheck disable=SC2086 # the option words are split on purpose
+    out=$("${nodisplay[@]}" "$program" $option 2>&1) || status=$?
+    [ "$status" = 1 ] && grep -q "^Usage: " <<<"$out" && grep -q "Unknown option" <<<"$out" \
+        || fail "unknown option in '$option' with no display: status $status: $out"
+done
 
 # An unanswerable query is reported and the window opens as usual; Qt's own options still work.
 log=$(mktemp)
@@ -29,4 +37,11 @@ rm -f "$log"
 status=0
 out=$(timeout 3 "$program" -platform offscreen -40 C to F 2>&1) || status=$?
 [ "$status" = 124 ] && ! grep -q -e "Unknown option" -e "^mezzurix:" <<<"$out" || fail "a negative value was not read as a conversion (status $status): $out"
+# Separator symbols are words of the conversion, not options.
+for separator in "->" "=>" "→"; do
+    status=0
+    out=$(timeout 3 "$program" -platform offscreen -40 C "$separator" F 2>&1) || status=$?
+    [ "$status" = 124 ] && ! grep -q -e "Unknown option" -e "^mezzurix:" <<<"$out" \
+        || fail "-40 C $separator F was not read as a conversion (status $status): $out"
+done
 finish

@@ -53,9 +53,22 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // Every pair of every category, typed with its list names, opens exactly as a user gets it
-    // by picking the category, the two units and typing the value.
+    // by picking the category, the two units and typing the value in the regional form.
+    void everyPairOpensAsPicked_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("C") << "C" << "-1.5" << "-1.5";
+        QTest::newRow("de_DE") << "de_DE" << "-1,5" << "-1,5";
+    }
+
     void everyPairOpensAsPicked()
     {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, input);
+        QLocale::setDefault(QLocale(locale));
         MainWindow opened;
         MainWindow picked;
         // Opening sets the forward direction whatever the window showed.
@@ -66,17 +79,32 @@ private slots:
             for (std::size_t from = 0; from < category.units.size(); ++from)
                 for (std::size_t into = 0; into < category.units.size(); ++into) {
                     const QString fromUnit = QString::fromUtf8(category.units[from].text);
-                    opened.openConversion(resolved({QStringLiteral("-1.5"), fromUnit, QStringLiteral("to"),
+                    opened.openConversion(resolved({typed, fromUnit, QStringLiteral("to"),
                                                     QString::fromUtf8(category.units[into].text)}));
                     picked.findChild<QAction*>(QString::fromUtf8(category.menuItem))->trigger();
                     picked.findChild<QListWidget*>(QString::fromUtf8(category.leftList))->setCurrentRow(int(from));
                     picked.findChild<QListWidget*>(QString::fromUtf8(category.rightList))->setCurrentRow(int(into));
-                    picked.findChild<QLineEdit*>(QStringLiteral("txtIn"))->setText(QStringLiteral("-1.5"));
+                    picked.findChild<QLineEdit*>(QStringLiteral("txtIn"))->setText(input);
                     QCOMPARE(state(opened), state(picked));
                     QCOMPARE(opened.findChild<QLabel*>(QStringLiteral("Label1"))->text(), fromUnit);
                     ++pairs;
                 }
         QCOMPARE(pairs, 521);
+    }
+
+    // Under the locale the program was started in (LC_ALL): the input is written in its form.
+    void opensInTheSystemLocale()
+    {
+        QLocale::setDefault(QLocale::system());
+        const QString point = QLocale::system().decimalPoint();
+        if (qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE")))
+            QCOMPARE(point, QStringLiteral(","));
+        MainWindow window;
+        const QString value = u'1' + point + u'5';
+        window.openConversion(resolved({value, QStringLiteral("kg to lb")}));
+        const QStringList seen = state(window);
+        QCOMPARE(seen[6], value);
+        QCOMPARE(seen[7], u'3' + point + QStringLiteral("30693393277317"));
     }
 
     void opens_data()
@@ -93,8 +121,14 @@ private slots:
                                << QStringList{"Velocity", "Kilometers/hour", "Miles/hour", "100",
                                               "62.13711922373320"};
         QTest::newRow("regional separator") << QStringList{"2,5", "in", "cm"} << "de_DE"
-                                            << QStringList{"Distance", "Inches", "Centimeters", "2.5",
+                                            << QStringList{"Distance", "Inches", "Centimeters", "2,5",
                                                            "6,35000000000000"};
+        QTest::newRow("regional, negative with exponent") << QStringList{"-1,5e3 g to kg"} << "de_DE"
+                                                          << QStringList{"Mass", "Grams", "Kilograms", "-1,5e3",
+                                                                         "-1,50000000000000"};
+        QTest::newRow("regional, whole number") << QStringList{"1500 g to kg"} << "de_DE"
+                                                << QStringList{"Mass", "Grams", "Kilograms", "1500",
+                                                               "1,50000000000000"};
     }
 
     void opens()

@@ -5,9 +5,8 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
+#include <mezzurix/regional_format.h>
 #include <mezzurix/window_texts.h>
-
-#include <QLocale>
 
 #include <cmath>
 #include <utility>
@@ -31,14 +30,6 @@ bool hasCategory(int category)
 bool hasRow(int category, int row)
 {
     return row >= 0 && std::size_t(row) < categoryAt(category).units.size();
-}
-
-// Output and clipboard texts follow the user's regional settings, and the input reads their
-// decimal separator and minus sign as well as "." and "-".
-NumberFormat regionalFormat()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
 }
 
 } // namespace

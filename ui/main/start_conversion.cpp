@@ -3,18 +3,33 @@
 #include <mezzurix/start_conversion.h>
 
 #include <mezzurix/query.h>
+#include <mezzurix/regional_format.h>
 
-#include <QLocale>
-
+#include <string>
 #include <string_view>
 
 namespace mezzurix::ui {
 
+namespace {
+
+// The value as the query wrote it ("-1.5e3"), with the regional decimal separator, as the swap
+// writes a number into the input, which reads it back to the same value.
+QString regionalValue(std::string_view valueText, std::string_view decimalPoint)
+{
+    std::string text(valueText);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalPoint);
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
 std::variant<StartConversion, QString> readStartConversion(const QStringList& words)
 {
     const QByteArray text = words.join(u' ').toUtf8();
+    const NumberFormat format = regionalFormat();
     QueryOptions options;
-    options.decimalPoint = QLocale().decimalPoint().toStdString();
+    options.decimalPoint = format.decimalPoint;
     const QueryReading reading = readQuery(std::string_view(text.constData(), std::size_t(text.size())), options);
     if (const QueryError* error = std::get_if<QueryError>(&reading))
         return QString::fromStdString(error->message);
@@ -23,7 +38,7 @@ std::variant<StartConversion, QString> readStartConversion(const QStringList& wo
     if (const QueryError* error = std::get_if<QueryError>(&answer))
         return QString::fromStdString(error->message);
     return StartConversion{int(query.categoryIndex), int(query.fromPosition), int(*query.intoPosition),
-                           QString::fromStdString(query.valueText)};
+                           regionalValue(query.valueText, format.decimalPoint)};
 }
 
 } // namespace mezzurix::ui

@@ -15,7 +15,7 @@ struct StartConversion {
     int category = 0;  // in the order of the "&Lists" menu
     int fromRow = 0;   // left list
     int intoRow = 0;   // right list
-    QString value;     // the number as typed, with "." as decimal point: "-1.5e3"
+    QString value;     // the number as typed, with the regional decimal separator: "-1,5e3"
 };
 
 // Reads a query given as one or several words ("24 in to ft"), with the regional decimal
