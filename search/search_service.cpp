@@ -12,6 +12,15 @@
 #include <utility>
 
 namespace mezzurix::search {
+namespace {
+
+void startDetached(const QString& program, const QStringList& arguments)
+{
+    if (!QProcess::startDetached(program, arguments))
+        qWarning().noquote() << "cannot start" << program;
+}
+
+} // namespace
 
 SearchService::SearchService(Programs started, std::chrono::milliseconds idleExit, QObject* parent)
     : QObject(parent), programs(std::move(started))
@@ -61,15 +70,12 @@ void SearchService::leave()
 void SearchService::openWindow(const QString& query) const
 {
     // "--" keeps a negative value from being read as an option.
-    const QStringList arguments = query.isEmpty() ? QStringList() : QStringList{QStringLiteral("--"), query};
-    if (!QProcess::startDetached(programs.window, arguments))
-        qWarning().noquote() << "cannot start" << programs.window;
+    startDetached(programs.window, query.isEmpty() ? QStringList() : QStringList{QStringLiteral("--"), query});
 }
 
 void SearchService::copy(const QString& text) const
 {
-    if (!QProcess::startDetached(programs.clipboard, {QStringLiteral("--"), text}))
-        qWarning().noquote() << "cannot start" << programs.clipboard;
+    startDetached(programs.clipboard, {QStringLiteral("--"), text});
 }
 
 } // namespace mezzurix::search
