@@ -18,7 +18,7 @@ if [ -z "${MEZZURIX_SHELL_ROOT:-}" ]; then
     # applications whose program is on the PATH.
     PATH=$root/usr/bin:$PATH MEZZURIX_SHELL_ROOT=$root XDG_RUNTIME_DIR=$root/run XDG_DATA_DIRS=$root/usr/share:/usr/share \
         XDG_DATA_HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_CACHE_HOME=$root/cache \
-        GSETTINGS_BACKEND=memory timeout 60 dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
+        GSETTINGS_BACKEND=memory timeout 80 dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
         || { grep -v 'fd limit' "$root/bus.log" >&2; cat "$root/shell.log" >&2; exit 1; }
     exit 0
 fi
@@ -55,31 +55,43 @@ try:
 except (SyntaxError, ValueError):
     value = ""
 print(value if isinstance(value, str) else json.dumps(value, ensure_ascii=False))'
-# Repeats shell_eval until it prints something other than "" or "null", for at most SECONDS.
+ms() { echo $((($(date +%s%N) - started) / 1000000)); }
+step() { echo "$(ms) ms: $*" >&2; }
+# Repeats shell_eval until it prints something other than "", "null" or "[]", for at most SECONDS.
 shell_wait() {
-    local seconds=$1 script=$2 value
-    for _ in $(seq $((seconds * 10))); do
+    local until=$(($(ms) + $1 * 1000)) script=$2 value
+    while [ "$(ms)" -lt $until ]; do
         value=$(shell_eval "$script")
         [ -n "$value" ] && [ "$value" != null ] && [ "$value" != "[]" ] && { echo "$value"; return; }
         sleep 0.1
     done
 }
 
-[ "$(shell_wait 20 '1 + 1')" = 2 ] || { fail "the Shell did not start"; finish; }
+[ "$(shell_wait 25 'imports.ui.main.layoutManager._startingUp ? null : 2')" = 2 ] \
+    || { fail "the Shell did not start"; finish; }
+step "the Shell runs"
 # What the provider starts opens on the Shell's display.
 gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.UpdateActivationEnvironment \
     "{'WAYLAND_DISPLAY': 'wayland-0', 'QT_QPA_PLATFORM': 'wayland', 'XDG_RUNTIME_DIR': '$root/run'}" >/dev/null
 
-# Typed into the overview's search entry, as a user types it.
-shell_eval "const Main = imports.ui.main; Main.overview.show(); Main.overview.searchEntry.set_text('24 in to ft'); 0" >/dev/null
+# Typed into the overview's search entry, as a user types it. While it starts, the Shell may see
+# the installed applications change and reload its providers, losing a search typed before; the
+# search is typed again then, as a user would.
 results="imports.ui.main.overview._overview._controls._searchController._searchResults"
 provider="$results._providers.find(p => p.id === 'org.example.Mezzurix.desktop')"
-[ "$(shell_eval "!!$provider")" = true ] \
-    || { fail "the Shell did not load the search provider: $(grep -i 'search provider' "$root/shell.log")"; finish; }
-shown=$(shell_wait 10 "const d = $provider.display._resultDisplays;
-    JSON.stringify(Object.keys(d).map(id => [id, d[id].metaInfo.name, d[id].metaInfo.description]))")
+for attempt in 1 2 3; do
+    shell_eval "const Main = imports.ui.main; Main.overview.show(); Main.overview.searchEntry.set_text('');
+        Main.overview.searchEntry.set_text('24 in to ft'); 0" >/dev/null
+    [ "$(shell_eval "!!$provider")" = true ] \
+        || { fail "the Shell did not load the search provider: $(grep -i 'search provider' "$root/shell.log")"; finish; }
+    shown=$(shell_wait 5 "const d = $provider.display._resultDisplays;
+        JSON.stringify(Object.keys(d).map(id => [id, d[id].metaInfo.name, d[id].metaInfo.description]))")
+    [ -n "$shown" ] && break
+    step "no answer shown yet, for $(shell_eval "JSON.stringify([$results._terms, $results._results])")"
+done
 want='[["24 Inches to Feet","2 Feet","24 Inches = 2 Feet · Distance"]]'
+step "the Shell shows $shown"
 [ "$shown" = "$want" ] || fail "the Shell shows $shown, not $want"
 
 # Activating it opens the window on that conversion.
@@ -89,10 +101,11 @@ window=$(shell_wait 20 "const w = global.get_window_actors().map(a => a.meta_win
                || (w.get_wm_class() || '').startsWith('mezzurix'));
     w ? w.get_pid() : null")
 if [ -n "$window" ]; then
+    step "the window opened"
     arguments=$(tr '\0' '|' <"/proc/$window/cmdline")
     [ "${arguments#*|}" = "--|24 Inches to Feet|" ] || fail "the window was started as $arguments"
 else
     fail "no window opened: $(shell_eval "JSON.stringify(global.get_window_actors().map(a => a.meta_window.get_wm_class()))")"
 fi
-echo "GNOME Shell showed $shown and opened the window in $((($(date +%s%N) - started) / 1000000)) ms"
+echo "GNOME Shell showed $shown and opened the window in $(ms) ms"
 finish
