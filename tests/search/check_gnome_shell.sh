@@ -32,11 +32,11 @@ export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$root/run/system_bus
 gnome-shell --headless --unsafe-mode --wayland --no-x11 --virtual-monitor 1024x768 >"$root/shell.log" 2>&1 &
 shell=$!
 window=
+# Leaves the outcome of the checks as the script's status.
 cleanup() {
-    [ -n "$window" ] && kill "$window" 2>/dev/null
-    kill "$shell" 2>/dev/null
-    kill "$(cat "$root/system_bus.pid")" 2>/dev/null
-    wait "$shell" 2>/dev/null
+    if [ -n "$window" ]; then kill "$window" 2>/dev/null || true; fi
+    kill "$shell" "$(cat "$root/system_bus.pid")" 2>/dev/null || true
+    wait "$shell" 2>/dev/null || true
 }
 trap cleanup EXIT
 
