@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Mezzurix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The copyright file and the changelog that Debian wants in share/doc/<package>.
+# The copyright file and the changelog that Debian wants in share/doc/<package>, installed into
+# the Debian package only.
 set(_mezzurix_docdir "${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME}")
 
 # Debian changelogs date their entries as in e-mail headers: "Tue, 08 Dec 2026 00:00:00 +0000".
@@ -30,5 +31,8 @@ set(MEZZURIX_CHANGELOG_DATE "${_weekday_name}, ${_day_text} ${_month_name} ${_ye
 
 configure_file("${PROJECT_SOURCE_DIR}/resources/debian/copyright.in" debian/copyright @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/resources/debian/changelog.in" debian/changelog @ONLY)
-install(FILES "${PROJECT_BINARY_DIR}/debian/copyright" DESTINATION "${_mezzurix_docdir}")
-mezzurix_install_gzipped("${PROJECT_BINARY_DIR}/debian/changelog" "${_mezzurix_docdir}" changelog)
+# Only the package wants them: see CPACK_INSTALL_CMAKE_PROJECTS.
+install(FILES "${PROJECT_BINARY_DIR}/debian/copyright" DESTINATION "${_mezzurix_docdir}"
+        COMPONENT debian EXCLUDE_FROM_ALL)
+mezzurix_install_gzipped("${PROJECT_BINARY_DIR}/debian/changelog" "${_mezzurix_docdir}" changelog
+                         COMPONENT debian EXCLUDE_FROM_ALL)

@@ -16,7 +16,8 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://mezzurix.example/")
 
 if(UNIX AND NOT APPLE)
     # Installs SOURCE compressed as DESTINATION/NAME.gz. gzip -n -9 leaves out the name and time
-    # stamp, so the same source always gives the same package.
+    # stamp, so the same source always gives the same package. Further arguments are passed on to
+    # install(), such as the component.
     find_program(MEZZURIX_GZIP gzip REQUIRED)
     function(mezzurix_install_gzipped source destination name)
         set(gzipped "${PROJECT_BINARY_DIR}/gzipped/${destination}/${name}.gz")
@@ -28,7 +29,7 @@ if(UNIX AND NOT APPLE)
             VERBATIM)
         string(MAKE_C_IDENTIFIER "gzip_${destination}_${name}" target)
         add_custom_target(${target} ALL DEPENDS "${gzipped}")
-        install(FILES "${gzipped}" DESTINATION "${destination}")
+        install(FILES "${gzipped}" DESTINATION "${destination}" ${ARGN})
     endfunction()
 
     install(FILES "${MEZZURIX_DESKTOP_ENTRY}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -66,6 +67,10 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "Mezzurix")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 
+# The files only a Debian package wants (its copyright, changelog and lintian overrides) are the
+# "debian" component, which a plain install leaves out; the package takes everything and them.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};ALL;/"
+                                 "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")

@@ -35,20 +35,16 @@ QStringList GnomeSearchProvider::GetSubsearchResultSet(const QStringList&, const
 QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identifiers)
 {
     service->noteCall();
-    // The Shell wants exactly one meta per id, each with an id and a name, or it drops them all.
+    // An id that is no conversion is left out; the Shell only asks for ids it was given.
     QList<QVariantMap> metas;
     metas.reserve(identifiers.size());
-    for (const QString& id : identifiers) {
-        QVariantMap meta{{QStringLiteral("id"), id}, {QStringLiteral("gicon"), kIconName}};
-        if (const std::optional<SearchAnswer> answer = answerForId(id)) {
-            meta.insert(QStringLiteral("name"), answer->name);
-            meta.insert(QStringLiteral("description"), answer->description);
-            meta.insert(QStringLiteral("clipboardText"), answer->number);
-        } else {
-            meta.insert(QStringLiteral("name"), id.isEmpty() ? QStringLiteral("?") : id.left(kMaxQueryChars));
-        }
-        metas.append(meta);
-    }
+    for (const QString& id : identifiers)
+        if (const std::optional<SearchAnswer> answer = answerForId(id))
+            metas.append({{QStringLiteral("id"), id},
+                          {QStringLiteral("gicon"), kIconName},
+                          {QStringLiteral("name"), answer->name},
+                          {QStringLiteral("description"), answer->description},
+                          {QStringLiteral("clipboardText"), answer->number}});
     return metas;
 }
 

@@ -18,6 +18,9 @@ constexpr int kOtherUnit = 30;
 constexpr double kOtherUnitRelevance = 0.5;
 constexpr double kOtherUnitStep = 0.01;
 
+// Puts the number as shown on the clipboard; running a match without an action opens the window.
+const QString kCopyAction = QStringLiteral("copy");
+
 } // namespace
 
 QDBusArgument& operator<<(QDBusArgument& argument, const RemoteAction& action)
@@ -71,7 +74,7 @@ KRunnerRunner::KRunnerRunner(QObject* object, SearchService* searchService)
 QList<RemoteAction> KRunnerRunner::Actions()
 {
     service->noteCall();
-    return {};  // running a match opens the window; there is nothing else to offer
+    return {{kCopyAction, QStringLiteral("Copy"), QStringLiteral("edit-copy")}};
 }
 
 QList<RemoteMatch> KRunnerRunner::Match(const QString& query)
@@ -93,10 +96,15 @@ QList<RemoteMatch> KRunnerRunner::Match(const QString& query)
     return matches;
 }
 
-void KRunnerRunner::Run(const QString& matchId, const QString&)
+void KRunnerRunner::Run(const QString& matchId, const QString& actionId)
 {
     service->noteCall();
-    if (const std::optional<SearchAnswer> answer = answerForId(matchId))
+    const std::optional<SearchAnswer> answer = answerForId(matchId);
+    if (!answer)
+        return;
+    if (actionId == kCopyAction)
+        service->copy(answer->number);
+    else
         service->openWindow(answer->id);
 }
 

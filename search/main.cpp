@@ -9,6 +9,19 @@
 #include <QDBusConnection>
 #include <QDir>
 
+namespace {
+
+// MEZZURIX_SEARCH_IDLE_MS shortens the idle countdown, so that checks of the service's end need
+// not wait the whole countdown each time.
+std::chrono::milliseconds idleExit()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("MEZZURIX_SEARCH_IDLE_MS", &ok);
+    return ok && ms > 0 ? std::chrono::milliseconds(ms) : mezzurix::search::kIdleExit;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -16,11 +29,15 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MEZZURIX_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Mezzurix"));
 
-    // The window is installed beside this program's folder, wherever the prefix is.
-    const QString window =
-        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MEZZURIX_WINDOW_PROGRAM)));
-    mezzurix::search::SearchService service(window);
-    QObject::connect(&service, &mezzurix::search::SearchService::idle, &app, &QCoreApplication::quit);
+    // The window is installed beside this program's folder, the clipboard helper beside this
+    // program, wherever the prefix is.
+    const QDir here(QCoreApplication::applicationDirPath());
+    const mezzurix::search::Programs programs{
+        QDir::cleanPath(here.filePath(QStringLiteral(MEZZURIX_WINDOW_PROGRAM))),
+        here.filePath(QStringLiteral(MEZZURIX_CLIPBOARD_PROGRAM)),
+    };
+    mezzurix::search::SearchService service(programs, idleExit());
+    QObject::connect(&service, &mezzurix::search::SearchService::finished, &app, &QCoreApplication::quit);
     if (!service.registerOn(QDBusConnection::sessionBus()))
         return 1;
     return app.exec();

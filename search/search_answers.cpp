@@ -5,9 +5,12 @@
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
 #include <mezzurix/regional_format.h>
+#include <mezzurix/useful_targets.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mezzurix::search {
 namespace {
@@ -43,6 +46,24 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     return found;
 }
 
+// The category's other units for a value in the unit at `fromPosition`: its most useful targets
+// first, then any unit they leave out in list order.
+std::vector<std::size_t> targetsOf(const Category& category, std::size_t fromPosition)
+{
+    std::vector<std::size_t> positions;
+    const auto add = [&](std::size_t position) {
+        if (position != fromPosition && std::find(positions.begin(), positions.end(), position) == positions.end())
+            positions.push_back(position);
+    };
+    for (const int code : usefulTargets(category.units[fromPosition].code))
+        for (std::size_t position = 0; position < category.units.size(); ++position)
+            if (category.units[position].code == code)
+                add(position);
+    for (std::size_t position = 0; position < category.units.size(); ++position)
+        add(position);
+    return positions;
+}
+
 } // namespace
 
 QList<SearchAnswer> answersFor(const QString& query)
@@ -62,10 +83,9 @@ QList<SearchAnswer> answersFor(const QString& query)
             answers.append(*found);
         return answers;
     }
-    const std::size_t units = typed->category->units.size();
-    for (std::size_t position = 0; position < units && answers.size() < kMaxOtherUnits; ++position) {
-        if (position == typed->fromPosition)
-            continue;
+    for (const std::size_t position : targetsOf(*typed->category, typed->fromPosition)) {
+        if (answers.size() == kMaxOtherUnits)
+            break;
         if (std::optional<SearchAnswer> found = answer(withInto(*typed, position), false, format))
             answers.append(*found);
     }

@@ -18,33 +18,53 @@ inline const QString kIconName = QStringLiteral("org.example.Mezzurix");
 
 // The service is started by the bus for a search and leaves once the search is over, so that it
 // holds no memory between searches; the next search starts it again.
-constexpr std::chrono::seconds kIdleExit{10};
+constexpr std::chrono::milliseconds kIdleExit{10000};
+// Once the bus name is given up, calls that were already on their way still arrive; the service
+// answers them and leaves after this long without one.
+constexpr std::chrono::milliseconds kLastCallsQuiet{250};
 
-// Both search interfaces on the session bus, the idle countdown they share, and the window they
-// open on a chosen result.
+// The programs a chosen result starts, detached.
+struct Programs {
+    QString window;     // the converter's window, opened on a conversion
+    QString clipboard;  // puts its argument on the clipboard
+};
+
+// Both search interfaces on the session bus, the idle countdown they share, and the programs
+// started for a chosen result.
 class SearchService : public QObject {
     Q_OBJECT
 
 public:
-    // `windowProgram`: the converter's executable, started detached on a chosen conversion.
-    explicit SearchService(QString windowProgram, QObject* parent = nullptr);
+    explicit SearchService(Programs programs, std::chrono::milliseconds idleExit = kIdleExit,
+                           QObject* parent = nullptr);
 
     // Exports both interfaces and takes the bus name; false, with a message, when either fails.
     bool registerOn(QDBusConnection bus);
 
-    // Every call restarts the idle countdown.
+    // Every call restarts the idle countdown, or once idle, the wait for the last calls.
     void noteCall();
 
     // Opens the window on `query` (a normalised query such as "24 Inches to Feet"), or as at a
     // normal start when it is empty.
     void openWindow(const QString& query) const;
 
+    // Puts `text` on the clipboard.
+    void copy(const QString& text) const;
+
 signals:
-    void idle();
+    // The bus name is given up and the calls sent before are answered: the service may end.
+    void finished();
 
 private:
-    QString windowProgram;
+    // Gives up the bus name first, so that a new call starts a fresh service instead of reaching
+    // one that is about to end, then waits for the calls already on their way.
+    void leave();
+
+    Programs programs;
+    QDBusConnection bus{QString()};
+    bool leaving = false;
     QTimer idleTimer;
+    QTimer lastCallsTimer;
     QObject gnomeObject;
     QObject krunnerObject;
 };

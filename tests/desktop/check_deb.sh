@@ -29,12 +29,18 @@ for path in ./usr/bin/mezzurix ./usr/bin/mezzurix-convert \
             "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
             "./usr/share/icons/hicolor/256x256/apps/$app_id.png" \
             ./usr/libexec/mezzurix-search-provider \
+            ./usr/libexec/mezzurix-copy \
+            ./usr/share/lintian/overrides/mezzurix \
             "./usr/share/dbus-1/services/$app_id.SearchProvider.service" \
             "./usr/share/gnome-shell/search-providers/$app_id.search-provider.ini" \
             "./usr/share/krunner/dbusplugins/$app_id.SearchProvider.desktop"; do
     grep -q -x -F "$path" "$work/files" || fail "package lacks $path"
 done
 grep -q '^\./usr/share/man/man1/mezzurix-convert\.1' "$work/files" || fail "package lacks the manual page mezzurix-convert.1"
+# The bus starts the provider from where the package puts it.
+service=./usr/share/dbus-1/services/$app_id.SearchProvider.service
+dpkg-deb --fsys-tarfile "$deb" | tar -xO "$service" | grep -qx "Exec=/usr/libexec/mezzurix-search-provider" \
+    || fail "the package's $service does not start /usr/libexec/mezzurix-search-provider"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

@@ -11,8 +11,11 @@ if [ -z "${MEZZURIX_SEARCH_ROOT:-}" ]; then
     root=$(mktemp -d)
     trap 'rm -rf "$root"' EXIT
     cmake --install "$1" --prefix "$root/usr" >/dev/null
-    printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s/window.tmp" && mv "%s/window.tmp" "%s/window"\n' \
-        "$root" "$root" "$root" >"$root/usr/bin/mezzurix"
+    # The window and the clipboard helper are stubs that write down how they were started.
+    for stub in bin/mezzurix:window libexec/mezzurix-copy:copied; do
+        printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s/%s.tmp" && mv "%s/%s.tmp" "%s/%s"\n' \
+            "$root" "${stub#*:}" "$root" "${stub#*:}" "$root" "${stub#*:}" >"$root/usr/${stub%:*}"
+    done
     # The bus's own notes go to a log; the checks keep this stderr as descriptor 3.
     MEZZURIX_SEARCH_ROOT=$root XDG_DATA_DIRS=$root/usr/share XDG_DATA_HOME=$root/home \
         XDG_CONFIG_HOME=$root/config dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
@@ -23,11 +26,13 @@ exec 2>&3 3>&-
 root=$MEZZURIX_SEARCH_ROOT
 provider_name=org.example.Mezzurix.SearchProvider
 
-# The arguments the window stub was last started with, "|" after each; waits up to 5 s for it.
+# The arguments the window stub (or with "copied", the clipboard helper's) was last started with,
+# "|" after each; waits up to 5 s for it.
 window_arguments() {
-    for _ in $(seq 50); do [ -f "$root/window" ] && break; sleep 0.1; done
-    cat "$root/window" 2>/dev/null
-    rm -f "$root/window"
+    local stub=${1:-window}
+    for _ in $(seq 50); do [ -f "$root/$stub" ] && break; sleep 0.1; done
+    cat "$root/$stub" 2>/dev/null
+    rm -f "$root/$stub"
 }
 
 provider_runs() {

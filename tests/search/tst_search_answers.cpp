@@ -4,8 +4,11 @@
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/search_answers.h>
+#include <mezzurix/useful_targets.h>
 
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace mezzurix;
 using namespace mezzurix::search;
@@ -25,7 +28,9 @@ class TestSearchAnswers : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void everyPairAnswersAndReadsBackFromItsId();
-    void fromUnitAloneGivesTheNextUnitsInListOrder();
+    void fromUnitAloneGivesItsMostUsefulTargets();
+    void mostUsefulFirst_data();
+    void mostUsefulFirst();
     void regionalSeparator();
     void noAnswer_data();
     void noAnswer();
@@ -60,17 +65,22 @@ void TestSearchAnswers::everyPairAnswersAndReadsBackFromItsId()
     QCOMPARE(pairs, 521);
 }
 
-void TestSearchAnswers::fromUnitAloneGivesTheNextUnitsInListOrder()
+// Every unit of every category, typed alone: its most useful targets, in their order.
+void TestSearchAnswers::fromUnitAloneGivesItsMostUsefulTargets()
 {
     for (const Category& category : categories())
         for (std::size_t f = 0; f < category.units.size(); ++f) {
             const QString query = QStringLiteral("2 ") + fromView(category.units[f].text);
             const QList<SearchAnswer> answers = answersFor(query);
             QStringList expected;
-            for (std::size_t t = 0; t < category.units.size() && expected.size() < kMaxOtherUnits; ++t)
-                if (t != f)
-                    expected.append(QStringLiteral("2 %1 to %2").arg(fromView(category.units[f].text),
-                                                                     fromView(category.units[t].text)));
+            for (const int code : usefulTargets(category.units[f].code)) {
+                if (expected.size() == kMaxOtherUnits)
+                    break;
+                const auto into = std::find_if(category.units.begin(), category.units.end(),
+                                               [&](const Unit& unit) { return unit.code == code; });
+                expected.append(QStringLiteral("2 %1 to %2").arg(fromView(category.units[f].text),
+                                                                 fromView(into->text)));
+            }
             QStringList ids;
             for (const SearchAnswer& answer : answers) {
                 ids.append(answer.id);
@@ -78,6 +88,30 @@ void TestSearchAnswers::fromUnitAloneGivesTheNextUnitsInListOrder()
             }
             QCOMPARE(ids, expected);
         }
+}
+
+// As typed, with the reader's abbreviations: the first answers a user sees.
+void TestSearchAnswers::mostUsefulFirst_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("firstNames");
+    QTest::newRow("1 gal") << QStringLiteral("1 gal") << QStringList{QStringLiteral("Liters")};
+    QTest::newRow("250 ml") << QStringLiteral("250 ml") << QStringList{QStringLiteral("Liters")};
+    QTest::newRow("1 sq ft") << QStringLiteral("1 sq ft") << QStringList{QStringLiteral("Sq Meters")};
+    QTest::newRow("1 m") << QStringLiteral("1 m")
+                         << QStringList{QStringLiteral("Feet"), QStringLiteral("Centimeters"), QStringLiteral("Inches")};
+    QTest::newRow("100 km/h") << QStringLiteral("100 km/h") << QStringList{QStringLiteral("Miles/hour")};
+    QTest::newRow("1 kg") << QStringLiteral("1 kg") << QStringList{QStringLiteral("Pounds(avdp)")};
+}
+
+void TestSearchAnswers::mostUsefulFirst()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, firstNames);
+    const QList<SearchAnswer> answers = answersFor(query);
+    QCOMPARE(answers.size(), kMaxOtherUnits);
+    for (qsizetype i = 0; i < firstNames.size(); ++i)
+        QVERIFY2(answers[i].name.endsWith(u' ' + firstNames[i]), qPrintable(answers[i].name));
 }
 
 // Typed with the regional separator, shown in the regional format, identified with "." always.

@@ -18,7 +18,8 @@ namespace mezzurix::search {
 constexpr qsizetype kMaxQueryChars = 256;
 
 // A value and a from unit alone ("24 in") are answered into this many of the category's other
-// units, in list order: enough to show the common targets without flooding the search.
+// units, its most useful targets first: enough to show the common targets without flooding the
+// search.
 constexpr int kMaxOtherUnits = 5;
 
 struct SearchAnswer {

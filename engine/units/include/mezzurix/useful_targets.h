@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The units a value is most usefully converted into when only its own unit is known ("1 gal"),
+// best first: mostly the other system's counterpart, then the same system's neighbours. Units are
+// named by code, so units that the window's lists do not show can be listed too.
+
+#include <array>
+#include <span>
+
+namespace mezzurix {
+
+// The longest order kept for one unit: more than a search shows at once.
+constexpr std::size_t kMaxUsefulTargets = 6;
+
+struct UsefulTargets {
+    int fromCode;
+    std::array<int, kMaxUsefulTargets> intoCodes;  // best first; unused places hold kNoUnit
+};
+
+// Fills the unused places of an order; no unit has a negative code.
+constexpr int kNoUnit = -1;
+
+// Every order, one per unit, grouped by category.
+std::span<const UsefulTargets> usefulTargetTable();
+
+// The order for `fromCode`, without the unused places; empty for a unit without one.
+std::span<const int> usefulTargets(int fromCode);
+
+} // namespace mezzurix

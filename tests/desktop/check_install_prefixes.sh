@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# One build installed to two prefixes: the build tree is left as it was, each prefix's files name
+# that prefix, both hold the same files, all of them in the install manifest, and none of the
+# files only the Debian package wants.
+# Usage: check_install_prefixes.sh BUILD_DIR APP_ID
+source "$(dirname "$0")/common.sh"
+build=$1 app_id=$2
+need cmake
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+touch "$work/before"
+sleep 1  # the file times below have a resolution of a second on some file systems
+for prefix in one two; do
+    cmake --install "$build" --prefix "$work/$prefix" >/dev/null || fail "cmake --install to $prefix failed"
+done
+# CMake's own list of what it installed, install_manifest.txt, is the only file it may write.
+written=$(find "$build" -type f -newer "$work/before" ! -name 'install_manifest*.txt' ! -path '*/Testing/*')
+[ -z "$written" ] || fail "installing wrote into the build tree: $written"
+
+for prefix in one two; do
+    (cd "$work/$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/$prefix.files"
+    service="$work/$prefix/share/dbus-1/services/$app_id.SearchProvider.service"
+    grep -qx "Exec=$work/$prefix/libexec/mezzurix-search-provider" "$service" \
+        || fail "the $prefix install's .service file starts $(grep Exec= "$service")"
+    for path in bin/mezzurix bin/mezzurix-convert libexec/mezzurix-search-provider libexec/mezzurix-copy \
+                "share/gnome-shell/search-providers/$app_id.search-provider.ini" \
+                "share/krunner/dbusplugins/$app_id.SearchProvider.desktop"; do
+        grep -qxF "$path" "$work/$prefix.files" || fail "the $prefix install lacks $path"
+    done
+    for path in share/doc/mezzurix/copyright share/doc/mezzurix/changelog.gz share/lintian/overrides/mezzurix; do
+        grep -qxF "$path" "$work/$prefix.files" && fail "a plain install holds the Debian package's $path"
+    done
+done
+diff -u "$work/one.files" "$work/two.files" || fail "the two prefixes hold different files"
+# The manifest is of the last install; uninstalling by it must leave nothing behind.
+sed "s|^$work/two/||" "$build/install_manifest.txt" | sort >"$work/manifest"
+diff -u "$work/manifest" "$work/two.files" || fail "the install manifest and the installed files differ"
+finish
