@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/number_digits.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,14 +13,14 @@ namespace mezzurix {
 using number_digits::roundToSignificant;
 using number_digits::SignificantDigits;
 
-std::string formatGeneral(double value, std::string_view decimalPoint)
+std::string formatGeneral(double value, std::string_view decimalPoint, int significantDigits)
 {
     std::string result;
-    appendGeneral(result, value, decimalPoint);
+    appendGeneral(result, value, decimalPoint, significantDigits);
     return result;
 }
 
-void appendGeneral(std::string& result, double value, std::string_view decimalPoint)
+void appendGeneral(std::string& result, double value, std::string_view decimalPoint, int significantDigits)
 {
     // Non-finite values have no general form; nothing is written rather than a made-up number.
     if (!std::isfinite(value))
@@ -33,9 +34,10 @@ void appendGeneral(std::string& result, double value, std::string_view decimalPo
     constexpr int kLowestPlainExponent = -4;
     constexpr int kLowestScientificExponent = 15;
 
-    const SignificantDigits rounded = roundToSignificant(std::fabs(value));
+    int count = std::clamp(significantDigits, 1, kMaxSignificantDigits);
+    const SignificantDigits rounded = count == kSignificantDigits ? roundToSignificant(std::fabs(value))
+                                                                  : roundToSignificant(std::fabs(value), count);
     const auto& digits = rounded.digits;
-    int count = kSignificantDigits;
     while (count > 1 && digits[count - 1] == '0')
         --count;
     const int exponent = rounded.exponent;
