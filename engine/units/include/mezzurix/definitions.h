@@ -43,7 +43,7 @@ struct UnitDefinition {
     bool nameIsAmbiguous;          // the list text alone does not say which variant it is
 };
 
-// One row per unit, in the order of the unit codes.
+// One row per unit, category by category in the order of the conversion table.
 std::span<const UnitDefinition> unitDefinitions();
 
 // The row of `unitCode`, or nullptr.
