@@ -11,6 +11,7 @@
 namespace mezzurix {
 
 using number_digits::roundToSignificant;
+using number_digits::shortenDigits;
 using number_digits::SignificantDigits;
 
 std::string formatGeneral(double value, std::string_view decimalPoint, int significantDigits)
@@ -35,9 +36,21 @@ void appendGeneral(std::string& result, double value, std::string_view decimalPo
     constexpr int kLowestScientificExponent = 15;
 
     int count = std::clamp(significantDigits, 1, kMaxSignificantDigits);
-    const SignificantDigits rounded = count == kSignificantDigits ? roundToSignificant(std::fabs(value))
-                                                                  : roundToSignificant(std::fabs(value), count);
-    const auto& digits = rounded.digits;
+    SignificantDigits rounded = count > kSignificantDigits ? roundToSignificant(std::fabs(value), count)
+                                                           : roundToSignificant(std::fabs(value));
+    auto& digits = rounded.digits;
+    if (count < kSignificantDigits) {
+        // A whole number keeps all its digits: 1099511627776 is not 1099511630000.
+        const bool whole = rounded.exponent >= count && rounded.exponent < kSignificantDigits &&
+                           std::all_of(digits.begin() + rounded.exponent + 1, digits.begin() + kSignificantDigits,
+                                       [](char digit) { return digit == '0'; });
+        if (whole) {
+            count = kSignificantDigits;
+        } else {
+            shortenDigits(rounded, count);
+            std::fill(digits.begin() + count, digits.begin() + kSignificantDigits, '0');
+        }
+    }
     while (count > 1 && digits[count - 1] == '0')
         --count;
     const int exponent = rounded.exponent;

@@ -230,12 +230,7 @@ SignificantDigits roundToSignificant(double magnitude)
 
 SignificantDigits roundToSignificant(double magnitude, int count)
 {
-    if (count > kSignificantDigits)
-        return roundToSignificantExactly(magnitude, std::min(count, kMaxSignificantDigits));
-    SignificantDigits result = roundToSignificant(magnitude);
-    if (count < kSignificantDigits)
-        shortenDigits(result, std::max(count, 1));
-    return result;
+    return roundToSignificantExactly(magnitude, std::clamp(count, kSignificantDigits, kMaxSignificantDigits));
 }
 
 bool shortenDigits(SignificantDigits& rounded, int keep)

@@ -91,8 +91,7 @@ struct SignificantDigits {
 // `magnitude` (finite and positive) rounded to 15 significant digits, ties away from zero.
 SignificantDigits roundToSignificant(double magnitude);
 
-// The same rounded to `count` (1 to 17) significant digits: below 15 from the 15 as
-// shortenDigits() does, above from the exact value; digits[count..] are then undefined.
+// The same rounded to `count` (15 to 17) significant digits from the exact value.
 SignificantDigits roundToSignificant(double magnitude, int count);
 
 // Rounds 15 digits to their first `keep` (0 to 14), ties away from zero, the rule of every output

@@ -50,7 +50,8 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberFormat&
 // value starts with an ASCII "-" whatever the regional minus sign: the swap writes this form into
 // the input and the copy puts it on the clipboard, to be pasted back, and the input rule reads
 // no other minus. With `significantDigits` (1 to 17) the digits are fewer or more: fewer are
-// rounded from the 15, ties away from zero, as the fixed form rounds them.
+// rounded from the 15, ties away from zero, as the fixed form rounds them, except in a whole
+// number, which keeps all its digits (1099511627776, not 1099511630000).
 std::string formatGeneral(double value, std::string_view decimalPoint = ".",
                           int significantDigits = kSignificantDigits);
 // Not a whole format: only its decimal point applies. (Deleted, so that a format, or a bare {}
