@@ -14,6 +14,9 @@ _mezzurix_convert()
         -d|--decimals)
             COMPREPLY=($(compgen -W "$(printf '%s\n' {0..30})" -- "$cur"))
             return ;;
+        --digits)
+            COMPREPLY=($(compgen -W "$(printf '%s\n' {1..17})" -- "$cur"))
+            return ;;
         -f|--file)
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
@@ -22,7 +25,7 @@ _mezzurix_convert()
             return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--json\n-f\n--file\n--list\n--regional\n-h\n--help\n--version' -- "$cur"))
+        COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--regional\n-h\n--help\n--version' -- "$cur"))
         return
     fi
     # After the value: unit names and the separator words.
