@@ -3,6 +3,7 @@
 
 #include <mezzurix/main_window.h>
 #include <mezzurix/start_conversion.h>
+#include <mezzurix/translations.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
     // The application takes Qt's own options (-platform, -style, ...) out of the arguments; any
     // other option left is an error, reported and left on here.
     QApplication app(argc, argv);
+    mezzurix::ui::installTranslations(&app);
     parser.process(conversionAfterValue(QCoreApplication::arguments()));
     std::variant<mezzurix::ui::StartConversion, QString> start = QString();
     if (!parser.positionalArguments().isEmpty()) {

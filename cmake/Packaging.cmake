@@ -79,7 +79,9 @@ if(MEZZURIX_DPKG_SHLIBDEPS)
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libqt6dbus6, fonts-liberation2")
 endif()
-# The Wayland platform plugin; without it Qt falls back to X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The Wayland platform plugin; without it Qt falls back to X11 through XWayland. Qt's own
+# translations, for its texts in the windows (the input box's context menu); the program's own are
+# built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

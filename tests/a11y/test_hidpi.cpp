@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Lays the windows out at scale 1 and at scale 2 (QT_SCALE_FACTOR, one child process each) and
+// Lays the windows out at scale 1 and at scale 2 (QT_SCALE_FACTOR, one child process each), in
+// English and in every language the windows are translated into (under its locale), and
 // compares: the same geometry in device-independent pixels, nothing overlapping that is not meant
-// to, everything inside its window, every text fitting at both scales, and the hand pictures
-// drawn sharp from their double-size drawings.
+// to, everything inside its window, every text fitting at both scales in every language, and the
+// hand pictures drawn sharp from their double-size drawings.
 #include <mezzurix/catalogue.h>
 #include <mezzurix/main_window.h>
 #include <mezzurix/reference_windows.h>
+#include <mezzurix/translations.h>
+#include <mezzurix/window_texts.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,12 +20,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QStyle>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -40,11 +45,6 @@ const QSet<QSet<QString>> kDesignedOverlaps{
     {QStringLiteral("Image1"), QStringLiteral("Image2")},
 };
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString withoutAmpersand(QString text)
 {
     return text.remove(u'&');
@@ -59,12 +59,13 @@ QStringList textsFor(const QWidget* widget)
     if (mainWindow && (name == u"Label1" || name == u"Label2")) {
         for (const mezzurix::Category& category : mezzurix::categories())
             for (const mezzurix::Unit& unit : category.units)
-                texts << fromView(unit.text);
+                texts << mezzurix::ui::catalogueText(unit.text);
     } else if (mainWindow && (name == u"Label6" || name == u"Label7")) {
-        texts << QStringLiteral("Convert:") << QStringLiteral("Into:");  // they swap with the hands
+        // they swap with the hands
+        texts << mezzurix::ui::windowText("Convert:") << mezzurix::ui::windowText("Into:");
     } else if (mainWindow && name == u"lblTitle") {
         for (const mezzurix::Category& category : mezzurix::categories())
-            texts << fromView(category.name);
+            texts << mezzurix::ui::catalogueText(category.name);
     } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         texts << label->text();
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
@@ -202,15 +203,41 @@ int measure()
 
 } // namespace
 
+// English, then every translation.
+QStringList languages()
+{
+    return QStringList{QStringLiteral("C")} + mezzurix::ui::translatedLanguages();
+}
+
+// The locale a language runs under: "de" under de_DE.UTF-8.
+QString localeOf(const QString& language)
+{
+    return language == u"C" ? QStringLiteral("C.UTF-8") : QLocale(language).name() + QStringLiteral(".UTF-8");
+}
+
+void addLanguageRows(bool withScales)
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("scale");
+    for (const QString& language : languages())
+        for (const int scale : {1, 2})
+            if (withScales || scale == 1)
+                QTest::addRow("%s scale %d", qPrintable(language), scale) << language << scale;
+}
+
 class HighDpiTest : public QObject {
     Q_OBJECT
 
-    QJsonObject atScale[3];  // indexed by the scale factor, 1 and 2
+    // Indexed by the language, then by the scale factor, 1 and 2.
+    QMap<QString, std::array<QJsonObject, 3>> reports;
 
-    static QJsonObject runAt(int scale)
+    static QJsonObject runAt(const QString& language, int scale)
     {
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), localeOf(language));
+        env.insert(QStringLiteral("LANG"), localeOf(language));
+        env.remove(QStringLiteral("LANGUAGE"));
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         child.setProcessEnvironment(env);
@@ -244,19 +271,26 @@ class HighDpiTest : public QObject {
 private slots:
     void initTestCase()
     {
-        for (const int scale : {1, 2}) {
-            atScale[scale] = runAt(scale);
-            QVERIFY2(!atScale[scale].isEmpty(), qPrintable(QStringLiteral("no layout at scale %1").arg(scale)));
-            QCOMPARE(atScale[scale]["pixelRatio"].toDouble(), double(scale));
-            QCOMPARE(windows(atScale[scale]).size(), 4);
-            QCOMPARE(windows(atScale[scale])[0].toObject()["controls"].toArray().size(), kMainControls);
+        QVERIFY(languages().size() > 1);
+        for (const QString& language : languages()) {
+            for (const int scale : {1, 2}) {
+                QJsonObject& report = reports[language][scale];
+                report = runAt(language, scale);
+                QVERIFY2(!report.isEmpty(),
+                         qPrintable(QStringLiteral("no layout in %1 at scale %2").arg(language).arg(scale)));
+                QCOMPARE(report["pixelRatio"].toDouble(), double(scale));
+                QCOMPARE(windows(report).size(), 4);
+                QCOMPARE(windows(report)[0].toObject()["controls"].toArray().size(), kMainControls);
+            }
         }
     }
 
+    void sameGeometryAtBothScales_data() { addLanguageRows(false); }
     void sameGeometryAtBothScales()
     {
-        const QJsonArray one = windows(atScale[1]);
-        const QJsonArray two = windows(atScale[2]);
+        QFETCH(QString, language);
+        const QJsonArray one = windows(reports[language][1]);
+        const QJsonArray two = windows(reports[language][2]);
         for (qsizetype w = 0; w < one.size(); ++w) {
             const QJsonObject a = one[w].toObject();
             const QJsonObject b = two[w].toObject();
@@ -277,17 +311,13 @@ private slots:
         }
     }
 
-    void layoutHolds_data()
-    {
-        QTest::addColumn<int>("scale");
-        QTest::newRow("scale 1") << 1;
-        QTest::newRow("scale 2") << 2;
-    }
+    void layoutHolds_data() { addLanguageRows(true); }
     void layoutHolds()
     {
+        QFETCH(QString, language);
         QFETCH(int, scale);
         QStringList faults;
-        for (const QJsonValue& windowValue : windows(atScale[scale])) {
+        for (const QJsonValue& windowValue : windows(reports[language][scale])) {
             const QJsonObject window = windowValue.toObject();
             const QRect client(0, 0, window["width"].toInt(), window["height"].toInt());
             const QJsonArray controls = window["controls"].toArray();
@@ -313,12 +343,14 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
 
-    // Every text fits its control, at scale 1 and at scale 2.
+    // Every text fits its control, at scale 1 and at scale 2, in every language.
+    void textsFitAtBothScales_data() { addLanguageRows(false); }
     void textsFitAtBothScales()
     {
+        QFETCH(QString, language);
         QStringList misfits;
         for (const int scale : {1, 2}) {
-            for (const QJsonValue& windowValue : windows(atScale[scale])) {
+            for (const QJsonValue& windowValue : windows(reports[language][scale])) {
                 const QJsonObject window = windowValue.toObject();
                 for (const QJsonValue& control : window["controls"].toArray())
                     if (!fits(control.toObject()))
@@ -337,7 +369,7 @@ private slots:
     void handsAreSharp()
     {
         QFETCH(int, scale);
-        const QJsonArray hands = atScale[scale]["hands"].toArray();
+        const QJsonArray hands = reports[QStringLiteral("C")][scale]["hands"].toArray();
         QCOMPARE(hands.size(), 2);
         for (const QJsonValue& value : hands) {
             const QJsonObject hand = value.toObject();
@@ -352,8 +384,10 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], "--measure") == 0)
+    if (argc > 1 && qstrcmp(argv[1], "--measure") == 0) {
+        mezzurix::ui::installTranslations(&app);
         return measure();
+    }
     HighDpiTest test;
     return QTest::qExec(&test, argc, argv);
 }

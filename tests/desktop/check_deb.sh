@@ -42,7 +42,9 @@ for pkg in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 fonts-liberation2; 
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"
-grep -q -E "(^|, )qt6-wayland( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
+for pkg in qt6-wayland qt6-translations-l10n; do
+    grep -q -E "(^|, )$pkg( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks $pkg"
+done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
 

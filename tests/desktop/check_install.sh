@@ -8,6 +8,11 @@ source "$(dirname "$0")/common.sh"
 build=$1 app_id=$2 version=$3
 need cmake desktop-file-validate appstreamcli od
 
+# The languages of the desktop files' translations, one .po file each.
+languages() {
+    for po in "$(dirname "$0")"/../../resources/desktop/po/*.po; do basename "$po" .po; done
+}
+
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
@@ -33,6 +38,11 @@ if [ -f "$desktop" ]; then
     grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not name the icon $app_id"
     grep -qx "Exec=mezzurix" "$desktop" || fail "desktop entry does not start mezzurix"
     grep -qx "Comment=Convert from one unit to another" "$desktop" || fail "desktop entry comment"
+    for language in $(languages); do
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=." "$desktop" || fail "desktop entry has no $key[$language]"
+        done
+    done
 else
     fail "no desktop entry at $desktop"
 fi
@@ -43,6 +53,11 @@ if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
         || fail "metainfo does not launch $app_id.desktop"
     grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+    for language in $(languages); do
+        for element in name summary p li; do
+            grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "metainfo has no $element in $language"
+        done
+    done
 else
     fail "no metainfo at $metainfo"
 fi

@@ -4,6 +4,7 @@
 // reference_window_show info|base-units|prefixes
 // Opens one reference window and runs until it is closed.
 #include "mezzurix/reference_windows.h"
+#include "mezzurix/translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    mezzurix::ui::installTranslations(&app);  // in the user's language, as the program shows them
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (which == u"info")
         mezzurix::ui::showInfoWindow();

@@ -7,6 +7,7 @@
 #include <mezzurix/fonts.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/twips.h>
+#include <mezzurix/window_texts.h>
 
 #include <QComboBox>
 #include <QLabel>
@@ -45,29 +46,42 @@ struct Control {
 // fallback font.
 constexpr std::array kControls{
     Control{"lblTitle", &Controls::title, {1380, 120, 5355, 435}, "", "", Face::Bold135},
-    Control{"Label6", &Controls::leftHeading, {660, 660, 630, 195}, "Convert:", "", Face::Regular825},
-    Control{"Label7", &Controls::rightHeading, {4440, 660, 630, 195}, "Into:", "", Face::Regular825},
-    Control{"Image1", &Controls::forwardHand, {3840, 1380, 480, 480}, ":/mezzurix/hand-right.png",
-            "Click here to reverse conversion", Face::Window},
-    Control{"Image2", &Controls::reverseHand, {3840, 1380, 480, 480}, ":/mezzurix/hand-left.png",
-            "Click here to reverse conversion", Face::Window},
-    Control{"Label3", &Controls::inputCaption, {300, 3060, 555, 315}, "Input:", "", Face::Bold975},
-    Control{"txtIn", &Controls::input, {900, 2940, 4935, 435}, "", "Input your data here", Face::Bold12},
+    Control{"Label6", &Controls::leftHeading, {660, 660, 630, 195},
+            QT_TRANSLATE_NOOP("MainWindow", "Convert:"), "", Face::Regular825},
+    Control{"Label7", &Controls::rightHeading, {4440, 660, 630, 195},
+            QT_TRANSLATE_NOOP("MainWindow", "Into:"), "", Face::Regular825},
+    Control{"Image1", &Controls::forwardHand, {3840, 1380, 480, 480},
+            ":/mezzurix/hand-right.png", QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion"),
+            Face::Window},
+    Control{"Image2", &Controls::reverseHand, {3840, 1380, 480, 480},
+            ":/mezzurix/hand-left.png", QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion"),
+            Face::Window},
+    Control{"Label3", &Controls::inputCaption, {300, 3060, 555, 315},
+            QT_TRANSLATE_NOOP("MainWindow", "Input:"), "", Face::Bold975},
+    Control{"txtIn", &Controls::input, {900, 2940, 4935, 435},
+            "", QT_TRANSLATE_NOOP("MainWindow", "Input your data here"), Face::Bold12},
     Control{"Label1", &Controls::fromUnit, {5940, 3120, 2175, 435}, "", "", Face::Window},
-    Control{"Label4", &Controls::outputCaption, {120, 3720, 735, 315}, "Output:", "", Face::Bold975},
-    Control{"txtOut", &Controls::output, {900, 3600, 4935, 435}, "", "Your conversion appears here",
-            Face::Bold12},
+    Control{"Label4", &Controls::outputCaption, {120, 3720, 735, 315},
+            QT_TRANSLATE_NOOP("MainWindow", "Output:"), "", Face::Bold975},
+    Control{"txtOut", &Controls::output, {900, 3600, 4935, 435},
+            "", QT_TRANSLATE_NOOP("MainWindow", "Your conversion appears here"), Face::Bold12},
     Control{"Label2", &Controls::intoUnit, {5940, 3780, 2175, 435}, "", "", Face::Window},
-    Control{"cmbDP", &Controls::decimals, {240, 4335, 675, 360}, "", "Select number of decimal points",
+    Control{"cmbDP", &Controls::decimals, {240, 4335, 675, 360},
+            "", QT_TRANSLATE_NOOP("MainWindow", "Select number of decimal points"), Face::Bold975},
+    Control{"Label5", &Controls::decimalsCaption, {1020, 4380, 1635, 315},
+            QT_TRANSLATE_NOOP("MainWindow", "Decimal points"),
+            QT_TRANSLATE_NOOP("MainWindow", "Select number of decimal points"),
             Face::Bold975},
-    Control{"Label5", &Controls::decimalsCaption, {1020, 4380, 1635, 315}, "Decimal points",
-            "Select number of decimal points", Face::Bold975},
     // Text1 only takes the focus; cmdCopy, created after it, covers it.
     Control{"Text1", &Controls::restingPlace, {6900, 4380, 435, 285}, "", "", Face::Window},
-    Control{"cmdSwap1", &Controls::swapButton, {4920, 4320, 1395, 375}, "&Swap Units",
-            "Invert selected units", Face::Bold975},
-    Control{"cmdCopy", &Controls::copyButton, {6480, 4320, 1395, 375}, "&Clipboard",
-            "Copy output to clipboard", Face::Bold975},
+    Control{"cmdSwap1", &Controls::swapButton, {4920, 4320, 1395, 375},
+            QT_TRANSLATE_NOOP("MainWindow", "&Swap Units"),
+            QT_TRANSLATE_NOOP("MainWindow", "Invert selected units"),
+            Face::Bold975},
+    Control{"cmdCopy", &Controls::copyButton, {6480, 4320, 1395, 375},
+            QT_TRANSLATE_NOOP("MainWindow", "&Clipboard"),
+            QT_TRANSLATE_NOOP("MainWindow", "Copy output to clipboard"),
+            Face::Bold975},
 };
 
 // Focus order of the controls that can take the focus; labels never do.
@@ -94,7 +108,7 @@ QFont fontFor(Face face)
 template <typename T>
 T* create(const Control& design, QWidget* client)
 {
-    const QString text = QString::fromUtf8(design.text);
+    const QString text = windowText(design.text);
     if constexpr (std::is_same_v<T, QComboBox>) {
         auto* combo = new QComboBox(client);
         combo->setEditable(true);
@@ -126,7 +140,7 @@ Controls createControls(QWidget* client)
             },
             design.member);
         widget->setObjectName(QString::fromUtf8(design.name));
-        widget->setToolTip(QString::fromUtf8(design.toolTip));
+        widget->setToolTip(windowText(design.toolTip));
         if (design.face != Face::Window)
             widget->setFont(fontFor(design.face));
         widget->setGeometry(twipsToPixels(design.twips, client));

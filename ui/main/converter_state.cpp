@@ -5,6 +5,7 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
+#include <mezzurix/window_texts.h>
 
 #include <QLocale>
 
@@ -49,33 +50,34 @@ ConverterState::ConverterState() : decimals_(kStartDecimals), input_(QStringLite
 
 QString ConverterState::title() const
 {
-    return QString::fromUtf8(categoryAt(category_).name);
+    return catalogueText(categoryAt(category_).name);
 }
 
 QString ConverterState::description() const
 {
-    return QString::fromUtf8(categoryAt(category_).description);
+    return catalogueText(categoryAt(category_).description);
 }
 
 QString ConverterState::fromUnit() const
 {
-    return QString::fromUtf8(categoryAt(category_).units[std::size_t(fromRow())].text);
+    return catalogueText(categoryAt(category_).units[std::size_t(fromRow())].text);
 }
 
 QString ConverterState::intoUnit() const
 {
-    return QString::fromUtf8(categoryAt(category_).units[std::size_t(intoRow())].text);
+    return catalogueText(categoryAt(category_).units[std::size_t(intoRow())].text);
 }
 
 QString ConverterState::heading(Side side) const
 {
-    return (side == Side::Left) == forward_ ? QStringLiteral("Convert:") : QStringLiteral("Into:");
+    return windowText((side == Side::Left) == forward_ ? QT_TRANSLATE_NOOP("MainWindow", "Convert:")
+                                                       : QT_TRANSLATE_NOOP("MainWindow", "Into:"));
 }
 
 QString ConverterState::outputReason() const
 {
     // A conversion that succeeds always writes a number.
-    return output_.isEmpty() ? QStringLiteral("Out of range") : QString();
+    return output_.isEmpty() ? windowText(QT_TRANSLATE_NOOP("MainWindow", "Out of range")) : QString();
 }
 
 bool ConverterState::switchCategory(int category)

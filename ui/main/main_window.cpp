@@ -13,6 +13,7 @@
 #include <mezzurix/readable_colours.h>
 #include <mezzurix/reference_windows.h>
 #include <mezzurix/start_conversion.h>
+#include <mezzurix/window_texts.h>
 #include <mezzurix/windows.h>
 
 #include <QAction>
@@ -49,7 +50,8 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(kCaption);
     // The title's padding and address are for the eye; a screen reader gets the product's name.
     setAccessibleName(QStringLiteral("Mezzurix!!"));
-    setAccessibleDescription(QStringLiteral("Convert from one unit to another"));
+    setAccessibleDescription(
+        windowText(QT_TRANSLATE_NOOP("MainWindow", "Convert from one unit to another")));
     setWindowIcon(resourceIcon(QStringLiteral("app")));
 
     auto* client = new QWidget(this);
@@ -111,12 +113,12 @@ void MainWindow::watchEvents()
 
 void MainWindow::createMenus()
 {
-    listsMenu = menuBar()->addMenu(QStringLiteral("&Lists"));
+    listsMenu = menuBar()->addMenu(windowText(QT_TRANSLATE_NOOP("MainWindow", "&Lists")));
     listsMenu->setObjectName(QStringLiteral("mnuLists"));
     const auto all = categories();
     for (std::size_t index = 0; index < all.size(); ++index) {
         const Category& category = all[index];
-        QAction* action = listsMenu->addAction(QString::fromUtf8(category.menuCaption));
+        QAction* action = listsMenu->addAction(catalogueText(category.menuCaption));
         action->setObjectName(QString::fromUtf8(category.menuItem));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (category.shortcut - 'A'))));
         action->setData(int(index));
@@ -131,23 +133,28 @@ void MainWindow::createMenus()
         std::function<void()> handler;
     };
     const auto addMenu = [this](const char* name, const char* title, std::initializer_list<Item> items) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        QMenu* menu = menuBar()->addMenu(windowText(title));
         menu->setObjectName(QString::fromUtf8(name));
         for (const Item& item : items) {
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(windowText(item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
             action->setShortcut(QKeySequence(Qt::CTRL | item.key));
             menuShortcuts.append(action->shortcut());
             connect(action, &QAction::triggered, this, item.handler);
         }
     };
-    addMenu("mnuOptions", "&Options",
-            {{"mnuSave", "&Save to Clipboard", Qt::Key_S, [this] { copyOutput(); }},
-             {"mnuSwap", "Swap Selected &Units", Qt::Key_U, [this] { swapUnits(); }}});
-    addMenu("mnuInfo", "&Info",
-            {{"mnuShowInfo", "The S&I System", Qt::Key_I, [] { showInfoWindow(); }},
-             {"mnuSIBaseUnits", "SI &Base Units", Qt::Key_B, [] { showSIBaseUnitsWindow(); }},
-             {"mnuPrefixes", "SI Prefi&xes", Qt::Key_X, [] { showSIPrefixesWindow(); }}});
+    addMenu("mnuOptions", QT_TRANSLATE_NOOP("MainWindow", "&Options"),
+            {{"mnuSave", QT_TRANSLATE_NOOP("MainWindow", "&Save to Clipboard"), Qt::Key_S,
+              [this] { copyOutput(); }},
+             {"mnuSwap", QT_TRANSLATE_NOOP("MainWindow", "Swap Selected &Units"), Qt::Key_U,
+              [this] { swapUnits(); }}});
+    addMenu("mnuInfo", QT_TRANSLATE_NOOP("MainWindow", "&Info"),
+            {{"mnuShowInfo", QT_TRANSLATE_NOOP("MainWindow", "The S&I System"), Qt::Key_I,
+              [] { showInfoWindow(); }},
+             {"mnuSIBaseUnits", QT_TRANSLATE_NOOP("MainWindow", "SI &Base Units"), Qt::Key_B,
+              [] { showSIBaseUnitsWindow(); }},
+             {"mnuPrefixes", QT_TRANSLATE_NOOP("MainWindow", "SI Prefi&xes"), Qt::Key_X,
+              [] { showSIPrefixesWindow(); }}});
 }
 
 // The hidden categories' lists are made once the window has first been drawn, so that it opens
@@ -288,8 +295,9 @@ void MainWindow::showCredit(bool withMessage)
     controls->decimals->setCurrentIndex(state.decimals());
     showState();
     if (withMessage) {
-        QMessageBox box(QMessageBox::NoIcon, kApplicationTitle,
-                        QStringLiteral("Released to\n") + ConverterState::creditName(), QMessageBox::Ok, this);
+        const QString message =
+            windowText(QT_TRANSLATE_NOOP("MainWindow", "Released to\n%1")).arg(ConverterState::creditName());
+        QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, message, QMessageBox::Ok, this);
         box.exec();
     }
 }

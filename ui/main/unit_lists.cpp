@@ -6,6 +6,7 @@
 
 #include <mezzurix/catalogue.h>
 #include <mezzurix/focus_ring.h>
+#include <mezzurix/window_texts.h>
 
 #include <QListWidget>
 
@@ -15,8 +16,9 @@ namespace {
 // Which list converts into which follows the hands.
 QString directionOf(Side side, bool forward)
 {
-    return (side == Side::Left) == forward ? QStringLiteral("Units to convert from")
-                                           : QStringLiteral("Units to convert into");
+    return windowText((side == Side::Left) == forward
+                          ? QT_TRANSLATE_NOOP("MainWindow", "Units to convert from")
+                          : QT_TRANSLATE_NOOP("MainWindow", "Units to convert into"));
 }
 
 } // namespace
@@ -81,11 +83,11 @@ void UnitLists::create(int category)
         auto* unitList = new QListWidget(client);
         unitList->setObjectName(QString::fromUtf8(isLeft ? design.leftList : design.rightList));
         unitList->setSelectionMode(QAbstractItemView::SingleSelection);
-        unitList->setAccessibleName(QStringLiteral("%1 list, %2")
-                                        .arg(isLeft ? QStringLiteral("Left") : QStringLiteral("Right"),
-                                             QString::fromUtf8(design.name)));
+        unitList->setAccessibleName(windowText(isLeft ? QT_TRANSLATE_NOOP("MainWindow", "Left list, %1")
+                                                      : QT_TRANSLATE_NOOP("MainWindow", "Right list, %1"))
+                                        .arg(catalogueText(design.name)));
         for (const Unit& unit : design.units) {
-            auto* item = new QListWidgetItem(QString::fromUtf8(unit.text), unitList);
+            auto* item = new QListWidgetItem(catalogueText(unit.text), unitList);
             item->setData(Qt::UserRole, unit.code);
         }
         unitList->setAccessibleDescription(directionOf(side, forward));

@@ -5,6 +5,8 @@
 #include "control_table.h"
 #include "picture_button.h"
 
+#include <mezzurix/window_texts.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -26,23 +28,26 @@ struct Spoken {
 void describeControls(const Controls& controls)
 {
     const Spoken spoken[] = {
-        {controls.input, "Input", ""},
-        {controls.output, "Output", ""},
-        {controls.decimals, "Decimal points", ""},
-        {controls.fromUnit, "", "Unit of the input"},
-        {controls.intoUnit, "", "Unit of the output"},
-        {controls.forwardHand, "Reverse conversion",
-         "Click here to reverse conversion. Now the left list converts into the right list."},
-        {controls.reverseHand, "Reverse conversion",
-         "Click here to reverse conversion. Now the right list converts into the left list."},
-        {controls.restingPlace, "Resting place",
-         "Holds the focus after a click on the window; typing here does nothing. Press Tab to go on."},
+        {controls.input, QT_TRANSLATE_NOOP("MainWindow", "Input"), ""},
+        {controls.output, QT_TRANSLATE_NOOP("MainWindow", "Output"), ""},
+        {controls.decimals, QT_TRANSLATE_NOOP("MainWindow", "Decimal points"), ""},
+        {controls.fromUnit, "", QT_TRANSLATE_NOOP("MainWindow", "Unit of the input")},
+        {controls.intoUnit, "", QT_TRANSLATE_NOOP("MainWindow", "Unit of the output")},
+        {controls.forwardHand, QT_TRANSLATE_NOOP("MainWindow", "Reverse conversion"),
+         QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion. "
+                                         "Now the left list converts into the right list.")},
+        {controls.reverseHand, QT_TRANSLATE_NOOP("MainWindow", "Reverse conversion"),
+         QT_TRANSLATE_NOOP("MainWindow", "Click here to reverse conversion. "
+                                         "Now the right list converts into the left list.")},
+        {controls.restingPlace, QT_TRANSLATE_NOOP("MainWindow", "Resting place"),
+         QT_TRANSLATE_NOOP("MainWindow", "Holds the focus after a click on the window; typing here does "
+                                         "nothing. Press Tab to go on.")},
     };
     for (const Spoken& words : spoken) {
         if (*words.name != '\0')
-            words.control->setAccessibleName(QString::fromUtf8(words.name));
+            words.control->setAccessibleName(windowText(words.name));
         if (*words.description != '\0')
-            words.control->setAccessibleDescription(QString::fromUtf8(words.description));
+            words.control->setAccessibleDescription(windowText(words.description));
     }
     controls.decimals->lineEdit()->setAccessibleName(controls.decimals->accessibleName());
     controls.decimals->view()->setAccessibleName(controls.decimals->accessibleName());

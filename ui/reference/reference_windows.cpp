@@ -28,15 +28,18 @@ constexpr double kContentPointSize = 9.75; // every text in the reference window
 
 struct WindowSpec {
     const char* name;
-    const char16_t* caption;
+    const char* caption; // English
     int width; // client area, twips
     int height;
     const char* icon; // base name of the 16 and 32 pixel pictures
 };
 
-constexpr WindowSpec kInfoWindow{"frmInfo", u" SI Info ", 8085, 5235, "info"};
-constexpr WindowSpec kBaseUnitsWindow{"frmSIBaseUnits", u" SI Base Units ", 5175, 3195, "ruler"};
-constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", u" SI Prefixes ", 7605, 7575, "ruler"};
+constexpr WindowSpec kInfoWindow{"frmInfo", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Info "),
+                                 8085, 5235, "info"};
+constexpr WindowSpec kBaseUnitsWindow{"frmSIBaseUnits", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Base Units "),
+                                      5175, 3195, "ruler"};
+constexpr WindowSpec kPrefixesWindow{"frmSIPrefixes", QT_TRANSLATE_NOOP("ReferenceWindows", " SI Prefixes "),
+                                     7605, 7575, "ruler"};
 
 constexpr QRect kInfoBoxTwips(75, 240, 7935, 4755);
 
@@ -48,7 +51,7 @@ QWidget* createFixedWindow(const WindowSpec& design)
     auto* window = new QWidget(nullptr, kFixedWindowFlags);
     window->setObjectName(QLatin1String(design.name));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromUtf16(design.caption));
+    window->setWindowTitle(reference::windowText(design.caption));
     window->setWindowIcon(resourceIcon(QLatin1String(design.icon)));
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
@@ -62,7 +65,7 @@ QWidget* createInfoWindow()
     QWidget* client = createFixedWindow(kInfoWindow);
     auto* box = new QPlainTextEdit(client);
     box->setObjectName(QStringLiteral("rtbInfo"));
-    box->setAccessibleName(QStringLiteral("SI information"));
+    box->setAccessibleName(reference::windowText(QT_TRANSLATE_NOOP("ReferenceWindows", "SI information")));
     box->setGeometry(twipsToPixels(kInfoBoxTwips, client));
     box->setFont(designFont(QStringLiteral("System"), QStringLiteral("Liberation Sans"),
                             kContentPointSize, true));
@@ -78,14 +81,15 @@ QWidget* createInfoWindow()
     return client->window();
 }
 
-QWidget* createTableWindow(const WindowSpec& design, std::span<const LabelSpec> labels)
+QWidget* createTableWindow(const WindowSpec& design, reference::Table table,
+                           std::span<const LabelSpec> labels)
 {
     QWidget* client = createFixedWindow(design);
     QFont headingFont = sansFont(kContentPointSize, true);
     headingFont.setUnderline(true);
     const QFont rowFont = monoFont(kContentPointSize, true);
     for (const LabelSpec& item : labels) {
-        auto* label = new QLabel(QStringView(item.caption).toString(), client);
+        auto* label = new QLabel(reference::labelCaption(table, item), client);
         label->setObjectName(QLatin1String(item.name));
         if (item.index != reference::kNoIndex)
             label->setProperty("index", item.index);
@@ -126,7 +130,7 @@ QWidget* showSIBaseUnitsWindow()
 {
     static QPointer<QWidget> window;
     return showSingleWindow(window, [] {
-        return createTableWindow(kBaseUnitsWindow, reference::baseUnitsLabels());
+        return createTableWindow(kBaseUnitsWindow, reference::Table::BaseUnits, reference::baseUnitsLabels());
     });
 }
 
@@ -134,7 +138,7 @@ QWidget* showSIPrefixesWindow()
 {
     static QPointer<QWidget> window;
     return showSingleWindow(window, [] {
-        return createTableWindow(kPrefixesWindow, reference::prefixesLabels());
+        return createTableWindow(kPrefixesWindow, reference::Table::Prefixes, reference::prefixesLabels());
     });
 }
 

@@ -11,8 +11,9 @@
 // The fixed content of the reference windows, kept as data.
 namespace mezzurix::ui::reference {
 
-// The SI information text, 2551 characters with CR LF line breaks.
-const QString& infoText();
+// The SI information text in the user's language; in English 2551 characters. Its line breaks
+// are CR LF.
+QString infoText();
 
 enum class LabelStyle { Heading, Row };
 
@@ -22,7 +23,7 @@ constexpr int kNoIndex = -1;
 struct LabelSpec {
     const char* name;
     int index; // kNoIndex for a label outside an array
-    std::u16string_view caption;
+    const char* caption; // UTF-8, in English
     int left; // twips, like top and width
     int top;
     int width;
@@ -35,5 +36,15 @@ constexpr int kLabelHeightTwips = 255;
 // Headings first, then the rows from top to bottom.
 std::span<const LabelSpec> baseUnitsLabels();
 std::span<const LabelSpec> prefixesLabels();
+
+enum class Table { BaseUnits, Prefixes };
+
+// A label's caption in the user's language: the prefixes' rows take its prefix names and decimal
+// comma.
+QString labelCaption(Table table, const LabelSpec& label);
+
+// A text of the reference windows (a title, an accessible name) in the user's language;
+// `english` is marked for translation in the context "ReferenceWindows".
+QString windowText(const char* english);
 
 } // namespace mezzurix::ui::reference

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every entry of every window translation, read from the .ts files: finished, with the English
+// text's placeholders, line breaks, surrounding blanks and access key; the SI base units' rows
+// keep their columns; and the catalogue's texts are all marked for translation.
+#include <mezzurix/catalogue.h>
+#include <mezzurix/window_texts.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished;
+};
+
+QList<Entry> readTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QXmlStreamReader xml(&file);
+    QList<Entry> entries;
+    QString context;
+    Entry entry;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            entry = Entry{context, {}, {}, true};
+        } else if (xml.name() == u"source") {
+            entry.source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QStringView type = xml.attributes().value(QStringLiteral("type"));
+            entry.finished = type.isEmpty();
+            entry.translation = xml.readElementText();
+            entries << entry;
+        }
+    }
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return entries;
+}
+
+// What a translation must carry over from the English text: its placeholders, in any order.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%L?(\\d+|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : marker.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// The access keys ("&x"; "&&" is a plain ampersand).
+int accessKeys(const QString& text)
+{
+    return int(QString(text).remove(QStringLiteral("&&")).count(u'&'));
+}
+
+QStringList tsFiles()
+{
+    const QDir dir(QStringLiteral(MEZZURIX_WINDOW_TS_DIR));
+    QStringList files;
+    for (const QString& name : dir.entryList({QStringLiteral("mezzurix_*.ts")}, QDir::Files, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+} // namespace
+
+class TranslationFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyEntry_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : tsFiles())
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+
+    void everyEntry()
+    {
+        QFETCH(QString, file);
+        const QList<Entry> entries = readTs(file);
+        QVERIFY(!entries.isEmpty());
+        QStringList faults;
+        for (const Entry& entry : entries) {
+            const QString where = entry.context + QStringLiteral(": \"") + entry.source + u'"';
+            if (!entry.finished || entry.translation.isEmpty()) {
+                faults << where + QStringLiteral(" is unfinished");
+                continue;
+            }
+            const QString& to = entry.translation;
+            if (placeholders(to) != placeholders(entry.source))
+                faults << where + QStringLiteral(" has other placeholders");
+            if (to.count(u'\n') != entry.source.count(u'\n'))
+                faults << where + QStringLiteral(" has other line breaks");
+            if (accessKeys(to) != accessKeys(entry.source))
+                faults << where + QStringLiteral(" has another number of access keys");
+            if (entry.source.startsWith(u' ') != to.startsWith(u' ') || entry.source.endsWith(u' ') != to.endsWith(u' '))
+                faults << where + QStringLiteral(" has other surrounding blanks");
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
+    }
+
+    // A base unit's row is three columns of a monospaced font: its symbol starts at column 12 and
+    // its quantity at column 21 in every language, as in English.
+    void baseUnitRowsKeepTheirColumns_data() { everyEntry_data(); }
+    void baseUnitRowsKeepTheirColumns()
+    {
+        QFETCH(QString, file);
+        constexpr qsizetype kSymbolColumn = 12;
+        constexpr qsizetype kQuantityColumn = 21;
+        int rows = 0;
+        for (const Entry& entry : readTs(file)) {
+            if (entry.context != u"SIBaseUnits" || entry.source.size() <= kQuantityColumn)
+                continue;
+            ++rows;
+            const QString& to = entry.translation;
+            QVERIFY2(to.size() > kQuantityColumn, qPrintable(to));
+            QCOMPARE(to.mid(kSymbolColumn, kQuantityColumn - kSymbolColumn),
+                     entry.source.mid(kSymbolColumn, kQuantityColumn - kSymbolColumn));
+            QVERIFY2(to[kSymbolColumn - 1] == u' ' && to[kQuantityColumn] != u' ', qPrintable(to));
+        }
+        QCOMPARE(rows, 7);
+    }
+
+    // A prefix's row keeps its 57 characters: the symbol at column 10, the factor from column 14
+    // with its digits where English has them, and the power of ten from column 49.
+    void prefixRowsKeepTheirColumns_data() { everyEntry_data(); }
+    void prefixRowsKeepTheirColumns()
+    {
+        QFETCH(QString, file);
+        constexpr qsizetype kRowLength = 57;
+        constexpr qsizetype kSymbolColumn = 10;
+        constexpr qsizetype kFactorColumn = 14;
+        constexpr qsizetype kPowerColumn = 49;
+        int rows = 0;
+        for (const Entry& entry : readTs(file)) {
+            if (entry.context != u"SIPrefixes" || entry.source.size() != kRowLength)
+                continue;
+            ++rows;
+            const QString& to = entry.translation;
+            QCOMPARE(to.size(), kRowLength);
+            QCOMPARE(to.mid(kSymbolColumn, kFactorColumn - kSymbolColumn),
+                     entry.source.mid(kSymbolColumn, kFactorColumn - kSymbolColumn));
+            QCOMPARE(to.mid(kPowerColumn), entry.source.mid(kPowerColumn));
+            for (qsizetype column = kFactorColumn; column < kPowerColumn; ++column)
+                QCOMPARE(to[column].isDigit(), entry.source[column].isDigit());
+        }
+        QCOMPARE(rows, 20);
+    }
+
+    // Every text of the catalogue that the windows show is marked for translation, and nothing else.
+    void catalogueTextsAreAllMarked()
+    {
+        QSet<QString> marked;
+        for (const char* text : mezzurix::ui::catalogueTexts())
+            marked << QString::fromUtf8(text);
+        QSet<QString> shown;
+        for (const mezzurix::Category& category : mezzurix::categories()) {
+            for (const std::string_view text : {category.name, category.menuCaption, category.description})
+                shown << QString::fromUtf8(text.data(), qsizetype(text.size()));
+            for (const mezzurix::Unit& unit : category.units)
+                shown << QString::fromUtf8(unit.text.data(), qsizetype(unit.text.size()));
+        }
+        QCOMPARE(QSet<QString>(marked).subtract(shown), QSet<QString>());
+        QCOMPARE(QSet<QString>(shown).subtract(marked), QSet<QString>());
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationFilesTest)
+#include "test_translation_files.moc"
