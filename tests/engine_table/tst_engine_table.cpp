@@ -454,6 +454,16 @@ void TestEngineTable::formattedResults_data()
     QTest::newRow("Horsepower-hours into Pound-force inches") << "8482" << "1" << 7
                                                               << "23759999.9986125";
     QTest::newRow("Bytes into Terabytes") << "201205" << "1" << 14 << "0.00000000000091";
+    // The ten mended factors as the window shows them at 30 decimals.
+    const char* mended[][2] = {
+        {"16", "0.304800000000000000000000000000"},     {"3035", "0.000028349523125000000000000000"},
+        {"7074", "0.007061551814226040000000000000"},   {"7174", "0.084738621770712500000000000000"},
+        {"7274", "0.112984829027617000000000000000"},   {"7374", "1.355817948331400000000000000000"},
+        {"7470", "141.611932661235000000000000000000"}, {"7471", "11.800994388436200000000000000000"},
+        {"7472", "8.850745791327180000000000000000"},   {"7473", "0.737562149277265000000000000000"},
+    };
+    for (const auto& [code, text] : mended)
+        QTest::addRow("mended %s at 30 decimals", code) << code << "1" << 30 << text;
 }
 
 void TestEngineTable::formattedResults()
