@@ -112,7 +112,8 @@ int main(int argc, char** argv)
     auto* jsonOption = app.add_flag("--json", json, "Write one JSON object per answer or failed query")->option_text(" ");
     auto* fileOption = app.add_option("-f,--file", file, "Read the queries from FILE, one a line")->option_text("FILE");
     auto* listOption =
-        app.add_option("--list", listCategory, "List the categories (or one), their units, what each is and all their names")
+        app.add_option("--list", listCategory,
+                       "List the categories (or one), their units, what each is and all their names")
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
     app.add_flag("--regional", regional, "Read and write the decimal separator of LC_NUMERIC (by default \".\")");
