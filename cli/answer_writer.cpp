@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer_writer.h"
 
+#include "explain.h"
 #include "json.h"
 
 #include <string>
@@ -63,26 +64,35 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     }
     const Query& q = std::get<Query>(reading);
     answerText_.clear();
-    const auto answered = appendAnswer(answerText_, q, settings_.decimals, settings_.format);
+    const auto answered = appendAnswer(answerText_, q, settings_.decimals, settings_.format, settings_.significantDigits);
     if (const QueryError* error = std::get_if<QueryError>(&answered)) {
         fail(query, *error, source);
         return false;
     }
     const double result = std::get<double>(answered);
-    const std::string_view from = q.category->units[q.fromPosition].text;
-    const std::string_view into = q.category->units[*q.intoPosition].text;
+    const Unit& fromUnit = q.category->units[q.fromPosition];
+    const Unit& intoUnit = q.category->units[*q.intoPosition];
+    const std::string_view from = fromUnit.text;
+    const std::string_view into = intoUnit.text;
 
     std::string& line = out_.text();
     switch (settings_.style) {
-    case OutputStyle::Sentence:
-        line += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
+    case OutputStyle::Sentence: {
+        const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
+        line += typed;
         line += ' ';
-        line += from;
+        line += nameAfterNumber(fromUnit, typed);
         line += " = ";
         line += answerText_;
         line += ' ';
-        line += into;
+        line += nameAfterNumber(intoUnit, answerText_);
+        if (settings_.explain) {
+            line += '\n';
+            appendExplanation(line, q, result);
+            line.pop_back();  // the line feed below ends the last line
+        }
         break;
+    }
     case OutputStyle::Terse:
         line += answerText_;
         break;

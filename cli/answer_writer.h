@@ -6,6 +6,7 @@
 
 #include "output.h"
 
+#include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
 
@@ -29,6 +30,8 @@ enum class OutputStyle {
 struct OutputSettings {
     OutputStyle style = OutputStyle::Sentence;
     std::optional<int> decimals;  // fixed decimals as in the window; none: the general form
+    int significantDigits = kTableSignificantDigits;  // of the general form
+    bool explain = false;         // sentences followed by the units' definitions and the factor
     NumberFormat format;          // decimal separator of the numbers written
     QueryOptions reading;         // decimal separator read besides "."
 };

@@ -99,24 +99,36 @@ int main(int argc, char** argv)
     bool json = false;
     bool regional = false;
     std::optional<int> decimals;
+    std::optional<int> digits;
+    bool explain = false;
     std::string file;
     std::string listCategory;
     // option_text() keeps the help to the value's name, without CLI11's notes on exclusions.
     app.add_option("QUERY", queryWords, "The query, as one argument or as several words")->option_text("...");
     auto* terseOption = app.add_flag("-t,--terse", terse, "Write the number of the result only")->option_text(" ");
-    app.add_option("-d,--decimals", decimals, "Write the result with N decimals (0 to 30), as the window shows it")
+    auto* decimalsOption =
+        app.add_option("-d,--decimals", decimals, "Write the result with N decimals (0 to 30), as the window shows it")
+            ->option_text("N")
+            ->check(CLI::Range(0, kMaxDecimals));
+    app.add_option("--digits", digits, "Write the result with up to N significant digits (1 to 17; by default 9)")
         ->option_text("N")
-        ->check(CLI::Range(0, kMaxDecimals));
+        ->check(CLI::Range(1, kMaxSignificantDigits))
+        ->excludes(decimalsOption);
+    auto* explainOption = app.add_flag("--explain", explain,
+                                       "Also say what both units are and how exact the factor used is")
+                              ->option_text(" ");
     auto* jsonOption = app.add_flag("--json", json, "Write one JSON object per answer or failed query")->option_text(" ");
     auto* fileOption = app.add_option("-f,--file", file, "Read the queries from FILE, one a line")->option_text("FILE");
     auto* listOption =
-        app.add_option("--list", listCategory, "List the categories (or one), their units and all their names")
+        app.add_option("--list", listCategory,
+                       "List the categories (or one), their units, what each is and all their names")
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
     app.add_flag("--regional", regional, "Read and write the decimal separator of LC_NUMERIC (by default \".\")");
     terseOption->excludes(jsonOption);
+    explainOption->excludes(terseOption)->excludes(jsonOption);
     fileOption->excludes("QUERY");
-    listOption->excludes("QUERY")->excludes(fileOption);
+    listOption->excludes("QUERY")->excludes(fileOption)->excludes(explainOption);
 
     // The query's words from its value on are the query, even where they look like options
     // ("-40 C -> F"). CLI11 takes the arguments in reverse order, without the program's name.
@@ -136,6 +148,8 @@ int main(int argc, char** argv)
     OutputSettings settings;
     settings.style = json ? OutputStyle::Json : terse ? OutputStyle::Terse : OutputStyle::Sentence;
     settings.decimals = decimals;
+    settings.significantDigits = digits.value_or(kTableSignificantDigits);
+    settings.explain = explain;
     if (regional) {
         std::setlocale(LC_NUMERIC, "");
         settings.format.decimalPoint = std::localeconv()->decimal_point;

@@ -5,6 +5,7 @@
 #include "json.h"
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
 
 #include <set>
@@ -47,6 +48,24 @@ std::string categoryNames()
     return names;
 }
 
+// The unit, its names and, where known, its definition.
+std::string unitObject(const Unit& unit, const UnitDefinition* definition, const std::vector<std::string>& names)
+{
+    JsonObject object;
+    object.string("name", unit.text).integer("code", unit.code).strings("names", names);
+    if (definition != nullptr) {
+        object.string("singular", definition->singular)
+            .string("description", definition->description)
+            .string("definition", definitionText(*definition))
+            .string("amount", definition->amount)
+            .string("si_unit", definition->siUnit);
+        if (!definition->offset.empty())
+            object.string("offset", definition->offset);
+        object.string("source", sourceName(definition->source));
+    }
+    return object.text();
+}
+
 } // namespace
 
 std::optional<std::size_t> findCategory(std::string_view name, std::string& problem)
@@ -78,13 +97,17 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Outpu
         if (style == OutputStyle::Sentence)
             text = std::string(all[i].name) + "\n";
         for (const Unit& unit : all[i].units) {
+            const UnitDefinition* definition = findDefinition(unit.code);
             const std::vector<UnitName> names = namesOf(unit.code);
             std::vector<std::string> texts;
             for (const UnitName& name : names)
                 texts.emplace_back(name.text);
             switch (style) {
             case OutputStyle::Sentence:
-                text += "  " + texts.front() + ":";
+                text += "  " + texts.front();
+                if (definition != nullptr)
+                    text += " \u2014 " + std::string(definition->description);
+                text += ":";
                 for (std::size_t k = 1; k < texts.size(); ++k)
                     text += (k == 1 ? " " : ", ") + texts[k];
                 text += "\n";
@@ -97,7 +120,7 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Outpu
             case OutputStyle::Json:
                 if (units.size() > 1)
                     units += ',';
-                units += JsonObject().string("name", unit.text).integer("code", unit.code).strings("names", texts).text();
+                units += unitObject(unit, definition, texts);
                 break;
             }
         }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The general form against the text it must be, built from the value's exact digits rounded to
-// 15 significant digits (either tie rule); the whole-text rule reading that text back; and the
-// whole-text rule over arbitrary bytes.
+// 15 significant digits (either tie rule); the whole-text rule reading that text back, also with
+// fewer or more digits; and the whole-text rule over arbitrary bytes.
 
 #include "fuzz_support.h"
 
@@ -96,5 +96,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<double> padded = readWholeNumber(" " + text + "\t", format);
     if (!padded || *padded != *back)
         fail("blanks around a number change the whole-text rule", context);
+
+    // With a count of digits: read back within half a unit of the last one kept (counted among the
+    // 15 a whole number keeps), and at 17 digits the very double.
+    for (int digits = 1; digits <= kMaxSignificantDigits; ++digits) {
+        const std::string fewer = formatGeneral(value, format.decimalPoint, digits);
+        const std::optional<double> near = readWholeNumber(fewer, format);
+        const std::string where = show(value) + " at " + std::to_string(digits) + " digits -> [" + fewer + "]";
+        if (!near) {
+            if (std::fabs(value) < 1e300)
+                fail("general form with a count of digits does not read back", where);
+            continue;
+        }
+        const double halfUnit = 0.5 * std::pow(10.0, 1 - std::min(digits, kSignificantDigits));
+        if (std::fabs(*near - value) > (halfUnit + 5.1e-15) * std::fabs(value))
+            fail("general form with a count of digits is too far off", where);
+        if (digits == kMaxSignificantDigits && *near != value)
+            fail("17 digits do not read back as the same double", where);
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/search_answers.h>
 
+#include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
 #include <mezzurix/regional_format.h>
@@ -26,22 +27,46 @@ std::optional<Query> read(const QString& text, const QueryOptions& options)
     return std::nullopt;
 }
 
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
+QStringList variantNotes(const Unit& from, const Unit& into)
+{
+    QStringList notes;
+    for (const Unit* unit : {&from, &into}) {
+        const UnitDefinition* definition = findDefinition(unit->code);
+        const QString note = definition != nullptr && definition->nameIsAmbiguous
+                                 ? fromView(unit->text) + QStringLiteral(": ") + fromView(definition->description)
+                                 : QString();
+        if (!note.isEmpty() && !notes.contains(note))
+            notes.append(note);
+    }
+    return notes;
+}
+
 std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const NumberFormat& format)
 {
-    const std::variant<Answer, QueryError> reply = answerQuery(query, std::nullopt, format);
+    const std::variant<Answer, QueryError> reply =
+        answerQuery(query, std::nullopt, format, kTableSignificantDigits);
     const Answer* result = std::get_if<Answer>(&reply);
     if (result == nullptr)
         return std::nullopt;
-    const QString number = QString::fromStdString(result->text);
-    const QString into = QString::fromUtf8(query.category->units[*query.intoPosition].text);
+    const Unit& from = query.category->units[query.fromPosition];
+    const Unit& into = query.category->units[*query.intoPosition];
+    const std::string value = formatGeneral(query.value, format.decimalPoint);
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
-    found.name = number + u' ' + into;
+    found.number = QString::fromStdString(result->text);
+    found.name = found.number + u' ' + fromView(nameAfterNumber(into, result->text));
     found.description = QStringLiteral("%1 %2 = %3 \u00b7 %4")
-                            .arg(QString::fromStdString(formatGeneral(query.value, format.decimalPoint)),
-                                 QString::fromUtf8(query.category->units[query.fromPosition].text),
-                                 found.name, QString::fromUtf8(query.category->name));
-    found.number = number;
+                            .arg(QString::fromStdString(value), fromView(nameAfterNumber(from, value)), found.name,
+                                 fromView(query.category->name));
+    const QStringList notes = variantNotes(from, into);
+    if (!notes.isEmpty())
+        found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
     found.bothUnits = bothUnits;
     return found;
 }

@@ -48,6 +48,9 @@ _mezzurix_convert()
         -d|--decimals)
             COMPREPLY=($(compgen -W "$(printf '%s\n' {0..30})" -- "$cur"))
             return ;;
+        --digits)
+            COMPREPLY=($(compgen -W "$(printf '%s\n' {1..17})" -- "$cur"))
+            return ;;
         -f|--file)
             # As bash completes file names: a directory gets its "/" and no space after it.
             compopt -o filenames
@@ -74,7 +77,7 @@ _mezzurix_convert()
     done
     if ((value < 0 || value >= ${#words[@]})); then
         [[ $cur == -* ]] && ! _mezzurix_convert_is_value "$cur" &&
-            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--json\n-f\n--file\n--list\n--regional\n-h\n--help\n--version' -- "$cur"))
+            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--regional\n-h\n--help\n--version' -- "$cur"))
         return
     fi
 

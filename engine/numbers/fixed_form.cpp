@@ -7,7 +7,7 @@
 
 namespace mezzurix {
 
-using number_digits::incrementDigits;
+using number_digits::shortenDigits;
 using number_digits::roundToSignificant;
 using number_digits::SignificantDigits;
 
@@ -37,10 +37,8 @@ void appendFixed(std::string& text, double value, int decimals, const NumberForm
             count = kSignificantDigits;
         } else if (keep >= 0) {
             count = keep;
-            if (digits[keep] >= '5' && incrementDigits(digits.data(), keep)) {
+            if (shortenDigits(rounded, keep))
                 count = std::max(count, 1);
-                ++exponent;
-            }
         }
     }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/number_digits.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,16 +11,17 @@
 namespace mezzurix {
 
 using number_digits::roundToSignificant;
+using number_digits::shortenDigits;
 using number_digits::SignificantDigits;
 
-std::string formatGeneral(double value, std::string_view decimalPoint)
+std::string formatGeneral(double value, std::string_view decimalPoint, int significantDigits)
 {
     std::string result;
-    appendGeneral(result, value, decimalPoint);
+    appendGeneral(result, value, decimalPoint, significantDigits);
     return result;
 }
 
-void appendGeneral(std::string& result, double value, std::string_view decimalPoint)
+void appendGeneral(std::string& result, double value, std::string_view decimalPoint, int significantDigits)
 {
     // Non-finite values have no general form; nothing is written rather than a made-up number.
     if (!std::isfinite(value))
@@ -33,9 +35,22 @@ void appendGeneral(std::string& result, double value, std::string_view decimalPo
     constexpr int kLowestPlainExponent = -4;
     constexpr int kLowestScientificExponent = 15;
 
-    const SignificantDigits rounded = roundToSignificant(std::fabs(value));
-    const auto& digits = rounded.digits;
-    int count = kSignificantDigits;
+    int count = std::clamp(significantDigits, 1, kMaxSignificantDigits);
+    SignificantDigits rounded = count > kSignificantDigits ? roundToSignificant(std::fabs(value), count)
+                                                           : roundToSignificant(std::fabs(value));
+    auto& digits = rounded.digits;
+    if (count < kSignificantDigits) {
+        // A whole number keeps all its digits: 1099511627776 is not 1099511630000.
+        const bool whole = rounded.exponent >= count && rounded.exponent < kSignificantDigits &&
+                           std::all_of(digits.begin() + rounded.exponent + 1, digits.begin() + kSignificantDigits,
+                                       [](char digit) { return digit == '0'; });
+        if (whole) {
+            count = kSignificantDigits;
+        } else {
+            shortenDigits(rounded, count);
+            std::fill(digits.begin() + count, digits.begin() + kSignificantDigits, '0');
+        }
+    }
     while (count > 1 && digits[count - 1] == '0')
         --count;
     const int exponent = rounded.exponent;

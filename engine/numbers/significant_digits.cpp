@@ -38,12 +38,11 @@ int fractionBits(double magnitude)
 
 // to_chars breaks exact ties to even; ties go away from zero here. A tie needs the exact value
 // to have exactly 16 significant digits, which is rare and cheap to rule out from its bits.
-void roundTiesAwayFromZero(double magnitude, SignificantDigits& rounded)
+void roundTiesAwayFromZero(double magnitude, SignificantDigits& rounded, int count)
 {
-    constexpr double kSixteenDigitIntegers = 1e15;
     const int q = fractionBits(magnitude);
-    const int exponentIfTie = kSignificantDigits - q;  // 16 digits, the last one 10^-q
-    const bool candidate = q == 0 ? magnitude >= kSixteenDigitIntegers
+    const int exponentIfTie = count - q;  // count + 1 digits, the last one 10^-q
+    const bool candidate = q == 0 ? magnitude >= kPowersOfTen[static_cast<std::size_t>(count)]
                                   : rounded.exponent == exponentIfTie || rounded.exponent == exponentIfTie + 1;
     if (!candidate)
         return;
@@ -53,45 +52,45 @@ void roundTiesAwayFromZero(double magnitude, SignificantDigits& rounded)
     const char* end =
         std::to_chars(exact.data(), exact.data() + exact.size(), magnitude, std::chars_format::fixed, q).ptr;
     const char* pointAt = std::find(static_cast<const char*>(exact.data()), end, '.');
-    std::array<char, kSignificantDigits + 1> digits;
-    int count = 0;
+    std::array<char, kMaxSignificantDigits + 1> digits;
+    int found = 0;
     int exponent = 0;
     for (const char* p = exact.data(); p != end; ++p) {
-        if (*p == '.' || (count == 0 && *p == '0'))
+        if (*p == '.' || (found == 0 && *p == '0'))
             continue;
-        if (count == 0)
+        if (found == 0)
             exponent = p < pointAt ? static_cast<int>(pointAt - p) - 1 : -static_cast<int>(p - pointAt);
-        if (count == kSignificantDigits + 1) {
+        if (found == count + 1) {
             if (*p != '0')
                 return;
             continue;
         }
-        digits[count++] = *p;
+        digits[static_cast<std::size_t>(found++)] = *p;
     }
-    if (count != kSignificantDigits + 1 || digits[kSignificantDigits] != '5')
+    if (found != count + 1 || digits[static_cast<std::size_t>(count)] != '5')
         return;
 
-    if (incrementDigits(digits.data(), kSignificantDigits))
+    if (incrementDigits(digits.data(), count))
         ++exponent;
-    std::copy_n(digits.begin(), kSignificantDigits, rounded.digits.begin());
+    std::copy_n(digits.begin(), count, rounded.digits.begin());
     rounded.exponent = exponent;
 }
 
-// The rare path: exact rounding from the precise 15-digit form, with ties away from zero.
-SignificantDigits roundToSignificantExactly(double magnitude)
+// The rare path: exact rounding from the precise form with `count` digits, ties away from zero.
+SignificantDigits roundToSignificantExactly(double magnitude, int count = kSignificantDigits)
 {
     // d.dddddddddddddde+ddd
     std::array<char, 32> text;
     const auto end = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific,
-                                   kSignificantDigits - 1).ptr;
+                                   count - 1).ptr;
     SignificantDigits result{};
     result.digits[0] = text[0];
-    std::copy_n(text.begin() + 2, kSignificantDigits - 1, result.digits.begin() + 1);
-    const char* exponentSign = text.data() + kSignificantDigits + 2;
+    std::copy_n(text.begin() + 2, count - 1, result.digits.begin() + 1);
+    const char* exponentSign = text.data() + count + 2;
     int exponent = 0;
     std::from_chars(exponentSign + 1, end, exponent);
     result.exponent = *exponentSign == '-' ? -exponent : exponent;
-    roundTiesAwayFromZero(magnitude, result);
+    roundTiesAwayFromZero(magnitude, result, count);
     return result;
 }
 
@@ -227,6 +226,19 @@ SignificantDigits roundToSignificant(double magnitude)
     if (roundByScaling(magnitude, result))
         return result;
     return roundFromShortest(magnitude);
+}
+
+SignificantDigits roundToSignificant(double magnitude, int count)
+{
+    return roundToSignificantExactly(magnitude, std::clamp(count, kSignificantDigits, kMaxSignificantDigits));
+}
+
+bool shortenDigits(SignificantDigits& rounded, int keep)
+{
+    if (rounded.digits[static_cast<std::size_t>(keep)] < '5' || !incrementDigits(rounded.digits.data(), keep))
+        return false;
+    ++rounded.exponent;
+    return true;
 }
 
 } // namespace mezzurix::number_digits

@@ -7,10 +7,10 @@
 namespace mezzurix {
 
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
-                                             const NumberFormat& format)
+                                             const NumberFormat& format, int significantDigits)
 {
     Answer answer;
-    std::variant<double, QueryError> result = appendAnswer(answer.text, query, decimals, format);
+    std::variant<double, QueryError> result = appendAnswer(answer.text, query, decimals, format, significantDigits);
     if (QueryError* error = std::get_if<QueryError>(&result))
         return std::move(*error);
     answer.result = std::get<double>(result);
@@ -18,7 +18,7 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
 }
 
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
-                                              const NumberFormat& format)
+                                              const NumberFormat& format, int significantDigits)
 {
     const auto failure = [](QueryErrorKind kind, TextSpan where, std::string message) {
         QueryError error;
@@ -36,7 +36,7 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
     if (decimals)
         appendFixed(text, *result, *decimals, format);
     else
-        appendGeneral(text, *result, format.decimalPoint);
+        appendGeneral(text, *result, format.decimalPoint, significantDigits);
     return *result;
 }
 

@@ -44,7 +44,7 @@ ROWS = [
     ("incompatible", ["24 in to kg"], b"", b"", 2, "Inches (Distance) into Kilograms (Mass)"),
     ("result beyond range", ["1e308 mi to in"], b"", b"", 2, "beyond the range"),
     ("batch with a bad middle line", [], b"24 in ft\n24 fet in\n1 lb kg\n",
-     SENTENCE + b"\n1 Pounds(avdp) = 0.45359237 Kilograms\n", 2,
+     SENTENCE + b"\n1 Pound(avdp) = 0.45359237 Kilograms\n", 2,
      'mezzurix-convert: line 2: unknown unit "fet" at column 4'),
     ("batch, CRLF and no last newline", ["-t"], b"24 in ft\r\n1 m cm", b"2\n100\n", 0, ""),
     ("5,000-byte line", [], b"x" * 5000 + b"\n24 in ft\n", b"\n" + SENTENCE, 2,
@@ -66,6 +66,52 @@ ROWS = [
     ("version", ["--version"], b"", None, 0, ""),
     ("help", ["--help"], b"", None, 0, ""),
     ("list", ["--list", "mass"], b"", None, 0, ""),
+    # At most 9 significant digits by default, without noise; --digits for more or fewer.
+    ("feet into meters", ["5 feet in meters"], b"", b"5 Feet = 1.524 Meters\n", 0, ""),
+    ("no noise, feet into yards", ["-t", "12 ft to yd"], b"", b"4\n", 0, ""),
+    ("no noise, Celsius", ["-t", "-18 \u00b0C to \u00b0F"], b"", b"-0.4\n", 0, ""),
+    ("no noise, kilogram-force", ["-t", "1 kgf to N"], b"", b"9.80665\n", 0, ""),
+    ("no noise, calories", ["-t", "1 cal to J"], b"", b"4.1868\n", 0, ""),
+    ("no noise, speed", ["30 mph to ft/s"], b"", b"30 Miles/hour = 44 Feet/second\n", 0, ""),
+    ("nine digits", ["-t", "100 km/h to mph"], b"", b"62.1371192\n", 0, ""),
+    ("digits 17", ["-t", "--digits", "17", "1 kgf to N"], b"", b"9.8066499997877798\n", 0, ""),
+    ("digits 15", ["-t", "--digits=15", "12 ft to yd"], b"", b"4.00000000000001\n", 0, ""),
+    ("digits 1", ["-t", "--digits", "1", "100 km/h to mph"], b"", b"60\n", 0, ""),
+    ("digits 0 refused", ["--digits", "0", "1 m cm"], b"", b"", 1, "mezzurix-convert: "),
+    ("digits 18 refused", ["--digits", "18", "1 m cm"], b"", b"", 1, "mezzurix-convert: "),
+    ("digits with decimals refused", ["--digits", "5", "-d", "2", "1 m cm"], b"", b"", 1, "excludes"),
+    ("decimals keep the window's digits", ["-t", "-d", "14", "12 ft to yd"], b"", b"4.00000000000001\n", 0, ""),
+    ("whole numbers keep their digits", ["-t", "1 TB to B"], b"", b"1099511627776\n", 0, ""),
+    ("others are rounded", ["-t", "1234567890123.4 B to B"], b"", b"1234567890000\n", 0, ""),
+    # The singular after exactly 1 or -1, on either side.
+    ("singular foot", ["1 ft to m"], b"", b"1 Foot = 0.3048 Meters\n", 0, ""),
+    ("singular pound", ["1 lb to g"], b"", b"1 Pound(avdp) = 453.59237 Grams\n", 0, ""),
+    ("singular square foot", ["1 sq ft to sq in"], b"", b"1 Sq Foot = 144 Sq Inches\n", 0, ""),
+    ("singular speed", ["1 mph to km/h"], b"", b"1 Mile/hour = 1.609344 Kilometers/hour\n", 0, ""),
+    ("singular kilobyte", ["1 KB to B"], b"", b"1 Kilobyte (KB) = 1024 Bytes (B)\n", 0, ""),
+    ("singular result", ["12 in to ft"], b"", b"12 Inches = 1 Foot\n", 0, ""),
+    ("minus one", ["-1 lb to oz"], b"", b"-1 Pound(avdp) = -16 Ounces(avdp)\n", 0, ""),
+    ("one with decimals stays plural", ["-d", "2", "1 ft to in"], b"", b"1 Foot = 12.00 Inches\n", 0, ""),
+    ("1.0 stays plural", ["1.0 ft to in"], b"", b"1.0 Feet = 12 Inches\n", 0, ""),
+    # --explain: the answer, both units, the factor and its distance from the exact ratio.
+    ("explain", ["--explain", "1 L to qt"], b"",
+     "1 Liter = 1.05668821 Quarts\n"
+     "Liters: liter (cubic decimeter); 1 Liter = 0.001 m\u00b3 (SI Brochure)\n"
+     "Quarts: US liquid quart (57.75 cubic inches); 1 Quart = 0.000946352946 m\u00b3 (NIST Handbook 44)\n"
+     "table factor 1.056688209, exact 1.0566882094325936\u2026, within 4.1e-10\n".encode(), 0, ""),
+    ("explain exact factor", ["--explain", "5 ft to m"], b"",
+     "5 Feet = 1.524 Meters\n"
+     "Feet: international foot (12 inches); 1 Foot = 0.3048 m (NIST SP 811)\n"
+     "Meters: meter, the SI unit of length; 1 Meter = 1 m (SI Brochure)\n"
+     "table factor 0.3048, exact 0.3048, the nearest double\n".encode(), 0, ""),
+    ("explain temperature", ["--explain", "-459.67 F to C"], b"",
+     "-459.67 Fahrenheit = -273.15 Celsius\n"
+     "Fahrenheit: degree Fahrenheit (5/9 kelvin; water freezes at 32); x Fahrenheit = (x + 459.67) \u00d7 5/9 K"
+     " = 0.555555555555555\u2026 K (NIST SP 811)\n"
+     "Celsius: degree Celsius (kelvin less 273.15); x Celsius = (x + 273.15) \u00d7 1 K (SI Brochure)\n"
+     "table formula, with the offsets, exact result -273.15, within 2.1e-16\n".encode(), 0, ""),
+    ("explain formula factor", ["--explain", "3 ft to yd"], b"", None, 0, ""),
+    ("explain and terse", ["--explain", "-t", "1 m cm"], b"", b"", 1, "mezzurix-convert: "),
 ]
 
 # Separator symbols are words of the query wherever they stand, after options or a negative value.
@@ -92,7 +138,30 @@ for name, args, stdin, expected, status, message in ROWS:
 
 check("version text", run(["--version"]).stdout.startswith(b"mezzurix-convert 1.00\n"))
 check("help text", run(["--help"]).stdout.startswith(b"Usage: mezzurix-convert"))
-check("list names", b"  Megagrams: Mg, t, " in run(["--list", "mass"]).stdout)
+check("list names", "  Megagrams \u2014 megagram (metric ton): Mg, t, ".encode() in run(["--list", "mass"]).stdout)
+
+check("explain formula factor text",
+      run(["--explain", "3 ft to yd"]).stdout.endswith(
+          b"table formula, factor 0.333333333333334, exact 0.33333333333333333\xe2\x80\xa6, within 2.0e-15\n"))
+
+# Every unit of --list --json carries its definition, and --explain of every pair of the table,
+# one a line in a batch, finds its factor within 1e-9 of the exact ratio (or the offsets' result).
+listing = [json.loads(line) for line in run(["--list", "--json"]).stdout.decode().splitlines()]
+pairs = []
+for category in listing:
+    for unit in category["units"]:
+        check(f"definition of {unit['name']}", all(unit.get(k) for k in
+              ("singular", "description", "definition", "amount", "si_unit", "source")), repr(unit))
+        pairs += [f"2 {unit['name']} to {into['name']}" for into in category["units"]]
+check("pairs", len(pairs) == 521, str(len(pairs)))
+result = run(["--explain"], "\n".join(pairs).encode() + b"\n")
+check("explain every pair", result.returncode == 0, result.stderr[:300])
+factor_lines = [line for line in result.stdout.decode().splitlines() if line.startswith("table ")]
+check("explain lines", len(factor_lines) == 521, str(len(factor_lines)))
+for line in factor_lines:
+    closeness = line.rsplit(", ", 1)[-1]
+    check(f"factor close: {line}", closeness == "the nearest double"
+          or (closeness.startswith("within ") and float(closeness[7:]) <= 1e-9))
 
 # Answers and messages reach a terminal that shows both in the order of the lines: each message
 # (written here as its "line N" alone) right before the empty output line of its query.
@@ -117,6 +186,9 @@ if len(objects) == 3:
     check("json error", objects[1]["error"] == "invalid-utf8" and objects[1]["line"] == 2
           and objects[1]["query"] == "24 \ufffd\x01 in ft", lines[1])
     check("json third", objects[2]["result"] == 0.45359237, lines[2])
+# JSON keeps the whole double, whatever the text shows.
+answer = json.loads(run(["--json", "1 kgf to N"]).stdout)
+check("json full double", answer["result"] == 9.80664999978778 and answer["text"] == "9.80665", repr(answer))
 
 # Output that cannot be written is no answer: exit 2 and a message, never a silent 0.
 for args, stdin in ((["24", "in", "ft"], b""), ([], b"24 in ft\n"), (["--list"], b"")):

@@ -58,6 +58,9 @@ private slots:
     void wholeNumber();
     void formatGeneral_data();
     void formatGeneral();
+    void formatGeneralDigits_data();
+    void formatGeneralDigits();
+    void generalDigitsSweep();
     void nonFiniteValuesGiveEmptyText();
     void roundTripSweep();
     void convertEdges();
@@ -412,6 +415,72 @@ void TestNumberRules::formatGeneral()
     std::string text = "x";
     mezzurix::appendGeneral(text, value, decimalPoint.toStdString());
     QCOMPARE(QString::fromStdString(text), "x" + expected);
+}
+
+void TestNumberRules::formatGeneralDigits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("noise below 9 digits") << 12 * 0.333333333333334 << 9 << "4";
+    QTest::newRow("negative noise") << -18 * 1.8 + 32 << 9 << "-0.4";
+    QTest::newRow("kilogram-force") << 9.80664999978778 << 9 << "9.80665";
+    QTest::newRow("speed") << 30 * 1.466666667 << 9 << "44";
+    QTest::newRow("nine digits kept") << 100 * 0.621371192237332 << 9 << "62.1371192";
+    QTest::newRow("ten digits show the noise") << 30 * 1.466666667 << 10 << "44.00000001";
+    QTest::newRow("tie of the 15 digits rounds away") << 0.1234567885 << 9 << "0.123456789";
+    QTest::newRow("carry into a new digit") << 9.9999999996 << 9 << "10";
+    QTest::newRow("one digit") << 62.1371192237332 << 1 << "60";
+    QTest::newRow("one digit carries") << 0.96 << 1 << "1";
+    QTest::newRow("whole number keeps its digits") << 1099511627776.0 << 9 << "1099511627776";
+    QTest::newRow("whole at 15 digits only") << 1099511627776.0000001 << 9 << "1099511627776";
+    QTest::newRow("not whole is rounded") << 1234567890123.4 << 9 << "1234567890000";
+    QTest::newRow("scientific") << 1.23456789012e-7 << 9 << "1.23456789E-07";
+    QTest::newRow("scientific large") << 1.23456789012e20 << 9 << "1.23456789E+20";
+    QTest::newRow("16 digits, trailing zeros dropped") << 0.1 + 0.2 << 16 << "0.3";
+    QTest::newRow("17 digits") << 0.1 + 0.2 << 17 << "0.30000000000000004";
+    QTest::newRow("17 digits of kilogram-force") << 9.80664999978778 << 17 << "9.8066499997877798";
+    QTest::newRow("below the range") << 2.5 << 0 << "3";
+    QTest::newRow("above the range") << 0.1 << 40 << "0.10000000000000001";
+}
+
+void TestNumberRules::formatGeneralDigits()
+{
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(mezzurix::formatGeneral(value, ".", digits)), expected);
+}
+
+// Any value at any count of digits: read back within half a unit of the last digit kept (of the
+// 15 first, as every output form rounds), never more digits than asked but in whole numbers, and
+// at 17 digits the very same double.
+void TestNumberRules::generalDigitsSweep()
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    for (int i = 0; i < 2000; ++i) {
+        const double v = unit(random) * std::pow(10.0, exponent(random));
+        for (int digits = 1; digits <= mezzurix::kMaxSignificantDigits; ++digits) {
+            const std::string text = mezzurix::formatGeneral(v, ".", digits);
+            const std::string context = QByteArray::number(v, 'g', 17).toStdString() + " at " +
+                                        std::to_string(digits) + ": " + text;
+            const std::optional<double> back = mezzurix::readWholeNumber(text, kDot);
+            QVERIFY2(back, context.c_str());
+            const double halfUnit = 0.5 * std::pow(10.0, 1 - std::min(digits, mezzurix::kSignificantDigits));
+            QVERIFY2(std::fabs(*back - v) <= (halfUnit + 5.1e-15) * std::fabs(v), context.c_str());
+            std::string significant;
+            for (const char c : text.substr(0, text.find('E')))
+                if (c >= '0' && c <= '9' && (c != '0' || !significant.empty()))
+                    significant += c;
+            const bool whole = text.find_first_of(".E") == std::string::npos;
+            QVERIFY2(significant.size() <= std::size_t(digits) || whole, context.c_str());
+            if (digits == mezzurix::kMaxSignificantDigits)
+                QVERIFY2(*back == v, context.c_str());
+        }
+    }
 }
 
 void TestNumberRules::nonFiniteValuesGiveEmptyText()

@@ -318,12 +318,12 @@ void TestEngineTable::rawResults_data()
     QTest::newRow("Feet into Inches, 24") << "10" << 24.0 << 288.0;
     QTest::newRow("Inches into Feet, 12 is exactly 1") << "01" << 12.0 << 1.0;
     QTest::newRow("Feet into Yards, rounded third") << "12" << 1.0 << 0.333333333333334;
-    QTest::newRow("Feet into Meters") << "16" << 1.0 << 0.304800609601219;
+    QTest::newRow("Feet into Meters") << "16" << 1.0 << 0.3048;
     QTest::newRow("Meters into Feet") << "61" << 1.0 << 3.28083989501313;
     QTest::newRow("Miles into Millimeters") << "34" << 1.0 << 1609344.0;
     // Flow, power, mass
     QTest::newRow("Horsepower into Watts") << "2425" << 1.0 << 745.6998716;
-    QTest::newRow("Ounces into Megagrams") << "3035" << 1.0 << 2.83495e-05;
+    QTest::newRow("Ounces into Megagrams") << "3035" << 1.0 << 2.8349523125e-05;
     // Temperature
     QTest::newRow("Celsius into Fahrenheit, 37") << "6061" << 37.0 << 98.60000000000001;
     QTest::newRow("Celsius into Fahrenheit, 100") << "6061" << 100.0 << 212.0;
@@ -348,11 +348,11 @@ void TestEngineTable::rawResults_data()
     // Torque, energy, force
     QTest::newRow("Ounce-force/foot into Ounce-force/inch") << "7170" << 1.0 << 12.0;
     QTest::newRow("Foot pounds into Ounce-force/inch") << "7370" << 1.0 << 192.0;
-    QTest::newRow("Newton meters into Ounce-force/inch") << "7470" << 1.0 << 141.611646;
+    QTest::newRow("Newton meters into Ounce-force/inch") << "7470" << 1.0 << 141.61193266123496;
     QTest::newRow("Pound-force inches into Joules") << "8285" << 1.0 << 0.112984829031793;
-    QTest::newRow("Inch pounds into Newton meters") << "7274" << 1.0 << 0.112984775301529;
+    QTest::newRow("Inch pounds into Newton meters") << "7274" << 1.0 << 0.1129848290276167;
     QTest::newRow("Joules into Pound-force feet") << "8583" << 1.0 << 0.7375621493;
-    QTest::newRow("Newton meters into Foot pounds") << "7473" << 1.0 << 0.737561033;
+    QTest::newRow("Newton meters into Foot pounds") << "7473" << 1.0 << 0.7375621492772654;
     QTest::newRow("Horsepower-hours into Pound-force inches") << "8482" << 1.0 << 23759999.9986125;
     QTest::newRow("Horsepower-hours into Pound-force feet") << "8483" << 1.0 << 1980000.0;
     QTest::newRow("Calories into Joules") << "8185" << 1.0 << 4.186800000482;
@@ -445,12 +445,12 @@ void TestEngineTable::formattedResults_data()
     QTest::newRow("24 Inches into Feet, no decimals") << "01" << "24" << 0 << "2";
     QTest::newRow("Inches into Inches") << "00" << "7" << 3 << "7.000";
     QTest::newRow("Feet into Yards, 15 decimals") << "12" << "1" << 15 << "0.333333333333334";
-    QTest::newRow("Feet into Meters") << "16" << "1" << 14 << "0.30480060960122";
+    QTest::newRow("Feet into Meters") << "16" << "1" << 14 << "0.30480000000000";
     QTest::newRow("12 Inches into Feet") << "01" << "12" << 14 << "1.00000000000000";
     QTest::newRow("9 Sq Feet into Sq Yards") << "1112" << "9" << 14 << "1.00000000000001";
     QTest::newRow("Meters into Feet") << "61" << "1" << 14 << "3.28083989501313";
     QTest::newRow("Feet into Meters, back") << "16" << "3.28083989501313" << 14
-                                             << "1.00000200000400";
+                                             << "1.00000000000000";
     QTest::newRow("Miles into Millimeters") << "34" << "1" << 14 << "1609344.00000000000000";
     QTest::newRow("Miles into Millimeters, no decimals") << "34" << "1" << 0 << "1609344";
     QTest::newRow("88 Feet/second into Miles/hour") << "5052" << "88" << 10 << "59.9999999864";
@@ -472,6 +472,16 @@ void TestEngineTable::formattedResults_data()
     QTest::newRow("Horsepower-hours into Pound-force inches") << "8482" << "1" << 7
                                                               << "23759999.9986125";
     QTest::newRow("Bytes into Terabytes") << "201205" << "1" << 14 << "0.00000000000091";
+    // The ten mended factors as the window shows them at 30 decimals.
+    const char* mended[][2] = {
+        {"16", "0.304800000000000000000000000000"},     {"3035", "0.000028349523125000000000000000"},
+        {"7074", "0.007061551814226040000000000000"},   {"7174", "0.084738621770712500000000000000"},
+        {"7274", "0.112984829027617000000000000000"},   {"7374", "1.355817948331400000000000000000"},
+        {"7470", "141.611932661235000000000000000000"}, {"7471", "11.800994388436200000000000000000"},
+        {"7472", "8.850745791327180000000000000000"},   {"7473", "0.737562149277265000000000000000"},
+    };
+    for (const auto& [code, text] : mended)
+        QTest::addRow("mended %s at 30 decimals", code) << code << "1" << 30 << text;
 }
 
 void TestEngineTable::formattedResults()

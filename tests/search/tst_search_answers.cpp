@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
+#include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/search_answers.h>
 #include <mezzurix/useful_targets.h>
@@ -31,16 +32,20 @@ private slots:
     void fromUnitAloneGivesItsMostUsefulTargets();
     void mostUsefulFirst_data();
     void mostUsefulFirst();
+    void texts_data();
+    void texts();
     void regionalSeparator();
     void noAnswer_data();
     void noAnswer();
 };
 
 // Every pair of every category, typed with list names: one answer, the window's own result in the
-// general form, and an id that gives the same answer back.
+// general form to 9 significant digits, the singular after exactly 1, the variant of every unit
+// whose name leaves it open, and an id that gives the same answer back.
 void TestSearchAnswers::everyPairAnswersAndReadsBackFromItsId()
 {
     int pairs = 0;
+    int notes = 0;
     for (const Category& category : categories())
         for (const Unit& from : category.units)
             for (const Unit& into : category.units) {
@@ -50,11 +55,24 @@ void TestSearchAnswers::everyPairAnswersAndReadsBackFromItsId()
                 const SearchAnswer& answer = answers.front();
                 const std::optional<double> result = convertValue(pairCode(from.code, into.code), 1.5);
                 QVERIFY(result);
-                const QString number = QString::fromStdString(formatGeneral(*result));
+                const std::string shown = formatGeneral(*result, ".", kTableSignificantDigits);
+                const QString number = QString::fromStdString(shown);
                 QCOMPARE(answer.number, number);
-                QCOMPARE(answer.name, number + u' ' + fromView(into.text));
-                QCOMPARE(answer.description, QStringLiteral("1.5 %1 = %2 \u00b7 %3")
-                                                 .arg(fromView(from.text), answer.name, fromView(category.name)));
+                QCOMPARE(answer.name, number + u' ' + fromView(nameAfterNumber(into, shown)));
+                QString description = QStringLiteral("1.5 %1 = %2 \u00b7 %3")
+                                          .arg(fromView(from.text), answer.name, fromView(category.name));
+                QStringList variants;
+                for (const Unit* unit : {&from, &into}) {
+                    const UnitDefinition* definition = findDefinition(unit->code);
+                    const QString variant = fromView(unit->text) + QStringLiteral(": ") + fromView(definition->description);
+                    if (definition->nameIsAmbiguous && !variants.contains(variant))
+                        variants.append(variant);
+                }
+                if (!variants.isEmpty()) {
+                    description += QStringLiteral(" \u00b7 ") + variants.join(QStringLiteral("; "));
+                    ++notes;
+                }
+                QCOMPARE(answer.description, description);
                 QVERIFY(answer.bothUnits);
                 const std::optional<SearchAnswer> again = answerForId(answer.id);
                 QVERIFY2(again && again->id == answer.id && again->name == answer.name
@@ -63,6 +81,45 @@ void TestSearchAnswers::everyPairAnswersAndReadsBackFromItsId()
                 ++pairs;
             }
     QCOMPARE(pairs, 521);
+    QVERIFY(notes > 0);
+}
+
+// Titles name one unit in the singular, numbers carry no noise beyond the table's precision, and
+// names that leave their variant open are explained.
+void TestSearchAnswers::texts_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("singular result") << "12 in to ft" << "1 Foot" << "12 Inches = 1 Foot \u00b7 Distance";
+    QTest::newRow("singular value") << "1 ft to in" << "12 Inches" << "1 Foot = 12 Inches \u00b7 Distance";
+    QTest::newRow("minus one") << "-1 lb to oz" << "-16 Ounces(avdp)" << "-1 Pound(avdp) = -16 Ounces(avdp) \u00b7 Mass";
+    QTest::newRow("no noise") << "12 ft to yd" << "4 Yards" << "12 Feet = 4 Yards \u00b7 Distance";
+    QTest::newRow("nine digits") << "100 km/h to mph" << "62.1371192 Miles/hour"
+                                 << "100 Kilometers/hour = 62.1371192 Miles/hour \u00b7 Velocity";
+    QTest::newRow("US gallon") << "1 gal to l" << "3.78541178 Liters"
+                               << "1 Gallon = 3.78541178 Liters \u00b7 Volume \u00b7 Gallons: US liquid gallon "
+                                  "(231 cubic inches)";
+    QTest::newRow("both units noted") << "2 qt to pt" << "4 Pints"
+                                      << "2 Quarts = 4 Pints \u00b7 Volume \u00b7 Quarts: US liquid quart (57.75 "
+                                         "cubic inches); Pints: US liquid pint (28.875 cubic inches)";
+    QTest::newRow("binary") << "1 GB to MB" << "1024 Megabytes (MB)"
+                            << "1 Gigabyte (GB) = 1024 Megabytes (MB) \u00b7 Computer Memory / Disk Capacity \u00b7 "
+                               "Gigabytes (GB): binary gigabyte (1,024\u00b3 bytes; gibibyte, GiB); Megabytes (MB): "
+                               "binary megabyte (1,024\u00b2 bytes; mebibyte, MiB)";
+}
+
+void TestSearchAnswers::texts()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    const QList<SearchAnswer> answers = answersFor(query);
+    QCOMPARE(answers.size(), 1);
+    QCOMPARE(answers.front().name, name);
+    QCOMPARE(answers.front().description, description);
+    QCOMPARE(answers.front().number, name.section(u' ', 0, 0));
 }
 
 // Every unit of every category, typed alone: its most useful targets, in their order.

@@ -25,7 +25,7 @@ constexpr Entry kEntries[] = {
     // Feet
     factor("10", 12), factor("11", 1), formula("12", feetToYards),
     factor("13", 0.00018939393939394), factor("14", 304.8), factor("15", 30.48),
-    factor("16", 0.304800609601219), factor("17", 0.0003048),
+    factor("16", 0.3048), factor("17", 0.0003048),
     // Yards
     factor("20", 36), factor("21", 3), factor("22", 1), factor("23", 1.0 / 1760),
     factor("24", 914.4), factor("25", 91.44), factor("26", 0.9144), factor("27", 0.0009144),

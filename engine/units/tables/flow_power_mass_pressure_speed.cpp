@@ -37,7 +37,7 @@ constexpr Entry kEntries[] = {
     // Mass
     // Ounces(avdp)
     factor("3030", 1), factor("3031", 0.0625), factor("3032", 3.125e-05),
-    factor("3033", 28.34952312), factor("3034", 0.02834952312), factor("3035", 2.83495e-05),
+    factor("3033", 28.34952312), factor("3034", 0.02834952312), factor("3035", 2.8349523125e-05),
     // Pounds(avdp)
     factor("3130", 16), factor("3131", 1), factor("3132", 0.0005), factor("3133", 453.59237),
     factor("3134", 0.45359237), factor("3135", 0.00045359237),

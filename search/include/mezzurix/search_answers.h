@@ -24,9 +24,10 @@ constexpr int kMaxOtherUnits = 5;
 
 struct SearchAnswer {
     QString id;           // the normalised query, "24 Inches to Feet"; answerForId() reads it back
-    QString name;         // the result with its unit's list name, "2 Feet"
-    QString description;  // the whole conversion and its category, "24 Inches = 2 Feet · Distance"
-    QString number;       // the result alone, as the window's Clipboard button writes it, "2"
+    QString name;         // the result with its unit's list name, or the singular for 1: "2 Feet", "1 Foot"
+    QString description;  // the whole conversion and its category, "24 Inches = 2 Feet · Distance", and
+                          // what a unit is where its name leaves that open: "... · Gallons: US liquid gallon ..."
+    QString number;       // the result alone, to 9 significant digits, as shown and copied: "2"
     bool bothUnits = false;  // the query named the into unit itself
 };
 

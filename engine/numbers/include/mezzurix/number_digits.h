@@ -82,14 +82,21 @@ private:
     long long exponent_ = 0;
 };
 
-// A positive value rounded to 15 significant digits: digits[0].digits[1..14] x 10^exponent.
+// A positive value rounded to 15 (or up to 17) significant digits: digits[0].digits[1..] x 10^exponent.
 struct SignificantDigits {
-    std::array<char, kSignificantDigits> digits;
+    std::array<char, kMaxSignificantDigits> digits;
     int exponent;
 };
 
 // `magnitude` (finite and positive) rounded to 15 significant digits, ties away from zero.
 SignificantDigits roundToSignificant(double magnitude);
+
+// The same rounded to `count` (15 to 17) significant digits from the exact value.
+SignificantDigits roundToSignificant(double magnitude, int count);
+
+// Rounds 15 digits to their first `keep` (0 to 14), ties away from zero, the rule of every output
+// form; true when that carried into a new first digit (the exponent is then one higher).
+bool shortenDigits(SignificantDigits& rounded, int keep);
 
 // Adds one unit in the last place of digits[0..count); returns true when it carried out of
 // the first digit (the digits are then 1 followed by zeros, one decimal place higher).

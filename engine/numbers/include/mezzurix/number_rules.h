@@ -22,6 +22,10 @@ constexpr int kMaxDecimals = 30;
 // Significant digits kept before any output rounding: all a double reliably carries.
 constexpr int kSignificantDigits = 15;
 
+// The most significant digits the general form writes on request: enough to tell any two doubles
+// apart.
+constexpr int kMaxSignificantDigits = 17;
+
 // The input rule: the leading number of `text`, "." as decimal point, blanks ignored anywhere,
 // &H / &O integers; no number reads 0. nullopt when the number lies beyond the double range.
 // `regionalPoint`, the user's decimal separator, reads as a decimal point too, unless it is
@@ -45,13 +49,17 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberFormat&
 // at least two-digit exponent when the decimal exponent is 15 or more or below -4. A negative
 // value starts with an ASCII "-" whatever the regional minus sign: the swap writes this form into
 // the input and the copy puts it on the clipboard, to be pasted back, and the input rule reads
-// no other minus.
-std::string formatGeneral(double value, std::string_view decimalPoint = ".");
+// no other minus. With `significantDigits` (1 to 17) the digits are fewer or more: fewer are
+// rounded from the 15, ties away from zero, as the fixed form rounds them, except in a whole
+// number, which keeps all its digits (1099511627776, not 1099511630000).
+std::string formatGeneral(double value, std::string_view decimalPoint = ".",
+                          int significantDigits = kSignificantDigits);
 // Not a whole format: only its decimal point applies. (Deleted, so that a format, or a bare {}
 // that would read as an empty decimal point, does not compile.)
 std::string formatGeneral(double value, const NumberFormat& format) = delete;
 // The same text appended to `text`, for callers that write many numbers into one buffer.
-void appendGeneral(std::string& text, double value, std::string_view decimalPoint);
+void appendGeneral(std::string& text, double value, std::string_view decimalPoint,
+                   int significantDigits = kSignificantDigits);
 void appendGeneral(std::string& text, double value, const NumberFormat& format) = delete;
 
 } // namespace mezzurix

@@ -84,13 +84,16 @@ struct Answer {
 
 // Converts through the table entry of the query's pair, exactly as the window does. With
 // `decimals` the text is the window's output with that many decimals; without, the general
-// form the clipboard gets. A query without an into unit is a MissingUnit error.
+// form with `significantDigits`, by default the one the clipboard gets. A query without an into
+// unit is a MissingUnit error.
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
-                                             const NumberFormat& format = {});
+                                             const NumberFormat& format = {},
+                                             int significantDigits = kSignificantDigits);
 // The same answer with its text appended to `text` (nothing on an error), for callers that write
 // many answers: no string is made for each.
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
-                                              const NumberFormat& format = {});
+                                              const NumberFormat& format = {},
+                                              int significantDigits = kSignificantDigits);
 
 // "24 Inches to Feet", or "24 Inches" without an into unit: readQuery() reads it back into the
 // same value and units (the second form with allowMissingInto), whatever the regional options.

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "explain.h"
+
+#include <mezzurix/conversion_table.h>
+#include <mezzurix/definitions.h>
+
+#include <array>
+#include <charconv>
+
+namespace mezzurix::cli {
+
+namespace {
+
+// Digits shown of an exact value that has more: as many as tell any two doubles apart.
+constexpr int kExactDigits = kMaxSignificantDigits;
+// Digits of a deviation: its size is what matters.
+constexpr int kDeviationDigits = 2;
+
+std::string shortest(double value)
+{
+    std::array<char, 32> buffer;
+    return std::string(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+}
+
+std::string deviation(double value, const ExactRatio& exact)
+{
+    const double away = relativeDeviation(value, exact);
+    if (away == 0.0)
+        return "the nearest double";
+    std::array<char, 32> buffer;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), away, std::chars_format::scientific,
+                                   kDeviationDigits - 1).ptr;
+    return "within " + std::string(buffer.data(), end);
+}
+
+void appendUnit(std::string& text, const Unit& unit)
+{
+    text += unit.text;
+    text += ": ";
+    const UnitDefinition* definition = findDefinition(unit.code);
+    if (definition == nullptr) {
+        text += "no definition\n";
+        return;
+    }
+    text += definition->description;
+    text += definition->offset.empty() ? "; 1 " : "; x ";
+    text += definition->offset.empty() ? definition->singular : unit.text;
+    text += " = ";
+    text += definitionText(*definition);
+    text += " (";
+    text += sourceName(definition->source);
+    text += ")\n";
+}
+
+} // namespace
+
+void appendExplanation(std::string& text, const Query& query, double result)
+{
+    const Unit& from = query.category->units[query.fromPosition];
+    const Unit& into = query.category->units[*query.intoPosition];
+    appendUnit(text, from);
+    appendUnit(text, into);
+
+    const Entry* entry = findEntry(query.pairCode);
+    if (entry == nullptr)
+        return;
+    if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
+        // A formula entry without offsets multiplies too: its factor is what it makes of 1.
+        const double factor = entry->formula != nullptr ? entry->formula(1.0) : entry->factor;
+        text += entry->formula != nullptr ? "table formula, factor " : "table factor ";
+        text += shortest(factor) + ", exact " + exact->decimalText(kExactDigits) + ", " + deviation(factor, *exact);
+        text += '\n';
+        return;
+    }
+    text += entry->formula != nullptr ? "table formula, with the offsets" : "table factor " + shortest(entry->factor);
+    const std::optional<ExactRatio> x = ExactRatio::parse(query.valueText);
+    const std::optional<ExactRatio> exact = x ? exactConversion(from.code, into.code, *x) : std::nullopt;
+    if (exact)
+        text += ", exact result " + exact->decimalText(kExactDigits) + ", " + deviation(result, *exact);
+    text += '\n';
+}
+
+} // namespace mezzurix::cli

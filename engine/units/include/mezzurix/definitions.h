@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What each unit is: its exact size in SI terms, which variant of its name it is, where that
+// definition comes from, and its name for exactly one.
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/exact_ratio.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace mezzurix {
+
+// Significant digits an answer is written with unless more are asked for: most constants of the
+// conversion table carry 9 to 10 digits, and its worst factor lies 4.1e-10 from the exact ratio
+// of the two units' definitions.
+constexpr int kTableSignificantDigits = 9;
+
+enum class DefinitionSource {
+    SiBrochure,      // SI units and their decimal multiples
+    NistSp811,       // units outside the SI, in SI terms
+    NistHandbook44,  // US customary volumes
+    Iec80000_13,     // bytes
+    OwnDefinition,   // no standard defines it; this program's own choice
+};
+
+// "SI Brochure", "NIST SP 811", ..., "this program's own".
+std::string_view sourceName(DefinitionSource source);
+
+// A value x of the unit is (x + offset) x amount of siUnit. Only temperatures have an offset.
+struct UnitDefinition {
+    int code;
+    std::string_view singular;     // the list text for exactly one: "Foot", "Sq Foot", "Kilobyte (KB)"
+    std::string_view amount;       // exact, ExactRatio::parse reads it: "0.3048", "5/18", "1/0.09290304"
+    std::string_view siUnit;       // "m", "m²", "K", "B"
+    std::string_view offset;       // exact decimal, or empty for none
+    std::string_view description;  // plain words naming the variant: "US liquid gallon (231 cubic inches)"
+    DefinitionSource source;
+    bool nameIsAmbiguous;          // the list text alone does not say which variant it is
+};
+
+// One row per unit, category by category in the order of the conversion table.
+std::span<const UnitDefinition> unitDefinitions();
+
+// The row of `unitCode`, or nullptr.
+const UnitDefinition* findDefinition(int unitCode);
+
+// The unit's name after a written number: the singular after exactly "1" or "-1" (also with "+"
+// or the minus sign U+2212), the list text otherwise ("1.0 Feet", "2 Feet").
+std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText);
+
+// "0.3048 m", or "(x + 273.15) × 1 K" for a unit with an offset.
+std::string definitionText(const UnitDefinition& definition);
+
+// The exact factor that turns a value of `fromCode` into one of `intoCode`: the ratio of their
+// amounts. nullopt when either unit has an offset or no definition.
+std::optional<ExactRatio> exactFactor(int fromCode, int intoCode);
+
+// The exact value of `x` of `fromCode` in `intoCode`, offsets included.
+std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const ExactRatio& x);
+
+} // namespace mezzurix
