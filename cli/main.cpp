@@ -34,9 +34,6 @@ constexpr int kExitAnswered = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitUnanswered = 2;
 
-// Options whose value may be the next argument: "-d 2 24 in ft" starts its query at "24".
-constexpr std::string_view kOptionsWithValue[] = {"-d", "--decimals", "-f", "--file"};
-
 constexpr const char* kDescription =
     "Converts a value from one unit into another with the conversion table of the Mezzurix window.\n"
     "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.";
@@ -132,7 +129,18 @@ int main(int argc, char** argv)
 
     // The query's words from its value on are the query, even where they look like options
     // ("-40 C -> F"). CLI11 takes the arguments in reverse order, without the program's name.
-    std::vector<std::string> arguments = markConversionStart({argv, argv + argc}, kOptionsWithValue);
+    // Options whose value may be the next argument are passed over: "-d 2 24 in ft" starts at "24".
+    std::vector<std::string> namesWithValue;
+    for (const CLI::Option* option : app.get_options()) {
+        if (option->get_positional() || option->get_items_expected_min() == 0)
+            continue;
+        for (const std::string& name : option->get_snames())
+            namesWithValue.push_back("-" + name);
+        for (const std::string& name : option->get_lnames())
+            namesWithValue.push_back("--" + name);
+    }
+    const std::vector<std::string_view> optionsWithValue(namesWithValue.begin(), namesWithValue.end());
+    std::vector<std::string> arguments = markConversionStart({argv, argv + argc}, optionsWithValue);
     arguments.erase(arguments.begin());
     std::reverse(arguments.begin(), arguments.end());
     try {
