@@ -6,6 +6,27 @@
 
 namespace mezzurix::cli {
 
+namespace {
+
+// The parts of an answer into several units, as a JSON array.
+std::string partsJson(const Query& query, const OutputSettings& settings)
+{
+    const auto answer = answerQuery(query, settings.decimals, settings.format);
+    std::string json = "[";
+    for (const AnswerPart& part : std::get<Answer>(answer).parts) {
+        if (json.size() > 1)
+            json += ',';
+        json += JsonObject()
+                    .string("unit", query.category->units[part.position].text)
+                    .number("value", part.amount)
+                    .string("text", part.text)
+                    .text();
+    }
+    return json + "]";
+}
+
+} // namespace
+
 AnswerWriter::AnswerWriter(OutputSettings settings, Output& out, std::FILE* err)
     : settings_(std::move(settings)), out_(out), err_(err)
 {
@@ -32,28 +53,38 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence:
-        line += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
-        line += ' ';
-        line += from;
+        if (q.fromParts.empty()) {
+            line += query.substr(q.valueSpan.offset, q.valueSpan.length);  // the value as typed
+            line += ' ';
+            line += from;
+        } else {
+            line += query.substr(q.fromSpan.offset, q.fromSpan.length);  // "5 ft 10 in" as typed
+        }
         line += " = ";
         line += answerText_;
-        line += ' ';
-        line += into;
+        if (q.intoParts.empty()) {  // several into units are named within the answer
+            line += ' ';
+            line += into;
+        }
         break;
     case OutputStyle::Terse:
         line += answerText_;
         break;
     case OutputStyle::Json:
-        line += JsonObject()
-                    .string("query", query)
-                    .number("value", q.value)
-                    .string("from", from)
-                    .string("into", into)
-                    .string("category", q.category->name)
-                    .number("result", result)
-                    .string("text", answerText_)
-                    .text();
+    {
+        JsonObject object;
+        object.string("query", query)
+            .number("value", q.value)
+            .string("from", from)
+            .string("into", into)
+            .string("category", q.category->name)
+            .number("result", result)
+            .string("text", answerText_);
+        if (!q.intoParts.empty())
+            object.raw("parts", partsJson(q, settings_));
+        line += object.text();
         break;
+    }
     }
     line += '\n';
     out_.lineDone();

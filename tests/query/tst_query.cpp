@@ -123,6 +123,11 @@ void TestQuery::everyNameReadsInEveryPair()
 {
     // Every name of every unit, in a query to and from each other unit of its category, written
     // as typed, glued to the number, and (where case is free) in the other case.
+    std::map<std::string, std::set<int>> byFolded;  // the units a spelling names in any case
+    for (const Category& category : categories())
+        for (const Unit& unit : category.units)
+            for (const UnitName& name : namesOf(unit.code))
+                byFolded[folded(name.text)].insert(unit.code);
     int checked = 0;
     for (const Category& category : categories())
         for (const Unit& unit : category.units)
@@ -142,8 +147,13 @@ void TestQuery::everyNameReadsInEveryPair()
                                                        [&](const UnitName& s) { return s.text == other_case; });
                     if (name.kind != NameKind::CaseSymbol)
                         QCOMPARE(outcome(readQuery("1 " + o + " into " + other_case)), backward);
-                    else if (!alsoAName)
-                        QVERIFY2(outcome(readQuery("1 " + other_case + " to " + o)) != forward, other_case.c_str());
+                    else if (!alsoAName) {
+                        // In another case a symbol reads as its unit only where no other unit
+                        // has a name of that spelling; it never reads as another unit.
+                        const std::string result = outcome(readQuery("1 " + other_case + " to " + o));
+                        QVERIFY2(result.rfind("error", 0) == 0 || (result == forward && byFolded[folded(n)].size() == 1),
+                                 other_case.c_str());
+                    }
                     checked += 4;
                 }
     qInfo("%d queries, %zu aliases", checked, unitAliases().size());
@@ -275,10 +285,15 @@ void TestQuery::errors_data()
         {"in to ft 24", "", "no-value", 0, 2, "no value at column 1"},
         {"&H10 m to ft", "", "no-value", 0, 4, "no value"},
         {"- 5 m to ft", "", "bad-value", 0, 1, "no digits in the number"},
-        {"1,234 m to ft", "", "bad-value", 1, 1, "unexpected \",\" in the number at column 2"},
-        {"1 000 m to ft", "", "bad-value", 1, 1, "digit grouping is not read"},
+        {"1,23 m to ft", "", "bad-value", 1, 1, "unexpected \",\" in the number at column 2"},
+        {"1,5 kg to lb", "", "bad-value", 1, 1, "a decimal comma is read with --regional"},
+        {"1 000 m to ft", "", "bad-value", 1, 1, "digit grouping is \",\" between groups of three"},
+        {"1,2345 m to ft", "", "bad-value", 1, 1, "groups of three"},
+        {"0,500 m to ft", "", "bad-value", 1, 1, "groups of three"},
         {"1.2.3 m to ft", "", "bad-value", 3, 1, "digit grouping"},
-        {"1.234,5 m to ft", ",", "bad-value", 5, 1, "the decimal point is \".\" or \",\""},
+        {"1.23,5 m to ft", ",", "bad-value", 4, 1, "the decimal point is \".\" or \",\""},
+        {"1/0 in to mm", "", "bad-value", 0, 3, "division by zero in \"1/0\" at column 1"},
+        {"1 1/0 in to mm", "", "bad-value", 0, 5, "division by zero"},
         {"1e999 m to ft", "", "value-out-of-range", 0, 5, "the value \"1e999\" at column 1 is beyond"},
         {"24", "", "missing-unit", 2, 0, "no unit after the value at column 3"},
         {"24 to ft", "", "missing-unit", 3, 2, "no unit to convert from"},
@@ -286,16 +301,27 @@ void TestQuery::errors_data()
         {"24 in to", "", "missing-unit", 8, 0, "no unit to convert into"},
         {"24 fet to in", "", "unknown-unit", 3, 3, "unknown unit \"fet\" at column 4; did you mean \"feet\"?"},
         {"24 in to fet", "", "unknown-unit", 9, 3, "unknown unit \"fet\" at column 10"},
-        {"5 mg to g", "", "unknown-unit", 2, 2, "did you mean \"Mg\", \"g\" or \"kg\"?"},
-        {"5 mW to W", "", "unknown-unit", 2, 2, "did you mean \"MW\""},
+        {"500 mg to g", "", "unknown-unit", 4, 2, "unknown unit \"mg\" at column 5; milligrams are not supported"},
+        {"5 mW to W", "", "unknown-unit", 2, 2, "milliwatts are not supported"},
+        {"5 \xC2\xB5m to mm", "", "unknown-unit", 2, 3, "micrometers are not supported"},
+        {"5 MM to m", "", "unknown-unit", 2, 2, "unknown unit \"MM\""},
+        {"5 mw to W", "", "unknown-unit", 2, 2, "unknown unit \"mw\""},
+        {"5 Mb to MB", "", "unknown-unit", 2, 2, "unknown unit \"Mb\""},
         {"5 Mn to N", "", "unknown-unit", 2, 2, "unknown unit"},
         {"5 nm to N m", "", "unknown-unit", 2, 2, "unknown unit"},
-        {"5 Cal to J", "", "unknown-unit", 2, 3, "did you mean \"cal\""},
-        {"24 lbf in to lbf ft", "", "ambiguous-unit", 3, 16, "(Torque) or Pound-force inches to Pound-force feet (Energy)"},
+        {"5 Cal to J", "", "unknown-unit", 2, 3, "kilocalories are not supported"},
         {"24 lbf in", "s", "ambiguous-unit", 3, 6, "Pound-force/inch(Inch pounds) (Torque) or Pound-force inches (Energy)"},
         {"24 in to kg", "", "incompatible-units", 9, 2, "cannot convert Inches (Distance) into Kilograms (Mass)"},
         {"24 kg in", "", "incompatible-units", 6, 2, "Kilograms (Mass) into Inches (Distance)"},
         {"24 in to ft please", "", "trailing-text", 12, 6, "unexpected \"please\" at column 13 after the units"},
+        {"24 ft to to m", "", "missing-unit", 6, 2, "no unit after \"to\" at column 7"},
+        {"1 kg to N m please", "", "incompatible-units", 8, 3, "cannot convert Kilograms (Mass) into Newton meters (Torque)"},
+        {"5 ft 3 kg to m", "", "incompatible-units", 5, 4, "cannot add \"3 kg\""},
+        {"5 in 3 ft to m", "", "incompatible-units", 0, 9, "do not run from the largest to the smallest"},
+        {"5 m 3 to cm", "", "missing-unit", 4, 1, "no unit after the number \"3\""},
+        {"70 in to in ft", "", "incompatible-units", 9, 5, "do not run from the largest"},
+        {"5 ft 3 in to fet", "", "unknown-unit", 13, 3, "unknown unit \"fet\" at column 14; did you mean \"feet\"?"},
+        {"5 C 3 F to C", "", "incompatible-units", 0, 7, "do not add up"},
     };
     for (const Row& row : rows)
         QTest::newRow(row.query) << QString::fromLatin1(row.query) << row.flags << row.kind << row.offset
