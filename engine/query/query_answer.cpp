@@ -28,7 +28,7 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
     if (!query.intoCode)
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
                                       {query.fromSpan.offset + query.fromSpan.length, 0}, "no unit to convert into");
-    const std::optional<double> result = convertValue(query.pairCode, query.value);
+    const std::optional<double> result = several_units::convert(query);
     if (!result)
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
                                       "the result of the value", " is beyond the range of numbers");

@@ -179,8 +179,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
         query.valueText = value_reader::decimalText(sum);
-        for (const Part& part : from)
-            query.fromParts.push_back({part.value, names::placeOf(codeIn(part.units, *category)).position, part.span});
+        for (const Part& part : from) {
+            const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
+            query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
+        }
     }
     if (into.empty())
         return std::monostate{};
@@ -202,6 +204,21 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     query.intoSpan = {into.front().second.offset,
                       into.back().second.offset + into.back().second.length - into.front().second.offset};
     return std::monostate{};
+}
+
+std::optional<double> convert(const Query& query)
+{
+    if (query.fromParts.empty())
+        return convertValue(query.pairCode, query.value);
+    double sum = 0.0;
+    for (const QuantityPart& part : query.fromParts) {
+        const std::optional<double> value =
+            convertValue(pairCode(query.category->units[part.position].code, *query.intoCode), part.value);
+        if (!value)
+            return std::nullopt;
+        sum += *value;
+    }
+    return std::isfinite(sum) ? std::optional<double>(sum) : std::nullopt;
 }
 
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,

@@ -26,6 +26,10 @@ struct NotSeveral {};
 std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text, const UnitsText& units,
                                                           const QueryOptions& options, Query& query);
 
+// The query's value in its into unit; a quantity of several units as the sum of its parts
+// converted one by one. nullopt beyond the double range.
+std::optional<double> convert(const Query& query);
+
 // The parts of `result` (in the query's into unit) into the query's several into units: all but
 // the last whole, the last rounded to `decimals` (or in the general form), carries made.
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -73,6 +74,10 @@ private slots:
     void errors_data();
     void errors();
     void searchHelpers();
+    void everydayQueries_data();
+    void everydayQueries();
+    void severalUnitsOverWholeCategories();
+    void unsupportedSymbolsNeverReadByCase();
 };
 
 void TestQuery::aliasTableIsConsistent()
@@ -372,6 +377,195 @@ void TestQuery::searchHelpers()
     const QueryError tooLong = std::get<QueryError>(readQuery("24 in to ft" + std::string(kMaxQueryBytes, ' ')));
     QCOMPARE(tooLong.kind, QueryErrorKind::TooLong);
     QCOMPARE(tooLong.where.offset, kMaxQueryBytes);
+}
+
+void TestQuery::everydayQueries_data()
+{
+    // Queries as people type them, each with a plain query of the same meaning, or (after "=")
+    // the answer's text in the general form.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("same");
+    const char* rows[][3] = {
+        {"5 ft 10 in to cm", "", "70 in to cm"},
+        {"5'10\" to cm", "", "70 in to cm"},
+        {"5\u2032" "10\u2033 to cm", "", "70 in to cm"},
+        {"5\u2032 10\u2033 to cm", "", "70 in to cm"},
+        {"5ft10in to cm", "", "70 in to cm"},
+        {"5 ft 10 to cm", "", "70 in to cm"},
+        {"5 feet and 10 inches to cm", "", "70 in to cm"},
+        {"-5 ft 10 in to cm", "", "-70 in to cm"},
+        {"1 lb 4 oz to kg", "", "20 oz to kg"},
+        {"2 gal 3 qt to L", "", "11 qt to L"},
+        {"5 ft 10 1/2 in to cm", "", "70.5 in to cm"},
+        {"175 cm to ft in", "", "=5 ft 8.8976377952756 in"},
+        {"70 inches to feet and inches", "", "=5 ft 10 in"},
+        {"-70 in to ft in", "", "=-5 ft 10 in"},
+        {"20 oz to lb oz", "", "=1 lb 4 oz"},
+        {"71.9999999999999999 in to ft in", "", "=6 ft 0 in"},
+        {"1/2 in to mm", "", "0.5 in to mm"},
+        {"1 1/2 in to mm", "", "1.5 in to mm"},
+        {"1-1/2 in to mm", "", "1.5 in to mm"},
+        {"\u00BD in to mm", "", "0.5 in to mm"},
+        {"1\u00BD in to mm", "", "1.5 in to mm"},
+        {"\u00BE in to mm", "", "0.75 in to mm"},
+        {"-3/4 in to mm", "", "-0.75 in to mm"},
+        {"6/3m>cm", "", "2 m to cm"},
+        {"how many cm in 5 ft", "", "5 ft to cm"},
+        {"how many inches are in 2 ft?", "", "2 ft to in"},
+        {"what is 5 ft in m", "", "5 ft to m"},
+        {"convert 24 in to ft", "", "24 in to ft"},
+        {"24 in = ? ft", "", "24 in to ft"},
+        {"24 in to ft?", "", "24 in to ft"},
+        {"24 in to ft.", "", "24 in to ft"},
+        {"24 in to ft!", "", "24 in to ft"},
+        {"72 degrees F to C", "", "72 F to C"},
+        {"20\u00B0 C to F", "", "20 C to F"},
+        {"1 \u00BA" "C to \u00BA" "F", "", "1 C to F"},
+        {"20 degree C to deg F", "", "20 C to F"},
+        {"1 lb. to kg", "", "1 lb to kg"},
+        {"1 lbs. to kg", "", "1 lb to kg"},
+        {"1 oz. to g", "", "1 oz to g"},
+        {"1 ft. to m", "", "1 ft to m"},
+        {"1 in. to cm", "", "1 in to cm"},
+        {"1 gal. to L", "", "1 gal to L"},
+        {"1 sqft to m2", "", "1 sq ft to m2"},
+        {"1 sq. ft. to m2", "", "1 sq ft to m2"},
+        {"1 sqin to sqm", "", "1 sq in to m2"},
+        {"1 sqyd to m2", "", "1 sq yd to m2"},
+        {"1 cuft to cuin", "", "1 cu ft to cu in"},
+        {"5 kmph to mph", "", "5 km/h to mph"},
+        {"5 km per hour to mps", "", "5 km/h to m/s"},
+        {"5 gallons per minute to L/min", "", "5 gal/min to L/min"},
+        {"1 ltr to gal", "", "1 L to gal"},
+        {"1 gm to oz", "", "1 g to oz"},
+        {"1 gms to oz", "", "1 g to oz"},
+        {"1 kgs to lb", "", "1 kg to lb"},
+        {"100 ft-lbs to Nm", "", "100 lbf ft to N m"},
+        {"100 ft lbs to Nm", "", "100 lbf ft to N m"},
+        {"100 ft\u00B7lbs to Nm", "", "100 lbf ft to N m"},
+        {"90 Nm to ft lbs", "", "90 N m to lbf ft"},
+        {"25 in-lbs to Nm", "", "25 lbf in to N m"},
+        {"25 in lbs to Nm", "", "25 lbf in to N m"},
+        {"65 ft.lb to Nm", "", "65 lbf ft to N m"},
+        {"1 oz in to N m", "", "1 ozf in to N m"},
+        {"1 in oz to N m", "", "1 ozf in to N m"},
+        {"1 lb-in to lb-ft", "", "1 lbf in to lbf ft"},
+        {"24 lbf ft to lbf in", "", "=288"},
+        {"1 KG to lb", "", "1 kg to lb"},
+        {"1 Kg to lb", "", "1 kg to lb"},
+        {"1 KM to mi", "", "1 km to mi"},
+        {"1 Km to mi", "", "1 km to mi"},
+        {"1 CM to mm", "", "1 cm to mm"},
+        {"1 KW to hp", "", "1 kW to hp"},
+        {"1 kwh to J", "", "1 kWh to J"},
+        {"1 kpa to psi", "", "1 kPa to psi"},
+        {"5 MPH to M/S", "", "5 mph to m/s"},
+        {"1,500 ft to m", "", "1500 ft to m"},
+        {"12,345,678.9 m to km", "", "12345678.9 m to km"},
+        {"1.500 m to ft", ",", "1500 m to ft"},
+        {"1.500,5 m to ft", ",", "1500.5 m to ft"},
+        {"1.234.567 m to km", ",", "1234567 m to km"},
+        {"1,5 m to ft", ",", "1.5 m to ft"},
+        {"1.5 m to ft", ",", "1.5 m to ft"},
+        {"0.500 m to ft", ",", "0.5 m to ft"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << row[1] << QString::fromUtf8(row[2]);
+}
+
+void TestQuery::everydayQueries()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, flags);
+    QFETCH(QString, same);
+    const QueryReading reading = readQuery(query.toStdString(), optionsFor(flags));
+    const Query* q = std::get_if<Query>(&reading);
+    QVERIFY2(q, outcome(reading).c_str());
+    const std::string answer = std::get<Answer>(answerQuery(*q, std::nullopt)).text;
+    if (same.startsWith('=')) {
+        QCOMPARE(QString::fromStdString(answer), same.mid(1));
+        return;
+    }
+    const QueryReading plain = readQuery(same.toStdString());
+    QVERIFY2(std::holds_alternative<Query>(plain), outcome(plain).c_str());
+    // Several parts are converted one by one, so their sum may differ in the last bits.
+    const double expected = std::get<Answer>(answerQuery(std::get<Query>(plain), std::nullopt)).result;
+    const double result = std::get<Answer>(answerQuery(*q, std::nullopt)).result;
+    QVERIFY2(std::fabs(result - expected) <= 1e-13 * std::fabs(expected), answer.c_str());
+    // What the window is handed reads back to the same value.
+    QCOMPARE(readLeadingNumber(q->valueText), std::optional<double>(q->value));
+}
+
+void TestQuery::severalUnitsOverWholeCategories()
+{
+    // Every two units of every proportional category, larger first: "7 A 3 B to X" equals the
+    // parts converted one by one, and every answer into "A B" adds back up to the single answer.
+    int checked = 0;
+    for (const Category& category : categories())
+        for (const Unit& a : category.units)
+            for (const Unit& b : category.units) {
+                const std::optional<double> size = convertValue(pairCode(a.code, b.code), 1.0);
+                if (!size || *size <= 1.0 || convertValue(pairCode(a.code, b.code), 0.0) != 0.0)
+                    continue;
+                const std::string an(a.text), bn(b.text);
+                for (const Unit& into : category.units) {
+                    const std::string query = "7 " + an + " 3 " + bn + " to " + std::string(into.text);
+                    const QueryReading reading = readQuery(query);
+                    const Query* q = std::get_if<Query>(&reading);
+                    QVERIFY2(q, (query + ": " + outcome(reading)).c_str());
+                    QCOMPARE(q->fromParts.size(), std::size_t{2});
+                    const double expected = *convertValue(pairCode(a.code, into.code), 7.0) +
+                                            *convertValue(pairCode(b.code, into.code), 3.0);
+                    const double result = std::get<Answer>(answerQuery(*q, std::nullopt)).result;
+                    QCOMPARE(result, expected);
+                    ++checked;
+                }
+                for (const double value : {0.0, 1.0, 1234.5678, -99.99}) {
+                    const Unit& from = category.units.front();
+                    const std::string query = std::to_string(value) + " " + std::string(from.text) + " to " + an + " " + bn;
+                    const QueryReading reading = readQuery(query);
+                    const Query* q = std::get_if<Query>(&reading);
+                    QVERIFY2(q, (query + ": " + outcome(reading)).c_str());
+                    const Answer answer = std::get<Answer>(answerQuery(*q, 2));
+                    QCOMPARE(answer.parts.size(), std::size_t{2});
+                    QCOMPARE(answer.parts[0].amount, std::trunc(answer.parts[0].amount));
+                    QVERIFY2(std::fabs(answer.parts[1].amount) < *size * (1 + 1e-9), (query + " = " + answer.text).c_str());
+                    const double back = answer.parts[0].amount * *size + answer.parts[1].amount;
+                    QVERIFY2(std::fabs(back - answer.result) <= 0.005 + 1e-9 * std::fabs(answer.result),
+                             (query + " = " + answer.text).c_str());
+                    ++checked;
+                }
+            }
+    qInfo("%d quantities of several units", checked);
+    QVERIFY(checked > 500);
+}
+
+void TestQuery::unsupportedSymbolsNeverReadByCase()
+{
+    // Every SI-prefixed symbol of the catalogue's metric units, in its exact case, reads as that
+    // unit or is refused; it is never read, nor suggested, as a unit a thousand times away.
+    const char* const prefixes[] = {"Y", "Z", "E", "P", "T", "G", "M", "k", "h", "da", "d", "c", "m", "\u00B5", "n", "p", "f", "a"};
+    const char* const bases[] = {"m", "g", "W", "J", "Pa", "N", "L", "bar"};
+    int checked = 0;
+    for (const char* base : bases)
+        for (const char* prefix : prefixes) {
+            const std::string symbol = std::string(prefix) + base;
+            const QueryReading reading = readQuery("1 " + symbol + " to " + base);
+            if (const Query* q = std::get_if<Query>(&reading)) {
+                bool named = false;
+                for (const UnitName& name : namesOf(q->fromCode))
+                    named = named || name.text == symbol;
+                named = named || categoryOf(q->fromCode).units[q->fromPosition].text == symbol;
+                QVERIFY2(named, symbol.c_str());
+            } else {
+                const QueryError& error = std::get<QueryError>(reading);
+                for (const std::string& candidate : error.candidates)
+                    QVERIFY2(folded(candidate) != folded(symbol), (symbol + " suggests " + candidate).c_str());
+            }
+            ++checked;
+        }
+    QCOMPARE(checked, 8 * 18);
 }
 
 QTEST_APPLESS_MAIN(TestQuery)
