@@ -201,7 +201,9 @@ struct Index {
                                        std::string(prefix.name) + std::string(base.plural));
         for (const OtherSymbol& other : kOtherSymbols)
             known.emplace_back(std::string(other.symbol), std::string(other.plural));
-        for (auto& [symbol, plural] : known) {
+        for (auto& entry : known) {
+            std::string& symbol = entry.first;
+            std::string& plural = entry.second;
             const bool inCatalogue = std::any_of(all.begin(), all.end(), [&](const UnitName& n) { return n.text == symbol; });
             if (inCatalogue || std::find(unsupportedSymbols.begin(), unsupportedSymbols.end(), symbol) != unsupportedSymbols.end())
                 continue;

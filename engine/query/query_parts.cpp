@@ -33,12 +33,13 @@ constexpr Rewrite kRewrites[] = {
     {"\u00BA", "\u00B0"},  // the ordinal indicator, typed for a degree sign
 };
 
-// Bytes that may start a blank, a separator symbol or a typed form that is rewritten.
+// Bytes that may start a blank, a separator symbol, a typed form that is rewritten, a number,
+// or a dot or mark that ends a token.
 constexpr auto kSpecialBytes = [] {
     std::array<bool, 256> special{};
-    for (const unsigned char c : std::string_view(" \t\n\r\v\f->=^*.?!0123456789"))
-        special[c] = true;
-    for (unsigned c = 0x80; c < 0x100; ++c)
+    for (unsigned c = 0; c < 0x100; ++c)
+        special[c] = blanks::mayStartQueryBlank(static_cast<unsigned char>(c)) || c >= 0x80;
+    for (const unsigned char c : std::string_view("->=^*.?!0123456789"))
         special[c] = true;
     return special;
 }();

@@ -30,6 +30,7 @@ struct Part {
     double value = 0.0;
     names::UnitMatch units;
     TextSpan span;  // number and unit
+    TextSpan name;  // the unit alone
 };
 
 // The size of unit `code` in units of `last`; nullopt where the category's scale is not
@@ -86,6 +87,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         if (end > pos) {
             part.units = units.lookUp(pos, end);
             part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
+            part.name = units.span(pos, end);
         } else if (!from.empty() && codeIn(from.back().units, names::placeOf(kFeetCode).categoryIndex) == kFeetCode) {
             part.units.add(kInchesCode);
             part.span = {valueBegin, units.tokens[pos - 1].end - valueBegin};
@@ -138,8 +140,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         if (all && !category)
             category = c;
     }
-    const TextSpan fromSpan{query.valueSpan.offset,
-                            from.back().span.offset + from.back().span.length - query.valueSpan.offset};
+    const TextSpan fromSpan = from.size() == 1 ? from.front().name
+                                               : TextSpan{query.valueSpan.offset, from.back().span.offset +
+                                                                                      from.back().span.length -
+                                                                                      query.valueSpan.offset};
     if (!category) {
         const std::size_t c = names::placeOf(from.front().units.codes().front()).categoryIndex;
         for (const Part& part : from)
