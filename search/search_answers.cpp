@@ -22,7 +22,8 @@ NumberFormat regionalFormat()
 
 std::optional<Query> read(const QString& text, const QueryOptions& options)
 {
-    if (text.size() > kMaxQueryChars)
+    // A lone surrogate would reach the reader as "?", which may end a question.
+    if (text.size() > kMaxQueryChars || !text.isValidUtf16())
         return std::nullopt;
     const QByteArray utf8 = text.toUtf8();
     QueryReading reading = readQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), options);

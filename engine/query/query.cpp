@@ -70,6 +70,21 @@ std::optional<std::size_t> wordsAt(std::string_view text, std::size_t pos, std::
     return after > end ? std::optional<std::size_t>(after) : std::nullopt;
 }
 
+// The end of the text without the blanks, question and exclamation marks and full stops that
+// close a sentence: "24 in to ft?".
+std::size_t questionEnd(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0) {
+        const char c = text[end - 1];
+        if (c == '?' || c == '!' || c == '.' || blanks::isNumberBlank(c) || c == '\v' || c == '\f')
+            --end;
+        else
+            break;
+    }
+    return end;
+}
+
 bool valueMayStart(std::string_view text, std::size_t pos)
 {
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+' || text[pos] == '.'))
@@ -267,7 +282,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     // Kept from query to query, so that a batch of them allocates nothing here.
     thread_local UnitsText units;
     thread_local Readings readings;
-    tokenise(text, query.valueSpan.offset + query.valueSpan.length, text.size(), options, units);
+    tokenise(text, query.valueSpan.offset + query.valueSpan.length, questionEnd(text), options, units);
     if (phrasing.into.length > 0) {
         addSeparator(units, phrasing.separator);
         tokenise(text, phrasing.into.offset, phrasing.into.offset + phrasing.into.length, options, units, true);

@@ -39,7 +39,7 @@ constexpr auto kSpecialBytes = [] {
     std::array<bool, 256> special{};
     for (unsigned c = 0; c < 0x100; ++c)
         special[c] = blanks::mayStartQueryBlank(static_cast<unsigned char>(c)) || c >= 0x80;
-    for (const unsigned char c : std::string_view("->=^*.?!0123456789"))
+    for (const unsigned char c : std::string_view("->=^*.0123456789"))
         special[c] = true;
     return special;
 }();
@@ -132,9 +132,12 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
             return;
         open = false;
         current.end = at;
-        // Abbreviation dots and a closing question mark belong to no name.
-        while (units.norm.size() > current.normBegin && !current.separator &&
-               (units.norm.back() == '.' || units.norm.back() == '?' || units.norm.back() == '!'))
+        // Abbreviation dots belong to no name; nor does the "?" of "24 in = ? ft".
+        const bool question = units.norm.size() == current.normBegin + 1 && units.norm.back() == '?' &&
+                              !units.tokens.empty() && units.tokens.back().separator;
+        while (units.norm.size() > current.normBegin && !current.separator && units.norm.back() == '.')
+            units.norm.pop_back();
+        if (question)
             units.norm.pop_back();
         if (units.norm.size() == current.normBegin) {
             units.norm.resize(units.tokens.empty() ? 0 : current.normBegin - 1);

@@ -48,8 +48,8 @@ struct UnitsText {
 };
 
 // Splits text[from, to) into `units`, reusing its storage, or adds its tokens after those already
-// there. Numbers within the text become number tokens; a token's trailing ".", "?" and "!" are
-// dropped ("lb.", "ft?").
+// there. Numbers within the text become number tokens; a token's trailing dots are dropped
+// ("lb."), and so is a "?" after a separator ("= ?").
 void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
               UnitsText& units, bool append = false);
 
