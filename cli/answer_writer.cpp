@@ -17,7 +17,7 @@ std::string partsJson(const Query& query, const OutputSettings& settings)
         if (json.size() > 1)
             json += ',';
         json += JsonObject()
-                    .string("unit", query.category->units[part.position].text)
+                    .string("unit", query.category().units[part.position].text)
                     .number("value", part.amount)
                     .string("text", part.text)
                     .text();
@@ -47,8 +47,8 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         return false;
     }
     const double result = std::get<double>(answered);
-    const std::string_view from = q.category->units[q.fromPosition].text;
-    const std::string_view into = q.category->units[*q.intoPosition].text;
+    const std::string_view from = q.category().units[q.fromPosition].text;
+    const std::string_view into = q.category().units[*q.intoPosition].text;
 
     std::string& line = out_.text();
     switch (settings_.style) {
@@ -77,7 +77,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             .number("value", q.value)
             .string("from", from)
             .string("into", into)
-            .string("category", q.category->name)
+            .string("category", q.category().name)
             .number("result", result)
             .string("text", answerText_);
         if (!q.intoParts.empty())

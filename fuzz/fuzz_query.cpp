@@ -122,10 +122,10 @@ void checkSeveralFrom(std::string_view text, const Query& query, const Category&
         if (part.span.offset < end || part.span.offset + part.span.length > query.fromSpan.offset + query.fromSpan.length)
             fail("quantity part outside its quantity", text);
         end = part.span.offset + part.span.length;
-        if (query.intoCode)
-            sum += *convertValue(pairCode(category.units[part.position].code, *query.intoCode), part.value);
+        if (query.intoCode())
+            sum += *convertValue(pairCode(category.units[part.position].code, *query.intoCode()), part.value);
     }
-    if (query.intoCode && std::bit_cast<std::uint64_t>(sum) != std::bit_cast<std::uint64_t>(result))
+    if (query.intoCode() && std::bit_cast<std::uint64_t>(sum) != std::bit_cast<std::uint64_t>(result))
         fail("several units differ from their parts converted one by one", text);
 }
 
@@ -162,22 +162,22 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
         fail("value differs from the window's reading", query.valueText);
 
     const Category& category = categories()[query.categoryIndex];
-    if (&category != query.category || category.units[query.fromPosition].code != query.fromCode)
+    if (query.categoryIndex >= categories().size() || query.fromPosition >= category.units.size())
         fail("from unit is not at its place", text);
     if (query.fromParts.empty())
-        checkNamed(text, query.fromSpan, query.fromCode, "from");
+        checkNamed(text, query.fromSpan, query.fromCode(), "from");
     else if (query.fromParts.back().position != query.fromPosition)
         fail("from unit is not the last part's", text);
-    if (!query.intoCode) {
+    if (!query.intoCode()) {
         checkSeveralFrom(text, query, category, 0.0);
         return;
     }
-    if (!query.intoPosition || category.units[*query.intoPosition].code != *query.intoCode)
+    if (!query.intoPosition || category.units[*query.intoPosition].code != *query.intoCode())
         fail("into unit is not in the from unit's category", text);
-    if (query.pairCode != pairCode(query.fromCode, *query.intoCode))
-        fail("pair code does not join the two codes", query.pairCode);
+    if (query.pairCode() != pairCode(query.fromCode(), *query.intoCode()))
+        fail("pair code does not join the two codes", query.pairCode());
     if (query.intoParts.empty())
-        checkNamed(text, query.intoSpan, *query.intoCode, "into");
+        checkNamed(text, query.intoSpan, *query.intoCode(), "into");
     else if (query.intoParts.back() != *query.intoPosition)
         fail("into unit is not the last into part", text);
     // "how many INTO in VALUE FROM" names the into unit first.
@@ -187,7 +187,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
 
     const std::optional<int> decimals =
         decimalsByte <= kMaxDecimals ? std::optional<int>(decimalsByte) : std::nullopt;
-    const std::optional<double> single = convertValue(query.pairCode, query.value);
+    const std::optional<double> single = convertValue(query.pairCode(), query.value);
     const auto answer = answerQuery(query, decimals);
     if (const Answer* a = std::get_if<Answer>(&answer)) {
         if (!query.fromParts.empty()) {

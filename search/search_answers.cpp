@@ -39,14 +39,14 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     if (result == nullptr)
         return std::nullopt;
     const QString number = QString::fromStdString(result->text);
-    const QString into = QString::fromUtf8(query.category->units[*query.intoPosition].text);
+    const QString into = QString::fromUtf8(query.category().units[*query.intoPosition].text);
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
     found.name = number + u' ' + into;
     found.description = QStringLiteral("%1 %2 = %3 \u00b7 %4")
                             .arg(QString::fromStdString(formatGeneral(query.value, format.decimalPoint)),
-                                 QString::fromUtf8(query.category->units[query.fromPosition].text),
-                                 found.name, QString::fromUtf8(query.category->name));
+                                 QString::fromUtf8(query.category().units[query.fromPosition].text),
+                                 found.name, QString::fromUtf8(query.category().name));
     found.number = number;
     found.bothUnits = bothUnits;
     return found;
@@ -70,7 +70,7 @@ QList<SearchAnswer> answersFor(const QString& query)
             answers.append(*found);
         return answers;
     }
-    const std::size_t units = typed->category->units.size();
+    const std::size_t units = typed->category().units.size();
     for (std::size_t position = 0; position < units && answers.size() < kMaxOtherUnits; ++position) {
         if (position == typed->fromPosition)
             continue;

@@ -247,9 +247,7 @@ QueryError incompatible(std::string_view text, const UnitsText& units, const Sid
 void placeFrom(Query& query, int from, names::UnitPlace place, TextSpan span)
 {
     query.categoryIndex = place.categoryIndex;
-    query.category = &categories()[place.categoryIndex];
     query.fromPosition = place.position;
-    query.fromCode = from;
     query.fromSpan = span;
 }
 
@@ -257,8 +255,6 @@ void placeUnits(Query& query, const Pair& pair)
 {
     placeFrom(query, pair.from, pair.fromPlace, pair.fromSpan);
     query.intoPosition = pair.intoPlace.position;
-    query.intoCode = pair.into;
-    query.pairCode = pairCode(pair.from, pair.into);
     query.intoSpan = pair.intoSpan;
 }
 

@@ -25,7 +25,7 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
                                               const NumberFormat& format)
 {
-    if (!query.intoCode)
+    if (!query.intoCode())
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
                                       {query.fromSpan.offset + query.fromSpan.length, 0}, "no unit to convert into");
     const std::optional<double> result = several_units::convert(query);
@@ -41,24 +41,33 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
     return *result;
 }
 
+std::optional<int> Query::intoCode() const
+{
+    if (!intoPosition)
+        return std::nullopt;
+    return category().units[*intoPosition].code;
+}
+
+std::string Query::pairCode() const
+{
+    return intoPosition ? mezzurix::pairCode(fromCode(), *intoCode()) : std::string();
+}
+
 std::string canonicalText(const Query& query)
 {
     std::string text = query.valueText;
     text += ' ';
-    text += query.category->units[query.fromPosition].text;
+    text += query.category().units[query.fromPosition].text;
     if (query.intoPosition) {
         text += " to ";
-        text += query.category->units[*query.intoPosition].text;
+        text += query.category().units[*query.intoPosition].text;
     }
     return text;
 }
 
 Query withInto(Query query, std::size_t intoPosition)
 {
-    const Unit& into = query.category->units[intoPosition];
     query.intoPosition = intoPosition;
-    query.intoCode = into.code;
-    query.pairCode = pairCode(query.fromCode, into.code);
     query.intoSpan = {};
     return query;
 }

@@ -176,9 +176,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
 
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;
-    query.category = &categories()[place.categoryIndex];
     query.fromPosition = place.position;
-    query.fromCode = lastFrom;
     query.value = sum;
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
@@ -203,8 +201,6 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         for (const auto& [match, span] : into)
             query.intoParts.push_back(names::placeOf(codeIn(match, *category)).position);
     query.intoPosition = names::placeOf(lastInto).position;
-    query.intoCode = lastInto;
-    query.pairCode = pairCode(lastFrom, lastInto);
     query.intoSpan = {into.front().second.offset,
                       into.back().second.offset + into.back().second.length - into.front().second.offset};
     return std::monostate{};
@@ -213,11 +209,11 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
 std::optional<double> convert(const Query& query)
 {
     if (query.fromParts.empty())
-        return convertValue(query.pairCode, query.value);
+        return convertValue(query.pairCode(), query.value);
     double sum = 0.0;
     for (const QuantityPart& part : query.fromParts) {
         const std::optional<double> value =
-            convertValue(pairCode(query.category->units[part.position].code, *query.intoCode), part.value);
+            convertValue(pairCode(query.category().units[part.position].code, *query.intoCode()), part.value);
         if (!value)
             return std::nullopt;
         sum += *value;
@@ -228,7 +224,7 @@ std::optional<double> convert(const Query& query)
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
                               const NumberFormat& format)
 {
-    const Category& category = *query.category;
+    const Category& category = query.category();
     const int last = category.units[query.intoParts.back()].code;
     const bool negative = std::signbit(result);
     // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
@@ -268,8 +264,8 @@ std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
             text += ' ';
         text += part.text;
         text += ' ';
-        const int code = query.category->units[part.position].code;
-        std::string_view symbol = query.category->units[part.position].text;
+        const int code = query.category().units[part.position].code;
+        std::string_view symbol = query.category().units[part.position].text;
         for (const UnitName& name : namesOf(code))
             if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
                 symbol = name.text;

@@ -46,7 +46,7 @@ const Category& categoryOf(int code)
 std::string outcome(const QueryReading& reading)
 {
     if (const auto* query = std::get_if<Query>(&reading))
-        return std::to_string(query->fromCode) + ">" + (query->intoCode ? std::to_string(*query->intoCode) : "");
+        return std::to_string(query->fromCode()) + ">" + (query->intoCode() ? std::to_string(*query->intoCode()) : "");
     return "error " + std::string(errorKindName(std::get<QueryError>(reading).kind)) + ": " +
            std::get<QueryError>(reading).message;
 }
@@ -181,7 +181,7 @@ void TestQuery::parityWithTheWindowOverAllPairs()
                 for (const std::string& value : values) {
                     const QueryReading reading = readQuery(value + " " + std::string(from.text) + " to " + std::string(into.text));
                     const Query* query = std::get_if<Query>(&reading);
-                    QVERIFY2(query && query->pairCode == code, outcome(reading).c_str());
+                    QVERIFY2(query && query->pairCode() == code, outcome(reading).c_str());
                     const QueryReading again = readQuery(canonicalText(*query));
                     QCOMPARE(outcome(again), outcome(reading));
                     QCOMPARE(std::get<Query>(again).value, query->value);
@@ -262,7 +262,7 @@ void TestQuery::grammar()
     // The spans hold the names as typed.
     const std::string text = query.toStdString();
     QVERIFY(q->fromSpan.length > 0 && q->fromSpan.offset + q->fromSpan.length <= text.size());
-    QCOMPARE(q->intoSpan.length > 0, q->intoCode.has_value());
+    QCOMPARE(q->intoSpan.length > 0, q->intoCode().has_value());
 }
 
 void TestQuery::errors_data()
@@ -359,7 +359,7 @@ void TestQuery::searchHelpers()
     const Query inches = std::get<Query>(readQuery("24 in", search));
     QCOMPARE(std::get<QueryError>(answerQuery(inches, std::nullopt)).kind, QueryErrorKind::MissingUnit);
     const Query feet = withInto(inches, 1);
-    QCOMPARE(feet.pairCode, std::string("01"));
+    QCOMPARE(feet.pairCode(), std::string("01"));
     QCOMPARE(std::get<Answer>(answerQuery(feet, std::nullopt)).text, std::string("2"));
     QCOMPARE(std::get<Answer>(answerQuery(feet, 2, NumberFormat{",", "-"})).text, std::string("2,00"));
     QCOMPARE(outcome(readQuery(canonicalText(inches), search)), std::string("0>"));
@@ -555,9 +555,9 @@ void TestQuery::unsupportedSymbolsNeverReadByCase()
             const QueryReading reading = readQuery("1 " + symbol + " to " + base);
             if (const Query* q = std::get_if<Query>(&reading)) {
                 bool named = false;
-                for (const UnitName& name : namesOf(q->fromCode))
+                for (const UnitName& name : namesOf(q->fromCode()))
                     named = named || name.text == symbol;
-                named = named || categoryOf(q->fromCode).units[q->fromPosition].text == symbol;
+                named = named || categoryOf(q->fromCode()).units[q->fromPosition].text == symbol;
                 QVERIFY2(named, symbol.c_str());
             } else {
                 const QueryError& error = std::get<QueryError>(reading);

@@ -43,12 +43,8 @@ struct Query {
     double value = 0.0;         // read from valueText by the window's leading-number rule
     std::string valueText;      // the number as typed, with "." and "-": "-1.5e3"
     std::size_t categoryIndex = 0;        // into categories()
-    const Category* category = nullptr;
     std::size_t fromPosition = 0;         // list positions within the category
     std::optional<std::size_t> intoPosition;
-    int fromCode = 0;
-    std::optional<int> intoCode;
-    std::string pairCode;       // empty without an into unit
     TextSpan valueSpan;         // where each part stands in the query
     std::size_t valueColumn = 1;  // of valueSpan, for messages about the answer
     TextSpan fromSpan;
@@ -58,6 +54,11 @@ struct Query {
     std::vector<QuantityPart> fromParts;
     // Several into units ("to ft in"), largest first; the last is the into unit. Empty for one.
     std::vector<std::size_t> intoParts;
+
+    const Category& category() const { return categories()[categoryIndex]; }
+    int fromCode() const { return category().units[fromPosition].code; }
+    std::optional<int> intoCode() const;
+    std::string pairCode() const;  // empty without an into unit
 };
 
 enum class QueryErrorKind {
