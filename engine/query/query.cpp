@@ -95,6 +95,10 @@ bool valueMayStart(std::string_view text, std::size_t pos)
 Phrasing readPhrasing(std::string_view text, std::size_t start)
 {
     Phrasing phrasing{start, {}, {}};
+    // Every phrasing starts with "c", "w" or "h"; no number does.
+    const char first = query_text::foldByte(text[start]);
+    if (first != 'c' && first != 'w' && first != 'h')
+        return phrasing;
     for (const std::string_view words : {"convert", "what is", "what's", "whats"})
         if (const std::optional<std::size_t> after = wordsAt(text, start, words)) {
             phrasing.valueStart = *after;

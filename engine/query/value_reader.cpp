@@ -184,7 +184,9 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     const std::size_t integerEnd = pos;
 
     // A mixed number: "1 1/2", "1-1/2", "1½", "1 ½".
-    if (!grouped && integerEnd > integerStart) {
+    if (!grouped && integerEnd > integerStart && integerEnd < text.size() &&
+        (text[integerEnd] == '-' || static_cast<unsigned char>(text[integerEnd]) >= 0x80 ||
+         query_text::blankLength(text, integerEnd) > 0)) {
         std::size_t gap = integerEnd;
         if (at(gap) == '-' && fractionAt(text, gap + 1) && !vulgarAt(text, gap + 1))
             ++gap;
