@@ -162,7 +162,9 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         if (fraction.denominator == 0.0)
             return makeError(QueryErrorKind::BadValue, text, {start, fraction.end - start},
                              "division by zero in " + quoted(text.substr(start, fraction.end - start)));
-        return finish(signFactor * (whole + fraction.numerator / fraction.denominator), fraction.end, false);
+        // No sign on a zero: the window reads "-0" as 0.
+        const double value = signFactor * (whole + fraction.numerator / fraction.denominator);
+        return finish(value == 0.0 ? 0.0 : value, fraction.end, false);
     };
 
     // A fraction on its own: "3/4", "½".
