@@ -17,26 +17,21 @@ bool isComment(std::string_view line)
     return line.starts_with('#');
 }
 
-// The column (in characters, from 1) of byte `offset` of `text`, as the reader's messages count.
-std::size_t columnAt(std::string_view text, std::size_t offset)
+// The parts of an answer into several units, as a JSON array.
+std::string partsJson(const Query& query, const OutputSettings& settings)
 {
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ++column;
-    return column;
-}
-
-// A query longer than the reader takes is refused here, with the column where it overflows (a
-// batch line arrives cut just past that length).
-QueryError tooLong(std::string_view query)
-{
-    QueryError error;
-    error.kind = QueryErrorKind::TooLong;
-    error.where = {kMaxQueryBytes, query.size() - kMaxQueryBytes};
-    error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes at column " +
-                    std::to_string(columnAt(query, kMaxQueryBytes));
-    return error;
+    const auto answer = answerQuery(query, settings.decimals, settings.format, settings.significantDigits);
+    std::string json = "[";
+    for (const AnswerPart& part : std::get<Answer>(answer).parts) {
+        if (json.size() > 1)
+            json += ',';
+        json += JsonObject()
+                    .string("unit", query.category().units[part.position].text)
+                    .number("value", part.amount)
+                    .string("text", part.text)
+                    .text();
+    }
+    return json + "]";
 }
 
 } // namespace
@@ -51,10 +46,6 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const bool batchLine = source.line > 0;
     if (batchLine && isComment(query))
         return skip();
-    if (query.size() > kMaxQueryBytes) {
-        fail(query, tooLong(query), source);
-        return false;
-    }
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
         if (batchLine && error->kind == QueryErrorKind::Empty)
@@ -70,22 +61,28 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         return false;
     }
     const double result = std::get<double>(answered);
-    const Unit& fromUnit = q.category->units[q.fromPosition];
-    const Unit& intoUnit = q.category->units[*q.intoPosition];
+    const Unit& fromUnit = q.category().units[q.fromPosition];
+    const Unit& intoUnit = q.category().units[*q.intoPosition];
     const std::string_view from = fromUnit.text;
     const std::string_view into = intoUnit.text;
 
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence: {
-        const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
-        line += typed;
-        line += ' ';
-        line += nameAfterNumber(fromUnit, typed);
+        if (q.fromParts.empty()) {
+            const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
+            line += typed;
+            line += ' ';
+            line += nameAfterNumber(fromUnit, typed);
+        } else {
+            line += query.substr(q.fromSpan.offset, q.fromSpan.length);  // "5 ft 10 in" as typed
+        }
         line += " = ";
         line += answerText_;
-        line += ' ';
-        line += nameAfterNumber(intoUnit, answerText_);
+        if (q.intoParts.empty()) {  // several into units are named within the answer
+            line += ' ';
+            line += nameAfterNumber(intoUnit, answerText_);
+        }
         if (settings_.explain) {
             line += '\n';
             appendExplanation(line, q, result);
@@ -97,16 +94,20 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         break;
     case OutputStyle::Json:
-        line += JsonObject()
-                    .string("query", query)
-                    .number("value", q.value)
-                    .string("from", from)
-                    .string("into", into)
-                    .string("category", q.category->name)
-                    .number("result", result)
-                    .string("text", answerText_)
-                    .text();
+    {
+        JsonObject object;
+        object.string("query", query)
+            .number("value", q.value)
+            .string("from", from)
+            .string("into", into)
+            .string("category", q.category().name)
+            .number("result", result)
+            .string("text", answerText_);
+        if (!q.intoParts.empty())
+            object.raw("parts", partsJson(q, settings_));
+        line += object.text();
         break;
+    }
     }
     line += '\n';
     out_.lineDone();

@@ -3,17 +3,21 @@
 
 // The query reader on any bytes. An accepted query names its units in the text (the spans hold
 // one of the units' names), its pair belongs to one category, its value is the window's reading
-// of its digits, and its answer is exactly the table's conversion. A refusal points inside the
-// text and says why on one line.
+// of its value text, and its answer is exactly the table's conversion. A fraction a/b is a ÷ b;
+// a quantity of several units is the sum of its parts converted one by one; an answer into
+// several units adds back up to the answer within the precision shown. A refusal points inside
+// the text and says why on one line.
 
 #include "fuzz_support.h"
 
+#include <mezzurix/blanks.h>
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
 #include <mezzurix/unit_names.h>
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,33 +28,38 @@ using namespace mezzurix::fuzz;
 
 namespace {
 
-std::size_t blankAt(std::string_view text, std::size_t i)
-{
-    const char c = text[i];
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f')
-        return 1;
-    for (const std::string_view wide : {"\u00A0", "\u2007", "\u2009", "\u202F"})
-        if (text.substr(i, wide.size()) == wide)
-            return wide.size();
-    return 0;
-}
-
-// A name as typed, the way the alias table writes it: single spaces, "^2" as "²" and the
-// multiplication forms as "·"; with `fold`, ASCII letters lowered.
-std::string written(std::string_view typed, bool fold)
+// A name as typed, the way the alias table writes it: single spaces, "^2" as "²", the
+// multiplication forms as "·", "º" as "°" and no dots or question marks ending a word; with
+// `fold`, ASCII letters lowered.
+std::string writtenWords(std::string_view typed, bool fold)
 {
     std::string out;
     bool pendingSpace = false;
     std::size_t i = 0;
     while (i < typed.size()) {
-        if (const std::size_t blank = blankAt(typed, i)) {
+        if (const std::size_t blank = blanks::queryBlankLength(typed, i)) {
             pendingSpace = !out.empty();
             i += blank;
             continue;
         }
+        if (typed[i] == '.' || typed[i] == '?' || typed[i] == '!') {
+            std::size_t end = i;
+            while (end < typed.size() && (typed[end] == '.' || typed[end] == '?' || typed[end] == '!'))
+                ++end;
+            if (end == typed.size() || blanks::queryBlankLength(typed, end) > 0) {
+                i = end;  // a word of dots alone leaves the pending space as it is
+                continue;
+            }
+        }
         if (pendingSpace)
             out += ' ';
         pendingSpace = false;
+        if (typed.substr(i, 2) == "\u00BA") {
+            out += "\u00B0";
+            i += 2;
+            continue;
+        }
+
         if (typed.substr(i, 2) == "^2" || typed.substr(i, 2) == "^3") {
             out += typed[i + 1] == '2' ? "\u00B2" : "\u00B3";
             i += 2;
@@ -68,24 +77,84 @@ std::string written(std::string_view typed, bool fold)
     return out;
 }
 
+// The same with " per " as "/".
+std::string written(std::string_view typed, bool fold)
+{
+    std::string out = writtenWords(typed, fold);
+    for (std::size_t per; (per = out.find(" per ")) != std::string::npos;)
+        out.replace(per, 5, "/");
+    return out;
+}
+
 void checkNamed(std::string_view text, TextSpan span, int code, const char* side)
 {
     if (span.length == 0 || span.offset + span.length > text.size())
         fail("unit span outside the text", side);
     const std::string_view typed = text.substr(span.offset, span.length);
     for (const UnitName& name : namesOf(code)) {
-        const bool fold = name.kind != NameKind::CaseSymbol;
-        if (written(typed, fold) == written(name.text, fold))
+        // A symbol whose case means something is read in another case only where no other
+        // unit has that spelling: the exact case is not required here.
+        if (written(typed, true) == written(name.text, true))
             return;
     }
     fail("accepted a unit the text does not name", std::string(side) + " [" + std::string(typed) + "] code " +
                                                        std::to_string(code));
 }
 
+// "a/b" as typed, digits only: the value must be their quotient.
+void checkFraction(std::string_view typed, double value)
+{
+    const std::size_t slash = typed.find('/');
+    if (slash == std::string_view::npos || slash == 0 || typed.find_first_not_of("0123456789/") != std::string_view::npos)
+        return;
+    const std::optional<double> a = readLeadingNumber(typed.substr(0, slash));
+    const std::optional<double> b = readLeadingNumber(typed.substr(slash + 1));
+    if (a && b && *b != 0.0 && std::bit_cast<std::uint64_t>(*a / *b) != std::bit_cast<std::uint64_t>(value))
+        fail("a fraction is not its quotient", typed);
+}
+
+// Several parts: each inside the quantity, in order; the answer their sum converted one by one.
+void checkSeveralFrom(std::string_view text, const Query& query, const Category& category, double result)
+{
+    std::size_t end = query.fromSpan.offset;
+    double sum = 0.0;
+    for (const QuantityPart& part : query.fromParts) {
+        if (part.span.offset < end || part.span.offset + part.span.length > query.fromSpan.offset + query.fromSpan.length)
+            fail("quantity part outside its quantity", text);
+        end = part.span.offset + part.span.length;
+        if (query.intoCode())
+            sum += *convertValue(pairCode(category.units[part.position].code, *query.intoCode()), part.value);
+    }
+    if (query.intoCode() && std::bit_cast<std::uint64_t>(sum) != std::bit_cast<std::uint64_t>(result))
+        fail("several units differ from their parts converted one by one", text);
+}
+
+// An answer into several units adds back up to the single answer, within the precision shown.
+void checkSeveralInto(std::string_view text, const Query& query, const Category& category, const Answer& answer,
+                      std::optional<int> decimals)
+{
+    if (answer.parts.size() != query.intoParts.size())
+        fail("answer has not one part per into unit", text);
+    const int last = category.units[query.intoParts.back()].code;
+    double back = 0.0;
+    for (std::size_t i = 0; i < answer.parts.size(); ++i) {
+        const AnswerPart& part = answer.parts[i];
+        if (i + 1 < answer.parts.size() && part.amount != std::trunc(part.amount))
+            fail("a larger part is not whole", answer.text);
+        back += *convertValue(pairCode(category.units[part.position].code, last), part.amount);
+    }
+    const double shown = decimals ? 0.5 * std::pow(10.0, -*decimals) : 0.0;
+    if (std::fabs(back - answer.result) > shown + 1e-9 * std::fabs(answer.result) + 1e-300)
+        fail("answer into several units does not add back up", text);
+}
+
 void checkQuery(std::string_view text, const Query& query, std::uint8_t decimalsByte)
 {
-    if (query.valueSpan.offset + query.valueSpan.length > query.fromSpan.offset)
+    // A quantity of several units spans its numbers too.
+    if (query.fromParts.empty() ? query.valueSpan.offset + query.valueSpan.length > query.fromSpan.offset
+                                : query.fromSpan.offset != query.valueSpan.offset)
         fail("value span overlaps the from unit", text);
+    checkFraction(text.substr(query.valueSpan.offset, query.valueSpan.length), query.fromParts.empty() ? query.value : query.fromParts.front().value);
     if (query.valueText.find_first_not_of("+-0123456789.e") != std::string::npos)
         fail("value text has stray characters", query.valueText);
     const std::optional<double> value = readLeadingNumber(query.valueText);
@@ -93,30 +162,47 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
         fail("value differs from the window's reading", query.valueText);
 
     const Category& category = categories()[query.categoryIndex];
-    if (&category != query.category || category.units[query.fromPosition].code != query.fromCode)
+    if (query.categoryIndex >= categories().size() || query.fromPosition >= category.units.size())
         fail("from unit is not at its place", text);
-    checkNamed(text, query.fromSpan, query.fromCode, "from");
-    if (!query.intoCode)
+    if (query.fromParts.empty())
+        checkNamed(text, query.fromSpan, query.fromCode(), "from");
+    else if (query.fromParts.back().position != query.fromPosition)
+        fail("from unit is not the last part's", text);
+    if (!query.intoCode()) {
+        checkSeveralFrom(text, query, category, 0.0);
         return;
-    if (!query.intoPosition || category.units[*query.intoPosition].code != *query.intoCode)
+    }
+    if (!query.intoPosition || category.units[*query.intoPosition].code != *query.intoCode())
         fail("into unit is not in the from unit's category", text);
-    if (query.pairCode != pairCode(query.fromCode, *query.intoCode))
-        fail("pair code does not join the two codes", query.pairCode);
-    checkNamed(text, query.intoSpan, *query.intoCode, "into");
-    if (query.fromSpan.offset + query.fromSpan.length > query.intoSpan.offset)
+    if (query.pairCode() != pairCode(query.fromCode(), *query.intoCode()))
+        fail("pair code does not join the two codes", query.pairCode());
+    if (query.intoParts.empty())
+        checkNamed(text, query.intoSpan, *query.intoCode(), "into");
+    else if (query.intoParts.back() != *query.intoPosition)
+        fail("into unit is not the last into part", text);
+    // "how many INTO in VALUE FROM" names the into unit first.
+    if (query.fromSpan.offset + query.fromSpan.length > query.intoSpan.offset &&
+        query.intoSpan.offset + query.intoSpan.length > query.valueSpan.offset)
         fail("from span overlaps the into unit", text);
 
     const std::optional<int> decimals =
         decimalsByte <= kMaxDecimals ? std::optional<int>(decimalsByte) : std::nullopt;
-    const std::optional<double> expected = convertValue(query.pairCode, query.value);
+    const std::optional<double> single = convertValue(query.pairCode(), query.value);
     const auto answer = answerQuery(query, decimals);
     if (const Answer* a = std::get_if<Answer>(&answer)) {
-        if (!expected || std::bit_cast<std::uint64_t>(*expected) != std::bit_cast<std::uint64_t>(a->result))
+        if (!query.fromParts.empty()) {
+            checkSeveralFrom(text, query, category, a->result);
+        } else if (!single || std::bit_cast<std::uint64_t>(*single) != std::bit_cast<std::uint64_t>(a->result)) {
             fail("answer differs from the table's conversion", text);
-        const std::string expectedText = decimals ? formatFixed(*expected, *decimals, {}) : formatGeneral(*expected);
+        }
+        if (!query.intoParts.empty()) {
+            checkSeveralInto(text, query, category, *a, decimals);
+            return;
+        }
+        const std::string expectedText = decimals ? formatFixed(a->result, *decimals, {}) : formatGeneral(a->result);
         if (a->text != expectedText)
             fail("answer text differs from the output rules", a->text + " vs " + expectedText);
-    } else if (expected) {
+    } else if (query.fromParts.empty() && single) {
         fail("answer refused a conversion the table makes", text);
     }
 }

@@ -18,7 +18,8 @@ namespace {
 
 std::optional<Query> read(const QString& text, const QueryOptions& options)
 {
-    if (text.size() > kMaxQueryChars)
+    // A lone surrogate would reach the reader as "?", which may end a question.
+    if (text.size() > kMaxQueryChars || !text.isValidUtf16())
         return std::nullopt;
     const QByteArray utf8 = text.toUtf8();
     QueryReading reading = readQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), options);
@@ -54,8 +55,8 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     const Answer* result = std::get_if<Answer>(&reply);
     if (result == nullptr)
         return std::nullopt;
-    const Unit& from = query.category->units[query.fromPosition];
-    const Unit& into = query.category->units[*query.intoPosition];
+    const Unit& from = query.category().units[query.fromPosition];
+    const Unit& into = query.category().units[*query.intoPosition];
     const std::string value = formatGeneral(query.value, format.decimalPoint);
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
@@ -63,7 +64,7 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     found.name = found.number + u' ' + fromView(nameAfterNumber(into, result->text));
     found.description = QStringLiteral("%1 %2 = %3 \u00b7 %4")
                             .arg(QString::fromStdString(value), fromView(nameAfterNumber(from, value)), found.name,
-                                 fromView(query.category->name));
+                                 fromView(query.category().name));
     const QStringList notes = variantNotes(from, into);
     if (!notes.isEmpty())
         found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
@@ -108,7 +109,7 @@ QList<SearchAnswer> answersFor(const QString& query)
             answers.append(*found);
         return answers;
     }
-    for (const std::size_t position : targetsOf(*typed->category, typed->fromPosition)) {
+    for (const std::size_t position : targetsOf(typed->category(), typed->fromPosition)) {
         if (answers.size() == kMaxOtherUnits)
             break;
         if (std::optional<SearchAnswer> found = answer(withInto(*typed, position), false, format))

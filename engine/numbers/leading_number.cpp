@@ -9,7 +9,7 @@
 namespace mezzurix {
 
 using number_digits::DecimalReader;
-using number_digits::isBlank;
+using number_digits::isNumberBlank;
 using number_digits::isDigit;
 
 namespace {
@@ -26,7 +26,7 @@ public:
     // The next non-blank character, or '\0' at the end of the text.
     char peek()
     {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
+        while (pos_ < text_.size() && isNumberBlank(text_[pos_]))
             ++pos_;
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
@@ -105,9 +105,9 @@ std::optional<double> readLeadingNumber(std::string_view text, std::string_view 
 {
     // "." is a decimal point anyway, and a separator holding a blank would be torn apart by the
     // blank skipping: neither counts as a regional point.
-    if (regionalPoint == "." || std::any_of(regionalPoint.begin(), regionalPoint.end(), isBlank))
+    if (regionalPoint == "." || std::any_of(regionalPoint.begin(), regionalPoint.end(), isNumberBlank))
         regionalPoint = {};
-    if (regionalMinus == "-" || std::any_of(regionalMinus.begin(), regionalMinus.end(), isBlank))
+    if (regionalMinus == "-" || std::any_of(regionalMinus.begin(), regionalMinus.end(), isNumberBlank))
         regionalMinus = {};
     BlankSkippingCursor cursor(text);
     char c = cursor.peek();

@@ -5,14 +5,14 @@
 namespace mezzurix {
 
 using number_digits::DecimalReader;
-using number_digits::isBlank;
+using number_digits::isNumberBlank;
 using number_digits::isDigit;
 
 std::optional<double> readWholeNumber(std::string_view text, const NumberFormat& format)
 {
     std::size_t pos = 0;
     const auto skipBlanks = [&] {
-        while (pos < text.size() && isBlank(text[pos]))
+        while (pos < text.size() && isNumberBlank(text[pos]))
             ++pos;
     };
     const auto startsWith = [&](std::string_view prefix) {

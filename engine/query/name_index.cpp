@@ -60,22 +60,40 @@ public:
             entries_[slots_[slotOf[n]].first + placed[slotOf[n]]++] = names[n].entry;
     }
 
-    UnitMatch find(std::string_view text) const
+    // The units `text` names: in its exact case; else by a name whose case means nothing; else,
+    // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
+    // differs from it only by case ("KG"). Codes below zero stand for known symbols of units the
+    // catalogue lacks; `unsupported` gets the one `text` is exactly.
+    UnitMatch find(std::string_view text, int* unsupported = nullptr) const
     {
-        UnitMatch exact, loose;
+        UnitMatch exact, loose, caseFree;
+        bool knownOtherCase = false;
         for (std::size_t i = hash(text) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
             if (!query_text::equalsFolded(text, slots_[i].key))
                 continue;
             for (std::size_t k = slots_[i].first; k < slots_[i].first + slots_[i].count; ++k) {
                 const Entry& entry = entries_[k];
-                if (entry.text == text)
+                if (entry.code < 0) {
+                    if (entry.text == text && unsupported)
+                        *unsupported = entry.code;
+                    if (entry.text == text)
+                        return {};
+                    knownOtherCase = true;
+                } else if (entry.text == text) {
                     exact.add(entry.code);
-                else if (!entry.exactCase)
+                } else if (!entry.exactCase) {
                     loose.add(entry.code);
+                } else {
+                    caseFree.add(entry.code);
+                }
             }
             break;
         }
-        return exact.empty() ? loose : exact;
+        if (!exact.empty())
+            return exact;
+        if (!loose.empty())
+            return loose;
+        return caseFree.codes().size() == 1 && !knownOtherCase ? caseFree : UnitMatch{};
     }
 
 private:
@@ -99,10 +117,48 @@ private:
     std::size_t mask_ = 0;
 };
 
+// The SI prefixes, for the symbols of prefixed units the catalogue lacks.
+struct Prefix {
+    std::string_view symbol;
+    std::string_view name;
+    bool small;  // below one: never put before a byte
+};
+constexpr Prefix kPrefixes[] = {
+    {"Q", "quetta", false}, {"R", "ronna", false}, {"Y", "yotta", false}, {"Z", "zetta", false},
+    {"E", "exa", false},    {"P", "peta", false},  {"T", "tera", false},  {"G", "giga", false},
+    {"M", "mega", false},   {"k", "kilo", false},  {"h", "hecto", true},  {"da", "deca", true},
+    {"d", "deci", true},    {"c", "centi", true},  {"m", "milli", true},  {"\u00B5", "micro", true},
+    {"\u03BC", "micro", true}, {"u", "micro", true}, {"n", "nano", true},  {"p", "pico", true},
+    {"f", "femto", true},   {"a", "atto", true},   {"z", "zepto", true},  {"y", "yocto", true},
+    {"r", "ronto", true},   {"q", "quecto", true},
+};
+
+// The catalogue's metric units by symbol, with the plural of their name.
+struct MetricBase {
+    std::string_view symbol;
+    std::string_view plural;
+    bool bytes;
+};
+constexpr MetricBase kMetricBases[] = {
+    {"m", "meters", false},   {"g", "grams", false},   {"W", "watts", false}, {"J", "joules", false},
+    {"Pa", "pascals", false}, {"N", "newtons", false}, {"L", "liters", false}, {"l", "liters", false},
+    {"bar", "bars", false},   {"lx", "lux", false},    {"cal", "calories", false}, {"Wh", "watt-hours", false},
+    {"B", "bytes", true},
+};
+
+// Symbols outside the prefix scheme that must not be read as a unit of another case.
+struct OtherSymbol {
+    std::string_view symbol;
+    std::string_view plural;
+};
+constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilocalories"}};
+
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
     std::vector<std::string> foldedTexts;  // folded text of each name in `all`
     NameTable table;                       // every name, by its folded text
+    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
+    std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
     std::vector<UnitPlace> places;         // by unit code
     std::vector<std::size_t> unitOrder;    // by unit code: rank in catalogue order
     std::size_t maxTokens = 1;
@@ -136,8 +192,32 @@ struct Index {
             keyed.push_back({foldedTexts.back(), {name.text, name.unitCode, name.kind == NameKind::CaseSymbol}});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
+        // Known symbols beyond the catalogue: prefixed metric symbols and a few others.
+        std::vector<std::pair<std::string, std::string>> known;
+        for (const MetricBase& base : kMetricBases)
+            for (const Prefix& prefix : kPrefixes)
+                if (!(base.bytes && prefix.small))
+                    known.emplace_back(std::string(prefix.symbol) + std::string(base.symbol),
+                                       std::string(prefix.name) + std::string(base.plural));
+        for (const OtherSymbol& other : kOtherSymbols)
+            known.emplace_back(std::string(other.symbol), std::string(other.plural));
+        for (auto& entry : known) {
+            std::string& symbol = entry.first;
+            std::string& plural = entry.second;
+            const bool inCatalogue = std::any_of(all.begin(), all.end(), [&](const UnitName& n) { return n.text == symbol; });
+            if (inCatalogue || std::find(unsupportedSymbols.begin(), unsupportedSymbols.end(), symbol) != unsupportedSymbols.end())
+                continue;
+            unsupportedSymbols.push_back(std::move(symbol));
+            unsupportedPlurals.push_back(std::move(plural));
+        }
+        unsupportedFolded.reserve(unsupportedSymbols.size());
+        for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i) {
+            unsupportedFolded.push_back(query_text::fold(unsupportedSymbols[i]));
+            keyed.push_back({unsupportedFolded.back(), {unsupportedSymbols[i], -1 - static_cast<int>(i), true}});
+        }
         table = NameTable(keyed);
     }
+    std::vector<std::string> unsupportedFolded;
 };
 
 const Index& index()
@@ -160,6 +240,15 @@ int kindRank(NameKind kind)
 UnitMatch lookUp(std::string_view text)
 {
     return index().table.find(text);
+}
+
+std::optional<std::string> unsupportedUnit(std::string_view text)
+{
+    int code = 0;
+    index().table.find(text, &code);
+    if (code >= 0)
+        return std::nullopt;
+    return index().unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
 }
 
 std::size_t maxNameTokens()
@@ -194,6 +283,10 @@ std::vector<std::string> suggestionsFor(std::string_view typed)
     std::vector<Best> best;
     for (std::size_t i = 0; i < idx.all.size(); ++i) {
         const std::string_view candidateText = idx.foldedTexts[i];
+        // A name differing only by case was refused for a reason: another unit, perhaps a
+        // thousand times larger or smaller, has the typed symbol.
+        if (candidateText == folded)
+            continue;
         const int distance = query_text::editDistance(folded, candidateText, bound);
         if (distance > bound)
             continue;

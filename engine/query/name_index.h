@@ -7,6 +7,7 @@
 #include <mezzurix/unit_names.h>
 
 #include <array>
+#include <optional>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -45,6 +46,10 @@ struct UnitPlace {
 // `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
 // names that ignore case may match.
 UnitMatch lookUp(std::string_view text);
+
+// What `text` names when it is exactly the symbol of a unit the catalogue lacks: "milligrams"
+// for "mg".
+std::optional<std::string> unsupportedUnit(std::string_view text);
 
 // The most tokens any name has: longer token runs are never a name.
 std::size_t maxNameTokens();

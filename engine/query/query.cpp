@@ -6,7 +6,10 @@
 #include <mezzurix/number_digits.h>
 #include "query_parts.h"
 #include "query_text.h"
+#include "several_units.h"
+#include "value_reader.h"
 
+#include <mezzurix/convert.h>
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
@@ -17,108 +20,114 @@ namespace mezzurix {
 namespace {
 
 using namespace query_parts;
-using number_digits::isDigit;
 using query_text::quoted;
 
-// [sign] digits [point digits] [e [sign] digits], with at least one digit before the exponent.
-// The digits go straight into the exact decimal reader behind the window's leading-number rule,
-// in one pass: the rule would read the value text written from them to the same number.
-// Fills a new query's value, valueText and valueSpan.
+// Fills a new query's value, valueText and valueSpan from the number at `start`.
 std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
                                     Query& query)
 {
-    const auto at = [&](std::size_t p) { return p < text.size() ? text[p] : '\0'; };
-    const std::string_view regional = options.decimalPoint == "." ? std::string_view() : options.decimalPoint;
-    const auto pointLength = [&](std::size_t p) -> std::size_t {
-        if (at(p) == '.')
-            return 1;
-        if (!regional.empty() && text.substr(p, regional.size()) == regional)
-            return regional.size();
-        return 0;
-    };
+    value_reader::Value value;
+    if (std::optional<QueryError> error = value_reader::readValue(text, start, options, value))
+        return error;
+    query.value = value.value;
+    query.valueText = std::move(value.text);
+    query.valueSpan = value.span;
+    query.valueColumn = query_text::columnOf(text, value.span.offset);
+    return std::nullopt;
+}
 
-    number_digits::DecimalReader reader;
-    std::size_t pos = start;
-    std::string_view sign;
-    if (at(pos) == '+' || at(pos) == '-')
-        sign = text.substr(pos, 1);
-    else if (text.substr(pos).starts_with("\u2212"))
-        sign = "\u2212";
-    pos += sign.size();
-    const bool negative = !sign.empty() && sign != "+";
-    reader.setNegative(negative);
-    const std::size_t integerStart = pos;
-    for (; isDigit(at(pos)); ++pos)
-        reader.integerDigit(text[pos]);
-    const std::size_t integerEnd = pos;
-    const std::size_t point = pointLength(pos);
-    pos += point;
-    if (point > 0)
-        for (; isDigit(at(pos)); ++pos)
-            reader.fractionDigit(text[pos]);
-    const std::size_t mantissaEnd = pos;
-    const bool anyDigit = integerEnd > integerStart || mantissaEnd > integerEnd + point;
-    if (!anyDigit) {
-        if (pos > start)
-            return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, "no digits in the number");
-        std::size_t word = start;
-        while (word < text.size() && query_text::blankLength(text, word) == 0)
-            ++word;
-        return makeError(QueryErrorKind::NoValue, text, {start, word - start}, "no value",
-                         "; a query starts with a number, as in \"24 in to ft\"");
+// The phrasings around a plain query, as offsets into the text.
+struct Phrasing {
+    std::size_t valueStart = 0;  // where the value starts
+    TextSpan into;               // "how many INTO in ...": the into units before the value
+    TextSpan separator;          // and the "in" or "are in" after them
+};
+
+std::size_t skipBlanks(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && query_text::blankLength(text, pos) > 0)
+        pos += query_text::blankLength(text, pos);
+    return pos;
+}
+
+// The word or words `folded` at `pos`, followed by a blank: their end with the blanks after them.
+std::optional<std::size_t> wordsAt(std::string_view text, std::size_t pos, std::string_view folded)
+{
+    std::size_t end = pos;
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        if (folded[i] == ' ') {
+            const std::size_t after = skipBlanks(text, end);
+            if (after == end)
+                return std::nullopt;
+            end = after;
+            continue;
+        }
+        if (end >= text.size() || query_text::foldByte(text[end]) != folded[i])
+            return std::nullopt;
+        ++end;
     }
-    if (at(pos) == 'e' || at(pos) == 'E') {
-        std::size_t exponentEnd = pos + 1;
-        if (at(exponentEnd) == '+' || at(exponentEnd) == '-')
-            ++exponentEnd;
-        if (isDigit(at(exponentEnd))) {
-            reader.setExponentNegative(at(exponentEnd - 1) == '-');
-            for (; isDigit(at(exponentEnd)); ++exponentEnd)
-                reader.exponentDigit(text[exponentEnd]);
-            pos = exponentEnd;
+    const std::size_t after = skipBlanks(text, end);
+    return after > end ? std::optional<std::size_t>(after) : std::nullopt;
+}
+
+// The end of the text without the blanks, question and exclamation marks and full stops that
+// close a sentence: "24 in to ft?".
+std::size_t questionEnd(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0) {
+        const char c = text[end - 1];
+        if (c == '?' || c == '!' || c == '.' || blanks::isNumberBlank(c) || c == '\v' || c == '\f')
+            --end;
+        else
+            break;
+    }
+    return end;
+}
+
+bool valueMayStart(std::string_view text, std::size_t pos)
+{
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+' || text[pos] == '.'))
+        ++pos;
+    return value_reader::startsNumber(text, pos);
+}
+
+Phrasing readPhrasing(std::string_view text, std::size_t start)
+{
+    Phrasing phrasing{start, {}, {}};
+    // Every phrasing starts with "c", "w" or "h"; no number does.
+    const char first = query_text::foldByte(text[start]);
+    if (first != 'c' && first != 'w' && first != 'h')
+        return phrasing;
+    for (const std::string_view words : {"convert", "what is", "what's", "whats"})
+        if (const std::optional<std::size_t> after = wordsAt(text, start, words)) {
+            phrasing.valueStart = *after;
+            return phrasing;
+        }
+    std::optional<std::size_t> units;
+    for (const std::string_view words : {"how many", "how much"})
+        if (!units)
+            units = wordsAt(text, start, words);
+    if (!units)
+        return phrasing;
+    // The into units run up to the first "in" or "are in" that a value follows.
+    for (std::size_t pos = *units; pos < text.size(); ++pos) {
+        if (pos == *units || query_text::blankLength(text, pos - 1) == 0)
+            continue;
+        for (const std::string_view words : {"in", "are in"}) {
+            const std::optional<std::size_t> after = wordsAt(text, pos, words);
+            if (!after || !valueMayStart(text, *after))
+                continue;
+            std::size_t intoEnd = pos;
+            while (intoEnd > *units && query_text::blankLength(text, intoEnd - 1) > 0)
+                --intoEnd;
+            phrasing.valueStart = *after;
+            phrasing.into = {*units, intoEnd - *units};
+            phrasing.separator = {pos, words.size()};
+            return phrasing;
         }
     }
-
-    // A group separator, a second point or a blank followed by more digits: grouping is never
-    // guessed, so 1,234 is an error rather than 1 or 1234.
-    std::size_t gap = pointLength(pos);
-    if (gap == 0 && (at(pos) == ',' || at(pos) == '_' || at(pos) == '\''))
-        gap = 1;
-    if (gap == 0)
-        while (pos + gap < text.size() && query_text::blankLength(text, pos + gap) > 0)
-            gap += query_text::blankLength(text, pos + gap);
-    if (gap > 0 && isDigit(at(pos + gap))) {
-        std::string detail = "; digit grouping is not read, and the decimal point is \".\"";
-        if (!options.decimalPoint.empty() && options.decimalPoint != ".")
-            detail += " or " + quoted(options.decimalPoint);
-        return makeError(QueryErrorKind::BadValue, text, {pos, gap},
-                         "unexpected " + quoted(text.substr(pos, gap)) + " in the number", detail);
-    }
-
-    query.valueSpan = {start, pos - start};
-    const std::optional<double> value = reader.value();
-    if (!value)
-        return makeError(QueryErrorKind::ValueOutOfRange, text, query.valueSpan,
-                         "the value " + quoted(text.substr(start, pos - start)), " is beyond the range of numbers");
-    query.value = *value;
-
-    // The value text: the number as typed, with "-" for its sign, "." for its point and "e" before
-    // its exponent. Digits and a "." point are copied in one piece.
-    std::string& valueText = query.valueText;
-    if (negative)
-        valueText += '-';
-    if (point == 0 || text[integerEnd] == '.') {
-        valueText.append(text.substr(integerStart, mantissaEnd - integerStart));
-    } else {
-        valueText.append(text.substr(integerStart, integerEnd - integerStart));
-        valueText += '.';
-        valueText.append(text.substr(integerEnd + point, mantissaEnd - integerEnd - point));
-    }
-    if (pos > mantissaEnd) {
-        valueText += 'e';
-        valueText.append(text.substr(mantissaEnd + 1, pos - mantissaEnd - 1));
-    }
-    return std::nullopt;
+    return phrasing;
 }
 
 // A run of tokens and the units it names.
@@ -234,28 +243,15 @@ QueryError ambiguousPairs(std::string_view text, const std::vector<Pair>& pairs)
     return ambiguous(text, {begin, into.offset + into.length - begin}, std::move(candidates), "ambiguous units");
 }
 
-QueryError incompatible(const UnitsText& units, const Side& from, const Side& into)
+QueryError incompatible(std::string_view text, const UnitsText& units, const Side& from, const Side& into)
 {
-    std::vector<std::string> fromUnits, intoUnits;
-    for (const int code : from.units.codes())
-        fromUnits.push_back(describeUnit(code));
-    for (const int code : into.units.codes())
-        intoUnits.push_back(describeUnit(code));
-    QueryError error;
-    error.kind = QueryErrorKind::IncompatibleUnits;
-    error.where = units.span(into.first, into.last);
-    error.message = "cannot convert " + joinAlternatives(fromUnits) + " into " + joinAlternatives(intoUnits);
-    error.candidates = std::move(fromUnits);
-    error.candidates.insert(error.candidates.end(), intoUnits.begin(), intoUnits.end());
-    return error;
+    return incompatibleUnits(text, from.units, into.units, units.span(into.first, into.last));
 }
 
 void placeFrom(Query& query, int from, names::UnitPlace place, TextSpan span)
 {
     query.categoryIndex = place.categoryIndex;
-    query.category = &categories()[place.categoryIndex];
     query.fromPosition = place.position;
-    query.fromCode = from;
     query.fromSpan = span;
 }
 
@@ -263,49 +259,58 @@ void placeUnits(Query& query, const Pair& pair)
 {
     placeFrom(query, pair.from, pair.fromPlace, pair.fromSpan);
     query.intoPosition = pair.intoPlace.position;
-    query.intoCode = pair.into;
-    query.pairCode = pairCode(pair.from, pair.into);
     query.intoSpan = pair.intoSpan;
 }
 
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
 std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
 {
-    if (text.size() > kMaxQueryBytes) {
-        QueryError error;
-        error.kind = QueryErrorKind::TooLong;
-        error.where = {kMaxQueryBytes, text.size() - kMaxQueryBytes};
-        error.message = "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes";
-        return error;
-    }
+    if (text.size() > kMaxQueryBytes)
+        return makeError(QueryErrorKind::TooLong, text.substr(0, kMaxQueryBytes), {kMaxQueryBytes, text.size() - kMaxQueryBytes},
+                         "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes");
     if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
         return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
 
-    std::size_t start = 0;
-    while (start < text.size() && query_text::blankLength(text, start) > 0)
-        start += query_text::blankLength(text, start);
-    if (start == text.size()) {
-        QueryError error;
-        error.where = {0, text.size()};
-        error.message = "empty query";
-        return error;
-    }
+    const std::size_t start = skipBlanks(text, 0);
+    if (start == text.size())
+        return makeError(QueryErrorKind::Empty, text, {0, text.size()}, "empty query");
 
-    if (std::optional<QueryError> error = readValue(text, start, options, query))
+    const Phrasing phrasing = readPhrasing(text, start);
+    if (std::optional<QueryError> error = readValue(text, phrasing.valueStart, options, query))
         return error;
 
     // Kept from query to query, so that a batch of them allocates nothing here.
     thread_local UnitsText units;
     thread_local Readings readings;
-    tokenise(text, query.valueSpan.offset + query.valueSpan.length, units);
+    tokenise(text, query.valueSpan.offset + query.valueSpan.length, questionEnd(text), options, units);
+    if (phrasing.into.length > 0) {
+        addSeparator(units, phrasing.separator);
+        tokenise(text, phrasing.into.offset, phrasing.into.offset + phrasing.into.length, options, units, true);
+    }
     collectReadings(units, readings);
 
     if (readings.compatible.size() == 1) {
         placeUnits(query, readings.compatible.front());
         return std::nullopt;
     }
-    if (readings.compatible.size() > 1)
-        return ambiguousPairs(text, readings.compatible);
+    if (readings.compatible.size() > 1) {
+        // Readings that all give the same number are one answer: "24 lbf ft to lbf in".
+        const Pair& first = readings.compatible.front();
+        const std::optional<double> answer = convertValue(pairCode(first.from, first.into), query.value);
+        const bool same = answer && std::all_of(readings.compatible.begin(), readings.compatible.end(), [&](const Pair& p) {
+            return convertValue(pairCode(p.from, p.into), query.value) == answer;
+        });
+        if (!same)
+            return ambiguousPairs(text, readings.compatible);
+        placeUnits(query, first);
+        return std::nullopt;
+    }
+
+    const auto several = several_units::read(text, units, options, query);
+    if (const QueryError* error = std::get_if<QueryError>(&several))
+        return *error;
+    if (std::holds_alternative<std::monostate>(several))
+        return std::nullopt;
 
     // A whole units part naming one unit beats a split of it into two unrelated ones; a unit
     // followed by a dangling separator ("24 kg in") does not.
@@ -327,7 +332,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
     }
     if (readings.incompatible)
-        return incompatible(units, readings.incompatible->first, readings.incompatible->second);
+        return incompatible(text, units, readings.incompatible->first, readings.incompatible->second);
     return locateFault(text, units);
 }
 

@@ -4,6 +4,9 @@
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
 
+#include "query_parts.h"
+#include "several_units.h"
+
 namespace mezzurix {
 
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
@@ -14,50 +17,57 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
     if (QueryError* error = std::get_if<QueryError>(&result))
         return std::move(*error);
     answer.result = std::get<double>(result);
+    if (!query.intoParts.empty())
+        answer.parts = several_units::split(query, answer.result, decimals, format);
     return answer;
 }
 
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
                                               const NumberFormat& format, int significantDigits)
 {
-    const auto failure = [](QueryErrorKind kind, TextSpan where, std::string message) {
-        QueryError error;
-        error.kind = kind;
-        error.where = where;
-        error.message = std::move(message);
-        return error;
-    };
-    if (!query.intoCode)
-        return failure(QueryErrorKind::MissingUnit, {query.fromSpan.offset + query.fromSpan.length, 0},
-                       "no unit to convert into");
-    const std::optional<double> result = convertValue(query.pairCode, query.value);
+    if (!query.intoCode())
+        return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
+                                      {query.fromSpan.offset + query.fromSpan.length, 0}, "no unit to convert into");
+    const std::optional<double> result = several_units::convert(query);
     if (!result)
-        return failure(QueryErrorKind::ResultOutOfRange, query.valueSpan, "the result is beyond the range of numbers");
-    if (decimals)
+        return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
+                                      "the result of the value", " is beyond the range of numbers");
+    if (!query.intoParts.empty())
+        text += several_units::partsText(query, several_units::split(query, *result, decimals, format));
+    else if (decimals)
         appendFixed(text, *result, *decimals, format);
     else
         appendGeneral(text, *result, format.decimalPoint, significantDigits);
     return *result;
 }
 
+std::optional<int> Query::intoCode() const
+{
+    if (!intoPosition)
+        return std::nullopt;
+    return category().units[*intoPosition].code;
+}
+
+std::string Query::pairCode() const
+{
+    return intoPosition ? mezzurix::pairCode(fromCode(), *intoCode()) : std::string();
+}
+
 std::string canonicalText(const Query& query)
 {
     std::string text = query.valueText;
     text += ' ';
-    text += query.category->units[query.fromPosition].text;
+    text += query.category().units[query.fromPosition].text;
     if (query.intoPosition) {
         text += " to ";
-        text += query.category->units[*query.intoPosition].text;
+        text += query.category().units[*query.intoPosition].text;
     }
     return text;
 }
 
 Query withInto(Query query, std::size_t intoPosition)
 {
-    const Unit& into = query.category->units[intoPosition];
     query.intoPosition = intoPosition;
-    query.intoCode = into.code;
-    query.pairCode = pairCode(query.fromCode, into.code);
     query.intoSpan = {};
     return query;
 }

@@ -3,11 +3,13 @@
 #include "query_parts.h"
 
 #include "query_text.h"
+#include "value_reader.h"
 
 #include <algorithm>
 #include <array>
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/number_digits.h>
 
 namespace mezzurix::query_parts {
 
@@ -28,14 +30,16 @@ struct Rewrite {
 };
 constexpr Rewrite kRewrites[] = {
     {"^2", "\u00B2"}, {"^3", "\u00B3"}, {"*", "\u00B7"}, {"\u22C5", "\u00B7"},
+    {"\u00BA", "\u00B0"},  // the ordinal indicator, typed for a degree sign
 };
 
-// Bytes that may start a blank, a separator symbol or a typed form that is rewritten.
+// Bytes that may start a blank, a separator symbol, a typed form that is rewritten, a number,
+// or a dot or mark that ends a token.
 constexpr auto kSpecialBytes = [] {
     std::array<bool, 256> special{};
-    for (const unsigned char c : std::string_view(" \t\n\r\v\f->=^*"))
-        special[c] = true;
-    for (unsigned c = 0x80; c < 0x100; ++c)
+    for (unsigned c = 0; c < 0x100; ++c)
+        special[c] = blanks::mayStartQueryBlank(static_cast<unsigned char>(c)) || c >= 0x80;
+    for (const unsigned char c : std::string_view("->=^*.0123456789"))
         special[c] = true;
     return special;
 }();
@@ -43,6 +47,191 @@ constexpr auto kSpecialBytes = [] {
 bool mayStartSomethingElse(char c)
 {
     return kSpecialBytes[static_cast<unsigned char>(c)];
+}
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Feet and inches marks: a number after one starts a new part, as in 5'10".
+bool endsWithMark(std::string_view word)
+{
+    for (const std::string_view mark : {"'", "\"", "\u2032", "\u2033", "\u2019", "\u201D"})
+        if (word.ends_with(mark))
+            return true;
+    return false;
+}
+
+// Whether the digits at `pos`, glued to a name before them, start a number of their own: they
+// are followed by a name ("ft10in") rather than ending one ("in2").
+bool numberFollowsName(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && (number_digits::isDigit(text[pos]) || text[pos] == '.' || text[pos] == '/'))
+        ++pos;
+    return pos < text.size() && (isAsciiLetter(text[pos]) || endsWithMark(text.substr(pos, 1)) ||
+                                 text.substr(pos).starts_with("\u2033") || text.substr(pos).starts_with("\u201D"));
+}
+
+} // namespace
+
+std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
+{
+    return std::string_view(norm.data(), norm.size())
+        .substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
+}
+
+names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
+{
+    if (last - first > maxNameTokens)
+        return {};
+    bool per = false;
+    for (std::size_t k = first; k < last; ++k) {
+        if (!tokens[k].inNames)
+            return {};
+        per = per || tokens[k].per;
+    }
+    names::UnitMatch match = names::lookUp(normRun(first, last));
+    if (!match.empty() || !per)
+        return match;
+    // "km per hour" as "km/hour"
+    std::string slashed;
+    for (std::size_t k = first; k < last; ++k) {
+        if (tokens[k].per) {
+            slashed += '/';
+            continue;
+        }
+        if (k > first && !tokens[k - 1].per)
+            slashed += ' ';
+        slashed.append(normRun(k, k + 1));
+    }
+    return names::lookUp(slashed);
+}
+
+void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
+              UnitsText& units, bool append)
+{
+    if (!append) {
+        units.norm.clear();
+        units.tokens.clear();
+    }
+    const std::size_t firstNew = units.tokens.size();
+    units.maxNameTokens = names::maxNameTokens();
+    Token current;
+    bool open = false;
+    const auto begin = [&](std::size_t at) {
+        if (open)
+            return;
+        if (!units.tokens.empty())
+            units.norm.push_back(' ');
+        current = Token{at, at, units.norm.size(), units.norm.size()};
+        open = true;
+    };
+    const auto end = [&](std::size_t at) {
+        if (!open)
+            return;
+        open = false;
+        current.end = at;
+        // Abbreviation dots belong to no name; nor does the "?" of "24 in = ? ft".
+        const bool question = units.norm.size() == current.normBegin + 1 && units.norm.back() == '?' &&
+                              !units.tokens.empty() && units.tokens.back().separator;
+        while (units.norm.size() > current.normBegin && !current.separator && units.norm.back() == '.')
+            units.norm.pop_back();
+        if (question)
+            units.norm.pop_back();
+        if (units.norm.size() == current.normBegin) {
+            units.norm.resize(units.tokens.empty() ? 0 : current.normBegin - 1);
+            return;
+        }
+        current.normEnd = units.norm.size();
+        units.tokens.push_back(current);
+    };
+    const auto currentWord = [&] {
+        return std::string_view(units.norm.data() + current.normBegin, units.norm.size() - current.normBegin);
+    };
+
+    value_reader::Value number;
+    std::size_t i = from;
+    while (i < to) {
+        // Letters and most punctuation go straight into the current token.
+        if (!mayStartSomethingElse(text[i])) {
+            begin(i);
+            units.norm.push_back(text[i++]);
+            continue;
+        }
+        if (const std::size_t blank = blankLength(text, i)) {
+            end(i);
+            i += blank;
+            continue;
+        }
+        if (const std::size_t symbol = separatorSymbolLength(text, i)) {
+            end(i);
+            begin(i);
+            units.norm.insert(units.norm.end(), text.begin() + i, text.begin() + i + symbol);
+            current.separator = true;
+            i += symbol;
+            end(i);
+            continue;
+        }
+        if (value_reader::startsNumber(text, i) &&
+            (!open || endsWithMark(currentWord()) ||
+             (isAsciiLetter(units.norm.back()) && numberFollowsName(text, i)))) {
+            const std::string_view upTo = text.substr(0, to);
+            if (!value_reader::readValue(upTo, i, options, number)) {
+                end(i);
+                begin(i);
+                const std::size_t numberEnd = number.span.offset + number.span.length;
+                units.norm.insert(units.norm.end(), text.begin() + i, text.begin() + numberEnd);
+                current.number = true;
+                current.separator = true;  // ends a name, though no separator word
+                current.value = number.value;
+                i = numberEnd;
+                end(i);
+                continue;
+            }
+        }
+        begin(i);
+        bool rewritten = false;
+        for (const Rewrite& rewrite : kRewrites) {
+            if (text.substr(i, rewrite.typed.size()) == rewrite.typed) {
+                units.norm.insert(units.norm.end(), rewrite.written.begin(), rewrite.written.end());
+                i += rewrite.typed.size();
+                rewritten = true;
+                break;
+            }
+        }
+        if (!rewritten)
+            units.norm.push_back(text[i++]);
+    }
+    end(to);
+
+    for (std::size_t k = firstNew; k < units.tokens.size(); ++k) {
+        Token& token = units.tokens[k];
+        const std::string_view word(units.norm.data() + token.normBegin, token.normEnd - token.normBegin);
+        if (token.number) {
+            token.separator = false;
+            token.inNames = false;
+            continue;
+        }
+        token.separator = token.separator || isSeparatorWord(word);
+        token.inNames = !token.separator || equalsFolded(word, "in");
+        token.joiner = equalsFolded(word, "and");
+        token.per = equalsFolded(word, "per");
+        if (token.joiner)
+            token.inNames = false;
+    }
+}
+
+void addSeparator(UnitsText& units, TextSpan where)
+{
+    if (!units.tokens.empty())
+        units.norm.push_back(' ');
+    Token token{where.offset, where.offset + where.length, units.norm.size(), units.norm.size() + 2};
+    units.norm.push_back('t');
+    units.norm.push_back('o');
+    token.separator = true;
+    token.inNames = false;
+    units.tokens.push_back(token);
 }
 
 // The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
@@ -55,8 +244,51 @@ std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t l
     return first;
 }
 
+std::string describeUnit(int code)
+{
+    const names::UnitPlace place = names::placeOf(code);
+    const Category& category = categories()[place.categoryIndex];
+    return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
+}
+
+std::string joinAlternatives(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == items.size() ? " or " : ", ";
+        joined += items[i];
+    }
+    return joined;
+}
+
+QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
+                     std::string_view detail)
+{
+    return makeError(kind, columnOf(text, where.offset), where, what, detail);
+}
+
+QueryError makeError(QueryErrorKind kind, std::size_t column, TextSpan where, std::string_view what,
+                     std::string_view detail)
+{
+    QueryError error;
+    error.kind = kind;
+    error.where = where;
+    error.message = std::string(what) + " at column " + std::to_string(column);
+    error.message += detail;
+    return error;
+}
+
 QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_t first, std::size_t last)
 {
+    // A symbol the reader knows, of a unit the catalogue lacks: say so rather than guess.
+    for (std::size_t k = first; k < last && k < first + 1; ++k)
+        if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1))) {
+            const TextSpan where = units.span(k, k + 1);
+            return makeError(QueryErrorKind::UnknownUnit, text, where,
+                             "unknown unit " + quoted(text.substr(where.offset, where.length)),
+                             "; " + *unsupported + " are not supported");
+        }
     std::vector<std::string> suggestions;
     if (last - first <= names::maxNameTokens())
         suggestions = names::suggestionsFor(units.normRun(first, last));
@@ -83,118 +315,18 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
     return error;
 }
 
-} // namespace
-
-std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
+QueryError incompatibleUnits(std::string_view text, const names::UnitMatch& from, const names::UnitMatch& into,
+                             TextSpan where)
 {
-    return std::string_view(norm.data(), norm.size())
-        .substr(tokens[first].normBegin, tokens[last - 1].normEnd - tokens[first].normBegin);
-}
-
-names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
-{
-    if (last - first > maxNameTokens)
-        return {};
-    for (std::size_t k = first; k < last; ++k)
-        if (!tokens[k].inNames)
-            return {};
-    return names::lookUp(normRun(first, last));
-}
-
-void tokenise(std::string_view text, std::size_t from, UnitsText& units)
-{
-    units.norm.clear();
-    units.tokens.clear();
-    units.maxNameTokens = names::maxNameTokens();
-    Token current;
-    bool open = false;
-    const auto begin = [&](std::size_t at) {
-        if (open)
-            return;
-        if (!units.tokens.empty())
-            units.norm.push_back(' ');
-        current = Token{at, at, units.norm.size(), units.norm.size(), false};
-        open = true;
-    };
-    const auto end = [&](std::size_t at) {
-        if (!open)
-            return;
-        current.end = at;
-        current.normEnd = units.norm.size();
-        units.tokens.push_back(current);
-        open = false;
-    };
-
-    std::size_t i = from;
-    while (i < text.size()) {
-        // Letters, digits and most punctuation go straight into the current token.
-        if (!mayStartSomethingElse(text[i])) {
-            begin(i);
-            units.norm.push_back(text[i++]);
-            continue;
-        }
-        if (const std::size_t blank = blankLength(text, i)) {
-            end(i);
-            i += blank;
-            continue;
-        }
-        if (const std::size_t symbol = separatorSymbolLength(text, i)) {
-            end(i);
-            begin(i);
-            units.norm.insert(units.norm.end(), text.begin() + i, text.begin() + i + symbol);
-            current.separator = true;
-            i += symbol;
-            end(i);
-            continue;
-        }
-        begin(i);
-        bool rewritten = false;
-        for (const Rewrite& rewrite : kRewrites) {
-            if (text.substr(i, rewrite.typed.size()) == rewrite.typed) {
-                units.norm.insert(units.norm.end(), rewrite.written.begin(), rewrite.written.end());
-                i += rewrite.typed.size();
-                rewritten = true;
-                break;
-            }
-        }
-        if (!rewritten)
-            units.norm.push_back(text[i++]);
-    }
-    end(text.size());
-
-    for (Token& token : units.tokens) {
-        const std::string_view word(units.norm.data() + token.normBegin, token.normEnd - token.normBegin);
-        token.separator = token.separator || isSeparatorWord(word);
-        token.inNames = !token.separator || equalsFolded(word, "in");
-    }
-}
-
-std::string describeUnit(int code)
-{
-    const names::UnitPlace place = names::placeOf(code);
-    const Category& category = categories()[place.categoryIndex];
-    return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
-}
-
-std::string joinAlternatives(const std::vector<std::string>& items)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            joined += i + 1 == items.size() ? " or " : ", ";
-        joined += items[i];
-    }
-    return joined;
-}
-
-QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
-                     std::string_view detail)
-{
-    QueryError error;
-    error.kind = kind;
-    error.where = where;
-    error.message = std::string(what) + " at column " + std::to_string(columnOf(text, where.offset));
-    error.message += detail;
+    std::vector<std::string> fromUnits, intoUnits;
+    for (const int code : from.codes())
+        fromUnits.push_back(describeUnit(code));
+    for (const int code : into.codes())
+        intoUnits.push_back(describeUnit(code));
+    QueryError error = makeError(QueryErrorKind::IncompatibleUnits, text, where,
+                                 "cannot convert " + joinAlternatives(fromUnits) + " into " + joinAlternatives(intoUnits));
+    error.candidates = std::move(fromUnits);
+    error.candidates.insert(error.candidates.end(), intoUnits.begin(), intoUnits.end());
     return error;
 }
 
@@ -226,7 +358,24 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
         ++intoBegin;
     if (intoBegin == n)
         return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+    // A separator word is never taken for an unknown unit: "24 ft to to m".
+    if (intoBegin > fromEnd && units.tokens[intoBegin].separator && units.lookUp(intoBegin, intoBegin + 1).empty()) {
+        const TextSpan where = units.span(fromEnd, fromEnd + 1);
+        return makeError(QueryErrorKind::MissingUnit, text, where,
+                         "no unit after " + quoted(text.substr(where.offset, where.length)));
+    }
     const std::size_t intoEnd = longestName(units, intoBegin, n);
+    if (intoEnd > intoBegin) {
+        // Two units of different categories with words after them: the categories are the fault.
+        const names::UnitMatch from = units.lookUp(0, fromEnd);
+        const names::UnitMatch into = units.lookUp(intoBegin, intoEnd);
+        bool related = false;
+        for (const int f : from.codes())
+            for (const int t : into.codes())
+                related = related || names::placeOf(f).categoryIndex == names::placeOf(t).categoryIndex;
+        if (!related)
+            return incompatibleUnits(text, from, into, units.span(intoBegin, intoEnd));
+    }
     if (intoEnd > intoBegin && intoEnd < n) {
         const TextSpan where = units.span(intoEnd, n);
         return makeError(QueryErrorKind::TrailingText, text, where,

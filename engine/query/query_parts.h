@@ -23,6 +23,10 @@ struct Token {
     std::size_t normEnd = 0;
     bool separator = false;  // to, in, into, as, ->, =>, →, >, =
     bool inNames = true;     // may be part of a unit name: all but the separators other than "in"
+    bool number = false;     // a number within a quantity of several units: "10" in "5 ft 10 in"
+    bool joiner = false;     // "and" between the parts of a quantity
+    bool per = false;        // "per", read as "/" within a name
+    double value = 0.0;      // of a number
 };
 
 // The text after the value, as tokens. Token runs are contiguous in `norm` (single spaces,
@@ -43,8 +47,17 @@ struct UnitsText {
     names::UnitMatch lookUp(std::size_t first, std::size_t last) const;
 };
 
-// Splits text[from..] into `units`, reusing its storage.
-void tokenise(std::string_view text, std::size_t from, UnitsText& units);
+// Splits text[from, to) into `units`, reusing its storage, or adds its tokens after those already
+// there. Numbers within the text become number tokens; a token's trailing dots are dropped
+// ("lb."), and so is a "?" after a separator ("= ?").
+void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
+              UnitsText& units, bool append = false);
+
+// Adds a separator token of no text standing at `where`, as the "in" of "how many ft in 2 m".
+void addSeparator(UnitsText& units, TextSpan where);
+
+// The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
+std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t last);
 
 // "Inches (Distance)"
 std::string describeUnit(int code);
@@ -56,6 +69,16 @@ std::string joinAlternatives(const std::vector<std::string>& items);
 // (the column of `where` in `text`) and by `detail` when it is not empty.
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
                      std::string_view detail = {});
+// The same with the column given, where the text is no longer at hand.
+QueryError makeError(QueryErrorKind kind, std::size_t column, TextSpan where, std::string_view what,
+                     std::string_view detail = {});
+
+// The error for the unknown unit the tokens [first, last) stand for, with suggestions.
+QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_t first, std::size_t last);
+
+// "cannot convert Inches (Distance) into Kilograms (Mass)", at the into unit `where`.
+QueryError incompatibleUnits(std::string_view text, const names::UnitMatch& from, const names::UnitMatch& into,
+                             TextSpan where);
 
 // The error for a units part that no reading fits: the unknown or missing unit, or text after
 // a complete query.

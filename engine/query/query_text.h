@@ -4,6 +4,8 @@
 
 // Byte-level helpers of the query reader: UTF-8, blanks, case folding, edit distance.
 
+#include <mezzurix/blanks.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <optional>
@@ -16,24 +18,11 @@ namespace mezzurix::query_text {
 // forms, surrogates and code points above U+10FFFF included), or nullopt.
 std::optional<std::size_t> firstInvalidUtf8(std::string_view text);
 
-// The length of the blank at `pos` (ASCII blanks, no-break and thin spaces), or 0. Inline:
-// the reader asks for every byte it passes over.
+// The length of the blank at `pos`, or 0.
+using blanks::queryBlankLength;
 inline std::size_t blankLength(std::string_view text, std::size_t pos)
 {
-    switch (text[pos]) {
-    case ' ': case '\t': case '\n': case '\r': case '\v': case '\f':
-        return 1;
-    case '\xC2':
-        return text.substr(pos, 2) == "\u00A0" ? 2 : 0;  // no-break space
-    case '\xE2':
-        // thin, figure and narrow no-break spaces: people paste them from typeset numbers
-        return text.substr(pos, 3) == "\u2009" || text.substr(pos, 3) == "\u2007" ||
-                       text.substr(pos, 3) == "\u202F"
-                   ? 3
-                   : 0;
-    default:
-        return 0;
-    }
+    return queryBlankLength(text, pos);
 }
 
 // The length of the separator symbol at `pos` (->, =>, →, >, =), or 0.

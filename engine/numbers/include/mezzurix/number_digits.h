@@ -5,6 +5,7 @@
 // Digit-level pieces the number rules share: the exact decimal reader behind both input rules,
 // and the rounding to 15 significant digits behind both output forms.
 
+#include <mezzurix/blanks.h>
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
@@ -14,7 +15,7 @@
 
 namespace mezzurix::number_digits {
 
-inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+using blanks::isNumberBlank;
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The powers of ten that are exact doubles.

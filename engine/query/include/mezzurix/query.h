@@ -31,19 +31,34 @@ struct TextSpan {
     std::size_t length = 0;
 };
 
+// One part of a quantity of several units: the "10 in" of "5 ft 10 in".
+struct QuantityPart {
+    double value = 0.0;
+    std::size_t position = 0;  // in the query's category
+    TextSpan span;             // the number and its unit as typed; the number alone for the
+                               // inches of "5 ft 10"
+};
+
 struct Query {
     double value = 0.0;         // read from valueText by the window's leading-number rule
     std::string valueText;      // the number as typed, with "." and "-": "-1.5e3"
     std::size_t categoryIndex = 0;        // into categories()
-    const Category* category = nullptr;
     std::size_t fromPosition = 0;         // list positions within the category
     std::optional<std::size_t> intoPosition;
-    int fromCode = 0;
-    std::optional<int> intoCode;
-    std::string pairCode;       // empty without an into unit
     TextSpan valueSpan;         // where each part stands in the query
+    std::size_t valueColumn = 1;  // of valueSpan, for messages about the answer
     TextSpan fromSpan;
     TextSpan intoSpan;          // empty without an into unit, or after withInto()
+    // A quantity of several units ("5 ft 10 in"), largest first; empty for one unit. `value` is
+    // then their sum in the last part's unit, which is the from unit, and fromSpan covers them all.
+    std::vector<QuantityPart> fromParts;
+    // Several into units ("to ft in"), largest first; the last is the into unit. Empty for one.
+    std::vector<std::size_t> intoParts;
+
+    const Category& category() const { return categories()[categoryIndex]; }
+    int fromCode() const { return category().units[fromPosition].code; }
+    std::optional<int> intoCode() const;
+    std::string pairCode() const;  // empty without an into unit
 };
 
 enum class QueryErrorKind {
@@ -74,12 +89,22 @@ std::string_view errorKindName(QueryErrorKind kind);
 
 using QueryReading = std::variant<Query, QueryError>;
 
-// Reads VALUE FROM [to|in|into|as|>|->|→|=] INTO.
+// Reads VALUE FROM [to|in|into|as|>|->|→|=] INTO, FROM and INTO each possibly of several units
+// ("5 ft 10 in", "ft in"), and the phrasings "how many INTO [are] in VALUE FROM",
+// "what is VALUE FROM in INTO", "convert VALUE FROM to INTO", "VALUE FROM = ? INTO".
 QueryReading readQuery(std::string_view text, const QueryOptions& options = {});
 
+// One part of an answer into several units.
+struct AnswerPart {
+    std::size_t position = 0;  // in the query's category
+    double amount = 0.0;       // whole for all but the last part; negative when the answer is
+    std::string text;          // the amount as written, with the answer's sign on the first part only
+};
+
 struct Answer {
-    double result = 0.0;
-    std::string text;
+    double result = 0.0;  // in the into unit (the last into part)
+    std::string text;     // "2", or "5 ft 10.87 in" into several units
+    std::vector<AnswerPart> parts;  // into several units
 };
 
 // Converts through the table entry of the query's pair, exactly as the window does. With

@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "several_units.h"
+
+#include "name_index.h"
+#include "query_text.h"
+#include "value_reader.h"
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/convert.h>
+#include <mezzurix/unit_names.h>
+
+#include <cmath>
+
+namespace mezzurix::several_units {
+
+namespace {
+
+using namespace query_parts;
+
+// Feet followed by a bare number: the number is inches, as in 5'10 or "5 ft 10".
+constexpr int kFeetCode = 1;
+constexpr int kInchesCode = 0;
+
+// A whole part within this of the next whole number counts as it: the division of an exact
+// length by a part's size may fall just short of it.
+constexpr double kWholeTolerance = 1e-9;
+
+struct Part {
+    double value = 0.0;
+    names::UnitMatch units;
+    TextSpan span;  // number and unit
+    TextSpan name;  // the unit alone
+};
+
+// The size of unit `code` in units of `last`; nullopt where the category's scale is not
+// proportional (temperatures).
+std::optional<double> sizeIn(int code, int last)
+{
+    const std::string pair = pairCode(code, last);
+    const std::optional<double> zero = convertValue(pair, 0.0);
+    if (!zero || *zero != 0.0)
+        return std::nullopt;
+    return convertValue(pair, 1.0);
+}
+
+int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
+{
+    for (const int code : match.codes())
+        if (names::placeOf(code).categoryIndex == categoryIndex)
+            return code;
+    return -1;
+}
+
+// The unit name at `pos`, or `pos` when none. Before the into units, an "in" is a unit only
+// where a quantity's part may end: before a number, "and", a separator or the end.
+std::size_t nameAt(const UnitsText& units, std::size_t pos, bool into = false)
+{
+    const std::size_t end = longestName(units, pos, units.size());
+    if (!into && end == pos + 1 && units.tokens[pos].separator && end < units.size()) {
+        const Token& next = units.tokens[end];
+        if (!next.number && !next.joiner && !next.separator)
+            return pos;
+    }
+    return end;
+}
+
+QueryError orderError(std::string_view text, TextSpan where)
+{
+    return makeError(QueryErrorKind::IncompatibleUnits, text, where, "the units of " + query_text::quoted(text.substr(where.offset, where.length)),
+                     " do not run from the largest to the smallest");
+}
+
+} // namespace
+
+std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text, const UnitsText& units,
+                                                          const QueryOptions& options, Query& query)
+{
+    const std::size_t n = units.size();
+    std::vector<Part> from;
+    std::size_t pos = 0;
+    double value = query.value;
+    std::size_t valueBegin = query.valueSpan.offset;
+    while (true) {
+        const std::size_t end = nameAt(units, pos);
+        Part part{value, {}, {}};
+        if (end > pos) {
+            part.units = units.lookUp(pos, end);
+            part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
+            part.name = units.span(pos, end);
+        } else if (!from.empty() && codeIn(from.back().units, names::placeOf(kFeetCode).categoryIndex) == kFeetCode) {
+            part.units.add(kInchesCode);
+            part.span = {valueBegin, units.tokens[pos - 1].end - valueBegin};
+        } else {
+            if (from.empty())
+                return NotSeveral{};
+            const TextSpan number = units.span(pos - 1, pos);
+            return makeError(QueryErrorKind::MissingUnit, text, number,
+                             "no unit after the number " + query_text::quoted(text.substr(number.offset, number.length)));
+        }
+        from.push_back(part);
+        pos = end;
+        std::size_t next = pos;
+        if (next < n && units.tokens[next].joiner)
+            ++next;
+        if (next >= n || !units.tokens[next].number)
+            break;
+        value = units.tokens[next].value;
+        valueBegin = units.tokens[next].begin;
+        pos = next + 1;
+    }
+
+    std::vector<std::pair<names::UnitMatch, TextSpan>> into;
+    if (pos < n && units.tokens[pos].separator)
+        ++pos;
+    while (pos < n) {
+        const std::size_t end = nameAt(units, pos, true);
+        if (end == pos)
+            return from.size() > 1 ? std::variant<NotSeveral, QueryError, std::monostate>(unknownUnit(text, units, pos, n))
+                                   : NotSeveral{};
+        into.emplace_back(units.lookUp(pos, end), units.span(pos, end));
+        pos = end;
+        if (pos < n && units.tokens[pos].joiner)
+            ++pos;
+    }
+    if (from.size() < 2 && into.size() < 2)
+        return NotSeveral{};
+    if (into.empty() && !options.allowMissingInto)
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+
+    // The one category every part has a unit in.
+    std::optional<std::size_t> category;
+    for (const int code : from.front().units.codes()) {
+        const std::size_t c = names::placeOf(code).categoryIndex;
+        bool all = true;
+        for (const Part& part : from)
+            all = all && codeIn(part.units, c) >= 0;
+        for (const auto& [match, span] : into)
+            all = all && codeIn(match, c) >= 0;
+        if (all && !category)
+            category = c;
+    }
+    const TextSpan fromSpan = from.size() == 1 ? from.front().name
+                                               : TextSpan{query.valueSpan.offset, from.back().span.offset +
+                                                                                      from.back().span.length -
+                                                                                      query.valueSpan.offset};
+    if (!category) {
+        const std::size_t c = names::placeOf(from.front().units.codes().front()).categoryIndex;
+        for (const Part& part : from)
+            if (codeIn(part.units, c) < 0)
+                return makeError(QueryErrorKind::IncompatibleUnits, text, part.span,
+                                 "cannot add " + query_text::quoted(text.substr(part.span.offset, part.span.length)) +
+                                     " to " + describeUnit(from.front().units.codes().front()));
+        for (const auto& [match, span] : into)
+            if (codeIn(match, c) < 0)
+                return incompatibleUnits(text, from.front().units, match, span);
+    }
+
+    const int lastFrom = codeIn(from.back().units, *category);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        const int code = codeIn(from[i].units, *category);
+        const std::optional<double> size = sizeIn(code, lastFrom);
+        if (!size)
+            return makeError(QueryErrorKind::IncompatibleUnits, text, fromSpan,
+                             "the units of " + query_text::quoted(text.substr(fromSpan.offset, fromSpan.length)),
+                             " do not add up: their scales have different zeros");
+        if (i + 1 < from.size() && *size <= sizeIn(codeIn(from[i + 1].units, *category), lastFrom).value_or(0))
+            return orderError(text, fromSpan);
+        // The first number's sign is the quantity's: -5 ft 10 in is -(5 ft 10 in).
+        const double part = *convertValue(pairCode(code, lastFrom), from[i].value);
+        sum += i == 0 || !std::signbit(from.front().value) ? part : -part;
+    }
+    if (!std::isfinite(sum))
+        return makeError(QueryErrorKind::ValueOutOfRange, text, fromSpan, "the quantity", " is beyond the range of numbers");
+
+    const names::UnitPlace place = names::placeOf(lastFrom);
+    query.categoryIndex = place.categoryIndex;
+    query.fromPosition = place.position;
+    query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
+    query.fromSpan = fromSpan;
+    if (from.size() > 1) {
+        query.valueText = value_reader::decimalText(sum);
+        for (const Part& part : from) {
+            const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
+            query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
+        }
+    }
+    if (into.empty())
+        return std::monostate{};
+
+    const int lastInto = codeIn(into.back().first, *category);
+    for (std::size_t i = 0; i + 1 < into.size(); ++i) {
+        const std::optional<double> size = sizeIn(codeIn(into[i].first, *category), lastInto);
+        const std::optional<double> nextSize = sizeIn(codeIn(into[i + 1].first, *category), lastInto);
+        if (!size || !nextSize || *size <= *nextSize)
+            return orderError(text, {into.front().second.offset,
+                                     into.back().second.offset + into.back().second.length - into.front().second.offset});
+    }
+    if (into.size() > 1)
+        for (const auto& [match, span] : into)
+            query.intoParts.push_back(names::placeOf(codeIn(match, *category)).position);
+    query.intoPosition = names::placeOf(lastInto).position;
+    query.intoSpan = {into.front().second.offset,
+                      into.back().second.offset + into.back().second.length - into.front().second.offset};
+    return std::monostate{};
+}
+
+std::optional<double> convert(const Query& query)
+{
+    if (query.fromParts.empty())
+        return convertValue(query.pairCode(), query.value);
+    double sum = 0.0;
+    for (const QuantityPart& part : query.fromParts) {
+        const std::optional<double> value =
+            convertValue(pairCode(query.category().units[part.position].code, *query.intoCode()), part.value);
+        if (!value)
+            return std::nullopt;
+        sum += *value;
+    }
+    return std::isfinite(sum) ? std::optional<double>(sum) : std::nullopt;
+}
+
+std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
+                              const NumberFormat& format)
+{
+    const Category& category = query.category();
+    const int last = category.units[query.intoParts.back()].code;
+    const bool negative = std::signbit(result);
+    // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
+    const std::string shown = decimals ? formatFixed(std::fabs(result), *decimals, NumberFormat{})
+                                       : formatGeneral(std::fabs(result));
+    double rest = readLeadingNumber(shown).value_or(std::fabs(result));
+
+    std::vector<AnswerPart> parts;
+    for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
+        AnswerPart part;
+        part.position = query.intoParts[i];
+        if (i + 1 < query.intoParts.size()) {
+            const double size = sizeIn(category.units[part.position].code, last).value_or(1.0);
+            const double whole = std::floor(rest / size + kWholeTolerance);
+            rest = std::max(0.0, rest - whole * size);
+            part.amount = whole;
+            part.text = formatFixed(whole, 0, format);
+        } else {
+            part.amount = rest;
+            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint);
+        }
+        if (negative) {
+            part.amount = -part.amount;
+            if (i == 0)
+                part.text.insert(0, format.minusSign);
+        }
+        parts.push_back(std::move(part));
+    }
+    return parts;
+}
+
+std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
+{
+    std::string text;
+    for (const AnswerPart& part : parts) {
+        if (!text.empty())
+            text += ' ';
+        text += part.text;
+        text += ' ';
+        const int code = query.category().units[part.position].code;
+        std::string_view symbol = query.category().units[part.position].text;
+        for (const UnitName& name : namesOf(code))
+            if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
+                symbol = name.text;
+                break;
+            }
+        text += symbol;
+    }
+    return text;
+}
+
+} // namespace mezzurix::several_units
