@@ -57,12 +57,12 @@ void appendUnit(std::string& text, const Unit& unit)
 
 void appendExplanation(std::string& text, const Query& query, double result)
 {
-    const Unit& from = query.category->units[query.fromPosition];
-    const Unit& into = query.category->units[*query.intoPosition];
+    const Unit& from = query.category().units[query.fromPosition];
+    const Unit& into = query.category().units[*query.intoPosition];
     appendUnit(text, from);
     appendUnit(text, into);
 
-    const Entry* entry = findEntry(query.pairCode);
+    const Entry* entry = findEntry(query.pairCode());
     if (entry == nullptr)
         return;
     if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
