@@ -73,6 +73,13 @@ int usageError(const std::string& what)
     return kExitUsage;
 }
 
+// The user's language for messages and typed unit names, from LC_MESSAGES (or LC_ALL, LANG).
+std::string setUpMessages()
+{
+    const char* locale = std::setlocale(LC_MESSAGES, "");
+    return locale != nullptr ? locale : "";
+}
+
 std::string joined(const std::vector<std::string>& words)
 {
     std::string text;
@@ -85,6 +92,7 @@ std::string joined(const std::vector<std::string>& words)
 
 int main(int argc, char** argv)
 {
+    const std::string messagesLocale = setUpMessages();
     CLI::App app(kDescription, kProgramName);
     app.footer(kFooter);
     app.formatter(std::make_shared<HelpFormatter>());
@@ -158,6 +166,7 @@ int main(int argc, char** argv)
     settings.decimals = decimals;
     settings.significantDigits = digits.value_or(kTableSignificantDigits);
     settings.explain = explain;
+    settings.reading.language = messagesLocale;
     if (regional) {
         std::setlocale(LC_NUMERIC, "");
         settings.format.decimalPoint = std::localeconv()->decimal_point;

@@ -23,6 +23,13 @@ bool isSeparatorWord(std::string_view word)
            equalsFolded(word, "as");
 }
 
+// Whether `word` is `english` or one of the language's `words`, in any case.
+bool isWord(std::string_view word, std::string_view english, std::span<const std::string_view> words)
+{
+    return equalsFolded(word, english) ||
+           std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
+}
+
 // Typed forms of the same name rewritten as the alias table writes them.
 struct Rewrite {
     std::string_view typed;
@@ -91,7 +98,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             return {};
         per = per || tokens[k].per;
     }
-    names::UnitMatch match = names::lookUp(normRun(first, last));
+    names::UnitMatch match = names::lookUp(normRun(first, last), language);
     if (!match.empty() || !per)
         return match;
     // "km per hour" as "km/hour"
@@ -105,7 +112,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             slashed += ' ';
         slashed.append(normRun(k, k + 1));
     }
-    return names::lookUp(slashed);
+    return names::lookUp(slashed, language);
 }
 
 void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
@@ -116,7 +123,8 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
         units.tokens.clear();
     }
     const std::size_t firstNew = units.tokens.size();
-    units.maxNameTokens = names::maxNameTokens();
+    units.language = findNameLanguage(options.language);
+    units.maxNameTokens = names::maxNameTokens(units.language);
     Token current;
     bool open = false;
     const auto begin = [&](std::size_t at) {
@@ -213,10 +221,13 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
             token.inNames = false;
             continue;
         }
-        token.separator = token.separator || isSeparatorWord(word);
+        const LanguageNames* language = units.language;
+        const bool translatedInto = language != nullptr && isWord(word, {}, language->intoWords);
+        token.separator = token.separator || isSeparatorWord(word) || translatedInto;
+        // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
-        token.joiner = equalsFolded(word, "and");
-        token.per = equalsFolded(word, "per");
+        token.joiner = isWord(word, "and", language != nullptr ? language->andWords : std::span<const std::string_view>());
+        token.per = isWord(word, "per", language != nullptr ? language->perWords : std::span<const std::string_view>());
         if (token.joiner)
             token.inNames = false;
     }
@@ -237,7 +248,7 @@ void addSeparator(UnitsText& units, TextSpan where)
 // The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
 std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t last)
 {
-    const std::size_t longest = std::min(last, first + names::maxNameTokens());
+    const std::size_t longest = std::min(last, first + units.maxNameTokens);
     for (std::size_t k = longest; k > first; --k)
         if (!units.lookUp(first, k).empty())
             return k;
@@ -283,19 +294,19 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
 {
     // A symbol the reader knows, of a unit the catalogue lacks: say so rather than guess.
     for (std::size_t k = first; k < last && k < first + 1; ++k)
-        if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1))) {
+        if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1), units.language)) {
             const TextSpan where = units.span(k, k + 1);
             return makeError(QueryErrorKind::UnknownUnit, text, where,
                              "unknown unit " + quoted(text.substr(where.offset, where.length)),
                              "; " + *unsupported + " are not supported");
         }
     std::vector<std::string> suggestions;
-    if (last - first <= names::maxNameTokens())
-        suggestions = names::suggestionsFor(units.normRun(first, last));
+    if (last - first <= units.maxNameTokens)
+        suggestions = names::suggestionsFor(units.normRun(first, last), units.language);
     // Words after an unknown unit rarely belong to it: name the first one when it alone
     // resembles a unit.
     if (suggestions.empty() && last - first > 1) {
-        std::vector<std::string> firstOnly = names::suggestionsFor(units.normRun(first, first + 1));
+        std::vector<std::string> firstOnly = names::suggestionsFor(units.normRun(first, first + 1), units.language);
         if (!firstOnly.empty()) {
             suggestions = std::move(firstOnly);
             last = first + 1;

@@ -23,6 +23,9 @@ constexpr std::size_t kMaxQueryBytes = 4096;
 struct QueryOptions {
     std::string decimalPoint = ".";  // the regional separator; "." is read as well
     bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
+    // The user's language ("de", or a locale such as "de_DE.UTF-8"): its unit names and words
+    // are read as well as the English ones, which are read in every language.
+    std::string language;
 };
 
 // A stretch of the query, in bytes.
