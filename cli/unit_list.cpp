@@ -3,6 +3,7 @@
 #include "unit_list.h"
 
 #include "json.h"
+#include "messages.h"
 
 #include <mezzurix/catalogue.h>
 #include <mezzurix/definitions.h>
@@ -80,12 +81,13 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
     }
     if (found.size() == 1)
         return found.front();
-    problem = (found.empty() ? "unknown category \"" : "ambiguous category \"") + std::string(name) +
-              "\"; the categories are " + categoryNames();
+    const char* format = found.empty() ? tr("unknown category \"%s\"; the categories are %s")
+                                       : tr("ambiguous category \"%s\"; the categories are %s");
+    problem = formatted(format, {name, categoryNames()});
     return std::nullopt;
 }
 
-void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out)
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const LanguageNames* language, Output& out)
 {
     std::set<std::string_view> written;  // terse output names a shared name once
     const auto all = categories();
@@ -95,16 +97,16 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Outpu
         std::string text;
         std::string units = "[";
         if (style == OutputStyle::Sentence)
-            text = std::string(all[i].name) + "\n";
+            text = std::string(catalogueText(all[i].name)) + "\n";
         for (const Unit& unit : all[i].units) {
             const UnitDefinition* definition = findDefinition(unit.code);
-            const std::vector<UnitName> names = namesOf(unit.code);
+            const std::vector<UnitName> names = namesOf(unit.code, language);
             std::vector<std::string> texts;
             for (const UnitName& name : names)
                 texts.emplace_back(name.text);
             switch (style) {
             case OutputStyle::Sentence:
-                text += "  " + texts.front();
+                text += "  " + std::string(catalogueText(texts.front()));
                 if (definition != nullptr)
                     text += " \u2014 " + std::string(definition->description);
                 text += ":";

@@ -11,6 +11,19 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/number_digits.h>
 
+namespace mezzurix {
+
+namespace {
+MessageTranslator messageTranslator = nullptr;
+} // namespace
+
+void setMessageTranslator(MessageTranslator translator)
+{
+    messageTranslator = translator;
+}
+
+} // namespace mezzurix
+
 namespace mezzurix::query_parts {
 
 namespace {
@@ -259,7 +272,9 @@ std::string describeUnit(int code)
 {
     const names::UnitPlace place = names::placeOf(code);
     const Category& category = categories()[place.categoryIndex];
-    return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
+    // The names as the front end shows them: translated with the messages.
+    const std::string unit(category.units[place.position].text), name(category.name);
+    return say("%s (%s)", say(unit.c_str()), say(name.c_str()));
 }
 
 std::string joinAlternatives(const std::vector<std::string>& items)
@@ -267,10 +282,26 @@ std::string joinAlternatives(const std::vector<std::string>& items)
     std::string joined;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0)
-            joined += i + 1 == items.size() ? " or " : ", ";
+            joined += i + 1 == items.size() ? say(" or ") : std::string(", ");
         joined += items[i];
     }
     return joined;
+}
+
+std::string say(const char* format, std::initializer_list<std::string_view> values)
+{
+    const std::string_view translated = messageTranslator != nullptr ? messageTranslator(format) : format;
+    std::string text;
+    auto value = values.begin();
+    for (std::size_t i = 0; i < translated.size(); ++i) {
+        if (translated.substr(i, 2) == "%s" && value != values.end()) {
+            text += *value++;
+            ++i;
+        } else {
+            text += translated[i];
+        }
+    }
+    return text;
 }
 
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
@@ -285,7 +316,7 @@ QueryError makeError(QueryErrorKind kind, std::size_t column, TextSpan where, st
     QueryError error;
     error.kind = kind;
     error.where = where;
-    error.message = std::string(what) + " at column " + std::to_string(column);
+    error.message = std::string(what) + say(" at column %s", std::to_string(column));
     error.message += detail;
     return error;
 }
@@ -297,8 +328,8 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
         if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1), units.language)) {
             const TextSpan where = units.span(k, k + 1);
             return makeError(QueryErrorKind::UnknownUnit, text, where,
-                             "unknown unit " + quoted(text.substr(where.offset, where.length)),
-                             "; " + *unsupported + " are not supported");
+                             say("unknown unit %s", quoted(text.substr(where.offset, where.length))),
+                             say("; %s are not supported", *unsupported));
         }
     std::vector<std::string> suggestions;
     if (last - first <= units.maxNameTokens)
@@ -318,10 +349,10 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
         std::vector<std::string> names;
         for (const std::string& suggestion : suggestions)
             names.push_back(quoted(suggestion));
-        detail = "; did you mean " + joinAlternatives(names) + "?";
+        detail = say("; did you mean %s?", joinAlternatives(names));
     }
     QueryError error = makeError(QueryErrorKind::UnknownUnit, text, where,
-                                 "unknown unit " + quoted(text.substr(where.offset, where.length)), detail);
+                                 say("unknown unit %s", quoted(text.substr(where.offset, where.length))), detail);
     error.candidates = std::move(suggestions);
     return error;
 }
@@ -335,7 +366,7 @@ QueryError incompatibleUnits(std::string_view text, const names::UnitMatch& from
     for (const int code : into.codes())
         intoUnits.push_back(describeUnit(code));
     QueryError error = makeError(QueryErrorKind::IncompatibleUnits, text, where,
-                                 "cannot convert " + joinAlternatives(fromUnits) + " into " + joinAlternatives(intoUnits));
+                                 say("cannot convert %s into %s", joinAlternatives(fromUnits), joinAlternatives(intoUnits)));
     error.candidates = std::move(fromUnits);
     error.candidates.insert(error.candidates.end(), intoUnits.begin(), intoUnits.end());
     return error;
@@ -345,9 +376,9 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
 {
     const std::size_t n = units.size();
     if (n == 0)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit after the value");
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit after the value"));
     if (units.tokens[0].separator && units.lookUp(0, 1).empty())
-        return makeError(QueryErrorKind::MissingUnit, text, units.span(0, 1), "no unit to convert from");
+        return makeError(QueryErrorKind::MissingUnit, text, units.span(0, 1), say("no unit to convert from"));
 
     const std::size_t fromEnd = longestName(units, 0, n);
     if (fromEnd == 0) {
@@ -368,12 +399,12 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
     if (intoBegin < n && units.tokens[intoBegin].separator)
         ++intoBegin;
     if (intoBegin == n)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
     // A separator word is never taken for an unknown unit: "24 ft to to m".
     if (intoBegin > fromEnd && units.tokens[intoBegin].separator && units.lookUp(intoBegin, intoBegin + 1).empty()) {
         const TextSpan where = units.span(fromEnd, fromEnd + 1);
         return makeError(QueryErrorKind::MissingUnit, text, where,
-                         "no unit after " + quoted(text.substr(where.offset, where.length)));
+                         say("no unit after %s", quoted(text.substr(where.offset, where.length))));
     }
     const std::size_t intoEnd = longestName(units, intoBegin, n);
     if (intoEnd > intoBegin) {
@@ -390,7 +421,7 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
     if (intoEnd > intoBegin && intoEnd < n) {
         const TextSpan where = units.span(intoEnd, n);
         return makeError(QueryErrorKind::TrailingText, text, where,
-                         "unexpected " + quoted(text.substr(where.offset, where.length)), " after the units");
+                         say("unexpected %s", quoted(text.substr(where.offset, where.length))), say(" after the units"));
     }
     return unknownUnit(text, units, intoBegin, n);
 }

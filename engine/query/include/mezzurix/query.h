@@ -87,6 +87,11 @@ struct QueryError {
                                           // unknown unit "fet" at column 4; did you mean "feet"?
 };
 
+// The reader's messages are English. A front end that shows them in the user's language gives the
+// translation of their formats (gettext's, for one); every reader in the process then uses it.
+using MessageTranslator = const char* (*)(const char* english);
+void setMessageTranslator(MessageTranslator translator);
+
 // A stable lower-case name for machine-readable output, e.g. "unknown-unit".
 std::string_view errorKindName(QueryErrorKind kind);
 
