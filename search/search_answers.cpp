@@ -8,6 +8,9 @@
 #include <mezzurix/regional_format.h>
 #include <mezzurix/useful_targets.h>
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -31,6 +34,21 @@ std::optional<Query> read(const QString& text, const QueryOptions& options)
 QString fromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A catalogue text (a unit's or a category's name) as the window shows it in the user's language.
+QString catalogueText(std::string_view english)
+{
+    const QByteArray key(english.data(), qsizetype(english.size()));
+    return QCoreApplication::translate("Catalogue", key.constData());
+}
+
+// The unit's name after a number: in English the singular for 1; in a translation the name the
+// window lists the unit by.
+QString nameAfter(const Unit& unit, std::string_view number)
+{
+    const QString translated = catalogueText(unit.text);
+    return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
 }
 
 // "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
@@ -61,10 +79,11 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
     found.number = QString::fromStdString(result->text);
-    found.name = found.number + u' ' + fromView(nameAfterNumber(into, result->text));
-    found.description = QStringLiteral("%1 %2 = %3 \u00b7 %4")
-                            .arg(QString::fromStdString(value), fromView(nameAfterNumber(from, value)), found.name,
-                                 fromView(query.category().name));
+    found.name = found.number + u' ' + nameAfter(into, result->text);
+    //: The whole conversion and its category: "24 Inches = 2 Feet · Distance"
+    found.description = QCoreApplication::translate("SearchAnswers", "%1 %2 = %3 \u00b7 %4")
+                            .arg(QString::fromStdString(value), nameAfter(from, value), found.name,
+                                 catalogueText(query.category().name));
     const QStringList notes = variantNotes(from, into);
     if (!notes.isEmpty())
         found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
@@ -99,6 +118,8 @@ QList<SearchAnswer> answersFor(const QString& query)
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
     options.allowMissingInto = true;
+    // Unit names are read in the user's language as well as in English.
+    options.language = QLocale::system().name().toStdString();
     const std::optional<Query> typed = read(query, options);
     if (!typed)
         return {};
