@@ -33,7 +33,6 @@ constexpr UnitName kNames[] = {
     {20, "Gallone/Sekunde", Name, de}, {20, "Gallonen/Sekunde", Name, de},
     {21, "Gallone/Minute", Name, de}, {21, "Gallonen/Minute", Name, de},
     {22, "Liter/Sekunde", Name, de},
-    {23, "Liter/Minute", Name, de},
 
     // Mass
     {30, "Unze", Name, de}, {30, "Unzen", Name, de},
@@ -52,7 +51,6 @@ constexpr UnitName kNames[] = {
     {51, "Fuß/Minute", Name, de}, {51, "Fuss/Minute", Name, de},
     {52, "Meile/Stunde", Name, de}, {52, "Meilen/Stunde", Name, de},
     {53, "Meter/Sekunde", Name, de},
-    {54, "Meter/Minute", Name, de},
     {55, "Kilometer/Stunde", Name, de}, {55, "Stundenkilometer", Name, de},
 
     // Temperature
