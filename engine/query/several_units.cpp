@@ -177,7 +177,6 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;
     query.fromPosition = place.position;
-    query.value = sum;
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
         query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
