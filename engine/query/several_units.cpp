@@ -177,10 +177,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;
     query.fromPosition = place.position;
-    query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
-        query.valueText = value_reader::decimalText(sum);
+        query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
+        query.valueText = value_reader::decimalText(query.value);
         for (const Part& part : from) {
             const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
             query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
