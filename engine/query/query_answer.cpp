@@ -18,7 +18,7 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
         return std::move(*error);
     answer.result = std::get<double>(result);
     if (!query.intoParts.empty())
-        answer.parts = several_units::split(query, answer.result, decimals, format);
+        answer.parts = several_units::split(query, answer.result, decimals, format, significantDigits);
     return answer;
 }
 
@@ -35,7 +35,7 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
                                       query_parts::say("the result of the value"),
                                       query_parts::say(" is beyond the range of numbers"));
     if (!query.intoParts.empty())
-        text += several_units::partsText(query, several_units::split(query, *result, decimals, format));
+        text += several_units::partsText(query, several_units::split(query, *result, decimals, format, significantDigits));
     else if (decimals)
         appendFixed(text, *result, *decimals, format);
     else

@@ -177,10 +177,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;
     query.fromPosition = place.position;
-    query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
-        query.valueText = value_reader::decimalText(sum);
+        query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
+        query.valueText = value_reader::decimalText(query.value);
         for (const Part& part : from) {
             const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
             query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
@@ -222,14 +222,14 @@ std::optional<double> convert(const Query& query)
 }
 
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
-                              const NumberFormat& format)
+                              const NumberFormat& format, int significantDigits)
 {
     const Category& category = query.category();
     const int last = category.units[query.intoParts.back()].code;
     const bool negative = std::signbit(result);
     // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
     const std::string shown = decimals ? formatFixed(std::fabs(result), *decimals, NumberFormat{})
-                                       : formatGeneral(std::fabs(result));
+                                       : formatGeneral(std::fabs(result), ".", significantDigits);
     double rest = readLeadingNumber(shown).value_or(std::fabs(result));
 
     std::vector<AnswerPart> parts;
@@ -244,7 +244,7 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
             part.text = formatFixed(whole, 0, format);
         } else {
             part.amount = rest;
-            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint);
+            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint, significantDigits);
         }
         if (negative) {
             part.amount = -part.amount;
