@@ -41,11 +41,16 @@ std::string setUpMessages()
 {
     const char* chosen = std::setlocale(LC_MESSAGES, "");
     const std::string locale = chosen != nullptr ? chosen : "C";
-    active = locale != "C" && locale != "POSIX";
-    if (active) {
+    const bool englishLocale = locale == "C" || locale == "POSIX" || locale.starts_with("C.") || locale.starts_with("en_") ||
+                               locale == "en";
+    if (!englishLocale) {
         bindtextdomain(kTextDomain, localeDir().c_str());
         // The texts are UTF-8 whatever LC_CTYPE says, as the rest of the output is.
         bind_textdomain_codeset(kTextDomain, "UTF-8");
+        // A language without a catalogue stays English: gettext then has no header to give.
+        active = *dgettext(kTextDomain, "") != '\0';
+    }
+    if (active) {
         // The reader's messages name units and categories as the window does.
         setMessageTranslator([](const char* english) -> const char* {
             const char* translated = dgettext(kTextDomain, english);
@@ -63,21 +68,6 @@ bool translating()
 const char* tr(const char* english)
 {
     return active ? dgettext(kTextDomain, english) : english;
-}
-
-std::string formatted(std::string_view format, std::initializer_list<std::string_view> values)
-{
-    std::string text;
-    auto value = values.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format.substr(i, 2) == "%s" && value != values.end()) {
-            text += *value++;
-            ++i;
-        } else {
-            text += format[i];
-        }
-    }
-    return text;
 }
 
 std::string_view catalogueText(std::string_view english)

@@ -5,7 +5,6 @@
 // The program's texts in the user's language, through gettext: the catalogue
 // share/locale/<language>/LC_MESSAGES/mezzurix-convert.mo beside the program's prefix.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,9 +19,6 @@ bool translating();
 
 // `english` in the user's language: a text of this program, marked for extraction by its name.
 const char* tr(const char* english);
-
-// `format` with each "%s" replaced by the next of `values`.
-std::string formatted(std::string_view format, std::initializer_list<std::string_view> values);
 
 // Marks `english` for extraction where it is defined; tr() translates it where it is used.
 constexpr const char* marked(const char* english)

@@ -6,9 +6,11 @@
 #include "messages.h"
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/query.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -45,7 +47,7 @@ std::string categoryNames()
 {
     std::string names;
     for (const Category& category : categories())
-        names += (names.empty() ? "" : ", ") + std::string(category.name);
+        names += (names.empty() ? "" : ", ") + std::string(catalogueText(category.name));
     return names;
 }
 
@@ -74,16 +76,20 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
     std::vector<std::size_t> found;
     const auto all = categories();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].name.size() == name.size() && startsWithFolded(all[i].name, name))
-            return i;
-        if (!name.empty() && fits(all[i].name, name))
-            found.push_back(i);
+        // Its English name, or the one it is listed by in the user's language.
+        for (const std::string_view categoryName : {all[i].name, catalogueText(all[i].name)}) {
+            if (categoryName.size() == name.size() && startsWithFolded(categoryName, name))
+                return i;
+            if (!name.empty() && fits(categoryName, name) &&
+                std::find(found.begin(), found.end(), i) == found.end())
+                found.push_back(i);
+        }
     }
     if (found.size() == 1)
         return found.front();
     const char* format = found.empty() ? tr("unknown category \"%s\"; the categories are %s")
                                        : tr("ambiguous category \"%s\"; the categories are %s");
-    problem = formatted(format, {name, categoryNames()});
+    problem = fillMessage(format, {name, categoryNames()});
     return std::nullopt;
 }
 

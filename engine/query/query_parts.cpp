@@ -22,6 +22,21 @@ void setMessageTranslator(MessageTranslator translator)
     messageTranslator = translator;
 }
 
+std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values)
+{
+    std::string text;
+    auto value = values.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format.substr(i, 2) == "%s" && value != values.end()) {
+            text += *value++;
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}
+
 } // namespace mezzurix
 
 namespace mezzurix::query_parts {
@@ -290,18 +305,7 @@ std::string joinAlternatives(const std::vector<std::string>& items)
 
 std::string say(const char* format, std::initializer_list<std::string_view> values)
 {
-    const std::string_view translated = messageTranslator != nullptr ? messageTranslator(format) : format;
-    std::string text;
-    auto value = values.begin();
-    for (std::size_t i = 0; i < translated.size(); ++i) {
-        if (translated.substr(i, 2) == "%s" && value != values.end()) {
-            text += *value++;
-            ++i;
-        } else {
-            text += translated[i];
-        }
-    }
-    return text;
+    return fillMessage(messageTranslator != nullptr ? messageTranslator(format) : format, values);
 }
 
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,

@@ -62,6 +62,9 @@ for locale, (answers, (bad, message), usage, terse) in LANGUAGES.items():
 result = run("C", "24 Zoll in cm")
 expect("C", (result.returncode, result.stderr.decode()), (2, 'mezzurix-convert: unknown unit "Zoll" at column 4\n'))
 expect("C --help", run("C", "--help").stdout.decode().split()[0], "Usage:")
+# English locales and languages without a catalogue keep English's singulars.
+for locale in ("C.UTF-8", "en_US.UTF-8", "it_IT.UTF-8"):
+    expect(locale, run(locale, "1", "ft", "m").stdout.decode(), "1 Foot = 0.3048 Meters\n")
 
 if failures:
     print("\n".join(failures))

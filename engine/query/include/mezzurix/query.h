@@ -9,6 +9,7 @@
 #include <mezzurix/number_rules.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,6 +92,9 @@ struct QueryError {
 // translation of their formats (gettext's, for one); every reader in the process then uses it.
 using MessageTranslator = const char* (*)(const char* english);
 void setMessageTranslator(MessageTranslator translator);
+
+// `format` with each "%s" replaced by the next of `values`, as the messages are filled in.
+std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values);
 
 // A stable lower-case name for machine-readable output, e.g. "unknown-unit".
 std::string_view errorKindName(QueryErrorKind kind);
