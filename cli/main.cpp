@@ -165,7 +165,9 @@ int main(int argc, char** argv)
     settings.decimals = decimals;
     settings.significantDigits = digits.value_or(kTableSignificantDigits);
     settings.explain = explain;
-    settings.reading.language = messagesLocale;
+    // English names are read in every locale; only a language with names of its own is added.
+    if (const LanguageNames* language = findNameLanguage(messagesLocale))
+        settings.reading.language = language->code;
     if (regional) {
         std::setlocale(LC_NUMERIC, "");
         settings.format.decimalPoint = std::localeconv()->decimal_point;

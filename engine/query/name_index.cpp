@@ -198,13 +198,11 @@ struct Index {
     }
 };
 
-// English alone, or English and one language: each built on its first use.
-const Index& index(const LanguageNames* language)
+const Index& index(const LanguageNames* language);
+
+// English and one language, built on the first use of any.
+[[gnu::noinline]] const Index& translatedIndex(const LanguageNames* language)
 {
-    if (language == nullptr) {
-        static const Index english(nullptr);
-        return english;
-    }
     static const std::vector<Index> translated = [] {
         std::vector<Index> indexes;
         for (const LanguageNames* each : unitNameLanguages())
@@ -214,6 +212,16 @@ const Index& index(const LanguageNames* language)
     const auto languages = unitNameLanguages();
     const auto at = std::find(languages.begin(), languages.end(), language);
     return at == languages.end() ? index(nullptr) : translated[std::size_t(at - languages.begin())];
+}
+
+// English alone, or English and one language: each built on its first use. English, which every
+// query reads, takes no detour.
+inline const Index& index(const LanguageNames* language)
+{
+    if (language != nullptr)
+        return translatedIndex(language);
+    static const Index english(nullptr);
+    return english;
 }
 
 int kindRank(NameKind kind)

@@ -51,11 +51,10 @@ bool isSeparatorWord(std::string_view word)
            equalsFolded(word, "as");
 }
 
-// Whether `word` is `english` or one of the language's `words`, in any case.
-bool isWord(std::string_view word, std::string_view english, std::span<const std::string_view> words)
+// Whether `word` is one of a language's `words`, in any case.
+bool isOneOf(std::string_view word, std::span<const std::string_view> words)
 {
-    return equalsFolded(word, english) ||
-           std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
+    return std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
 }
 
 // Typed forms of the same name rewritten as the alias table writes them.
@@ -250,12 +249,12 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
             continue;
         }
         const LanguageNames* language = units.language;
-        const bool translatedInto = language != nullptr && isWord(word, {}, language->intoWords);
-        token.separator = token.separator || isSeparatorWord(word) || translatedInto;
+        token.separator = token.separator || isSeparatorWord(word) ||
+                          (language != nullptr && isOneOf(word, language->intoWords));
         // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
-        token.joiner = isWord(word, "and", language != nullptr ? language->andWords : std::span<const std::string_view>());
-        token.per = isWord(word, "per", language != nullptr ? language->perWords : std::span<const std::string_view>());
+        token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));
+        token.per = equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
         if (token.joiner)
             token.inNames = false;
     }

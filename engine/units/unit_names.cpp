@@ -233,6 +233,8 @@ std::span<const UnitName> unitAliases()
 
 const LanguageNames* findNameLanguage(std::string_view locale)
 {
+    if (locale.empty())
+        return nullptr;
     // "de_DE.UTF-8@euro": the language is what comes before the territory, codeset and modifier.
     const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
     for (const LanguageNames* language : unitNameLanguages())
