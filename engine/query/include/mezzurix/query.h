@@ -23,6 +23,9 @@ constexpr std::size_t kMaxQueryBytes = 4096;
 struct QueryOptions {
     std::string decimalPoint = ".";  // the regional separator; "." is read as well
     bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
+    // Reads the units as units of this category only (an index into categories()): "100 ft-lb"
+    // then names the torque or the energy unit alone.
+    std::optional<std::size_t> category;
 };
 
 // A stretch of the query, in bytes.
