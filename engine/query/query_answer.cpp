@@ -18,7 +18,7 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
         return std::move(*error);
     answer.result = std::get<double>(result);
     if (!query.intoParts.empty())
-        answer.parts = several_units::split(query, answer.result, decimals, format);
+        answer.parts = several_units::split(query, answer.result, decimals, format, significantDigits);
     return answer;
 }
 
@@ -33,7 +33,8 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
                                       "the result of the value", " is beyond the range of numbers");
     if (!query.intoParts.empty())
-        text += several_units::partsText(query, several_units::split(query, *result, decimals, format));
+        text += several_units::partsText(query,
+                                         several_units::split(query, *result, decimals, format, significantDigits));
     else if (decimals)
         appendFixed(text, *result, *decimals, format);
     else
@@ -60,7 +61,12 @@ std::string canonicalText(const Query& query)
     text += query.category().units[query.fromPosition].text;
     if (query.intoPosition) {
         text += " to ";
-        text += query.category().units[*query.intoPosition].text;
+        if (query.intoParts.empty())
+            text += query.category().units[*query.intoPosition].text;
+        for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
+            text += i > 0 ? " " : "";
+            text += query.category().units[query.intoParts[i]].text;
+        }
     }
     return text;
 }
@@ -69,6 +75,7 @@ Query withInto(Query query, std::size_t intoPosition)
 {
     query.intoPosition = intoPosition;
     query.intoSpan = {};
+    query.intoParts.clear();
     return query;
 }
 

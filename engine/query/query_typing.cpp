@@ -181,7 +181,10 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
         for (std::size_t index = 0; index < categories().size() && !options.category; ++index) {
             open.category = index;
             QueryReading reading = readQuery(text, open);
-            if (Query* query = std::get_if<Query>(&reading); query != nullptr && query->categoryIndex == index)
+            // Only the readings of the whole ambiguous name: not "24 lbf" then "in" as a separator.
+            if (Query* query = std::get_if<Query>(&reading); query != nullptr && query->categoryIndex == index &&
+                                                              query->fromSpan.offset == error.where.offset &&
+                                                              query->fromSpan.length == error.where.length)
                 each.push_back(std::move(*query));
         }
         // In the order of the unit codes, which puts Torque before Energy.

@@ -222,14 +222,14 @@ std::optional<double> convert(const Query& query)
 }
 
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
-                              const NumberFormat& format)
+                              const NumberFormat& format, int significantDigits)
 {
     const Category& category = query.category();
     const int last = category.units[query.intoParts.back()].code;
     const bool negative = std::signbit(result);
     // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
     const std::string shown = decimals ? formatFixed(std::fabs(result), *decimals, NumberFormat{})
-                                       : formatGeneral(std::fabs(result));
+                                       : formatGeneral(std::fabs(result), ".", significantDigits);
     double rest = readLeadingNumber(shown).value_or(std::fabs(result));
 
     std::vector<AnswerPart> parts;
@@ -244,7 +244,8 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
             part.text = formatFixed(whole, 0, format);
         } else {
             part.amount = rest;
-            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint);
+            part.text = decimals ? formatFixed(rest, *decimals, format)
+                                 : formatGeneral(rest, format.decimalPoint, significantDigits);
         }
         if (negative) {
             part.amount = -part.amount;

@@ -111,7 +111,7 @@ void TestQueryTyping::typingSequences()
 
 void TestQueryTyping::bothCategoriesOfASharedName()
 {
-    for (const char* text : {"100 ft-lb", "100 lb-ft", "35 in-lb", "100 lbf ft"}) {
+    for (const char* text : {"100 ft-lb", "100 lb-ft", "35 in-lb", "100 lbf ft", "24 lbf in"}) {
         const auto reading = readWhileTyping(text);
         const auto* queries = std::get_if<std::vector<Query>>(&reading);
         QVERIFY2(queries != nullptr, text);

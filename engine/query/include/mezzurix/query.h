@@ -123,11 +123,11 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
                                               const NumberFormat& format = {},
                                               int significantDigits = kSignificantDigits);
 
-// "24 Inches to Feet", or "24 Inches" without an into unit: readQuery() reads it back into the
+// "24 Inches to Feet", "175 Centimeters to Feet Inches", or "24 Inches" without an into unit: readQuery() reads it back into the
 // same value and units (the second form with allowMissingInto), whatever the regional options.
 std::string canonicalText(const Query& query);
 
-// The query converting into the unit at `intoPosition` of its category (which must exist).
+// The query converting into the unit at `intoPosition` of its category (which must exist) alone.
 Query withInto(Query query, std::size_t intoPosition);
 
 } // namespace mezzurix
