@@ -64,35 +64,59 @@ std::size_t rankOf(const Query& query)
     return std::size_t(std::find(order.begin(), order.end(), *query.intoPosition) - order.begin());
 }
 
+// Every name of every unit, list texts first, with the category of its unit.
+struct PlacedName {
+    UnitName name;
+    std::size_t categoryIndex;
+};
+
+const std::vector<PlacedName>& allNames()
+{
+    static const std::vector<PlacedName> names = [] {
+        std::vector<PlacedName> all;
+        for (const Category& category : categories())
+            for (const Unit& unit : category.units)
+                all.push_back({{unit.code, unit.text, NameKind::ListText}, names::placeOf(unit.code).categoryIndex});
+        for (const UnitName& alias : unitAliases())
+            all.push_back({alias, names::placeOf(alias.unitCode).categoryIndex});
+        return all;
+    }();
+    return names;
+}
+
 // The queries the text becomes with its words from `cut` on finished as some unit's name.
 std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const QueryOptions& options)
 {
     const std::string typed = singleSpaced(text.substr(cut));
+    // With the from unit read already, only its category's names can finish the into unit.
+    std::optional<std::size_t> category = options.category;
+    if (!category) {
+        const QueryReading before = readQuery(text.substr(0, cut), options);
+        if (const Query* query = std::get_if<Query>(&before); query != nullptr && !query->intoPosition)
+            category = query->categoryIndex;
+    }
     std::vector<Query> into;
     std::vector<Query> from;
+    std::vector<int> done;
     std::string candidate;
-    for (const Category& category : categories()) {
-        if (options.category && &category != &categories()[*options.category])
+    for (const PlacedName& placed : allNames()) {
+        const int code = placed.name.unitCode;
+        if ((category && placed.categoryIndex != *category) || !startsName(placed.name, typed) ||
+            std::find(done.begin(), done.end(), code) != done.end())
             continue;
-        for (const Unit& unit : category.units) {
-            for (const UnitName& name : namesOf(unit.code)) {
-                if (!startsName(name, typed))
-                    continue;
-                candidate.assign(text.substr(0, cut));
-                candidate += name.text;
-                QueryReading reading = readQuery(candidate, options);
-                Query* query = std::get_if<Query>(&reading);
-                if (query == nullptr)
-                    continue;
-                if (query->intoPosition && query->intoCode() == unit.code)
-                    into.push_back(std::move(*query));
-                else if (!query->intoPosition && query->fromCode() == unit.code)
-                    from.push_back(std::move(*query));
-                else
-                    continue;
-                break;
-            }
-        }
+        candidate.assign(text.substr(0, cut));
+        candidate += placed.name.text;
+        QueryReading reading = readQuery(candidate, options);
+        Query* query = std::get_if<Query>(&reading);
+        if (query == nullptr)
+            continue;
+        if (query->intoPosition && query->intoCode() == code)
+            into.push_back(std::move(*query));
+        else if (!query->intoPosition && query->fromCode() == code)
+            from.push_back(std::move(*query));
+        else
+            continue;
+        done.push_back(code);
     }
     if (!into.empty()) {
         // Into the from unit itself only where nothing else is meant: "24 in to inc".
