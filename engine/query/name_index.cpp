@@ -7,9 +7,9 @@
 #include <mezzurix/catalogue.h>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <tuple>
+#include <unordered_map>
 
 namespace mezzurix::names {
 
@@ -21,9 +21,8 @@ constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
 
-// Every name under its folded text, in open addressing: a few hundred keys in a table at
-// most half full keeps the probes short. Most lookups of a query miss, so one probe decides
-// both the exact and the case-free match.
+// Every name under its text with ASCII case ignored, so that one lookup finds the names of the
+// exact case and those of any case together.
 class NameTable {
 public:
     struct Entry {
@@ -31,33 +30,13 @@ public:
         int code;
         bool exactCase;
     };
-    struct Keyed {
-        std::string_view folded;
-        Entry entry;
-    };
 
     NameTable() = default;
-    explicit NameTable(const std::vector<Keyed>& names) : slots_(std::bit_ceil(2 * names.size() + 1)), mask_(slots_.size() - 1)
+    explicit NameTable(const std::vector<Entry>& names)
     {
-        // Two passes, no sort: count the names of each key, then place each group together.
-        std::vector<std::size_t> slotOf(names.size());
-        for (std::size_t n = 0; n < names.size(); ++n) {
-            std::size_t i = hash(names[n].folded) & mask_;
-            while (slots_[i].count != 0 && slots_[i].key != names[n].folded)
-                i = (i + 1) & mask_;
-            slots_[i].key = names[n].folded;
-            ++slots_[i].count;
-            slotOf[n] = i;
-        }
-        std::uint32_t next = 0;
-        for (Slot& slot : slots_) {
-            slot.first = next;
-            next += slot.count;
-        }
-        entries_.resize(names.size());
-        std::vector<std::uint32_t> placed(slots_.size(), 0);
-        for (std::size_t n = 0; n < names.size(); ++n)
-            entries_[slots_[slotOf[n]].first + placed[slotOf[n]]++] = names[n].entry;
+        entries_.reserve(names.size());
+        for (const Entry& name : names)
+            entries_[name.text].push_back(name);
     }
 
     // The units `text` names: in its exact case; else by a name whose case means nothing; else,
@@ -66,28 +45,25 @@ public:
     // catalogue lacks; `unsupported` gets the one `text` is exactly.
     UnitMatch find(std::string_view text, int* unsupported = nullptr) const
     {
+        const auto found = entries_.find(text);
+        if (found == entries_.end())
+            return {};
         UnitMatch exact, loose, caseFree;
         bool knownOtherCase = false;
-        for (std::size_t i = hash(text) & mask_; slots_[i].count != 0; i = (i + 1) & mask_) {
-            if (!query_text::equalsFolded(text, slots_[i].key))
-                continue;
-            for (std::size_t k = slots_[i].first; k < slots_[i].first + slots_[i].count; ++k) {
-                const Entry& entry = entries_[k];
-                if (entry.code < 0) {
-                    if (entry.text == text && unsupported)
-                        *unsupported = entry.code;
-                    if (entry.text == text)
-                        return {};
-                    knownOtherCase = true;
-                } else if (entry.text == text) {
-                    exact.add(entry.code);
-                } else if (!entry.exactCase) {
-                    loose.add(entry.code);
-                } else {
-                    caseFree.add(entry.code);
-                }
+        for (const Entry& entry : found->second) {
+            if (entry.code < 0) {
+                if (entry.text == text && unsupported)
+                    *unsupported = entry.code;
+                if (entry.text == text)
+                    return {};
+                knownOtherCase = true;
+            } else if (entry.text == text) {
+                exact.add(entry.code);
+            } else if (!entry.exactCase) {
+                loose.add(entry.code);
+            } else {
+                caseFree.add(entry.code);
             }
-            break;
         }
         if (!exact.empty())
             return exact;
@@ -97,24 +73,28 @@ public:
     }
 
 private:
-    // Of the folded text: a name hashes alike in any case.
-    static std::size_t hash(std::string_view key)
-    {
-        // FNV-1a
-        std::uint64_t h = 14695981039346656037ull;
-        for (const char c : key)
-            h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 1099511628211ull;
-        return static_cast<std::size_t>(h ^ (h >> 32));
-    }
-
-    struct Slot {
-        std::string_view key;
-        std::uint32_t first = 0;  // entries_[first, first + count) fold to `key`
-        std::uint32_t count = 0;  // 0: the slot is free
+    // Both ignore ASCII case, and take typed text as it is: a lookup copies nothing.
+    struct CaseFreeHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const
+        {
+            // FNV-1a
+            std::uint64_t h = 14695981039346656037ull;
+            for (const char c : key)
+                h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 1099511628211ull;
+            return static_cast<std::size_t>(h ^ (h >> 32));
+        }
     };
-    std::vector<Slot> slots_{1};
-    std::vector<Entry> entries_;
-    std::size_t mask_ = 0;
+    struct CaseFreeEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const
+        {
+            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                       return query_text::foldByte(x) == query_text::foldByte(y);
+                   });
+        }
+    };
+    std::unordered_map<std::string_view, std::vector<Entry>, CaseFreeHash, CaseFreeEqual> entries_;
 };
 
 // The SI prefixes, for the symbols of prefixed units the catalogue lacks.
@@ -155,8 +135,8 @@ constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilo
 
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
-    std::vector<std::string> foldedTexts;  // folded text of each name in `all`
-    NameTable table;                       // every name, by its folded text
+    std::vector<std::string> foldedTexts;  // folded text of each name in `all`, for suggestions
+    NameTable table;                       // every name, case ignored
     std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
     std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
     std::vector<UnitPlace> places;         // by unit code
@@ -185,11 +165,10 @@ struct Index {
         }
         all.insert(all.end(), unitAliases().begin(), unitAliases().end());
 
-        foldedTexts.reserve(all.size());
-        std::vector<NameTable::Keyed> keyed;
+        std::vector<NameTable::Entry> keyed;
         for (const UnitName& name : all) {
             foldedTexts.push_back(query_text::fold(name.text));
-            keyed.push_back({foldedTexts.back(), {name.text, name.unitCode, name.kind == NameKind::CaseSymbol}});
+            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
         // Known symbols beyond the catalogue: prefixed metric symbols and a few others.
@@ -210,14 +189,11 @@ struct Index {
             unsupportedSymbols.push_back(std::move(symbol));
             unsupportedPlurals.push_back(std::move(plural));
         }
-        unsupportedFolded.reserve(unsupportedSymbols.size());
-        for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i) {
-            unsupportedFolded.push_back(query_text::fold(unsupportedSymbols[i]));
-            keyed.push_back({unsupportedFolded.back(), {unsupportedSymbols[i], -1 - static_cast<int>(i), true}});
-        }
+        // The symbols are complete here: the table keeps views of them.
+        for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
+            keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});
         table = NameTable(keyed);
     }
-    std::vector<std::string> unsupportedFolded;
 };
 
 const Index& index()

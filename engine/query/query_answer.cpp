@@ -33,8 +33,7 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
                                       "the result of the value", " is beyond the range of numbers");
     if (!query.intoParts.empty())
-        text += several_units::partsText(query,
-                                         several_units::split(query, *result, decimals, format, significantDigits));
+        text += several_units::partsText(query, several_units::split(query, *result, decimals, format, significantDigits));
     else if (decimals)
         appendFixed(text, *result, *decimals, format);
     else

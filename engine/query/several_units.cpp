@@ -177,10 +177,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;
     query.fromPosition = place.position;
-    query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
     query.fromSpan = fromSpan;
     if (from.size() > 1) {
-        query.valueText = value_reader::decimalText(sum);
+        query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
+        query.valueText = value_reader::decimalText(query.value);
         for (const Part& part : from) {
             const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
             query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
@@ -244,8 +244,7 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
             part.text = formatFixed(whole, 0, format);
         } else {
             part.amount = rest;
-            part.text = decimals ? formatFixed(rest, *decimals, format)
-                                 : formatGeneral(rest, format.decimalPoint, significantDigits);
+            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint, significantDigits);
         }
         if (negative) {
             part.amount = -part.amount;

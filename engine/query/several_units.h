@@ -31,10 +31,10 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
 std::optional<double> convert(const Query& query);
 
 // The parts of `result` (in the query's into unit) into the query's several into units: all but
-// the last whole, the last rounded to `decimals` (or in the general form with `significantDigits`
-// in all), carries made.
+// the last whole, the last rounded to `decimals` (or in the general form with `significantDigits`),
+// carries made.
 std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
-                              const NumberFormat& format, int significantDigits = kSignificantDigits);
+                              const NumberFormat& format, int significantDigits);
 
 // "5 ft 10.87 in"
 std::string partsText(const Query& query, const std::vector<AnswerPart>& parts);

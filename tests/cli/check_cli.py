@@ -74,6 +74,8 @@ ROWS = [
     ("no noise, calories", ["-t", "1 cal to J"], b"", b"4.1868\n", 0, ""),
     ("no noise, speed", ["30 mph to ft/s"], b"", b"30 Miles/hour = 44 Feet/second\n", 0, ""),
     ("nine digits", ["-t", "100 km/h to mph"], b"", b"62.1371192\n", 0, ""),
+    ("nine digits, several units", ["175 cm to ft in"], b"", b"175 Centimeters = 5 ft 8.8976378 in\n", 0, ""),
+    ("more digits, several units", ["--digits", "3", "175 cm to ft in"], b"", b"175 Centimeters = 5 ft 8.9 in\n", 0, ""),
     ("digits 17", ["-t", "--digits", "17", "1 kgf to N"], b"", b"9.8066499997877798\n", 0, ""),
     ("digits 15", ["-t", "--digits=15", "12 ft to yd"], b"", b"4.00000000000001\n", 0, ""),
     ("digits 1", ["-t", "--digits", "1", "100 km/h to mph"], b"", b"60\n", 0, ""),
