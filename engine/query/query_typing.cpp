@@ -18,7 +18,7 @@ namespace {
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
 
-// The unfinished words may be the last words of the longest name and the start of a separator.
+// The unfinished words are at most the words of the longest name.
 std::size_t maxUnfinishedWords()
 {
     return names::maxNameTokens();
@@ -156,6 +156,26 @@ std::vector<std::size_t> lastWordStarts(std::string_view text)
     return starts;
 }
 
+// The readings of the ambiguous from unit at `where` in each category it may belong to, in the
+// order of the unit codes, which puts Torque before Energy.
+std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, TextSpan where)
+{
+    std::vector<Query> each;
+    if (options.category)
+        return each;
+    for (std::size_t index = 0; index < categories().size(); ++index) {
+        options.category = index;
+        QueryReading reading = readQuery(text, options);
+        // Only the readings of the whole ambiguous name: not "24 lbf" then "in" as a separator.
+        const Query* query = std::get_if<Query>(&reading);
+        if (query != nullptr && query->categoryIndex == index && query->fromSpan.offset == where.offset &&
+            query->fromSpan.length == where.length)
+            each.push_back(std::move(std::get<Query>(reading)));
+    }
+    std::sort(each.begin(), each.end(), [](const Query& a, const Query& b) { return a.fromCode() < b.fromCode(); });
+    return each;
+}
+
 } // namespace
 
 std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t fromPosition)
@@ -200,23 +220,10 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
     }
     QueryError& error = std::get<QueryError>(whole);
     switch (error.kind) {
-    case QueryErrorKind::AmbiguousUnit: {
-        std::vector<Query> each;
-        for (std::size_t index = 0; index < categories().size() && !options.category; ++index) {
-            open.category = index;
-            QueryReading reading = readQuery(text, open);
-            // Only the readings of the whole ambiguous name: not "24 lbf" then "in" as a separator.
-            if (Query* query = std::get_if<Query>(&reading); query != nullptr && query->categoryIndex == index &&
-                                                              query->fromSpan.offset == error.where.offset &&
-                                                              query->fromSpan.length == error.where.length)
-                each.push_back(std::move(*query));
-        }
-        // In the order of the unit codes, which puts Torque before Energy.
-        std::sort(each.begin(), each.end(), [](const Query& a, const Query& b) { return a.fromCode() < b.fromCode(); });
-        if (!each.empty())
+    case QueryErrorKind::AmbiguousUnit:
+        if (std::vector<Query> each = inEachCategory(text, open, error.where); !each.empty())
             return each;
         return std::move(error);
-    }
     case QueryErrorKind::MissingUnit:
     case QueryErrorKind::UnknownUnit:
     case QueryErrorKind::IncompatibleUnits:
