@@ -6,7 +6,8 @@
 // of its value text, and its answer is exactly the table's conversion. A fraction a/b is a ÷ b;
 // a quantity of several units is the sum of its parts converted one by one; an answer into
 // several units adds back up to the answer within the precision shown. A refusal points inside
-// the text and says why on one line.
+// the text and says why on one line. Read while typing, every query offered reads back from its
+// canonical text.
 
 #include "fuzz_support.h"
 
@@ -14,6 +15,7 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
+#include <mezzurix/query_typing.h>
 #include <mezzurix/unit_names.h>
 
 #include <bit>
@@ -239,6 +241,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t decimalsByte = data[1] % 40;
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
 
+    if (data[0] & 8) {
+        // Read while typing: the reading as it stands comes first, and every query offered is
+        // one the reader accepts from its own canonical text, with the same value.
+        const auto typing = readWhileTyping(text, options);
+        if (const auto* queries = std::get_if<std::vector<Query>>(&typing)) {
+            if (queries->empty())
+                fail("no query and no error", std::string(text));
+            QueryOptions open = options;
+            open.allowMissingInto = true;
+            const QueryReading whole = readQuery(text, open);
+            if (const Query* query = std::get_if<Query>(&whole);
+                query != nullptr && canonicalText(*query) != canonicalText(queries->front()))
+                fail("the reading as it stands is not first", canonicalText(queries->front()));
+            for (const Query& offered : *queries) {
+                if (offered.value != queries->front().value && !(std::isnan(offered.value) && std::isnan(queries->front().value)))
+                    fail("offered queries differ in value", canonicalText(offered));
+                const QueryReading again = readQuery(canonicalText(offered), open);
+                const Query* back = std::get_if<Query>(&again);
+                if (back == nullptr || back->pairCode() != offered.pairCode() || back->fromCode() != offered.fromCode())
+                    fail("an offered query does not read back", canonicalText(offered));
+            }
+        } else if (std::get<QueryError>(typing).where.offset + std::get<QueryError>(typing).where.length > text.size()) {
+            fail("error span outside the text", std::get<QueryError>(typing).message);
+        }
+        return 0;
+    }
     const QueryReading reading = readQuery(text, options);
     if (const Query* query = std::get_if<Query>(&reading)) {
         checkQuery(text, *query, decimalsByte);

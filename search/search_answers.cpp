@@ -5,8 +5,8 @@
 #include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
+#include <mezzurix/query_typing.h>
 #include <mezzurix/regional_format.h>
-#include <mezzurix/useful_targets.h>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -19,13 +19,26 @@
 namespace mezzurix::search {
 namespace {
 
-std::optional<Query> read(const QString& text, const QueryOptions& options)
+// The text for the reader; nullopt for text too long to answer or with a lone surrogate, which
+// would reach the reader as "?", which may end a question.
+std::optional<QByteArray> utf8Of(const QString& text)
 {
-    // A lone surrogate would reach the reader as "?", which may end a question.
     if (text.size() > kMaxQueryChars || !text.isValidUtf16())
         return std::nullopt;
-    const QByteArray utf8 = text.toUtf8();
-    QueryReading reading = readQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), options);
+    return text.toUtf8();
+}
+
+std::string_view viewOf(const QByteArray& bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+std::optional<Query> read(const QString& text, const QueryOptions& options)
+{
+    const std::optional<QByteArray> utf8 = utf8Of(text);
+    if (!utf8)
+        return std::nullopt;
+    QueryReading reading = readQuery(viewOf(*utf8), options);
     if (Query* query = std::get_if<Query>(&reading))
         return std::move(*query);
     return std::nullopt;
@@ -66,6 +79,21 @@ QStringList variantNotes(const Unit& from, const Unit& into)
     return notes;
 }
 
+// "24 Inches", or each part of a quantity of several units: "5 Feet 10 Inches".
+QString valueText(const Query& query, const NumberFormat& format)
+{
+    const auto named = [&](double value, std::size_t position) {
+        const std::string number = formatGeneral(value, format.decimalPoint);
+        return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number);
+    };
+    if (query.fromParts.empty())
+        return named(query.value, query.fromPosition);
+    QStringList parts;
+    for (const QuantityPart& part : query.fromParts)
+        parts.append(named(part.value, part.position));
+    return parts.join(u' ');
+}
+
 std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const NumberFormat& format)
 {
     const std::variant<Answer, QueryError> reply =
@@ -75,38 +103,19 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
         return std::nullopt;
     const Unit& from = query.category().units[query.fromPosition];
     const Unit& into = query.category().units[*query.intoPosition];
-    const std::string value = formatGeneral(query.value, format.decimalPoint);
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
     found.number = QString::fromStdString(result->text);
-    found.name = found.number + u' ' + nameAfter(into, result->text);
+    // Answers into several units carry their units already: "5 ft 8.8976378 in".
+    found.name = result->parts.empty() ? found.number + u' ' + nameAfter(into, result->text) : found.number;
     //: The whole conversion and its category: "24 Inches = 2 Feet · Distance"
-    found.description = QCoreApplication::translate("SearchAnswers", "%1 %2 = %3 \u00b7 %4")
-                            .arg(QString::fromStdString(value), nameAfter(from, value), found.name,
-                                 catalogueText(query.category().name));
+    found.description = QCoreApplication::translate("SearchAnswers", "%1 = %2 \u00b7 %3")
+                            .arg(valueText(query, format), found.name, catalogueText(query.category().name));
     const QStringList notes = variantNotes(from, into);
     if (!notes.isEmpty())
         found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
     found.bothUnits = bothUnits;
     return found;
-}
-
-// The category's other units for a value in the unit at `fromPosition`: its most useful targets
-// first, then any unit they leave out in list order.
-std::vector<std::size_t> targetsOf(const Category& category, std::size_t fromPosition)
-{
-    std::vector<std::size_t> positions;
-    const auto add = [&](std::size_t position) {
-        if (position != fromPosition && std::find(positions.begin(), positions.end(), position) == positions.end())
-            positions.push_back(position);
-    };
-    for (const int code : usefulTargets(category.units[fromPosition].code))
-        for (std::size_t position = 0; position < category.units.size(); ++position)
-            if (category.units[position].code == code)
-                add(position);
-    for (std::size_t position = 0; position < category.units.size(); ++position)
-        add(position);
-    return positions;
 }
 
 } // namespace
@@ -117,24 +126,42 @@ QList<SearchAnswer> answersFor(const QString& query)
     const NumberFormat format = ui::regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
-    options.allowMissingInto = true;
     // Unit names are read in the user's language as well as in English.
     options.language = QLocale::system().name().toStdString();
-    const std::optional<Query> typed = read(query, options);
-    if (!typed)
+    const std::optional<QByteArray> utf8 = utf8Of(query);
+    if (!utf8)
+        return {};
+    auto reading = readWhileTyping(viewOf(*utf8), options);
+    const std::vector<Query>* typed = std::get_if<std::vector<Query>>(&reading);
+    if (typed == nullptr)
         return {};
 
     QList<SearchAnswer> answers;
-    if (typed->intoPosition) {
-        if (std::optional<SearchAnswer> found = answer(*typed, true, format))
-            answers.append(*found);
+    const auto add = [&](const Query& into, bool bothUnits) {
+        if (answers.size() < kMaxOtherUnits)
+            if (std::optional<SearchAnswer> found = answer(into, bothUnits, format))
+                answers.append(*found);
+    };
+    if (typed->front().intoPosition) {
+        // The into unit named, or each unit its unfinished name may become, best first.
+        for (const Query& each : *typed)
+            add(each, true);
         return answers;
     }
-    for (const std::size_t position : targetsOf(typed->category(), typed->fromPosition)) {
-        if (answers.size() == kMaxOtherUnits)
+    // A value and a from unit: the most useful targets, taken in turn from each category the
+    // from unit may belong to.
+    std::vector<std::vector<std::size_t>> orders;
+    for (const Query& each : *typed)
+        orders.push_back(targetOrder(each.categoryIndex, each.fromPosition));
+    for (std::size_t rank = 0; answers.size() < kMaxOtherUnits; ++rank) {
+        bool any = false;
+        for (std::size_t i = 0; i < typed->size(); ++i)
+            if (rank < orders[i].size()) {
+                any = true;
+                add(withInto((*typed)[i], orders[i][rank]), false);
+            }
+        if (!any)
             break;
-        if (std::optional<SearchAnswer> found = answer(withInto(*typed, position), false, format))
-            answers.append(*found);
     }
     return answers;
 }

@@ -116,6 +116,8 @@ int main(int argc, char* argv[])
     const int activations = std::max(1, parser.value(activationsOption).toInt());
     const QStringList exact{QStringLiteral("24"), QStringLiteral("in"), QStringLiteral("to"), QStringLiteral("ft")};
     const QStringList fromOnly{QStringLiteral("24"), QStringLiteral("in")};
+    // An unfinished name, read by finishing it as each unit whose name starts so.
+    const QStringList unfinished{QStringLiteral("24"), QStringLiteral("in"), QStringLiteral("to"), QStringLiteral("m")};
 
     // Cold starts: the first call starts the service through the bus; it is then stopped again.
     std::vector<double> starts;
@@ -138,8 +140,13 @@ int main(int argc, char* argv[])
     timeRoundTrips("GetInitialResultSet + GetResultMetas, 24 in to ft", iterations, [&] { gnomeSearch(exact); });
     timeRoundTrips("GetInitialResultSet + GetResultMetas, 24 in (5 results)", iterations,
                    [&] { gnomeSearch(fromOnly); });
+    timeRoundTrips("GetInitialResultSet + GetResultMetas, 24 in to m (3 results, unfinished)", iterations,
+                   [&] { gnomeSearch(unfinished); });
     timeRoundTrips("Match, 24 in to ft", iterations, [] { krunnerMatch(QStringLiteral("24 in to ft")); });
     timeRoundTrips("Match, 24 in (5 results)", iterations, [] { krunnerMatch(QStringLiteral("24 in")); });
+    timeRoundTrips("Match, 5 kg to po (unfinished)", iterations, [] { krunnerMatch(QStringLiteral("5 kg to po")); });
+    timeRoundTrips("Match, 100 ft-lb (Torque and Energy)", iterations,
+                   [] { krunnerMatch(QStringLiteral("100 ft-lb")); });
     const QString longQuery(100000, u'7');
     timeRoundTrips("Match, 100,000 characters (no result)", std::max(1, iterations / 10),
                    [&] { krunnerMatch(longQuery); });

@@ -162,6 +162,18 @@ struct Readings {
     }
 };
 
+// `match` without the units outside `category`, when one is given.
+names::UnitMatch within(const names::UnitMatch& match, std::optional<std::size_t> category)
+{
+    if (!category)
+        return match;
+    names::UnitMatch kept;
+    for (const int code : match.codes())
+        if (names::placeOf(code).categoryIndex == *category)
+            kept.add(code);
+    return kept;
+}
+
 void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Readings& readings)
 {
     const Side into{intoFirst, units.size(), units.lookUp(intoFirst, units.size())};
@@ -186,7 +198,7 @@ void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Rea
         readings.incompatible.emplace(from, into);
 }
 
-void collectReadings(const UnitsText& units, Readings& readings)
+void collectReadings(const UnitsText& units, std::optional<std::size_t> category, Readings& readings)
 {
     readings.clear();
     const std::size_t n = units.size();
@@ -194,7 +206,7 @@ void collectReadings(const UnitsText& units, Readings& readings)
     // No name holds a separator other than "in": the from unit ends before the first one, and
     // the into unit does not start with one.
     for (std::size_t i = 1; i <= longest && units.tokens[i - 1].inNames; ++i) {
-        const Side from{0, i, units.lookUp(0, i)};
+        const Side from{0, i, within(units.lookUp(0, i), category)};
         if (from.units.empty())
             continue;
         if (i == n) {
@@ -287,7 +299,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         addSeparator(units, phrasing.separator);
         tokenise(text, phrasing.into.offset, phrasing.into.offset + phrasing.into.length, options, units, true);
     }
-    collectReadings(units, readings);
+    collectReadings(units, options.category, readings);
 
     if (readings.compatible.size() == 1) {
         placeUnits(query, readings.compatible.front());

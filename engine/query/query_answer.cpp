@@ -62,7 +62,12 @@ std::string canonicalText(const Query& query)
     text += query.category().units[query.fromPosition].text;
     if (query.intoPosition) {
         text += " to ";
-        text += query.category().units[*query.intoPosition].text;
+        if (query.intoParts.empty())
+            text += query.category().units[*query.intoPosition].text;
+        for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
+            text += i > 0 ? " " : "";
+            text += query.category().units[query.intoParts[i]].text;
+        }
     }
     return text;
 }
@@ -71,6 +76,7 @@ Query withInto(Query query, std::size_t intoPosition)
 {
     query.intoPosition = intoPosition;
     query.intoSpan = {};
+    query.intoParts.clear();
     return query;
 }
 

@@ -8,9 +8,9 @@
         <translation>Kopieren</translation>
     </message>
     <message>
-        <source>%1 %2 = %3 · %4</source>
+        <source>%1 = %2 · %3</source>
         <extracomment>The whole conversion and its category: &quot;24 Inches = 2 Feet · Distance&quot;</extracomment>
-        <translation>%1 %2 = %3 · %4</translation>
+        <translation>%1 = %2 · %3</translation>
     </message>
 </context>
 </TS>

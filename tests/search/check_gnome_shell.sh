@@ -107,5 +107,22 @@ if [ -n "$window" ]; then
 else
     fail "no window opened: $(shell_eval "JSON.stringify(global.get_window_actors().map(a => a.meta_window.get_wm_class()))")"
 fi
+# With MEZZURIX_SHELL_TYPING="24 in to ft;5 kg to pounds", types each text one character at a
+# time from its third word on, and writes what the Shell shows at each step.
+IFS=';' read -r -a typed_texts <<<"${MEZZURIX_SHELL_TYPING:-}"
+for text in "${typed_texts[@]}"; do
+    first=$(awk '{ print length($1) + length($2) + 2 }' <<<"$text")
+    for ((end = first; end <= ${#text}; ++end)); do
+        part=${text:0:end}
+        [ "${part: -1}" = " " ] && continue
+        shell_eval "imports.ui.main.overview.searchEntry.set_text('$part'); 0" >/dev/null
+        shell_wait 5 "$results._terms.join(' ') === '$part' ? 1 : null" >/dev/null
+        sleep 0.5  # the Shell asks the provider after a short pause
+        seen=$(shell_eval "const d = $provider.display._resultDisplays;
+            const ids = $results._results[$provider.id] || [];
+            JSON.stringify(ids.filter(id => d[id]).map(id => d[id].metaInfo.name))")
+        echo "GNOME Shell, typed '$part': $seen"
+    done
+done
 echo "GNOME Shell showed $shown and opened the window in $(ms) ms"
 finish

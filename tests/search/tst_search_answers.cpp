@@ -35,6 +35,11 @@ private slots:
     void texts_data();
     void texts();
     void regionalSeparator();
+    void severalUnits_data();
+    void severalUnits();
+    void torqueOrEnergy_data();
+    void torqueOrEnergy();
+    void refinedAsTyped();
     void noAnswer_data();
     void noAnswer();
 };
@@ -184,6 +189,92 @@ void TestSearchAnswers::regionalSeparator()
     QCOMPARE(answerForId(answers.front().id)->number, QStringLiteral("6,35"));
 }
 
+// Quantities and answers of several units name each unit once, and their ids read back.
+void TestSearchAnswers::severalUnits_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("from several") << "5 ft 10 in to cm" << "177.8 Centimeters"
+                                  << "5 Feet 10 Inches = 177.8 Centimeters \u00b7 Distance" << "177.8";
+    QTest::newRow("into several") << "175 cm to ft in" << "5 ft 8.8976378 in"
+                                  << "175 Centimeters = 5 ft 8.8976378 in \u00b7 Distance" << "5 ft 8.8976378 in";
+    QTest::newRow("both several") << "1 yd 1 ft to ft in" << "4 ft 0 in"
+                                  << "1 Yard 1 Foot = 4 ft 0 in \u00b7 Distance" << "4 ft 0 in";
+}
+
+void TestSearchAnswers::severalUnits()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, number);
+    const QList<SearchAnswer> answers = answersFor(query);
+    QCOMPARE(answers.size(), 1);
+    QCOMPARE(answers.front().name, name);
+    QCOMPARE(answers.front().description, description);
+    QCOMPARE(answers.front().number, number);
+    const std::optional<SearchAnswer> again = answerForId(answers.front().id);
+    QVERIFY(again);
+    QCOMPARE(again->name, name);
+}
+
+// A name of both Torque and Energy: each category's most useful targets in turn, each saying its
+// category.
+void TestSearchAnswers::torqueOrEnergy_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("torque");
+    QTest::addColumn<QString>("energy");
+    QTest::newRow("ft-lb") << "100 ft-lb" << "135.581795 Newton meters" << "135.581795 Joules";
+    QTest::newRow("lb-ft") << "100 lb-ft" << "135.581795 Newton meters" << "135.581795 Joules";
+    QTest::newRow("in-lb") << "35 in-lb" << "3.95446902 Newton meters" << "3.95446902 Joules";
+    QTest::newRow("lbf ft") << "100 lbf ft" << "135.581795 Newton meters" << "135.581795 Joules";
+    QTest::newRow("lbf in") << "24 lbf in" << "2.7116359 Newton meters" << "2.7116359 Joules";
+}
+
+void TestSearchAnswers::torqueOrEnergy()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, torque);
+    QFETCH(QString, energy);
+    const QList<SearchAnswer> answers = answersFor(query);
+    QCOMPARE(answers.size(), kMaxOtherUnits);
+    QCOMPARE(answers[0].name, torque);
+    QCOMPARE(answers[1].name, energy);
+    for (const SearchAnswer& answer : answers) {
+        const bool torqueAnswer = answer.description.endsWith(QStringLiteral(" \u00b7 Torque"));
+        QVERIFY2(torqueAnswer || answer.description.endsWith(QStringLiteral(" \u00b7 Energy")),
+                 qPrintable(answer.description));
+        QVERIFY(!answer.bothUnits);
+    }
+}
+
+// Each step of typing a pair of list texts, from the into unit's first character, answers its into
+// unit, unless more units than a search shows start the same way ("2 Sq Inches to S").
+void TestSearchAnswers::refinedAsTyped()
+{
+    for (const Category& category : categories())
+        for (std::size_t f = 0; f < category.units.size(); ++f)
+            for (std::size_t t = 0; t < category.units.size(); ++t) {
+                if (t == f)
+                    continue;
+                const QString into = fromView(category.units[t].text);
+                const QString head = QStringLiteral("2 %1 to ").arg(fromView(category.units[f].text));
+                for (qsizetype cut = 1; cut <= into.size(); ++cut) {
+                    if (into[cut - 1] == u' ')
+                        continue;
+                    const QString typed = head + into.left(cut);
+                    const QList<SearchAnswer> answers = answersFor(typed);
+                    const bool offered = std::any_of(answers.begin(), answers.end(), [&](const SearchAnswer& a) {
+                        return a.id == QStringLiteral("2 %1 to %2").arg(fromView(category.units[f].text), into);
+                    });
+                    QVERIFY2(offered || answers.size() == kMaxOtherUnits, qPrintable(typed));
+                }
+            }
+}
+
 void TestSearchAnswers::noAnswer_data()
 {
     QTest::addColumn<QString>("query");
@@ -193,7 +284,8 @@ void TestSearchAnswers::noAnswer_data()
     QTest::newRow("words") << QStringLiteral("hello world");
     QTest::newRow("value last") << QStringLiteral("in to ft 24");
     QTest::newRow("incompatible") << QStringLiteral("24 in to kg");
-    QTest::newRow("ambiguous") << QStringLiteral("24 lbf in");
+    QTest::newRow("unfinished name of several units") << QStringLiteral("100 k");
+    QTest::newRow("unfinished name of no unit") << QStringLiteral("24 in to fx");
     QTest::newRow("value overflow") << QStringLiteral("1e999 in to ft");
     QTest::newRow("result overflow") << QStringLiteral("1e308 mi to in");
     QTest::newRow("lone surrogate") << QStringLiteral("24 in to ft") + QChar(0xd800);

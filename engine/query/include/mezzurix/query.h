@@ -27,6 +27,9 @@ struct QueryOptions {
     // The user's language ("de", or a locale such as "de_DE.UTF-8"): its unit names and words
     // are read as well as the English ones, which are read in every language.
     std::string language;
+    // Reads the units as units of this category only (an index into categories()): "100 ft-lb"
+    // then names the torque or the energy unit alone.
+    std::optional<std::size_t> category;
 };
 
 // A stretch of the query, in bytes.
@@ -132,11 +135,11 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
                                               const NumberFormat& format = {},
                                               int significantDigits = kSignificantDigits);
 
-// "24 Inches to Feet", or "24 Inches" without an into unit: readQuery() reads it back into the
+// "24 Inches to Feet", "175 Centimeters to Feet Inches", or "24 Inches" without an into unit: readQuery() reads it back into the
 // same value and units (the second form with allowMissingInto), whatever the regional options.
 std::string canonicalText(const Query& query);
 
-// The query converting into the unit at `intoPosition` of its category (which must exist).
+// The query converting into the unit at `intoPosition` of its category (which must exist) alone.
 Query withInto(Query query, std::size_t intoPosition);
 
 } // namespace mezzurix

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Reading a query while it is still being typed: "24 in to f" already means feet, "100 km/"
+// already means kilometers/hour, and "100 ft-lb" may be torque or energy.
+
+#include <mezzurix/query.h>
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace mezzurix {
+
+// The queries the text may become, best first; each is complete except for a missing into unit.
+// - A query that reads as it stands is the only one.
+// - Where the last word or words start a name ("24 in to f", "5 kg to pounds av", "72 °F to °"),
+//   one query into each unit of the category whose name starts so, in targetOrder().
+// - Where they start the name of one unit only as the from unit ("100 km/"), that query.
+// - Where they start a separator ("24 in t"), the query of the value and from unit.
+// - A from unit whose name is shared by several categories ("100 ft-lb"): one query in each.
+// Otherwise the error of readQuery() for the text as it stands.
+std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options = {});
+
+// The other units of a category for a value in the unit at `fromPosition`: its most useful
+// targets first, then any unit they leave out in list order.
+std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t fromPosition);
+
+} // namespace mezzurix
