@@ -4,6 +4,7 @@
 
 #include "explain.h"
 #include "json.h"
+#include "messages.h"
 
 #include <string>
 
@@ -32,6 +33,13 @@ std::string partsJson(const Query& query, const OutputSettings& settings)
                     .text();
     }
     return json + "]";
+}
+
+// The unit's name after a number: in English the singular for 1, in the user's language the
+// name the window lists it by.
+std::string_view unitAfter(const Unit& unit, std::string_view number)
+{
+    return translating() ? catalogueText(unit.text) : nameAfterNumber(unit, number);
 }
 
 } // namespace
@@ -73,7 +81,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
             line += typed;
             line += ' ';
-            line += nameAfterNumber(fromUnit, typed);
+            line += unitAfter(fromUnit, typed);
         } else {
             line += query.substr(q.fromSpan.offset, q.fromSpan.length);  // "5 ft 10 in" as typed
         }
@@ -81,7 +89,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         if (q.intoParts.empty()) {  // several into units are named within the answer
             line += ' ';
-            line += nameAfterNumber(intoUnit, answerText_);
+            line += unitAfter(intoUnit, answerText_);
         }
         if (settings_.explain) {
             line += '\n';
@@ -128,7 +136,7 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
     // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
     std::string where;
     if (source.line > 0)
-        where = (source.file.empty() ? "line " : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+        where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
     std::fprintf(err_, "%s: %s%s\n", kProgramName, where.c_str(), error.message.c_str());
 
     if (settings_.style == OutputStyle::Json) {

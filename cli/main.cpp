@@ -5,6 +5,7 @@
 
 #include "answer_writer.h"
 #include "batch.h"
+#include "messages.h"
 #include "unit_list.h"
 
 #include <mezzurix/query_arguments.h>
@@ -34,11 +35,11 @@ constexpr int kExitAnswered = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitUnanswered = 2;
 
-constexpr const char* kDescription =
+constexpr const char* kDescription = marked(
     "Converts a value from one unit into another with the conversion table of the Mezzurix window.\n"
-    "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.";
+    "With no QUERY, reads one query a line from standard input (or FILE) and writes one answer a line.");
 
-constexpr const char* kFooter =
+constexpr const char* kFooter = marked(
     "A query is VALUE FROM [to|in|into|as|>|->|=>|→|=] INTO, for example \"24 in to ft\".\n"
     "Options come before the query.\n"
     "\n"
@@ -48,7 +49,7 @@ constexpr const char* kFooter =
     "  printf '24 in ft\\n1 lb kg\\n' | mezzurix-convert -t\n"
     "\n"
     "Exit status: 0 when every query was answered, 1 on a usage error, 2 when a query\n"
-    "could not be answered. Full documentation: man mezzurix-convert";
+    "could not be answered. Full documentation: man mezzurix-convert");
 
 constexpr const char* kVersion =
     "mezzurix-convert " MEZZURIX_DISPLAY_VERSION "\n"
@@ -69,7 +70,8 @@ public:
 
 int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName, what.c_str(), kProgramName);
+    std::fprintf(stderr, "%s: %s\n", kProgramName, what.c_str());
+    std::fprintf(stderr, tr("Try '%s --help' for more information.\n"), kProgramName);
     return kExitUsage;
 }
 
@@ -85,11 +87,16 @@ std::string joined(const std::vector<std::string>& words)
 
 int main(int argc, char** argv)
 {
-    CLI::App app(kDescription, kProgramName);
-    app.footer(kFooter);
+    const std::string messagesLocale = setUpMessages();
+    CLI::App app(tr(kDescription), kProgramName);
+    app.footer(tr(kFooter));
     app.formatter(std::make_shared<HelpFormatter>());
     app.get_formatter()->column_width(22);
-    app.set_version_flag("--version", kVersion, "Print the version and the licence, then exit");
+    for (const char* label : {marked("Usage"), marked("OPTIONS"), marked("Positionals")})
+        app.get_formatter()->label(label, tr(label));
+    app.option_defaults()->group(tr("Options"));
+    app.set_help_flag("-h,--help", tr("Print this help message and exit"));
+    app.set_version_flag("--version", kVersion, tr("Print the version and the licence, then exit"));
 
     std::vector<std::string> queryWords;
     bool terse = false;
@@ -101,27 +108,27 @@ int main(int argc, char** argv)
     std::string file;
     std::string listCategory;
     // option_text() keeps the help to the value's name, without CLI11's notes on exclusions.
-    app.add_option("QUERY", queryWords, "The query, as one argument or as several words")->option_text("...");
-    auto* terseOption = app.add_flag("-t,--terse", terse, "Write the number of the result only")->option_text(" ");
+    app.add_option("QUERY", queryWords, tr("The query, as one argument or as several words"))->option_text("...");
+    auto* terseOption = app.add_flag("-t,--terse", terse, tr("Write the number of the result only"))->option_text(" ");
     auto* decimalsOption =
-        app.add_option("-d,--decimals", decimals, "Write the result with N decimals (0 to 30), as the window shows it")
+        app.add_option("-d,--decimals", decimals, tr("Write the result with N decimals (0 to 30), as the window shows it"))
             ->option_text("N")
             ->check(CLI::Range(0, kMaxDecimals));
-    app.add_option("--digits", digits, "Write the result with up to N significant digits (1 to 17; by default 9)")
+    app.add_option("--digits", digits, tr("Write the result with up to N significant digits (1 to 17; by default 9)"))
         ->option_text("N")
         ->check(CLI::Range(1, kMaxSignificantDigits))
         ->excludes(decimalsOption);
     auto* explainOption = app.add_flag("--explain", explain,
-                                       "Also say what both units are and how exact the factor used is")
+                                       tr("Also say what both units are and how exact the factor used is"))
                               ->option_text(" ");
-    auto* jsonOption = app.add_flag("--json", json, "Write one JSON object per answer or failed query")->option_text(" ");
-    auto* fileOption = app.add_option("-f,--file", file, "Read the queries from FILE, one a line")->option_text("FILE");
+    auto* jsonOption = app.add_flag("--json", json, tr("Write one JSON object per answer or failed query"))->option_text(" ");
+    auto* fileOption = app.add_option("-f,--file", file, tr("Read the queries from FILE, one a line"))->option_text("FILE");
     auto* listOption =
         app.add_option("--list", listCategory,
-                       "List the categories (or one), their units, what each is and all their names")
+                       tr("List the categories (or one), their units, what each is and all their names"))
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
-    app.add_flag("--regional", regional, "Read and write the decimal separator of LC_NUMERIC (by default \".\")");
+    app.add_flag("--regional", regional, tr("Read and write the decimal separator of LC_NUMERIC (by default \".\")"));
     terseOption->excludes(jsonOption);
     explainOption->excludes(terseOption)->excludes(jsonOption);
     fileOption->excludes("QUERY");
@@ -158,6 +165,9 @@ int main(int argc, char** argv)
     settings.decimals = decimals;
     settings.significantDigits = digits.value_or(kTableSignificantDigits);
     settings.explain = explain;
+    // English names are read in every locale; only a language with names of its own is added.
+    if (const LanguageNames* language = findNameLanguage(messagesLocale))
+        settings.reading.language = language->code;
     if (regional) {
         std::setlocale(LC_NUMERIC, "");
         settings.format.decimalPoint = std::localeconv()->decimal_point;
@@ -175,7 +185,7 @@ int main(int argc, char** argv)
             if (!category)
                 return usageError(problem);
         }
-        writeUnitList(category, settings.style, out);
+        writeUnitList(category, settings.style, findNameLanguage(messagesLocale), out);
     } else if (!queryWords.empty()) {
         answered = writer.answer(joined(queryWords), {});
     } else {
@@ -195,7 +205,7 @@ int main(int argc, char** argv)
     }
     // Answers that never reached the reader are no answers.
     if (!out.flush()) {
-        std::fprintf(stderr, "%s: write error: %s\n", kProgramName, std::strerror(out.writeError()));
+        std::fprintf(stderr, tr("%s: write error: %s\n"), kProgramName, std::strerror(out.writeError()));
         return kExitUnanswered;
     }
     return answered ? kExitAnswered : kExitUnanswered;

@@ -3,11 +3,14 @@
 #include "unit_list.h"
 
 #include "json.h"
+#include "messages.h"
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/query.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -44,7 +47,7 @@ std::string categoryNames()
 {
     std::string names;
     for (const Category& category : categories())
-        names += (names.empty() ? "" : ", ") + std::string(category.name);
+        names += (names.empty() ? "" : ", ") + std::string(catalogueText(category.name));
     return names;
 }
 
@@ -73,19 +76,24 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
     std::vector<std::size_t> found;
     const auto all = categories();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].name.size() == name.size() && startsWithFolded(all[i].name, name))
-            return i;
-        if (!name.empty() && fits(all[i].name, name))
-            found.push_back(i);
+        // Its English name, or the one it is listed by in the user's language.
+        for (const std::string_view categoryName : {all[i].name, catalogueText(all[i].name)}) {
+            if (categoryName.size() == name.size() && startsWithFolded(categoryName, name))
+                return i;
+            if (!name.empty() && fits(categoryName, name) &&
+                std::find(found.begin(), found.end(), i) == found.end())
+                found.push_back(i);
+        }
     }
     if (found.size() == 1)
         return found.front();
-    problem = (found.empty() ? "unknown category \"" : "ambiguous category \"") + std::string(name) +
-              "\"; the categories are " + categoryNames();
+    const char* format = found.empty() ? tr("unknown category \"%s\"; the categories are %s")
+                                       : tr("ambiguous category \"%s\"; the categories are %s");
+    problem = fillMessage(format, {name, categoryNames()});
     return std::nullopt;
 }
 
-void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out)
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const LanguageNames* language, Output& out)
 {
     std::set<std::string_view> written;  // terse output names a shared name once
     const auto all = categories();
@@ -95,16 +103,16 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Outpu
         std::string text;
         std::string units = "[";
         if (style == OutputStyle::Sentence)
-            text = std::string(all[i].name) + "\n";
+            text = std::string(catalogueText(all[i].name)) + "\n";
         for (const Unit& unit : all[i].units) {
             const UnitDefinition* definition = findDefinition(unit.code);
-            const std::vector<UnitName> names = namesOf(unit.code);
+            const std::vector<UnitName> names = namesOf(unit.code, language);
             std::vector<std::string> texts;
             for (const UnitName& name : names)
                 texts.emplace_back(name.text);
             switch (style) {
             case OutputStyle::Sentence:
-                text += "  " + texts.front();
+                text += "  " + std::string(catalogueText(texts.front()));
                 if (definition != nullptr)
                     text += " \u2014 " + std::string(definition->description);
                 text += ":";

@@ -9,6 +9,8 @@
 #include "output.h"
 
 #include <cstddef>
+#include <mezzurix/unit_names.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,7 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
 
 // All categories, or the one at `category`. Sentence: a heading per category and a line per
 // unit; Terse: every name on its own line; Json: one object per category.
-void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out);
+// Each unit's names include those of `language`, when given.
+void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const LanguageNames* language, Output& out);
 
 } // namespace mezzurix::cli

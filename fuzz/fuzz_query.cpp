@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace mezzurix;
 using namespace mezzurix::fuzz;
@@ -79,12 +80,24 @@ std::string writtenWords(std::string_view typed, bool fold)
     return out;
 }
 
-// The same with " per " as "/".
+// The language the current input is read in besides English, if any.
+const LanguageNames* activeLanguage = nullptr;
+
+// The same with " per " (or the active language's word for it, in lower case) as "/".
 std::string written(std::string_view typed, bool fold)
 {
     std::string out = writtenWords(typed, fold);
-    for (std::size_t per; (per = out.find(" per ")) != std::string::npos;)
-        out.replace(per, 5, "/");
+    std::vector<std::string> perWords{" per "};
+    if (activeLanguage != nullptr)
+        for (const std::string_view word : activeLanguage->perWords)
+            perWords.push_back(" " + std::string(word) + " ");
+    for (const std::string& word : perWords) {
+        std::string lowered = writtenWords(out, true);
+        for (std::size_t per; (per = lowered.find(word)) != std::string::npos;) {
+            out.replace(per, word.size(), "/");
+            lowered.replace(per, word.size(), "/");
+        }
+    }
     return out;
 }
 
@@ -93,7 +106,7 @@ void checkNamed(std::string_view text, TextSpan span, int code, const char* side
     if (span.length == 0 || span.offset + span.length > text.size())
         fail("unit span outside the text", side);
     const std::string_view typed = text.substr(span.offset, span.length);
-    for (const UnitName& name : namesOf(code)) {
+    for (const UnitName& name : namesOf(code, activeLanguage)) {
         // A symbol whose case means something is read in another case only where no other
         // unit has that spelling: the exact case is not required here.
         if (written(typed, true) == written(name.text, true))
@@ -219,6 +232,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.allowMissingInto = data[0] & 1;
     static const char* const kPoints[] = {".", ",", "\u066B", ""};
     options.decimalPoint = kPoints[(data[0] >> 1) % 4];
+    // English alone, or with one of the languages.
+    const auto languages = unitNameLanguages();
+    const std::size_t language = (data[0] >> 3) % (languages.size() + 1);
+    activeLanguage = language < languages.size() ? languages[language] : nullptr;
+    if (activeLanguage != nullptr)
+        options.language = std::string(activeLanguage->code);
     const std::uint8_t decimalsByte = data[1] % 40;
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
 

@@ -6,6 +6,7 @@
 
 #include <mezzurix/search_answers.h>
 
+#include <QCoreApplication>
 #include <QDBusMetaType>
 
 namespace mezzurix::search {
@@ -74,7 +75,7 @@ KRunnerRunner::KRunnerRunner(QObject* object, SearchService* searchService)
 QList<RemoteAction> KRunnerRunner::Actions()
 {
     service->noteCall();
-    return {{kCopyAction, QStringLiteral("Copy"), QStringLiteral("edit-copy")}};
+    return {{kCopyAction, QCoreApplication::translate("SearchAnswers", "Copy"), QStringLiteral("edit-copy")}};
 }
 
 QList<RemoteMatch> KRunnerRunner::Match(const QString& query)

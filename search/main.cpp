@@ -5,6 +5,8 @@
 
 #include "search_service.h"
 
+#include <mezzurix/search_translations.h>
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDir>
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("mezzurix-search-provider"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MEZZURIX_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Mezzurix"));
+    mezzurix::search::installSearchTranslations(&app);
 
     // The window is installed beside this program's folder, the clipboard helper beside this
     // program, wherever the prefix is.

@@ -8,6 +8,9 @@
 #include <mezzurix/query_typing.h>
 #include <mezzurix/regional_format.h>
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -46,6 +49,21 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A catalogue text (a unit's or a category's name) as the window shows it in the user's language.
+QString catalogueText(std::string_view english)
+{
+    const QByteArray key(english.data(), qsizetype(english.size()));
+    return QCoreApplication::translate("Catalogue", key.constData());
+}
+
+// The unit's name after a number: in English the singular for 1; in a translation the name the
+// window lists the unit by.
+QString nameAfter(const Unit& unit, std::string_view number)
+{
+    const QString translated = catalogueText(unit.text);
+    return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
+}
+
 // "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
 QStringList variantNotes(const Unit& from, const Unit& into)
 {
@@ -66,8 +84,7 @@ QString valueText(const Query& query, const NumberFormat& format)
 {
     const auto named = [&](double value, std::size_t position) {
         const std::string number = formatGeneral(value, format.decimalPoint);
-        return QString::fromStdString(number) + u' ' +
-               fromView(nameAfterNumber(query.category().units[position], number));
+        return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number);
     };
     if (query.fromParts.empty())
         return named(query.value, query.fromPosition);
@@ -90,10 +107,10 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     found.id = QString::fromStdString(canonicalText(query));
     found.number = QString::fromStdString(result->text);
     // Answers into several units carry their units already: "5 ft 8.8976378 in".
-    found.name = result->parts.empty() ? found.number + u' ' + fromView(nameAfterNumber(into, result->text))
-                                       : found.number;
-    found.description = QStringLiteral("%1 = %2 \u00b7 %3")
-                            .arg(valueText(query, format), found.name, fromView(query.category().name));
+    found.name = result->parts.empty() ? found.number + u' ' + nameAfter(into, result->text) : found.number;
+    //: The whole conversion and its category: "24 Inches = 2 Feet · Distance"
+    found.description = QCoreApplication::translate("SearchAnswers", "%1 = %2 \u00b7 %3")
+                            .arg(valueText(query, format), found.name, catalogueText(query.category().name));
     const QStringList notes = variantNotes(from, into);
     if (!notes.isEmpty())
         found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
@@ -109,6 +126,8 @@ QList<SearchAnswer> answersFor(const QString& query)
     const NumberFormat format = ui::regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
+    // Unit names are read in the user's language as well as in English.
+    options.language = QLocale::system().name().toStdString();
     const std::optional<QByteArray> utf8 = utf8Of(query);
     if (!utf8)
         return {};

@@ -143,7 +143,7 @@ struct Index {
     std::vector<std::size_t> unitOrder;    // by unit code: rank in catalogue order
     std::size_t maxTokens = 1;
 
-    Index()
+    explicit Index(const LanguageNames* language)
     {
         int highestCode = 0;
         for (const Category& category : categories())
@@ -164,6 +164,8 @@ struct Index {
             ++categoryIndex;
         }
         all.insert(all.end(), unitAliases().begin(), unitAliases().end());
+        if (language != nullptr)
+            all.insert(all.end(), language->names.begin(), language->names.end());
 
         std::vector<NameTable::Entry> keyed;
         for (const UnitName& name : all) {
@@ -196,10 +198,30 @@ struct Index {
     }
 };
 
-const Index& index()
+const Index& index(const LanguageNames* language);
+
+// English and one language, built on the first use of any.
+[[gnu::noinline]] const Index& translatedIndex(const LanguageNames* language)
 {
-    static const Index instance;
-    return instance;
+    static const std::vector<Index> translated = [] {
+        std::vector<Index> indexes;
+        for (const LanguageNames* each : unitNameLanguages())
+            indexes.emplace_back(each);
+        return indexes;
+    }();
+    const auto languages = unitNameLanguages();
+    const auto at = std::find(languages.begin(), languages.end(), language);
+    return at == languages.end() ? index(nullptr) : translated[std::size_t(at - languages.begin())];
+}
+
+// English alone, or English and one language: each built on its first use. English, which every
+// query reads, takes no detour.
+inline const Index& index(const LanguageNames* language)
+{
+    if (language != nullptr)
+        return translatedIndex(language);
+    static const Index english(nullptr);
+    return english;
 }
 
 int kindRank(NameKind kind)
@@ -213,33 +235,33 @@ int kindRank(NameKind kind)
 
 } // namespace
 
-UnitMatch lookUp(std::string_view text)
+UnitMatch lookUp(std::string_view text, const LanguageNames* language)
 {
-    return index().table.find(text);
+    return index(language).table.find(text);
 }
 
-std::optional<std::string> unsupportedUnit(std::string_view text)
+std::optional<std::string> unsupportedUnit(std::string_view text, const LanguageNames* language)
 {
     int code = 0;
-    index().table.find(text, &code);
+    index(language).table.find(text, &code);
     if (code >= 0)
         return std::nullopt;
-    return index().unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
+    return index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
 }
 
-std::size_t maxNameTokens()
+std::size_t maxNameTokens(const LanguageNames* language)
 {
-    return index().maxTokens;
+    return index(language).maxTokens;
 }
 
 UnitPlace placeOf(int code)
 {
-    return index().places.at(static_cast<std::size_t>(code));
+    return index(nullptr).places.at(static_cast<std::size_t>(code));
 }
 
-std::vector<std::string> suggestionsFor(std::string_view typed)
+std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNames* language)
 {
-    const Index& idx = index();
+    const Index& idx = index(language);
     const std::string folded = query_text::fold(typed);
     // A single letter is a plausible slip for every other single letter: only its case may differ.
     const int bound = std::min(folded.size() <= kShortTextBytes ? 1 : kMaxSuggestionDistance,

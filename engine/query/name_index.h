@@ -43,22 +43,24 @@ struct UnitPlace {
     std::size_t position = 0;
 };
 
+// Each lookup reads the English names, and those of `language` when it is given.
+
 // `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
 // names that ignore case may match.
-UnitMatch lookUp(std::string_view text);
+UnitMatch lookUp(std::string_view text, const LanguageNames* language);
 
 // What `text` names when it is exactly the symbol of a unit the catalogue lacks: "milligrams"
 // for "mg".
-std::optional<std::string> unsupportedUnit(std::string_view text);
+std::optional<std::string> unsupportedUnit(std::string_view text, const LanguageNames* language);
 
 // The most tokens any name has: longer token runs are never a name.
-std::size_t maxNameTokens();
+std::size_t maxNameTokens(const LanguageNames* language);
 
 // The place of a unit code of the catalogue (the code must exist).
 UnitPlace placeOf(int code);
 
 // Up to three names close to the typed text, whatever its case (one per unit, written names
 // preferred), best first.
-std::vector<std::string> suggestionsFor(std::string_view typed);
+std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNames* language);
 
 } // namespace mezzurix::names

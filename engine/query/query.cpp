@@ -235,12 +235,12 @@ std::string categoryName(int code)
     return std::string(categories()[names::placeOf(code).categoryIndex].name);
 }
 
-QueryError ambiguous(std::string_view text, TextSpan where, std::vector<std::string> candidates,
-                     std::string_view what)
+// `what` is the message's format, marked for extraction by this function's name.
+QueryError ambiguous(std::string_view text, const char* what, TextSpan where, std::vector<std::string> candidates)
 {
     QueryError error = makeError(QueryErrorKind::AmbiguousUnit, text, where,
-                                 std::string(what) + " " + quoted(text.substr(where.offset, where.length)),
-                                 ": " + joinAlternatives(candidates));
+                                 say(what, quoted(text.substr(where.offset, where.length))),
+                                 say(": %s", joinAlternatives(candidates)));
     error.candidates = std::move(candidates);
     return error;
 }
@@ -249,10 +249,10 @@ QueryError ambiguousPairs(std::string_view text, const std::vector<Pair>& pairs)
 {
     std::vector<std::string> candidates;
     for (const Pair& p : pairs)
-        candidates.push_back(listText(p.from) + " to " + listText(p.into) + " (" + categoryName(p.from) + ")");
+        candidates.push_back(say("%s to %s (%s)", listText(p.from), listText(p.into), categoryName(p.from)));
     const std::size_t begin = pairs.front().fromSpan.offset;
     const TextSpan& into = pairs.front().intoSpan;
-    return ambiguous(text, {begin, into.offset + into.length - begin}, std::move(candidates), "ambiguous units");
+    return ambiguous(text, "ambiguous units %s", {begin, into.offset + into.length - begin}, std::move(candidates));
 }
 
 QueryError incompatible(std::string_view text, const UnitsText& units, const Side& from, const Side& into)
@@ -279,13 +279,13 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
 {
     if (text.size() > kMaxQueryBytes)
         return makeError(QueryErrorKind::TooLong, text.substr(0, kMaxQueryBytes), {kMaxQueryBytes, text.size() - kMaxQueryBytes},
-                         "the query is longer than " + std::to_string(kMaxQueryBytes) + " bytes");
+                         say("the query is longer than %s bytes", std::to_string(kMaxQueryBytes)));
     if (const std::optional<std::size_t> bad = query_text::firstInvalidUtf8(text))
-        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, "invalid UTF-8");
+        return makeError(QueryErrorKind::InvalidUtf8, text, {*bad, 1}, say("invalid UTF-8"));
 
     const std::size_t start = skipBlanks(text, 0);
     if (start == text.size())
-        return makeError(QueryErrorKind::Empty, text, {0, text.size()}, "empty query");
+        return makeError(QueryErrorKind::Empty, text, {0, text.size()}, say("empty query"));
 
     const Phrasing phrasing = readPhrasing(text, start);
     if (std::optional<QueryError> error = readValue(text, phrasing.valueStart, options, query))
@@ -331,7 +331,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         fromOnly = readings.fromThenSeparator;
     if (fromOnly) {
         if (!options.allowMissingInto)
-            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+            return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
         const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
         const auto codes = fromOnly->units.codes();
         if (codes.size() == 1) {
@@ -341,7 +341,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         std::vector<std::string> candidates;
         for (const int code : codes)
             candidates.push_back(describeUnit(code));
-        return ambiguous(text, fromSpan, std::move(candidates), "ambiguous unit");
+        return ambiguous(text, "ambiguous unit %s", fromSpan, std::move(candidates));
     }
     if (readings.incompatible)
         return incompatible(text, units, readings.incompatible->first, readings.incompatible->second);

@@ -27,11 +27,13 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
 {
     if (!query.intoCode())
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
-                                      {query.fromSpan.offset + query.fromSpan.length, 0}, "no unit to convert into");
+                                      {query.fromSpan.offset + query.fromSpan.length, 0},
+                                      query_parts::say("no unit to convert into"));
     const std::optional<double> result = several_units::convert(query);
     if (!result)
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
-                                      "the result of the value", " is beyond the range of numbers");
+                                      query_parts::say("the result of the value"),
+                                      query_parts::say(" is beyond the range of numbers"));
     if (!query.intoParts.empty())
         text += several_units::partsText(query, several_units::split(query, *result, decimals, format, significantDigits));
     else if (decimals)

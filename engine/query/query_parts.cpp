@@ -11,6 +11,34 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/number_digits.h>
 
+namespace mezzurix {
+
+namespace {
+MessageTranslator messageTranslator = nullptr;
+} // namespace
+
+void setMessageTranslator(MessageTranslator translator)
+{
+    messageTranslator = translator;
+}
+
+std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values)
+{
+    std::string text;
+    auto value = values.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format.substr(i, 2) == "%s" && value != values.end()) {
+            text += *value++;
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}
+
+} // namespace mezzurix
+
 namespace mezzurix::query_parts {
 
 namespace {
@@ -21,6 +49,12 @@ bool isSeparatorWord(std::string_view word)
 {
     return equalsFolded(word, "to") || equalsFolded(word, "in") || equalsFolded(word, "into") ||
            equalsFolded(word, "as");
+}
+
+// Whether `word` is one of a language's `words`, in any case.
+bool isOneOf(std::string_view word, std::span<const std::string_view> words)
+{
+    return std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
 }
 
 // Typed forms of the same name rewritten as the alias table writes them.
@@ -91,7 +125,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             return {};
         per = per || tokens[k].per;
     }
-    names::UnitMatch match = names::lookUp(normRun(first, last));
+    names::UnitMatch match = names::lookUp(normRun(first, last), language);
     if (!match.empty() || !per)
         return match;
     // "km per hour" as "km/hour"
@@ -105,7 +139,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             slashed += ' ';
         slashed.append(normRun(k, k + 1));
     }
-    return names::lookUp(slashed);
+    return names::lookUp(slashed, language);
 }
 
 void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
@@ -116,7 +150,8 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
         units.tokens.clear();
     }
     const std::size_t firstNew = units.tokens.size();
-    units.maxNameTokens = names::maxNameTokens();
+    units.language = findNameLanguage(options.language);
+    units.maxNameTokens = names::maxNameTokens(units.language);
     Token current;
     bool open = false;
     const auto begin = [&](std::size_t at) {
@@ -213,10 +248,13 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
             token.inNames = false;
             continue;
         }
-        token.separator = token.separator || isSeparatorWord(word);
+        const LanguageNames* language = units.language;
+        token.separator = token.separator || isSeparatorWord(word) ||
+                          (language != nullptr && isOneOf(word, language->intoWords));
+        // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
-        token.joiner = equalsFolded(word, "and");
-        token.per = equalsFolded(word, "per");
+        token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));
+        token.per = equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
         if (token.joiner)
             token.inNames = false;
     }
@@ -237,7 +275,7 @@ void addSeparator(UnitsText& units, TextSpan where)
 // The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
 std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t last)
 {
-    const std::size_t longest = std::min(last, first + names::maxNameTokens());
+    const std::size_t longest = std::min(last, first + units.maxNameTokens);
     for (std::size_t k = longest; k > first; --k)
         if (!units.lookUp(first, k).empty())
             return k;
@@ -248,7 +286,9 @@ std::string describeUnit(int code)
 {
     const names::UnitPlace place = names::placeOf(code);
     const Category& category = categories()[place.categoryIndex];
-    return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
+    // The names as the front end shows them: translated with the messages.
+    const std::string unit(category.units[place.position].text), name(category.name);
+    return say("%s (%s)", say(unit.c_str()), say(name.c_str()));
 }
 
 std::string joinAlternatives(const std::vector<std::string>& items)
@@ -256,10 +296,15 @@ std::string joinAlternatives(const std::vector<std::string>& items)
     std::string joined;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0)
-            joined += i + 1 == items.size() ? " or " : ", ";
+            joined += i + 1 == items.size() ? say(" or ") : std::string(", ");
         joined += items[i];
     }
     return joined;
+}
+
+std::string say(const char* format, std::initializer_list<std::string_view> values)
+{
+    return fillMessage(messageTranslator != nullptr ? messageTranslator(format) : format, values);
 }
 
 QueryError makeError(QueryErrorKind kind, std::string_view text, TextSpan where, std::string_view what,
@@ -274,7 +319,7 @@ QueryError makeError(QueryErrorKind kind, std::size_t column, TextSpan where, st
     QueryError error;
     error.kind = kind;
     error.where = where;
-    error.message = std::string(what) + " at column " + std::to_string(column);
+    error.message = std::string(what) + say(" at column %s", std::to_string(column));
     error.message += detail;
     return error;
 }
@@ -283,19 +328,19 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
 {
     // A symbol the reader knows, of a unit the catalogue lacks: say so rather than guess.
     for (std::size_t k = first; k < last && k < first + 1; ++k)
-        if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1))) {
+        if (const std::optional<std::string> unsupported = names::unsupportedUnit(units.normRun(k, k + 1), units.language)) {
             const TextSpan where = units.span(k, k + 1);
             return makeError(QueryErrorKind::UnknownUnit, text, where,
-                             "unknown unit " + quoted(text.substr(where.offset, where.length)),
-                             "; " + *unsupported + " are not supported");
+                             say("unknown unit %s", quoted(text.substr(where.offset, where.length))),
+                             say("; %s are not supported", *unsupported));
         }
     std::vector<std::string> suggestions;
-    if (last - first <= names::maxNameTokens())
-        suggestions = names::suggestionsFor(units.normRun(first, last));
+    if (last - first <= units.maxNameTokens)
+        suggestions = names::suggestionsFor(units.normRun(first, last), units.language);
     // Words after an unknown unit rarely belong to it: name the first one when it alone
     // resembles a unit.
     if (suggestions.empty() && last - first > 1) {
-        std::vector<std::string> firstOnly = names::suggestionsFor(units.normRun(first, first + 1));
+        std::vector<std::string> firstOnly = names::suggestionsFor(units.normRun(first, first + 1), units.language);
         if (!firstOnly.empty()) {
             suggestions = std::move(firstOnly);
             last = first + 1;
@@ -307,10 +352,10 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
         std::vector<std::string> names;
         for (const std::string& suggestion : suggestions)
             names.push_back(quoted(suggestion));
-        detail = "; did you mean " + joinAlternatives(names) + "?";
+        detail = say("; did you mean %s?", joinAlternatives(names));
     }
     QueryError error = makeError(QueryErrorKind::UnknownUnit, text, where,
-                                 "unknown unit " + quoted(text.substr(where.offset, where.length)), detail);
+                                 say("unknown unit %s", quoted(text.substr(where.offset, where.length))), detail);
     error.candidates = std::move(suggestions);
     return error;
 }
@@ -324,7 +369,7 @@ QueryError incompatibleUnits(std::string_view text, const names::UnitMatch& from
     for (const int code : into.codes())
         intoUnits.push_back(describeUnit(code));
     QueryError error = makeError(QueryErrorKind::IncompatibleUnits, text, where,
-                                 "cannot convert " + joinAlternatives(fromUnits) + " into " + joinAlternatives(intoUnits));
+                                 say("cannot convert %s into %s", joinAlternatives(fromUnits), joinAlternatives(intoUnits)));
     error.candidates = std::move(fromUnits);
     error.candidates.insert(error.candidates.end(), intoUnits.begin(), intoUnits.end());
     return error;
@@ -334,9 +379,9 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
 {
     const std::size_t n = units.size();
     if (n == 0)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit after the value");
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit after the value"));
     if (units.tokens[0].separator && units.lookUp(0, 1).empty())
-        return makeError(QueryErrorKind::MissingUnit, text, units.span(0, 1), "no unit to convert from");
+        return makeError(QueryErrorKind::MissingUnit, text, units.span(0, 1), say("no unit to convert from"));
 
     const std::size_t fromEnd = longestName(units, 0, n);
     if (fromEnd == 0) {
@@ -357,12 +402,12 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
     if (intoBegin < n && units.tokens[intoBegin].separator)
         ++intoBegin;
     if (intoBegin == n)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
     // A separator word is never taken for an unknown unit: "24 ft to to m".
     if (intoBegin > fromEnd && units.tokens[intoBegin].separator && units.lookUp(intoBegin, intoBegin + 1).empty()) {
         const TextSpan where = units.span(fromEnd, fromEnd + 1);
         return makeError(QueryErrorKind::MissingUnit, text, where,
-                         "no unit after " + quoted(text.substr(where.offset, where.length)));
+                         say("no unit after %s", quoted(text.substr(where.offset, where.length))));
     }
     const std::size_t intoEnd = longestName(units, intoBegin, n);
     if (intoEnd > intoBegin) {
@@ -379,7 +424,7 @@ QueryError locateFault(std::string_view text, const UnitsText& units)
     if (intoEnd > intoBegin && intoEnd < n) {
         const TextSpan where = units.span(intoEnd, n);
         return makeError(QueryErrorKind::TrailingText, text, where,
-                         "unexpected " + quoted(text.substr(where.offset, where.length)), " after the units");
+                         say("unexpected %s", quoted(text.substr(where.offset, where.length))), say(" after the units"));
     }
     return unknownUnit(text, units, intoBegin, n);
 }

@@ -9,6 +9,7 @@
 #include <mezzurix/query.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,7 @@ struct UnitsText {
     std::vector<char> norm;
     std::vector<Token> tokens;
     std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
+    const LanguageNames* language = nullptr;  // read besides English; from the query's options
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
@@ -64,6 +66,15 @@ std::string describeUnit(int code);
 
 // "a", "a or b", "a, b or c"
 std::string joinAlternatives(const std::vector<std::string>& items);
+
+// The message `format` in the user's language, through the translator the front end gave, with
+// each "%s" replaced by the next of `values`. The formats are marked for extraction by this name.
+std::string say(const char* format, std::initializer_list<std::string_view> values = {});
+template <typename... Values>
+std::string say(const char* format, const Values&... values)
+{
+    return say(format, {std::string_view(values)...});
+}
 
 // Builds an error of `kind` at `where` whose message is `what`, followed by " at column N"
 // (the column of `where` in `text`) and by `detail` when it is not empty.

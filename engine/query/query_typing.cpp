@@ -18,10 +18,11 @@ namespace {
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
 
-// The unfinished words are at most the words of the longest name.
+// The unfinished words are at most the words of the longest name. Names are completed from the
+// English ones.
 std::size_t maxUnfinishedWords()
 {
-    return names::maxNameTokens();
+    return names::maxNameTokens(nullptr);
 }
 
 // `text` with each run of blanks as one space, as names are written.

@@ -67,8 +67,8 @@ std::size_t nameAt(const UnitsText& units, std::size_t pos, bool into = false)
 
 QueryError orderError(std::string_view text, TextSpan where)
 {
-    return makeError(QueryErrorKind::IncompatibleUnits, text, where, "the units of " + query_text::quoted(text.substr(where.offset, where.length)),
-                     " do not run from the largest to the smallest");
+    return makeError(QueryErrorKind::IncompatibleUnits, text, where, say("the units of %s", query_text::quoted(text.substr(where.offset, where.length))),
+                     say(" do not run from the largest to the smallest"));
 }
 
 } // namespace
@@ -96,7 +96,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
                 return NotSeveral{};
             const TextSpan number = units.span(pos - 1, pos);
             return makeError(QueryErrorKind::MissingUnit, text, number,
-                             "no unit after the number " + query_text::quoted(text.substr(number.offset, number.length)));
+                             say("no unit after the number %s", query_text::quoted(text.substr(number.offset, number.length))));
         }
         from.push_back(part);
         pos = end;
@@ -126,7 +126,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     if (from.size() < 2 && into.size() < 2)
         return NotSeveral{};
     if (into.empty() && !options.allowMissingInto)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, "no unit to convert into");
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
 
     // The one category every part has a unit in.
     std::optional<std::size_t> category;
@@ -149,8 +149,8 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         for (const Part& part : from)
             if (codeIn(part.units, c) < 0)
                 return makeError(QueryErrorKind::IncompatibleUnits, text, part.span,
-                                 "cannot add " + query_text::quoted(text.substr(part.span.offset, part.span.length)) +
-                                     " to " + describeUnit(from.front().units.codes().front()));
+                                 say("cannot add %s to %s", query_text::quoted(text.substr(part.span.offset, part.span.length)),
+                                     describeUnit(from.front().units.codes().front())));
         for (const auto& [match, span] : into)
             if (codeIn(match, c) < 0)
                 return incompatibleUnits(text, from.front().units, match, span);
@@ -163,8 +163,8 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         const std::optional<double> size = sizeIn(code, lastFrom);
         if (!size)
             return makeError(QueryErrorKind::IncompatibleUnits, text, fromSpan,
-                             "the units of " + query_text::quoted(text.substr(fromSpan.offset, fromSpan.length)),
-                             " do not add up: their scales have different zeros");
+                             say("the units of %s", query_text::quoted(text.substr(fromSpan.offset, fromSpan.length))),
+                             say(" do not add up: their scales have different zeros"));
         if (i + 1 < from.size() && *size <= sizeIn(codeIn(from[i + 1].units, *category), lastFrom).value_or(0))
             return orderError(text, fromSpan);
         // The first number's sign is the quantity's: -5 ft 10 in is -(5 ft 10 in).
@@ -172,7 +172,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         sum += i == 0 || !std::signbit(from.front().value) ? part : -part;
     }
     if (!std::isfinite(sum))
-        return makeError(QueryErrorKind::ValueOutOfRange, text, fromSpan, "the quantity", " is beyond the range of numbers");
+        return makeError(QueryErrorKind::ValueOutOfRange, text, fromSpan, say("the quantity"), say(" is beyond the range of numbers"));
 
     const names::UnitPlace place = names::placeOf(lastFrom);
     query.categoryIndex = place.categoryIndex;

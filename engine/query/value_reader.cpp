@@ -16,6 +16,7 @@ namespace {
 
 using number_digits::isDigit;
 using query_parts::makeError;
+using query_parts::say;
 using query_text::quoted;
 
 // Digit groups have three digits, in every style the reader knows.
@@ -152,7 +153,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         out.span = {start, end - start};
         if (!std::isfinite(value))
             return makeError(QueryErrorKind::ValueOutOfRange, text, out.span,
-                             "the value " + quoted(text.substr(start, end - start)), " is beyond the range of numbers");
+                             say("the value %s", quoted(text.substr(start, end - start))), say(" is beyond the range of numbers"));
         out.value = value;
         if (!exactText)
             out.text = decimalText(value);
@@ -161,7 +162,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     const auto divide = [&](double whole, const Fraction& fraction) -> std::optional<QueryError> {
         if (fraction.denominator == 0.0)
             return makeError(QueryErrorKind::BadValue, text, {start, fraction.end - start},
-                             "division by zero in " + quoted(text.substr(start, fraction.end - start)));
+                             say("division by zero in %s", quoted(text.substr(start, fraction.end - start))));
         // No sign on a zero: the window reads "-0" as 0.
         const double value = signFactor * (whole + fraction.numerator / fraction.denominator);
         return finish(value == 0.0 ? 0.0 : value, fraction.end, false);
@@ -208,12 +209,12 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     const bool anyDigit = integerEnd > integerStart || mantissaEnd > integerEnd + point;
     if (!anyDigit) {
         if (pos > start)
-            return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, "no digits in the number");
+            return makeError(QueryErrorKind::BadValue, text, {start, pos - start}, say("no digits in the number"));
         std::size_t word = start;
         while (word < text.size() && query_text::blankLength(text, word) == 0)
             ++word;
-        return makeError(QueryErrorKind::NoValue, text, {start, word - start}, "no value",
-                         "; a query starts with a number, as in \"24 in to ft\"");
+        return makeError(QueryErrorKind::NoValue, text, {start, word - start}, say("no value"),
+                         say("; a query starts with a number, as in \"24 in to ft\""));
     }
     if (at(pos) == 'e' || at(pos) == 'E') {
         std::size_t exponentEnd = pos + 1;
@@ -236,12 +237,12 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             gap += query_text::blankLength(text, pos + gap);
     if (gap > 0 && isDigit(at(pos + gap))) {
         std::string detail = regionalPoint
-                                 ? "; the decimal point is \".\" or " + quoted(options.decimalPoint) +
-                                       ", and digit grouping is \".\" between groups of three"
-                                 : "; the decimal point is \".\" (a decimal comma is read with --regional), and "
-                                   "digit grouping is \",\" between groups of three";
+                                 ? say("; the decimal point is \".\" or %s, and digit grouping is \".\" between "
+                                       "groups of three", quoted(options.decimalPoint))
+                                 : say("; the decimal point is \".\" (a decimal comma is read with --regional), and "
+                                       "digit grouping is \",\" between groups of three");
         return makeError(QueryErrorKind::BadValue, text, {pos, gap},
-                         "unexpected " + quoted(text.substr(pos, gap)) + " in the number", detail);
+                         say("unexpected %s in the number", quoted(text.substr(pos, gap))), detail);
     }
 
     const std::optional<double> value = reader.value();

@@ -231,7 +231,19 @@ std::span<const UnitName> unitAliases()
     return kAliases;
 }
 
-std::vector<UnitName> namesOf(int unitCode)
+const LanguageNames* findNameLanguage(std::string_view locale)
+{
+    if (locale.empty())
+        return nullptr;
+    // "de_DE.UTF-8@euro": the language is what comes before the territory, codeset and modifier.
+    const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
+    for (const LanguageNames* language : unitNameLanguages())
+        if (language->code == code)
+            return language;
+    return nullptr;
+}
+
+std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)
 {
     std::vector<UnitName> names;
     for (const Category& category : categories())
@@ -241,6 +253,10 @@ std::vector<UnitName> namesOf(int unitCode)
     for (const UnitName& alias : kAliases)
         if (alias.unitCode == unitCode)
             names.push_back(alias);
+    if (language != nullptr)
+        for (const UnitName& name : language->names)
+            if (name.unitCode == unitCode)
+                names.push_back(name);
     return names;
 }
 

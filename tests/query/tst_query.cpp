@@ -66,8 +66,13 @@ class TestQuery : public QObject {
     Q_OBJECT
 
 private slots:
+    void aliasTableIsConsistent_data();
     void aliasTableIsConsistent();
+    void everyNameReadsInEveryPair_data();
     void everyNameReadsInEveryPair();
+    void languageWordsNameNoUnit();
+    void typedInTheUsersLanguage_data();
+    void typedInTheUsersLanguage();
     void parityWithTheWindowOverAllPairs();
     void grammar_data();
     void grammar();
@@ -80,16 +85,41 @@ private slots:
     void unsupportedSymbolsNeverReadByCase();
 };
 
+// English alone, and English with each language whose names are read.
+void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const LanguageNames* language : unitNameLanguages())
+        QTest::newRow(std::string(language->code).c_str()) << QString::fromUtf8(language->code.data(), language->code.size());
+}
+
+const LanguageNames* fetchedLanguage()
+{
+    QFETCH(QString, language);
+    return findNameLanguage(language.toStdString());
+}
+
+void TestQuery::aliasTableIsConsistent_data()
+{
+    addLanguageRows();
+}
+
 void TestQuery::aliasTableIsConsistent()
 {
+    // Within the active languages: English and the user's.
+    const LanguageNames* language = fetchedLanguage();
+    std::vector<UnitName> aliases(unitAliases().begin(), unitAliases().end());
+    if (language != nullptr)
+        aliases.insert(aliases.end(), language->names.begin(), language->names.end());
     // Names that stand for two units: the pound-force inch and foot of Torque and of Energy.
     const std::set<std::set<int>> shared = {{72, 82}, {73, 83}};
     std::map<std::string, std::vector<UnitName>> byFolded;
     for (const Category& category : categories())
         for (const Unit& unit : category.units)
-            for (const UnitName& name : namesOf(unit.code))
+            for (const UnitName& name : namesOf(unit.code, language))
                 byFolded[folded(name.text)].push_back(name);
-    for (const UnitName& alias : unitAliases()) {
+    for (const UnitName& alias : aliases) {
         QVERIFY2(categoryOf(alias.unitCode).units.size() > 0, alias.text.data());
         // The reader collapses blanks and rewrites typed forms; the table holds the result.
         const std::string text(alias.text);
@@ -124,8 +154,18 @@ void TestQuery::aliasTableIsConsistent()
     }
 }
 
+void TestQuery::everyNameReadsInEveryPair_data()
+{
+    addLanguageRows();
+}
+
 void TestQuery::everyNameReadsInEveryPair()
 {
+    const LanguageNames* language = fetchedLanguage();
+    QueryOptions options;
+    options.language = language != nullptr ? std::string(language->code) : std::string();
+    const auto namesOf = [language](int code) { return mezzurix::namesOf(code, language); };
+    const auto readQuery = [&options](const std::string& text) { return mezzurix::readQuery(text, options); };
     // Every name of every unit, in a query to and from each other unit of its category, written
     // as typed, glued to the number, and (where case is free) in the other case.
     std::map<std::string, std::set<int>> byFolded;  // the units a spelling names in any case
@@ -161,7 +201,65 @@ void TestQuery::everyNameReadsInEveryPair()
                     }
                     checked += 4;
                 }
-    qInfo("%d queries, %zu aliases", checked, unitAliases().size());
+    qInfo("%d queries, %zu aliases", checked, unitAliases().size() + (language != nullptr ? language->names.size() : 0));
+}
+
+void TestQuery::languageWordsNameNoUnit()
+{
+    // A language's separators, "per" and "and" words are never read as a unit of its own or
+    // English; each language's "into" words separate the units of a query.
+    for (const LanguageNames* language : unitNameLanguages()) {
+        QueryOptions options;
+        options.language = std::string(language->code);
+        for (const auto words : {language->intoWords, language->perWords, language->andWords})
+            for (const std::string_view word : words)
+                for (const UnitName& name : language->names)
+                    QVERIFY2(folded(name.text) != folded(word) || word == "in", name.text.data());
+        for (const std::string_view word : language->intoWords)
+            QCOMPARE(outcome(readQuery("24 in " + std::string(word) + " cm", options)), std::string("0>5"));
+        // The rows carry their file's language.
+        for (const UnitName& name : language->names)
+            QCOMPARE(name.language, language->code);
+    }
+    QCOMPARE(findNameLanguage("de_DE.UTF-8"), findNameLanguage("de"));
+    QVERIFY(findNameLanguage("de_AT@euro") != nullptr);
+    QVERIFY(findNameLanguage("C") == nullptr && findNameLanguage("POSIX") == nullptr && findNameLanguage("") == nullptr);
+}
+
+void TestQuery::typedInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("expected");  // outcome(), or "value>" with the value read
+    QTest::newRow("de Zoll") << "de_DE.UTF-8" << "24 Zoll in cm" << "0>5";
+    QTest::newRow("de Fuß Zoll") << "de_DE.UTF-8" << "5 Fuß 10 Zoll in cm" << "0>5";
+    QTest::newRow("de und") << "de_DE.UTF-8" << "5 Fuß und 10 Zoll in cm" << "0>5";
+    QTest::newRow("de Pfund") << "de_DE.UTF-8" << "1 Pfund in Gramm" << "31>33";
+    QTest::newRow("de pro") << "de_DE.UTF-8" << "100 km/h in Meilen pro Stunde" << "55>52";
+    QTest::newRow("de nach") << "de_DE.UTF-8" << "3 Quadratmeter nach qm" << "16>16";
+    QTest::newRow("de in in") << "de_DE.UTF-8" << "24 in in cm" << "0>5";
+    QTest::newRow("fr pouces") << "fr_FR.UTF-8" << "24 pouces en cm" << "0>5";
+    QTest::newRow("fr livre") << "fr_FR.UTF-8" << "1 livre en grammes" << "31>33";
+    QTest::newRow("fr par") << "fr_FR.UTF-8" << "100 km/h en milles par heure" << "55>52";
+    QTest::newRow("fr et") << "fr_FR.UTF-8" << "5 pieds et 10 pouces en cm" << "0>5";
+    QTest::newRow("es pulgadas") << "es_ES.UTF-8" << "24 pulgadas a cm" << "0>5";
+    QTest::newRow("es libra") << "es_ES.UTF-8" << "1 libra a gramos" << "31>33";
+    QTest::newRow("es por") << "es_ES.UTF-8" << "100 km/h a millas por hora" << "55>52";
+    QTest::newRow("es y") << "es_ES.UTF-8" << "5 pies y 10 pulgadas en cm" << "0>5";
+    // Only the user's language is added to English.
+    QTest::newRow("fr name under de") << "de_DE.UTF-8" << "24 pouces en cm" << "error";
+    QTest::newRow("de name in English") << "C" << "24 Zoll in cm" << "error";
+}
+
+void TestQuery::typedInTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, query);
+    QFETCH(QString, expected);
+    QueryOptions options;
+    options.language = locale.toStdString();
+    const std::string result = outcome(readQuery(query.toStdString(), options));
+    QVERIFY2(result.rfind(expected.toStdString(), 0) == 0, result.c_str());
 }
 
 void TestQuery::parityWithTheWindowOverAllPairs()

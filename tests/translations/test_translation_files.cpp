@@ -70,13 +70,68 @@ int accessKeys(const QString& text)
     return int(QString(text).remove(QStringLiteral("&&")).count(u'&'));
 }
 
-QStringList tsFiles()
+QStringList filesIn(const char* dirPath, const QString& pattern)
 {
-    const QDir dir(QStringLiteral(MEZZURIX_WINDOW_TS_DIR));
+    const QDir dir(QString::fromUtf8(dirPath));
     QStringList files;
-    for (const QString& name : dir.entryList({QStringLiteral("mezzurix_*.ts")}, QDir::Files, QDir::Name))
+    for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Name))
         files << dir.filePath(name);
     return files;
+}
+
+QStringList tsFiles()
+{
+    return filesIn(MEZZURIX_WINDOW_TS_DIR, QStringLiteral("mezzurix_*.ts"));
+}
+
+// A gettext catalogue's entries: msgid and msgstr, with the "fuzzy" flag as unfinished.
+QList<Entry> readPo(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", qPrintable(path));
+    QList<Entry> entries;
+    Entry entry{QString(), QString(), QString(), true};
+    QString* field = nullptr;
+    const auto unescaped = [](QString text) {
+        return text.mid(1, text.size() - 2)
+            .replace(QStringLiteral("\\n"), QStringLiteral("\n"))
+            .replace(QStringLiteral("\\\""), QStringLiteral("\""))
+            .replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    };
+    const auto finish = [&] {
+        if (!entry.source.isEmpty())
+            entries << entry;
+        entry = Entry{QString(), QString(), QString(), true};
+        field = nullptr;
+    };
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            finish();
+        else if (line.startsWith(QStringLiteral("#,")) && line.contains(QStringLiteral("fuzzy")))
+            entry.finished = false;
+        else if (line.startsWith(QStringLiteral("msgctxt ")))
+            entry.context = unescaped(line.mid(8)), field = &entry.context;
+        else if (line.startsWith(QStringLiteral("msgid ")))
+            entry.source = unescaped(line.mid(6)), field = &entry.source;
+        else if (line.startsWith(QStringLiteral("msgstr ")))
+            entry.translation = unescaped(line.mid(7)), field = &entry.translation;
+        else if (line.startsWith(u'"') && field != nullptr)
+            *field += unescaped(line);
+    }
+    finish();
+    return entries;
+}
+
+// A C format's conversions, in order: printf-style formats take their values by position.
+QStringList cFormats(const QString& text)
+{
+    static const QRegularExpression conversion(QStringLiteral("%[-+ #0-9.]*[a-zA-Z%]"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : conversion.globalMatch(text))
+        found << match.captured();
+    return found;
 }
 
 } // namespace
@@ -84,11 +139,18 @@ QStringList tsFiles()
 class TranslationFilesTest : public QObject {
     Q_OBJECT
 
+    void windowFiles()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : tsFiles())
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+
 private slots:
     void everyEntry_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString& file : tsFiles())
+        for (const QString& file : tsFiles() + filesIn(MEZZURIX_SEARCH_TS_DIR, QStringLiteral("*.ts")))
             QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
     }
 
@@ -117,9 +179,42 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
 
+    // Every entry of the terminal's catalogues: finished, with the English text's C formats in
+    // the same order and its line breaks; and every text of the template is there.
+    void everyPoEntry_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.po")))
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+    void everyPoEntry()
+    {
+        QFETCH(QString, file);
+        const QList<Entry> entries = readPo(file);
+        QSet<QString> translated;
+        QStringList faults;
+        for (const Entry& entry : entries) {
+            translated << entry.source;
+            const QString where = u'"' + entry.source + u'"';
+            if (!entry.finished || entry.translation.isEmpty())
+                faults << where + QStringLiteral(" is unfinished");
+            else if (cFormats(entry.translation) != cFormats(entry.source))
+                faults << where + QStringLiteral(" has other formats");
+            else if (entry.translation.count(u'\n') != entry.source.count(u'\n'))
+                faults << where + QStringLiteral(" has other line breaks");
+        }
+        const QStringList templates = filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.pot"));
+        QCOMPARE(templates.size(), 1);
+        for (const Entry& entry : readPo(templates.front()))
+            if (!translated.contains(entry.source))
+                faults << u'"' + entry.source + QStringLiteral("\" is missing");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
+        QVERIFY(entries.size() > 50);
+    }
+
     // A base unit's row is three columns of a monospaced font: its symbol starts at column 12 and
     // its quantity at column 21 in every language, as in English.
-    void baseUnitRowsKeepTheirColumns_data() { everyEntry_data(); }
+    void baseUnitRowsKeepTheirColumns_data() { windowFiles(); }
     void baseUnitRowsKeepTheirColumns()
     {
         QFETCH(QString, file);
@@ -141,7 +236,7 @@ private slots:
 
     // A prefix's row keeps its 57 characters: the symbol at column 10, the factor from column 14
     // with its digits where English has them, and the power of ten from column 49.
-    void prefixRowsKeepTheirColumns_data() { everyEntry_data(); }
+    void prefixRowsKeepTheirColumns_data() { windowFiles(); }
     void prefixRowsKeepTheirColumns()
     {
         QFETCH(QString, file);

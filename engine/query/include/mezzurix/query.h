@@ -9,6 +9,7 @@
 #include <mezzurix/number_rules.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@ constexpr std::size_t kMaxQueryBytes = 4096;
 struct QueryOptions {
     std::string decimalPoint = ".";  // the regional separator; "." is read as well
     bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
+    // The user's language ("de", or a locale such as "de_DE.UTF-8"): its unit names and words
+    // are read as well as the English ones, which are read in every language.
+    std::string language;
     // Reads the units as units of this category only (an index into categories()): "100 ft-lb"
     // then names the torque or the energy unit alone.
     std::optional<std::size_t> category;
@@ -86,6 +90,14 @@ struct QueryError {
     std::string message;                  // one English line, e.g.
                                           // unknown unit "fet" at column 4; did you mean "feet"?
 };
+
+// The reader's messages are English. A front end that shows them in the user's language gives the
+// translation of their formats (gettext's, for one); every reader in the process then uses it.
+using MessageTranslator = const char* (*)(const char* english);
+void setMessageTranslator(MessageTranslator translator);
+
+// `format` with each "%s" replaced by the next of `values`, as the messages are filled in.
+std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values);
 
 // A stable lower-case name for machine-readable output, e.g. "unknown-unit".
 std::string_view errorKindName(QueryErrorKind kind);

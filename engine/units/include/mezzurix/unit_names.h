@@ -20,12 +20,31 @@ struct UnitName {
     int unitCode;
     std::string_view text;  // tokens separated by single spaces
     NameKind kind;
+    std::string_view language = {};  // "de", "fr", ...; empty for English, which is always read
 };
+
+// A language whose names are read besides English: its rows of the alias table, and the words
+// a query is written with in it. Each language is one file, names/unit_names_<code>.cpp.
+struct LanguageNames {
+    std::string_view code;                        // "de"
+    std::span<const UnitName> names;              // rows whose language column is `code`
+    std::span<const std::string_view> intoWords;  // "in", "nach": between the two units
+    std::span<const std::string_view> perWords;   // "pro": read as "/" within a name
+    std::span<const std::string_view> andWords;   // "und": between the parts of a quantity
+};
+
+// Every language with names, in the order of their codes.
+std::span<const LanguageNames* const> unitNameLanguages();
+
+// The language of a locale or language name ("de_DE.UTF-8", "de_AT", "de"); nullptr for English,
+// "C", "POSIX" and languages without names.
+const LanguageNames* findNameLanguage(std::string_view locale);
 
 // Every name beyond the list texts, grouped by unit in the order of the unit codes.
 std::span<const UnitName> unitAliases();
 
-// Every name a unit is read by: its list text first, then its aliases in table order.
-std::vector<UnitName> namesOf(int unitCode);
+// Every name a unit is read by: its list text first, then its aliases in table order, then
+// those of `language` when given.
+std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = nullptr);
 
 } // namespace mezzurix

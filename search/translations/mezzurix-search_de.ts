@@ -1,0 +1,16 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>SearchAnswers</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>%1 = %2 · %3</source>
+        <extracomment>The whole conversion and its category: &quot;24 Inches = 2 Feet · Distance&quot;</extracomment>
+        <translation>%1 = %2 · %3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The search's answers under a translated locale (run under LC_ALL=<language>_<territory>.UTF-8):
+// the units named in the user's language are read, and the answers name units and categories as
+// the window does in that language, with the regional decimal separator.
+#include <mezzurix/search_answers.h>
+#include <mezzurix/search_translations.h>
+
+#include <QLocale>
+#include <QTest>
+
+using namespace mezzurix::search;
+
+class TestSearchLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installSearchTranslations(QCoreApplication::instance()); }
+
+    void answersInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("de Zoll") << "de" << "24 Zoll in cm" << "60,96 Zentimeter" << "24 Zoll = 60,96 Zentimeter · Entfernung";
+        QTest::newRow("de Fuß Zoll") << "de" << "5 Fuß 10 Zoll in cm" << "177,8 Zentimeter" << "";
+        QTest::newRow("de Pfund") << "de" << "1 Pfund in Gramm" << "453,59237 Gramm" << "";
+        QTest::newRow("de pro") << "de" << "100 km/h in Meilen pro Stunde" << "62,1371192 Meilen/Stunde" << "";
+        QTest::newRow("de English") << "de" << "24 in to ft" << "2 Fuß" << "24 Zoll = 2 Fuß · Entfernung";
+        QTest::newRow("fr pouces") << "fr" << "24 pouces en cm" << "60,96 Centimètres" << "24 Pouces = 60,96 Centimètres · Distance";
+        QTest::newRow("fr livre") << "fr" << "1 livre en grammes" << "453,59237 Grammes" << "";
+        QTest::newRow("es pulgadas") << "es" << "24 pulgadas a cm" << "60,96 Centímetros" << "24 Pulgadas = 60,96 Centímetros · Distancia";
+        QTest::newRow("es libra") << "es" << "1 libra a gramos" << "453,59237 Gramos" << "";
+    }
+
+    void answersInTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, query);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        if (QLocale::system().name().left(2) != language)
+            QSKIP("another language's row");
+        const QList<SearchAnswer> answers = answersFor(query);
+        QVERIFY2(!answers.isEmpty(), qPrintable(query));
+        qInfo("%s: %s | %s", qPrintable(query), qPrintable(answers.front().name), qPrintable(answers.front().description));
+        QCOMPARE(answers.front().name, name);
+        if (!description.isEmpty())
+            QCOMPARE(answers.front().description, description);
+        // The id stays English, so that it reads back whatever the language.
+        QVERIFY(answerForId(answers.front().id).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSearchLanguages)
+#include "tst_search_languages.moc"
