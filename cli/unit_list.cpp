@@ -4,7 +4,7 @@
 
 #include "json.h"
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
 
@@ -14,6 +14,9 @@
 namespace mezzurix::cli {
 
 namespace {
+
+// After a unit the window's lists do not show.
+constexpr std::string_view kNotInWindowMark = "(typed only)";
 
 bool startsWithFolded(std::string_view text, std::string_view prefix)
 {
@@ -43,7 +46,7 @@ bool fits(std::string_view categoryName, std::string_view typed)
 std::string categoryNames()
 {
     std::string names;
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         names += (names.empty() ? "" : ", ") + std::string(category.name);
     return names;
 }
@@ -53,6 +56,7 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
 {
     JsonObject object;
     object.string("name", unit.text).integer("code", unit.code).strings("names", names);
+    object.raw("in_window", inWindow(unit.code) ? "true" : "false");
     if (definition != nullptr) {
         object.string("singular", definition->singular)
             .string("description", definition->description)
@@ -61,6 +65,8 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
             .string("si_unit", definition->siUnit);
         if (!definition->offset.empty())
             object.string("offset", definition->offset);
+        if (definition->reciprocal)
+            object.raw("reciprocal", "true");
         object.string("source", sourceName(definition->source));
     }
     return object.text();
@@ -71,7 +77,7 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
 std::optional<std::size_t> findCategory(std::string_view name, std::string& problem)
 {
     std::vector<std::size_t> found;
-    const auto all = categories();
+    const auto all = typedCategories();
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i].name.size() == name.size() && startsWithFolded(all[i].name, name))
             return i;
@@ -88,7 +94,7 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
 void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Output& out)
 {
     std::set<std::string_view> written;  // terse output names a shared name once
-    const auto all = categories();
+    const auto all = typedCategories();
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (category && *category != i)
             continue;
@@ -105,6 +111,8 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, Outpu
             switch (style) {
             case OutputStyle::Sentence:
                 text += "  " + texts.front();
+                if (!inWindow(unit.code))
+                    text += " " + std::string(kNotInWindowMark);
                 if (definition != nullptr)
                     text += " \u2014 " + std::string(definition->description);
                 text += ":";

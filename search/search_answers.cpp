@@ -73,9 +73,10 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
 }
 
 // The category's other units for a value in the unit at `fromPosition`: its most useful targets
-// first, then any unit they leave out in list order.
+// first, then any unit they leave out in list order; after a window unit, only the window's.
 std::vector<std::size_t> targetsOf(const Category& category, std::size_t fromPosition)
 {
+    const bool fromWindow = inWindow(category.units[fromPosition].code);
     std::vector<std::size_t> positions;
     const auto add = [&](std::size_t position) {
         if (position != fromPosition && std::find(positions.begin(), positions.end(), position) == positions.end())
@@ -86,7 +87,8 @@ std::vector<std::size_t> targetsOf(const Category& category, std::size_t fromPos
             if (category.units[position].code == code)
                 add(position);
     for (std::size_t position = 0; position < category.units.size(); ++position)
-        add(position);
+        if (!fromWindow || inWindow(category.units[position].code))
+            add(position);
     return positions;
 }
 

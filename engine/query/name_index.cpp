@@ -4,7 +4,7 @@
 
 #include "query_text.h"
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 
 #include <algorithm>
 #include <bit>
@@ -166,7 +166,7 @@ struct Index {
     Index()
     {
         int highestCode = 0;
-        for (const Category& category : categories())
+        for (const Category& category : typedCategories())
             for (const Unit& unit : category.units)
                 highestCode = std::max(highestCode, unit.code);
         places.resize(static_cast<std::size_t>(highestCode) + 1);
@@ -174,7 +174,7 @@ struct Index {
 
         std::size_t categoryIndex = 0;
         std::size_t rank = 0;
-        for (const Category& category : categories()) {
+        for (const Category& category : typedCategories()) {
             for (std::size_t position = 0; position < category.units.size(); ++position) {
                 const Unit& unit = category.units[position];
                 places[static_cast<std::size_t>(unit.code)] = {categoryIndex, position};

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/number_digits.h>
 
 namespace mezzurix::query_parts {
@@ -247,7 +247,7 @@ std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t l
 std::string describeUnit(int code)
 {
     const names::UnitPlace place = names::placeOf(code);
-    const Category& category = categories()[place.categoryIndex];
+    const Category& category = typedCategories()[place.categoryIndex];
     return std::string(category.units[place.position].text) + " (" + std::string(category.name) + ")";
 }
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
+
+#include "typed_unit_names.h"
 
 namespace mezzurix {
 
@@ -228,17 +230,22 @@ constexpr UnitName kAliases[] = {
 
 std::span<const UnitName> unitAliases()
 {
-    return kAliases;
+    static const std::vector<UnitName> all = [] {
+        std::vector<UnitName> names(std::begin(kAliases), std::end(kAliases));
+        names.insert(names.end(), typedOnlyAliases().begin(), typedOnlyAliases().end());
+        return names;
+    }();
+    return all;
 }
 
 std::vector<UnitName> namesOf(int unitCode)
 {
     std::vector<UnitName> names;
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         for (const Unit& unit : category.units)
             if (unit.code == unitCode)
                 names.push_back({unitCode, unit.text, NameKind::ListText});
-    for (const UnitName& alias : kAliases)
+    for (const UnitName& alias : unitAliases())
         if (alias.unitCode == unitCode)
             names.push_back(alias);
     return names;

@@ -22,7 +22,8 @@ struct UnitName {
     NameKind kind;
 };
 
-// Every name beyond the list texts, grouped by unit in the order of the unit codes.
+// Every name beyond the list texts, grouped by unit in the order of the unit codes: the window's
+// units first, then those only typed conversions know.
 std::span<const UnitName> unitAliases();
 
 // Every name a unit is read by: its list text first, then its aliases in table order.
