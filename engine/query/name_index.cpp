@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <tuple>
+#include <unordered_set>
 
 namespace mezzurix::names {
 
@@ -201,11 +202,15 @@ struct Index {
                                        std::string(prefix.name) + std::string(base.plural));
         for (const OtherSymbol& other : kOtherSymbols)
             known.emplace_back(std::string(other.symbol), std::string(other.plural));
+        // Every name's text, to leave out the known symbols that name a unit after all.
+        std::unordered_set<std::string_view> texts;
+        for (const UnitName& name : all)
+            texts.insert(name.text);
+        std::unordered_set<std::string> seen;
         for (auto& entry : known) {
             std::string& symbol = entry.first;
             std::string& plural = entry.second;
-            const bool inCatalogue = std::any_of(all.begin(), all.end(), [&](const UnitName& n) { return n.text == symbol; });
-            if (inCatalogue || std::find(unsupportedSymbols.begin(), unsupportedSymbols.end(), symbol) != unsupportedSymbols.end())
+            if (texts.contains(symbol) || !seen.insert(symbol).second)
                 continue;
             unsupportedSymbols.push_back(std::move(symbol));
             unsupportedPlurals.push_back(std::move(plural));
