@@ -100,10 +100,12 @@ struct TypedCatalogue {
     }
 };
 
+// Built before main() from constant data, so that every query reaches it without a guard.
+const TypedCatalogue kCatalogue;
+
 const TypedCatalogue& catalogue()
 {
-    static const TypedCatalogue instance;
-    return instance;
+    return kCatalogue;
 }
 
 } // namespace
