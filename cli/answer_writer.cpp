@@ -93,7 +93,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         }
         if (settings_.explain) {
             line += '\n';
-            appendExplanation(line, q, result);
+            appendExplanation(line, query, q, result);
             line.pop_back();  // the line feed below ends the last line
         }
         break;

@@ -44,8 +44,9 @@ void appendUnit(std::string& text, const Unit& unit)
         return;
     }
     text += definition->description;
-    text += definition->offset.empty() ? "; 1 " : "; x ";
-    text += definition->offset.empty() ? definition->singular : unit.text;
+    const bool ofX = !definition->offset.empty() || definition->reciprocal;
+    text += ofX ? "; x " : "; 1 ";
+    text += ofX ? unit.text : definition->singular;
     text += " = ";
     text += definitionText(*definition);
     text += " (";
@@ -53,18 +54,41 @@ void appendUnit(std::string& text, const Unit& unit)
     text += ")\n";
 }
 
+// A pair with a unit the window does not show converts through both definitions.
+void appendDefinitionsRoute(std::string& text, const Query& query, const Unit& from, const Unit& into, double result)
+{
+    text += "through the definitions";
+    if (query.fromParts.empty()) {
+        if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
+            text += ", factor " + exact->decimalText(kExactDigits) + '\n';
+            return;
+        }
+        const std::optional<ExactRatio> x = ExactRatio::parse(query.valueText);
+        if (const std::optional<ExactRatio> value = x ? exactConversion(from.code, into.code, *x) : std::nullopt)
+            text += ", exact result " + value->decimalText(kExactDigits) + ", " + deviation(result, *value);
+    }
+    text += '\n';
+}
+
 } // namespace
 
-void appendExplanation(std::string& text, const Query& query, double result)
+void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result)
 {
     const Unit& from = query.category().units[query.fromPosition];
     const Unit& into = query.category().units[*query.intoPosition];
     appendUnit(text, from);
     appendUnit(text, into);
+    for (const TextSpan span : {query.fromSpan, query.intoSpan})
+        if (typed.substr(span.offset, span.length) == "Cal") {
+            text += "\"Cal\" with a capital C is the kilocalorie (food Calorie); \"cal\" is the IT calorie\n";
+            break;
+        }
 
     const Entry* entry = findEntry(query.pairCode());
-    if (entry == nullptr)
+    if (entry == nullptr) {
+        appendDefinitionsRoute(text, query, from, into, result);
         return;
+    }
     if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
         // A formula entry without offsets multiplies too: its factor is what it makes of 1.
         const double factor = entry->formula != nullptr ? entry->formula(1.0) : entry->factor;

@@ -8,10 +8,12 @@
 #include <mezzurix/query.h>
 
 #include <string>
+#include <string_view>
 
 namespace mezzurix::cli {
 
-// Appends the lines after the answer's sentence, each ending in a line feed.
-void appendExplanation(std::string& text, const Query& query, double result);
+// Appends the lines after the answer's sentence, each ending in a line feed. `typed` is the query
+// as typed.
+void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result);
 
 } // namespace mezzurix::cli

@@ -5,8 +5,8 @@
 #include "json.h"
 #include "messages.h"
 
-#include <mezzurix/catalogue.h>
 #include <mezzurix/query.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
 
@@ -17,6 +17,9 @@
 namespace mezzurix::cli {
 
 namespace {
+
+// After a unit the window's lists do not show.
+constexpr std::string_view kNotInWindowMark = "(typed only)";
 
 bool startsWithFolded(std::string_view text, std::string_view prefix)
 {
@@ -46,7 +49,7 @@ bool fits(std::string_view categoryName, std::string_view typed)
 std::string categoryNames()
 {
     std::string names;
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         names += (names.empty() ? "" : ", ") + std::string(catalogueText(category.name));
     return names;
 }
@@ -56,6 +59,7 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
 {
     JsonObject object;
     object.string("name", unit.text).integer("code", unit.code).strings("names", names);
+    object.raw("in_window", inWindow(unit.code) ? "true" : "false");
     if (definition != nullptr) {
         object.string("singular", definition->singular)
             .string("description", definition->description)
@@ -64,6 +68,8 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
             .string("si_unit", definition->siUnit);
         if (!definition->offset.empty())
             object.string("offset", definition->offset);
+        if (definition->reciprocal)
+            object.raw("reciprocal", "true");
         object.string("source", sourceName(definition->source));
     }
     return object.text();
@@ -74,7 +80,7 @@ std::string unitObject(const Unit& unit, const UnitDefinition* definition, const
 std::optional<std::size_t> findCategory(std::string_view name, std::string& problem)
 {
     std::vector<std::size_t> found;
-    const auto all = categories();
+    const auto all = typedCategories();
     for (std::size_t i = 0; i < all.size(); ++i) {
         // Its English name, or the one it is listed by in the user's language.
         for (const std::string_view categoryName : {all[i].name, catalogueText(all[i].name)}) {
@@ -96,7 +102,7 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
 void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const LanguageNames* language, Output& out)
 {
     std::set<std::string_view> written;  // terse output names a shared name once
-    const auto all = categories();
+    const auto all = typedCategories();
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (category && *category != i)
             continue;
@@ -113,6 +119,8 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const
             switch (style) {
             case OutputStyle::Sentence:
                 text += "  " + std::string(catalogueText(texts.front()));
+                if (!inWindow(unit.code))
+                    text += " " + std::string(kNotInWindowMark);
                 if (definition != nullptr)
                     text += " \u2014 " + std::string(definition->description);
                 text += ":";

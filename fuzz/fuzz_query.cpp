@@ -12,7 +12,7 @@
 #include "fuzz_support.h"
 
 #include <mezzurix/blanks.h>
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
 #include <mezzurix/query_typing.h>
@@ -138,7 +138,7 @@ void checkSeveralFrom(std::string_view text, const Query& query, const Category&
             fail("quantity part outside its quantity", text);
         end = part.span.offset + part.span.length;
         if (query.intoCode())
-            sum += *convertValue(pairCode(category.units[part.position].code, *query.intoCode()), part.value);
+            sum += *convertUnits(category.units[part.position].code, *query.intoCode(), part.value);
     }
     if (query.intoCode() && std::bit_cast<std::uint64_t>(sum) != std::bit_cast<std::uint64_t>(result))
         fail("several units differ from their parts converted one by one", text);
@@ -156,7 +156,7 @@ void checkSeveralInto(std::string_view text, const Query& query, const Category&
         const AnswerPart& part = answer.parts[i];
         if (i + 1 < answer.parts.size() && part.amount != std::trunc(part.amount))
             fail("a larger part is not whole", answer.text);
-        back += *convertValue(pairCode(category.units[part.position].code, last), part.amount);
+        back += *convertUnits(category.units[part.position].code, last, part.amount);
     }
     const double shown = decimals ? 0.5 * std::pow(10.0, -*decimals) : 0.0;
     if (std::fabs(back - answer.result) > shown + 1e-9 * std::fabs(answer.result) + 1e-300)
@@ -176,8 +176,10 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
     if (!value || std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(query.value))
         fail("value differs from the window's reading", query.valueText);
 
-    const Category& category = categories()[query.categoryIndex];
-    if (query.categoryIndex >= categories().size() || query.fromPosition >= category.units.size())
+    if (query.categoryIndex >= typedCategories().size())
+        fail("from unit is not at its place", text);
+    const Category& category = typedCategories()[query.categoryIndex];
+    if (query.fromPosition >= category.units.size())
         fail("from unit is not at its place", text);
     if (query.fromParts.empty())
         checkNamed(text, query.fromSpan, query.fromCode(), "from");
@@ -189,7 +191,9 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
     }
     if (!query.intoPosition || category.units[*query.intoPosition].code != *query.intoCode())
         fail("into unit is not in the from unit's category", text);
-    if (query.pairCode() != pairCode(query.fromCode(), *query.intoCode()))
+    // The table's pair code joins the two codes of window units; other pairs have none.
+    const bool windowPair = inWindow(query.fromCode()) && inWindow(*query.intoCode());
+    if (query.pairCode() != (windowPair ? pairCode(query.fromCode(), *query.intoCode()) : std::string()))
         fail("pair code does not join the two codes", query.pairCode());
     if (query.intoParts.empty())
         checkNamed(text, query.intoSpan, *query.intoCode(), "into");
@@ -202,7 +206,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
 
     const std::optional<int> decimals =
         decimalsByte <= kMaxDecimals ? std::optional<int>(decimalsByte) : std::nullopt;
-    const std::optional<double> single = convertValue(query.pairCode(), query.value);
+    const std::optional<double> single = convertUnits(query.fromCode(), *query.intoCode(), query.value);
     const auto answer = answerQuery(query, decimals);
     if (const Answer* a = std::get_if<Answer>(&answer)) {
         if (!query.fromParts.empty()) {

@@ -4,12 +4,13 @@
 
 #include "query_text.h"
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace mezzurix::names {
 
@@ -146,7 +147,7 @@ struct Index {
     explicit Index(const LanguageNames* language)
     {
         int highestCode = 0;
-        for (const Category& category : categories())
+        for (const Category& category : typedCategories())
             for (const Unit& unit : category.units)
                 highestCode = std::max(highestCode, unit.code);
         places.resize(static_cast<std::size_t>(highestCode) + 1);
@@ -154,7 +155,7 @@ struct Index {
 
         std::size_t categoryIndex = 0;
         std::size_t rank = 0;
-        for (const Category& category : categories()) {
+        for (const Category& category : typedCategories()) {
             for (std::size_t position = 0; position < category.units.size(); ++position) {
                 const Unit& unit = category.units[position];
                 places[static_cast<std::size_t>(unit.code)] = {categoryIndex, position};
@@ -182,11 +183,15 @@ struct Index {
                                        std::string(prefix.name) + std::string(base.plural));
         for (const OtherSymbol& other : kOtherSymbols)
             known.emplace_back(std::string(other.symbol), std::string(other.plural));
+        // Every name's text, to leave out the known symbols that name a unit after all.
+        std::unordered_set<std::string_view> texts;
+        for (const UnitName& name : all)
+            texts.insert(name.text);
+        std::unordered_set<std::string> seen;
         for (auto& entry : known) {
             std::string& symbol = entry.first;
             std::string& plural = entry.second;
-            const bool inCatalogue = std::any_of(all.begin(), all.end(), [&](const UnitName& n) { return n.text == symbol; });
-            if (inCatalogue || std::find(unsupportedSymbols.begin(), unsupportedSymbols.end(), symbol) != unsupportedSymbols.end())
+            if (texts.contains(symbol) || !seen.insert(symbol).second)
                 continue;
             unsupportedSymbols.push_back(std::move(symbol));
             unsupportedPlurals.push_back(std::move(plural));

@@ -10,6 +10,7 @@
 #include "value_reader.h"
 
 #include <mezzurix/convert.h>
+#include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
@@ -227,12 +228,12 @@ void collectReadings(const UnitsText& units, std::optional<std::size_t> category
 std::string listText(int code)
 {
     const names::UnitPlace place = names::placeOf(code);
-    return std::string(categories()[place.categoryIndex].units[place.position].text);
+    return std::string(typedCategories()[place.categoryIndex].units[place.position].text);
 }
 
 std::string categoryName(int code)
 {
-    return std::string(categories()[names::placeOf(code).categoryIndex].name);
+    return std::string(typedCategories()[names::placeOf(code).categoryIndex].name);
 }
 
 // `what` is the message's format, marked for extraction by this function's name.
@@ -308,9 +309,9 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (readings.compatible.size() > 1) {
         // Readings that all give the same number are one answer: "24 lbf ft to lbf in".
         const Pair& first = readings.compatible.front();
-        const std::optional<double> answer = convertValue(pairCode(first.from, first.into), query.value);
+        const std::optional<double> answer = convertUnits(first.from, first.into, query.value);
         const bool same = answer && std::all_of(readings.compatible.begin(), readings.compatible.end(), [&](const Pair& p) {
-            return convertValue(pairCode(p.from, p.into), query.value) == answer;
+            return convertUnits(p.from, p.into, query.value) == answer;
         });
         if (!same)
             return ambiguousPairs(text, readings.compatible);
@@ -348,6 +349,19 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     return locateFault(text, units);
 }
 
+// Zero of a unit whose reciprocal the other is has no answer: "0 mpg" drives no distance on any
+// fuel, "0 L/100km" uses no fuel over any distance.
+std::optional<QueryError> reciprocalOfZero(std::string_view text, const Query& query)
+{
+    if (query.value != 0.0 || !query.intoCode() || !reciprocalPair(query.fromCode(), *query.intoCode()))
+        return std::nullopt;
+    const UnitDefinition* from = findDefinition(query.fromCode());
+    const std::string typed(text.substr(query.valueSpan.offset, query.fromSpan.offset + query.fromSpan.length -
+                                                                    query.valueSpan.offset));
+    return makeError(QueryErrorKind::ResultOutOfRange, text, query.valueSpan,
+                     "no answer: " + typed + (from->reciprocal ? " is no fuel" : " is no distance"));
+}
+
 } // namespace
 
 std::string_view errorKindName(QueryErrorKind kind)
@@ -373,7 +387,10 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
 {
     // Returned as it stands: the query is not moved on its way out.
     QueryReading reading(std::in_place_type<Query>);
-    if (std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading)))
+    std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading));
+    if (!error)
+        error = reciprocalOfZero(text, std::get<Query>(reading));
+    if (error)
         reading = std::move(*error);
     return reading;
 }

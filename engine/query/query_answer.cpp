@@ -7,6 +7,8 @@
 #include "query_parts.h"
 #include "several_units.h"
 
+#include <algorithm>
+
 namespace mezzurix {
 
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
@@ -52,7 +54,20 @@ std::optional<int> Query::intoCode() const
 
 std::string Query::pairCode() const
 {
-    return intoPosition ? mezzurix::pairCode(fromCode(), *intoCode()) : std::string();
+    if (!intoPosition || !mezzurix::inWindow(fromCode()) || !mezzurix::inWindow(*intoCode()))
+        return {};
+    return mezzurix::pairCode(fromCode(), *intoCode());
+}
+
+bool Query::inWindow() const
+{
+    const auto inWindowList = [&](std::size_t position) {
+        return categoryIndex < categories().size() && position < categories()[categoryIndex].units.size();
+    };
+    return inWindowList(fromPosition) && (!intoPosition || inWindowList(*intoPosition)) &&
+           std::all_of(intoParts.begin(), intoParts.end(), inWindowList) &&
+           std::all_of(fromParts.begin(), fromParts.end(),
+                       [&](const QuantityPart& part) { return inWindowList(part.position); });
 }
 
 std::string canonicalText(const Query& query)

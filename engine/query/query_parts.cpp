@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/number_digits.h>
 
 namespace mezzurix {
@@ -285,7 +285,7 @@ std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t l
 std::string describeUnit(int code)
 {
     const names::UnitPlace place = names::placeOf(code);
-    const Category& category = categories()[place.categoryIndex];
+    const Category& category = typedCategories()[place.categoryIndex];
     // The names as the front end shows them: translated with the messages.
     const std::string unit(category.units[place.position].text), name(category.name);
     return say("%s (%s)", say(unit.c_str()), say(name.c_str()));

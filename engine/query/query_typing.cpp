@@ -15,6 +15,10 @@ namespace mezzurix {
 
 namespace {
 
+// An unfinished from unit is answered while it can still be this many units: enough for
+// "km/" (per hour or per liter), too few to guess at a single letter.
+constexpr std::size_t kMaxUnfinishedFromUnits = 2;
+
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
 
@@ -75,7 +79,7 @@ const std::vector<PlacedName>& allNames()
 {
     static const std::vector<PlacedName> names = [] {
         std::vector<PlacedName> all;
-        for (const Category& category : categories())
+        for (const Category& category : typedCategories())
             for (const Unit& unit : category.units)
                 all.push_back({{unit.code, unit.text, NameKind::ListText}, names::placeOf(unit.code).categoryIndex});
         for (const UnitName& alias : unitAliases())
@@ -128,8 +132,9 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
                          [](const Query& a, const Query& b) { return rankOf(a) < rankOf(b); });
         return into;
     }
-    // An unfinished from unit answers only once it can be one unit alone.
-    if (from.size() == 1)
+    // An unfinished from unit answers once few units are left that it can be ("100 km/": km/h or
+    // km/L), not while it could still be any of many ("100 k").
+    if (from.size() <= kMaxUnfinishedFromUnits)
         return from;
     return {};
 }
@@ -164,7 +169,7 @@ std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, T
     std::vector<Query> each;
     if (options.category)
         return each;
-    for (std::size_t index = 0; index < categories().size(); ++index) {
+    for (std::size_t index = 0; index < typedCategories().size(); ++index) {
         options.category = index;
         QueryReading reading = readQuery(text, options);
         // Only the readings of the whole ambiguous name: not "24 lbf" then "in" as a separator.
@@ -181,7 +186,9 @@ std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, T
 
 std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t fromPosition)
 {
-    const Category& category = categories()[categoryIndex];
+    const Category& category = typedCategories()[categoryIndex];
+    // After a window unit, the list falls back on the window's units only.
+    const bool fromWindow = inWindow(category.units[fromPosition].code);
     std::vector<std::size_t> positions;
     const auto add = [&](std::size_t position) {
         if (position != fromPosition && std::find(positions.begin(), positions.end(), position) == positions.end())
@@ -192,7 +199,8 @@ std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t from
             if (category.units[position].code == code)
                 add(position);
     for (std::size_t position = 0; position < category.units.size(); ++position)
-        add(position);
+        if (!fromWindow || inWindow(category.units[position].code))
+            add(position);
     return positions;
 }
 
@@ -236,14 +244,21 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
     if (!lastWordOpen)
         return std::move(error);
     for (const std::size_t cut : lastWordStarts(text)) {
+        // A separator half typed after a complete from unit ("24 in t") is far likelier than an
+        // into unit named without one ("24 in thou").
+        if (startsSeparator(singleSpaced(text.substr(cut)))) {
+            std::size_t end = cut;
+            while (end > 0 && isBlankAt(text, end - 1))
+                --end;
+            QueryReading before = readQuery(text.substr(0, cut), open);
+            // Only straight after the from unit: "2 Sq Feet to i" is an into unit being typed.
+            if (Query* query = std::get_if<Query>(&before);
+                query != nullptr && !query->intoPosition && query->fromSpan.offset + query->fromSpan.length == end)
+                return std::vector<Query>{std::move(*query)};
+        }
         std::vector<Query> finished = finishedAt(text, cut, open);
         if (!finished.empty())
             return finished;
-        if (startsSeparator(singleSpaced(text.substr(cut)))) {
-            QueryReading before = readQuery(text.substr(0, cut), open);
-            if (Query* query = std::get_if<Query>(&before); query != nullptr && !query->intoPosition)
-                return std::vector<Query>{std::move(*query)};
-        }
     }
     return std::move(error);
 }

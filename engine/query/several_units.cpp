@@ -37,11 +37,10 @@ struct Part {
 // proportional (temperatures).
 std::optional<double> sizeIn(int code, int last)
 {
-    const std::string pair = pairCode(code, last);
-    const std::optional<double> zero = convertValue(pair, 0.0);
+    const std::optional<double> zero = convertUnits(code, last, 0.0);
     if (!zero || *zero != 0.0)
         return std::nullopt;
-    return convertValue(pair, 1.0);
+    return convertUnits(code, last, 1.0);
 }
 
 int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
@@ -168,7 +167,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         if (i + 1 < from.size() && *size <= sizeIn(codeIn(from[i + 1].units, *category), lastFrom).value_or(0))
             return orderError(text, fromSpan);
         // The first number's sign is the quantity's: -5 ft 10 in is -(5 ft 10 in).
-        const double part = *convertValue(pairCode(code, lastFrom), from[i].value);
+        const double part = *convertUnits(code, lastFrom, from[i].value);
         sum += i == 0 || !std::signbit(from.front().value) ? part : -part;
     }
     if (!std::isfinite(sum))
@@ -209,11 +208,11 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
 std::optional<double> convert(const Query& query)
 {
     if (query.fromParts.empty())
-        return convertValue(query.pairCode(), query.value);
+        return convertUnits(query.fromCode(), *query.intoCode(), query.value);
     double sum = 0.0;
     for (const QuantityPart& part : query.fromParts) {
         const std::optional<double> value =
-            convertValue(pairCode(query.category().units[part.position].code, *query.intoCode()), part.value);
+            convertUnits(query.category().units[part.position].code, *query.intoCode(), part.value);
         if (!value)
             return std::nullopt;
         sum += *value;

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <mezzurix/catalogue.h>
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/convert.h>
+#include <mezzurix/definitions.h>
+#include <mezzurix/typed_units.h>
 
 #include <cmath>
 
@@ -21,6 +24,13 @@ std::optional<double> convertValue(std::string_view pairCode, double x)
     if (!std::isfinite(result))
         return std::nullopt;
     return result;
+}
+
+std::optional<double> convertUnits(int fromCode, int intoCode, double x)
+{
+    if (inWindow(fromCode) && inWindow(intoCode))
+        return convertValue(pairCode(fromCode, intoCode), x);
+    return convertByDefinitions(fromCode, intoCode, x);
 }
 
 std::optional<std::string> convert(std::string_view pairCode, std::string_view input, int decimals,

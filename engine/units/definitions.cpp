@@ -2,21 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/definitions.h>
 
+#include "typed_definitions.h"
+
 #include <array>
+#include <cmath>
 
 namespace mezzurix {
 
 namespace {
 
 using enum DefinitionSource;
-
-constexpr bool kAmbiguous = true;
-constexpr bool kPlain = false;
+using namespace definition_rows;
 
 // code, singular, amount, SI unit, offset, description, source, whether the list text leaves the
 // variant open. Amounts are exact: customary units from the international yard and pound
 // (0.9144 m, 0.45359237 kg), force units under standard gravity (9.80665 m/s²).
-constexpr UnitDefinition kDefinitions[] = {
+constexpr UnitDefinition kWindowDefinitions[] = {
     // Distance
     {0, "Inch", "0.0254", "m", "", "international inch (2.54 centimeters)", NistSp811, kPlain},
     {1, "Foot", "0.3048", "m", "", "international foot (12 inches)", NistSp811, kPlain},
@@ -131,9 +132,20 @@ constexpr UnitDefinition kDefinitions[] = {
      kAmbiguous},
 };
 
-// Unit codes run from 0 to 690: a row index per code, built once.
-constexpr int kCodeLimit = 1024;
+// Unit codes run from 0 to 1263: a row index per code, built once.
+constexpr int kCodeLimit = 2048;
 constexpr short kNoRow = -1;
+constexpr std::size_t kWindowRows = std::size(kWindowDefinitions);
+
+constexpr std::array<UnitDefinition, kWindowRows + std::size(kTypedOnlyDefinitions)> kDefinitions = [] {
+    std::array<UnitDefinition, kWindowRows + std::size(kTypedOnlyDefinitions)> all{};
+    std::size_t i = 0;
+    for (const UnitDefinition& row : kWindowDefinitions)
+        all[i++] = row;
+    for (const UnitDefinition& row : kTypedOnlyDefinitions)
+        all[i++] = row;
+    return all;
+}();
 
 constexpr std::array<short, kCodeLimit> makeRowIndex()
 {
@@ -178,6 +190,8 @@ std::string_view sourceName(DefinitionSource source)
         return "NIST Handbook 44";
     case Iec80000_13:
         return "IEC 80000-13";
+    case Iau:
+        return "IAU";
     case OwnDefinition:
         break;
     }
@@ -216,6 +230,8 @@ std::string definitionText(const UnitDefinition& definition)
     if (definition.amount.find('/') != std::string_view::npos)
         if (const std::optional<ExactRatio> amount = amountOf(definition))
             text += " = " + amount->decimalText(kShownDigits) + ' ' + std::string(definition.siUnit);
+    if (definition.reciprocal)
+        text += " \u00f7 x";
     return text;
 }
 
@@ -223,7 +239,8 @@ std::optional<ExactRatio> exactFactor(int fromCode, int intoCode)
 {
     const UnitDefinition* from = findDefinition(fromCode);
     const UnitDefinition* into = findDefinition(intoCode);
-    if (from == nullptr || into == nullptr || !from->offset.empty() || !into->offset.empty())
+    if (from == nullptr || into == nullptr || !from->offset.empty() || !into->offset.empty() || from->reciprocal ||
+        into->reciprocal)
         return std::nullopt;
     const std::optional<ExactRatio> a = amountOf(*from);
     const std::optional<ExactRatio> b = amountOf(*into);
@@ -244,10 +261,56 @@ std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const Exac
     const std::optional<ExactRatio> intoOffset = offsetOf(*into);
     if (!fromAmount || !fromOffset || !intoAmount || !intoOffset)
         return std::nullopt;
+    if (from->reciprocal || into->reciprocal) {
+        const std::optional<ExactRatio> si = from->reciprocal ? *fromAmount / x : x * *fromAmount;
+        if (!si)
+            return std::nullopt;
+        return into->reciprocal ? *intoAmount / *si : *si / *intoAmount;
+    }
     const std::optional<ExactRatio> shifted = x + *fromOffset;
     const std::optional<ExactRatio> si = shifted ? *shifted * *fromAmount : std::nullopt;
     const std::optional<ExactRatio> scaled = si ? *si / *intoAmount : std::nullopt;
     return scaled ? *scaled - *intoOffset : std::nullopt;
+}
+
+bool reciprocalPair(int fromCode, int intoCode)
+{
+    const UnitDefinition* from = findDefinition(fromCode);
+    const UnitDefinition* into = findDefinition(intoCode);
+    return from != nullptr && into != nullptr && from->reciprocal != into->reciprocal;
+}
+
+std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
+{
+    const UnitDefinition* from = findDefinition(fromCode);
+    const UnitDefinition* into = findDefinition(intoCode);
+    if (from == nullptr || into == nullptr)
+        return std::nullopt;
+    // One exact factor for the pair, rounded once: k x, k / x, or (x + offset) k - offset.
+    const std::optional<ExactRatio> fromAmount = amountOf(*from);
+    const std::optional<ExactRatio> intoAmount = amountOf(*into);
+    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
+    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    if (!fromAmount || !intoAmount || !fromOffset || !intoOffset)
+        return std::nullopt;
+    const std::optional<ExactRatio> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
+    if (!k)
+        return std::nullopt;
+    // What is left after an offset is taken off is noise below this share of the offset: the
+    // rounding of the typed value and of the offsets themselves ("491.67 °R" is 0 °C).
+    constexpr double kOffsetNoise = 1e-13;
+    double result = 0.0;
+    if (from->reciprocal != into->reciprocal) {
+        result = k->nearestDouble() / x;
+    } else {
+        const double offset = intoOffset->nearestDouble();
+        result = (x + fromOffset->nearestDouble()) * k->nearestDouble() - offset;
+        if (std::abs(result) < kOffsetNoise * offset)
+            result = 0.0;
+    }
+    if (!std::isfinite(result))
+        return std::nullopt;
+    return result;
 }
 
 } // namespace mezzurix

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
+
+#include "typed_unit_names.h"
 
 namespace mezzurix {
 
@@ -228,7 +230,12 @@ constexpr UnitName kAliases[] = {
 
 std::span<const UnitName> unitAliases()
 {
-    return kAliases;
+    static const std::vector<UnitName> all = [] {
+        std::vector<UnitName> names(std::begin(kAliases), std::end(kAliases));
+        names.insert(names.end(), typedOnlyAliases().begin(), typedOnlyAliases().end());
+        return names;
+    }();
+    return all;
 }
 
 const LanguageNames* findNameLanguage(std::string_view locale)
@@ -246,11 +253,11 @@ const LanguageNames* findNameLanguage(std::string_view locale)
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)
 {
     std::vector<UnitName> names;
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         for (const Unit& unit : category.units)
             if (unit.code == unitCode)
                 names.push_back({unitCode, unit.text, NameKind::ListText});
-    for (const UnitName& alias : kAliases)
+    for (const UnitName& alias : unitAliases())
         if (alias.unitCode == unitCode)
             names.push_back(alias);
     if (language != nullptr)

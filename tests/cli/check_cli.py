@@ -150,16 +150,25 @@ check("explain formula factor text",
 # one a line in a batch, finds its factor within 1e-9 of the exact ratio (or the offsets' result).
 listing = [json.loads(line) for line in run(["--list", "--json"]).stdout.decode().splitlines()]
 pairs = []
+window_pairs = 0
 for category in listing:
     for unit in category["units"]:
         check(f"definition of {unit['name']}", all(unit.get(k) for k in
               ("singular", "description", "definition", "amount", "si_unit", "source")), repr(unit))
         pairs += [f"2 {unit['name']} to {into['name']}" for into in category["units"]]
-check("pairs", len(pairs) == 521, str(len(pairs)))
+        window_pairs += sum(unit["in_window"] and into["in_window"] for into in category["units"])
+check("pairs", len(pairs) == 1514 and window_pairs == 521, f"{len(pairs)}, {window_pairs} of the window's")
 result = run(["--explain"], "\n".join(pairs).encode() + b"\n")
 check("explain every pair", result.returncode == 0, result.stderr[:300])
 factor_lines = [line for line in result.stdout.decode().splitlines() if line.startswith("table ")]
 check("explain lines", len(factor_lines) == 521, str(len(factor_lines)))
+# A pair with a unit the window does not list goes through the two definitions.
+route_lines = [line for line in result.stdout.decode().splitlines() if line.startswith("through the definitions")]
+check("explain definitions lines", len(route_lines) == 1514 - 521, str(len(route_lines)))
+check("typed only marked", b"  Kelvin (typed only) \xe2\x80\x94 kelvin" in run(["--list", "temp"]).stdout)
+check("Cal explained", b'"Cal" with a capital C is the kilocalorie' in run(["--explain", "1 Cal to cal"]).stdout)
+zero = run(["0 mpg to L/100km"])
+check("no answer for 0 mpg", zero.returncode == 2 and b"no answer: 0 mpg is no distance" in zero.stderr, repr(zero))
 for line in factor_lines:
     closeness = line.rsplit(", ", 1)[-1]
     check(f"factor close: {line}", closeness == "the nearest double"

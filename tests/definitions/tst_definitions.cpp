@@ -6,6 +6,7 @@
 #include <mezzurix/convert.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/exact_ratio.h>
+#include <mezzurix/typed_units.h>
 
 #include <QtTest>
 
@@ -71,14 +72,16 @@ private slots:
     void singularAfterExactlyOne_data();
     void singularAfterExactlyOne();
     void singularForEveryUnit();
+    void everyPairOfEveryCategoryFollowsTheDefinitions();
+    void zeroHasNoReciprocal();
 };
 
 void TestDefinitions::everyUnitHasOneWellFormedDefinition()
 {
     const std::set<std::string_view> sources = {"SI Brochure", "NIST SP 811", "NIST Handbook 44", "IEC 80000-13",
-                                                "this program's own"};
+                                                "IAU", "this program's own"};
     std::size_t units = 0;
-    for (const Category& category : categories()) {
+    for (const Category& category : typedCategories()) {
         const UnitDefinition* first = findDefinition(category.units.front().code);
         QVERIFY(first != nullptr);
         for (const Unit& unit : category.units) {
@@ -89,6 +92,8 @@ void TestDefinitions::everyUnitHasOneWellFormedDefinition()
             QVERIFY2(ExactRatio::parse(definition->amount), name);
             QVERIFY2(ExactRatio::parse(definition->amount)->numerator() > 0, name);
             QVERIFY2(definition->offset.empty() || ExactRatio::parse(definition->offset), name);
+            // Only a unit the window does not show may count the other way round.
+            QVERIFY2(!definition->reciprocal || !inWindow(unit.code), name);
             QVERIFY2(!definition->singular.empty() && !definition->description.empty(), name);
             QVERIFY2(sources.contains(sourceName(definition->source)), name);
             // One SI unit per category, so every pair has a ratio.
@@ -231,6 +236,8 @@ void TestDefinitions::singularAfterExactlyOne_data()
     QTest::newRow("Mile/hour") << 52 << "1" << "Mile/hour";
     QTest::newRow("Kilobyte (KB)") << 202 << "1" << "Kilobyte (KB)";
     QTest::newRow("Inch pound") << 72 << "1" << "Pound-force/inch(Inch pound)";
+    QTest::newRow("Cubic foot/minute") << 1042 << "1" << "Cubic foot/minute";
+    QTest::newRow("Stone") << 1082 << "1" << "Stone";
 }
 
 void TestDefinitions::singularAfterExactlyOne()
@@ -238,7 +245,7 @@ void TestDefinitions::singularAfterExactlyOne()
     QFETCH(int, code);
     QFETCH(QString, number);
     QFETCH(QString, name);
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         for (const Unit& unit : category.units)
             if (unit.code == code)
                 QCOMPARE(QString::fromUtf8(nameAfterNumber(unit, number.toStdString()).data()).left(name.size()),
@@ -252,7 +259,7 @@ void TestDefinitions::singularForEveryUnit()
 {
     const std::set<std::pair<std::string_view, std::string_view>> endings = {{"", ""}, {"", "s"}, {"", "es"},
                                                                              {"oo", "ee"}};
-    for (const Category& category : categories())
+    for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
             const std::string_view singular = findDefinition(unit.code)->singular;
             QCOMPARE(nameAfterNumber(unit, "2"), unit.text);
@@ -269,6 +276,69 @@ void TestDefinitions::singularForEveryUnit()
             }
             QVERIFY2(endings.contains({one, many}), (std::string(singular) + " / " + std::string(unit.text)).c_str());
         }
+}
+
+// Every pair of every category, the units only typed conversions know included, at values across
+// the range people use, against exact arithmetic on the two definitions: a pair of the window's
+// units keeps the table's factor (within the table's precision), any other goes through the
+// definitions and lands within 1e-12 of the exact value.
+void TestDefinitions::everyPairOfEveryCategoryFollowsTheDefinitions()
+{
+    constexpr double kThroughDefinitions = 1e-12;
+    const char* values[] = {"1", "-12", "0.37", "250", "98.6", "123456.789"};
+    std::map<std::string_view, int> pairs;
+    int checked = 0;
+    for (const Category& category : typedCategories())
+        for (const Unit& from : category.units)
+            for (const Unit& into : category.units) {
+                ++pairs[category.name];
+                const bool table = inWindow(from.code) && inWindow(into.code);
+                for (const char* value : values) {
+                    const ExactRatio x = exactly(value);
+                    const std::optional<ExactRatio> exact = exactConversion(from.code, into.code, x);
+                    const QByteArray where = QByteArray(from.text.data(), qsizetype(from.text.size())) + " to " +
+                                             QByteArray(into.text.data(), qsizetype(into.text.size())) + " at " + value;
+                    QVERIFY2(exact, where);
+                    const std::optional<double> result = convertUnits(from.code, into.code, x.nearestDouble());
+                    QVERIFY2(result, where);
+                    const double expected = exact->nearestDouble();
+                    // Relative to the larger of the result and one unit: a temperature near its
+                    // zero counts in degrees.
+                    const double tolerance = (table ? kFactorTolerance : kThroughDefinitions) *
+                                             std::max(std::fabs(expected), 1.0);
+                    QVERIFY2(std::fabs(*result - expected) <= tolerance,
+                             where + ": " + text(*result) + " against " + text(expected));
+                    if (table)
+                        QCOMPARE(*result, *convertValue(pairCode(from.code, into.code), x.nearestDouble()));
+                    ++checked;
+                }
+            }
+    for (const auto& [name, count] : pairs)
+        qInfo("%s: %d pairs", name.data(), count);
+    QCOMPARE(pairs.size(), std::size_t(16));
+    QCOMPARE(pairs["Volume"], 20 * 20);
+    QCOMPARE(pairs["Time"], 7 * 7);
+    QCOMPARE(pairs["Fuel economy"], 4 * 4);
+    QCOMPARE(checked, 1514 * 6);
+    // The offsets of the new temperature scales.
+    QCOMPARE(*convertUnits(60, 1140, 0.0), 273.15);
+    QCOMPARE(*convertUnits(1141, 60, 491.67), 0.0);
+    QCOMPARE(*convertUnits(61, 1141, 0.0), 459.67);
+}
+
+// Fuel used over a distance against distance per fuel: 0 of either has no value in the other, and
+// the two are each other's reciprocal (235.214583... over the number).
+void TestDefinitions::zeroHasNoReciprocal()
+{
+    QVERIFY(reciprocalPair(1260, 1262) && reciprocalPair(1262, 1263) && !reciprocalPair(1260, 1263));
+    QVERIFY(!reciprocalPair(1262, 1262) && !reciprocalPair(1, 6));
+    QVERIFY(!convertUnits(1260, 1262, 0.0));
+    QVERIFY(!convertUnits(1262, 1261, 0.0));
+    QVERIFY(!exactConversion(1260, 1262, ExactRatio()));
+    QVERIFY(!exactFactor(1260, 1262));
+    QCOMPARE(QString::fromStdString(exactConversion(1260, 1262, exactly("1"))->decimalText(12)),
+             QString::fromUtf8("235.214583333\u2026"));
+    QCOMPARE(*convertUnits(1262, 1262, 0.0), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestDefinitions)

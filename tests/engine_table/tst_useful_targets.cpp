@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/useful_targets.h>
 
 #include <QtTest>
@@ -26,8 +26,8 @@ namespace {
 std::map<int, std::size_t> categoryOfCodes()
 {
     std::map<int, std::size_t> of;
-    for (std::size_t c = 0; c < categories().size(); ++c)
-        for (const Unit& unit : categories()[c].units)
+    for (std::size_t c = 0; c < typedCategories().size(); ++c)
+        for (const Unit& unit : typedCategories()[c].units)
             of.emplace(unit.code, c);
     return of;
 }
@@ -66,14 +66,17 @@ void TestUsefulTargets::everyOrderNamesUnitsOfItsOwnCategory()
 void TestUsefulTargets::everyUnitHasAnOrderLongEnoughToChooseAllItShows()
 {
     int units = 0;
-    for (const Category& category : categories())
+    int windowUnits = 0;
+    for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
             const std::size_t wanted = std::min(kShown, category.units.size() - 1);
             QVERIFY2(usefulTargets(unit.code).size() >= wanted, qPrintable(QString::fromUtf8(unit.text.data(),
                                                                                              qsizetype(unit.text.size()))));
             ++units;
+            windowUnits += inWindow(unit.code);
         }
-    QCOMPARE(units, 81);
+    QCOMPARE(windowUnits, 81);
+    QCOMPARE(units, 81 + 61);
 }
 
 void TestUsefulTargets::unknownUnitHasNoOrder()

@@ -153,6 +153,10 @@ private slots:
         QTest::newRow("other categories") << QStringList{"24 in to kg"} << "cannot convert";
         QTest::newRow("no value") << QStringList{"in", "to", "ft"} << "no value";
         QTest::newRow("result beyond range") << QStringList{"1e308", "mi", "to", "in"} << "beyond the range";
+        QTest::newRow("a unit the window does not list") << QStringList{"1", "cup", "to", "ml"}
+                                                         << "the window lists only its own units";
+        QTest::newRow("a category the window does not list") << QStringList{"90 min to h"}
+                                                             << "the window lists only its own units";
     }
 
     void refuses()

@@ -37,6 +37,9 @@ std::variant<StartConversion, QString> readStartConversion(const QStringList& wo
     const std::variant<Answer, QueryError> answer = answerQuery(query, std::nullopt);
     if (const QueryError* error = std::get_if<QueryError>(&answer))
         return QString::fromStdString(error->message);
+    if (!query.inWindow())
+        return QStringLiteral("the window lists only its own units; mezzurix-convert and the desktop search answer \"%1\"")
+            .arg(QString::fromUtf8(text));
     return StartConversion{int(query.categoryIndex), int(query.fromPosition), int(*query.intoPosition),
                            regionalValue(query.valueText, format.decimalPoint)};
 }

@@ -3,9 +3,10 @@
 #pragma once
 
 // Typed conversions: "24 in to ft" read into a value, a from unit and an into unit of one
-// category, and answered through the conversion table.
+// category, and answered through the conversion table, or through the units' definitions for a
+// unit the window does not show.
 
-#include <mezzurix/catalogue.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/number_rules.h>
 
 #include <cstddef>
@@ -49,8 +50,9 @@ struct QuantityPart {
 struct Query {
     double value = 0.0;         // read from valueText by the window's leading-number rule
     std::string valueText;      // the number as typed, with "." and "-": "-1.5e3"
-    std::size_t categoryIndex = 0;        // into categories()
-    std::size_t fromPosition = 0;         // list positions within the category
+    std::size_t categoryIndex = 0;        // into typedCategories(), the same as categories() for
+    std::size_t fromPosition = 0;         // the window's; positions within the category, which
+                                          // are the window's list positions for its own units
     std::optional<std::size_t> intoPosition;
     TextSpan valueSpan;         // where each part stands in the query
     std::size_t valueColumn = 1;  // of valueSpan, for messages about the answer
@@ -62,10 +64,13 @@ struct Query {
     // Several into units ("to ft in"), largest first; the last is the into unit. Empty for one.
     std::vector<std::size_t> intoParts;
 
-    const Category& category() const { return categories()[categoryIndex]; }
+    const Category& category() const { return typedCategories()[categoryIndex]; }
     int fromCode() const { return category().units[fromPosition].code; }
     std::optional<int> intoCode() const;
-    std::string pairCode() const;  // empty without an into unit
+    std::string pairCode() const;  // the table's; empty without an into unit, or for a unit
+                                   // the window does not show
+    // Whether the window's lists show the category and both units.
+    bool inWindow() const;
 };
 
 enum class QueryErrorKind {

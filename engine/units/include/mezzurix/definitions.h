@@ -25,13 +25,15 @@ enum class DefinitionSource {
     NistSp811,       // units outside the SI, in SI terms
     NistHandbook44,  // US customary volumes
     Iec80000_13,     // bytes
+    Iau,             // the Julian year
     OwnDefinition,   // no standard defines it; this program's own choice
 };
 
 // "SI Brochure", "NIST SP 811", ..., "this program's own".
 std::string_view sourceName(DefinitionSource source);
 
-// A value x of the unit is (x + offset) x amount of siUnit. Only temperatures have an offset.
+// A value x of the unit is (x + offset) x amount of siUnit, or amount / x of it for a reciprocal
+// unit (fuel used over a distance, against distance per fuel). Only temperatures have an offset.
 struct UnitDefinition {
     int code;
     std::string_view singular;     // the list text for exactly one: "Foot", "Sq Foot", "Kilobyte (KB)"
@@ -41,9 +43,11 @@ struct UnitDefinition {
     std::string_view description;  // plain words naming the variant: "US liquid gallon (231 cubic inches)"
     DefinitionSource source;
     bool nameIsAmbiguous;          // the list text alone does not say which variant it is
+    bool reciprocal = false;       // x of the unit is amount / x of siUnit
 };
 
-// One row per unit, category by category in the order of the conversion table.
+// One row per unit: the window's, category by category in the order of the conversion table, then
+// those of typed conversions only in the order of their codes.
 std::span<const UnitDefinition> unitDefinitions();
 
 // The row of `unitCode`, or nullptr.
@@ -53,14 +57,24 @@ const UnitDefinition* findDefinition(int unitCode);
 // or the minus sign U+2212), the list text otherwise ("1.0 Feet", "2 Feet").
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText);
 
-// "0.3048 m", or "(x + 273.15) × 1 K" for a unit with an offset.
+// "0.3048 m", "(x + 273.15) × 1 K" for a unit with an offset, "… m/m³ ÷ x" for a reciprocal one.
 std::string definitionText(const UnitDefinition& definition);
 
 // The exact factor that turns a value of `fromCode` into one of `intoCode`: the ratio of their
-// amounts. nullopt when either unit has an offset or no definition.
+// amounts. nullopt when either unit has an offset, is reciprocal or has no definition.
 std::optional<ExactRatio> exactFactor(int fromCode, int intoCode);
 
-// The exact value of `x` of `fromCode` in `intoCode`, offsets included.
+// The exact value of `x` of `fromCode` in `intoCode`, offsets and reciprocals included; nullopt
+// for 0 of a unit whose reciprocal the other is.
 std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const ExactRatio& x);
+
+// Whether one of the two units is the reciprocal of the other's kind: 0 of the first has no value
+// in the second.
+bool reciprocalPair(int fromCode, int intoCode);
+
+// `x` of `fromCode` in `intoCode` through the two definitions, in doubles: within a few units in
+// the last place of the exact value, but for the cancellation of a temperature's offsets near
+// zero. nullopt for no definition or a result beyond the double range.
+std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x);
 
 } // namespace mezzurix

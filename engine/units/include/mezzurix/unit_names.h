@@ -40,7 +40,8 @@ std::span<const LanguageNames* const> unitNameLanguages();
 // "C", "POSIX" and languages without names.
 const LanguageNames* findNameLanguage(std::string_view locale);
 
-// Every name beyond the list texts, grouped by unit in the order of the unit codes.
+// Every name beyond the list texts, grouped by unit in the order of the unit codes: the window's
+// units first, then those only typed conversions know.
 std::span<const UnitName> unitAliases();
 
 // Every name a unit is read by: its list text first, then its aliases in table order, then

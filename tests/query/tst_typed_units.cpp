@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The units only typed conversions know: everyday queries that need them, the clashes between
+// their symbols and the window's, and the window's own lists left as they are.
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/query.h>
+#include <mezzurix/typed_units.h>
+
+#include <QtTest>
+
+using namespace mezzurix;
+
+namespace {
+
+// "from>into" codes of a query, or its error's message.
+QString outcome(const QString& text)
+{
+    const QueryReading reading = readQuery(text.toStdString());
+    if (const auto* error = std::get_if<QueryError>(&reading))
+        return QString::fromStdString("error: " + error->message);
+    const Query& query = std::get<Query>(reading);
+    return QString::number(query.fromCode()) + '>' + (query.intoCode() ? QString::number(*query.intoCode()) : QString());
+}
+
+} // namespace
+
+class TestTypedUnits : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everydayAnswers_data();
+    void everydayAnswers();
+    void clashes_data();
+    void clashes();
+    void windowListsStayItsOwn();
+};
+
+void TestTypedUnits::everydayAnswers_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("answer");  // the general form, nine significant digits
+    const char* rows[][2] = {
+        {"0 C to K", "273.15"},
+        {"1 cup to ml", "236.588237"},
+        {"2 tbsp in ml", "29.5735296"},
+        {"1 tsp to ml", "4.92892159"},
+        {"8 fl oz to ml", "236.588237"},
+        {"11 stone to kg", "69.853225"},
+        {"30 knots to km/h", "55.56"},
+        {"1 nautical mile to km", "1.852"},
+        {"1 acre to m2", "4046.85642"},
+        {"1 hectare to acres", "2.47105381"},
+        {"1 atm to psi", "14.6959488"},
+        {"760 mmHg to kPa", "101.325014"},
+        {"760 torr to kPa", "101.325"},
+        {"29.92 inHg to hPa", "1013.20759"},
+        {"1 MPa to psi", "145.037738"},
+        {"100 kcal to kJ", "418.68"},
+        {"1 kWh to MJ", "3.6"},
+        {"500 Wh to J", "1800000"},
+        {"150 PS to kW", "110.324813"},
+        {"30 mpg to l/100km", "7.84048611"},
+        {"7.84048611 L/100 km to mpg", "30"},
+        {"30 mpg imp to mpg", "24.9802255"},
+        {"90 min to h", "1.5"},
+        {"500 mg to g", "0.5"},
+        {"1 mm to um", "1000"},
+        {"1 imperial gallon to liters", "4.54609"},
+        {"1 long ton to kg", "1016.04691"},
+        {"8 bits to bytes", "1"},
+        {"1 cfm to L/min", "28.3168466"},
+        {"5 ft 10 in to cm", "177.8"},
+        {"1 h 30 min to min", "90"},
+        {"1 yr to days", "365.25"},
+        {"-40 F to °R", "419.67"},
+        {"491.67 °R to C", "0"},
+        {"1 PB to TB", "1024"},
+        {"1 ozt to g", "31.1034768"},
+        {"1 ct to mg", "200"},
+        {"1 kgf·m to N·m", "9.80665"},
+        {"1 Cal to cal", "1000"},
+        {"1 barrel to gal", "42"},
+        {"5 mW to W", "0.005"},
+        {"5 \u00B5m to mm", "0.005"},
+        {"5 Cal to J", "20934"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void TestTypedUnits::everydayAnswers()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, answer);
+    const QueryReading reading = readQuery(query.toStdString());
+    const Query* q = std::get_if<Query>(&reading);
+    QVERIFY2(q, qPrintable(outcome(query)));
+    const auto answered = answerQuery(*q, std::nullopt, {}, 9);
+    QVERIFY(std::holds_alternative<Answer>(answered));
+    QCOMPARE(QString::fromStdString(std::get<Answer>(answered).text), answer);
+}
+
+void TestTypedUnits::clashes_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("outcome");  // from>into codes, or the start of the error
+    const char* rows[][2] = {
+        {"1 m to ft", "6>1"},
+        {"1 min to s", "1242>1241"},
+        {"1 mi to km", "3>7"},
+        {"1 t to kg", "35>34"},
+        {"1 tonne to kg", "35>34"},
+        {"1 ton to kg", "32>34"},
+        {"1 long ton to kg", "1083>34"},
+        {"1 Cal to J", "1200>85"},
+        {"1 cal to J", "81>85"},
+        {"1 pint to L", "67>690"},
+        {"1 quart to L", "68>690"},
+        {"1 gallon to L", "69>690"},
+        {"1 imp gallon to L", "1164>690"},
+        {"1 UK pint to L", "1165>690"},
+        {"1 imperial fl oz to ml", "1166>65"},
+        {"1 b to B", "1220>201"},
+        {"1 Mb to B", "error: unknown unit"},
+        {"1 mb to bar", "40>41"},
+        {"1 K to C", "1140>60"},
+        {"1 KB to B", "202>201"},
+        {"1 °R to F", "1141>61"},
+        {"1 degR to F", "1141>61"},
+        {"1 R to F", "error: unknown unit"},
+        {"1 nm to m", "1001>6"},
+        {"1 NM to m", "1003>6"},
+        {"1 Nm to N cm", "74>1181"},
+        {"1 kn to km/h", "1120>55"},
+        {"1 kN to N", "95>94"},
+        {"1 mW to W", "1062>25"},
+        {"1 MW to W", "27>25"},
+        {"1 mg to g", "1080>33"},
+        {"1 Mg to g", "35>33"},
+        {"0 mpg to L/100km", "error: no answer: 0 mpg is no distance"},
+        {"0 L/100km to km/L", "error: no answer: 0 L/100km is no fuel"},
+        {"1 s to ms", "1241>1240"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void TestTypedUnits::clashes()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, outcome);
+    QVERIFY2(::outcome(query).startsWith(outcome), qPrintable(::outcome(query)));
+}
+
+// The window keeps its 14 categories and 81 units; each keeps its index and list position among
+// those of typed conversions, so a query of window units still starts the window's conversion.
+void TestTypedUnits::windowListsStayItsOwn()
+{
+    QCOMPARE(categories().size(), std::size_t(14));
+    std::size_t windowUnits = 0;
+    for (std::size_t c = 0; c < categories().size(); ++c) {
+        const Category& window = categories()[c];
+        const Category& typed = typedCategories()[c];
+        QCOMPARE(typed.name, window.name);
+        for (std::size_t p = 0; p < window.units.size(); ++p) {
+            QCOMPARE(typed.units[p].code, window.units[p].code);
+            QVERIFY(inWindow(window.units[p].code));
+        }
+        for (std::size_t p = window.units.size(); p < typed.units.size(); ++p)
+            QVERIFY(!inWindow(typed.units[p].code));
+        windowUnits += window.units.size();
+    }
+    QCOMPARE(windowUnits, std::size_t(81));
+    QCOMPARE(typedCategories().size(), std::size_t(16));
+
+    const auto inWindowQuery = [](const char* text) { return std::get<Query>(readQuery(text)).inWindow(); };
+    QVERIFY(inWindowQuery("24 in to ft"));
+    QVERIFY(inWindowQuery("5 ft 10 in to cm"));
+    QVERIFY(!inWindowQuery("1 cup to ml"));
+    QVERIFY(!inWindowQuery("1 l to cups"));
+    QVERIFY(!inWindowQuery("90 min to h"));
+    QCOMPARE(std::get<Query>(readQuery("1 cup to ml")).pairCode(), std::string());
+    QCOMPARE(std::get<Query>(readQuery("24 in to ft")).pairCode(), std::string("01"));
+    for (const Category& category : typedCategories())
+        for (std::size_t p = 0; p < category.units.size(); ++p) {
+            const std::optional<TypedPlace> place = typedPlaceOf(category.units[p].code);
+            QVERIFY(place && &typedCategories()[place->categoryIndex] == &category && place->position == p);
+        }
+}
+
+QTEST_APPLESS_MAIN(TestTypedUnits)
+#include "tst_typed_units.moc"
