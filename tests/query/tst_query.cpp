@@ -254,6 +254,22 @@ void TestQuery::typedInTheUsersLanguage_data()
     QTest::newRow("es libra") << "es_ES.UTF-8" << "1 libra a gramos" << "31>33";
     QTest::newRow("es por") << "es_ES.UTF-8" << "100 km/h a millas por hora" << "55>52";
     QTest::newRow("es y") << "es_ES.UTF-8" << "5 pies y 10 pulgadas en cm" << "0>5";
+    // Units only typed conversions know, in each language
+    QTest::newRow("de Tasse") << "de_DE.UTF-8" << "1 Tasse in ml" << "1160>65";
+    QTest::newRow("de Knoten") << "de_DE.UTF-8" << "30 Knoten in km/h" << "1120>55";
+    QTest::newRow("de Wochen in Tagen") << "de_DE.UTF-8" << "3 Wochen in Tagen" << "1245>1244";
+    QTest::newRow("de Seemeilen") << "de_DE.UTF-8" << "2 Seemeilen in km" << "1003>7";
+    QTest::newRow("de Esslöffel") << "de_DE.UTF-8" << "2 Esslöffel in ml" << "1161>65";
+    QTest::newRow("fr tasse") << "fr_FR.UTF-8" << "1 tasse en ml" << "1160>65";
+    QTest::newRow("fr nœuds") << "fr_FR.UTF-8" << "30 nœuds en km/h" << "1120>55";
+    QTest::newRow("fr heures") << "fr_FR.UTF-8" << "2 heures en secondes" << "1243>1241";
+    QTest::newRow("fr cuillère à soupe") << "fr_FR.UTF-8" << "2 cuillères à soupe en ml" << "1161>65";
+    QTest::newRow("fr chevaux-vapeur") << "fr_FR.UTF-8" << "100 chevaux-vapeur en kW" << "1060>26";
+    QTest::newRow("es taza") << "es_ES.UTF-8" << "1 taza a ml" << "1160>65";
+    QTest::newRow("es nudos") << "es_ES.UTF-8" << "30 nudos a km/h" << "1120>55";
+    QTest::newRow("es horas") << "es_ES.UTF-8" << "2 horas a minutos" << "1243>1242";
+    QTest::newRow("es millas náuticas") << "es_ES.UTF-8" << "2 millas náuticas a km" << "1003>7";
+    QTest::newRow("es cucharadas") << "es_ES.UTF-8" << "2 cucharadas a ml" << "1161>65";
     // Only the user's language is added to English.
     QTest::newRow("fr name under de") << "de_DE.UTF-8" << "24 pouces en cm" << "error";
     QTest::newRow("de name in English") << "C" << "24 Zoll in cm" << "error";
