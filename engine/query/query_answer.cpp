@@ -8,24 +8,17 @@
 #include "several_units.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace mezzurix {
 
-std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
-                                             const NumberFormat& format, int significantDigits)
-{
-    Answer answer;
-    std::variant<double, QueryError> result = appendAnswer(answer.text, query, decimals, format, significantDigits);
-    if (QueryError* error = std::get_if<QueryError>(&result))
-        return std::move(*error);
-    answer.result = std::get<double>(result);
-    if (!query.intoParts.empty())
-        answer.parts = several_units::split(query, answer.result, decimals, format, significantDigits);
-    return answer;
-}
+namespace {
 
-std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
-                                              const NumberFormat& format, int significantDigits)
+// The answer's text appended to `text`; an answer into several units also leaves its parts in
+// `parts` when one is given, split once for both.
+std::variant<double, QueryError> appendAnswerWithParts(std::string& text, const Query& query,
+                                                       std::optional<int> decimals, const NumberFormat& format,
+                                                       int significantDigits, std::vector<AnswerPart>* parts)
 {
     if (!query.intoCode())
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
@@ -36,13 +29,37 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
                                       query_parts::say("the result of the value"),
                                       query_parts::say(" is beyond the range of numbers"));
-    if (!query.intoParts.empty())
-        text += several_units::partsText(query, several_units::split(query, *result, decimals, format, significantDigits));
-    else if (decimals)
+    if (!query.intoParts.empty()) {
+        std::vector<AnswerPart> split = several_units::split(query, *result, decimals, format, significantDigits);
+        text += several_units::partsText(query, split);
+        if (parts != nullptr)
+            *parts = std::move(split);
+    } else if (decimals) {
         appendFixed(text, *result, *decimals, format);
-    else
+    } else {
         appendGeneral(text, *result, format.decimalPoint, significantDigits);
+    }
     return *result;
+}
+
+} // namespace
+
+std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
+                                             const NumberFormat& format, int significantDigits)
+{
+    Answer answer;
+    std::variant<double, QueryError> result =
+        appendAnswerWithParts(answer.text, query, decimals, format, significantDigits, &answer.parts);
+    if (QueryError* error = std::get_if<QueryError>(&result))
+        return std::move(*error);
+    answer.result = std::get<double>(result);
+    return answer;
+}
+
+std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
+                                              const NumberFormat& format, int significantDigits)
+{
+    return appendAnswerWithParts(text, query, decimals, format, significantDigits, nullptr);
 }
 
 std::optional<int> Query::intoCode() const
