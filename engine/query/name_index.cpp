@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <tuple>
-#include <unordered_map>
-#include <unordered_set>
+#include <bit>
+#include <iterator>
+#include <span>
 
 namespace mezzurix::names {
 
@@ -23,7 +24,8 @@ constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
 
 // Every name under its text with ASCII case ignored, so that one lookup finds the names of the
-// exact case and those of any case together.
+// exact case and those of any case together. The entries lie in one array, grouped by bucket, so
+// that a lookup reads one short run of memory and building the table allocates twice.
 class NameTable {
 public:
     struct Entry {
@@ -33,25 +35,62 @@ public:
     };
 
     NameTable() = default;
-    explicit NameTable(const std::vector<Entry>& names)
+    // Codes below zero stand for known symbols of units the catalogue lacks; such an entry is
+    // left out where an earlier entry has its exact text.
+    explicit NameTable(std::span<const Entry> names)
     {
-        entries_.reserve(names.size());
-        for (const Entry& name : names)
-            entries_[name.text].push_back(name);
+        const std::size_t buckets = std::bit_ceil(2 * names.size() + 1);
+        mask_ = buckets - 1;
+        starts_.assign(buckets + 1, 0);
+        std::vector<std::uint32_t> hashes(names.size());
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            hashes[i] = hash(names[i].text);
+            ++starts_[(hashes[i] & mask_) + 1];
+        }
+        for (std::size_t b = 0; b < buckets; ++b)
+            starts_[b + 1] += starts_[b];
+        entries_.resize(names.size());
+        std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            entries_[next[hashes[i] & mask_]++] = {names[i], hashes[i]};
+
+        // Drop the known symbols an earlier entry spells exactly, closing the gaps.
+        std::size_t kept = 0;
+        for (std::size_t b = 0; b < buckets; ++b) {
+            const std::size_t first = starts_[b];
+            const std::size_t last = starts_[b + 1];
+            starts_[b] = kept;
+            const std::size_t bucketStart = kept;
+            for (std::size_t i = first; i < last; ++i) {
+                const Keyed& entry = entries_[i];
+                const bool repeated =
+                    entry.name.code < 0 && std::any_of(entries_.begin() + bucketStart, entries_.begin() + kept,
+                                                       [&](const Keyed& e) { return e.name.text == entry.name.text; });
+                if (!repeated)
+                    entries_[kept++] = entry;
+            }
+        }
+        starts_[buckets] = kept;
+        entries_.resize(kept);
     }
 
     // The units `text` names: in its exact case; else by a name whose case means nothing; else,
     // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
-    // differs from it only by case ("KG"). Codes below zero stand for known symbols of units the
-    // catalogue lacks; `unsupported` gets the one `text` is exactly.
+    // differs from it only by case ("KG"). `unsupported` gets the code of the known symbol of a
+    // unit the catalogue lacks that `text` is exactly.
     UnitMatch find(std::string_view text, int* unsupported = nullptr) const
     {
-        const auto found = entries_.find(text);
-        if (found == entries_.end())
+        if (entries_.empty())
             return {};
+        const std::uint32_t h = hash(text);
+        const std::size_t b = h & mask_;
         UnitMatch exact, loose, caseFree;
         bool knownOtherCase = false;
-        for (const Entry& entry : found->second) {
+        for (std::size_t i = starts_[b]; i < starts_[b + 1]; ++i) {
+            const Keyed& keyed = entries_[i];
+            if (keyed.hash != h || !equalIgnoringCase(keyed.name.text, text))
+                continue;
+            const Entry& entry = keyed.name;
             if (entry.code < 0) {
                 if (entry.text == text && unsupported)
                     *unsupported = entry.code;
@@ -74,28 +113,29 @@ public:
     }
 
 private:
-    // Both ignore ASCII case, and take typed text as it is: a lookup copies nothing.
-    struct CaseFreeHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const
-        {
-            // FNV-1a
-            std::uint64_t h = 14695981039346656037ull;
-            for (const char c : key)
-                h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 1099511628211ull;
-            return static_cast<std::size_t>(h ^ (h >> 32));
-        }
+    struct Keyed {
+        Entry name;
+        std::uint32_t hash;
     };
-    struct CaseFreeEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const
-        {
-            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                       return query_text::foldByte(x) == query_text::foldByte(y);
-                   });
-        }
-    };
-    std::unordered_map<std::string_view, std::vector<Entry>, CaseFreeHash, CaseFreeEqual> entries_;
+
+    // FNV-1a over the text with ASCII case ignored.
+    static std::uint32_t hash(std::string_view text)
+    {
+        std::uint32_t h = 2166136261u;
+        for (const char c : text)
+            h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 16777619u;
+        return h;
+    }
+    static bool equalIgnoringCase(std::string_view a, std::string_view b)
+    {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return query_text::foldByte(x) == query_text::foldByte(y);
+               });
+    }
+
+    std::vector<Keyed> entries_;        // grouped by bucket, in the order given within each
+    std::vector<std::size_t> starts_;   // bucket b holds entries_[starts_[b], starts_[b + 1])
+    std::size_t mask_ = 0;
 };
 
 // The SI prefixes, for the symbols of prefixed units the catalogue lacks.
@@ -136,7 +176,6 @@ constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilo
 
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
-    std::vector<std::string> foldedTexts;  // folded text of each name in `all`, for suggestions
     NameTable table;                       // every name, case ignored
     std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
     std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
@@ -147,11 +186,15 @@ struct Index {
     explicit Index(const LanguageNames* language)
     {
         int highestCode = 0;
-        for (const Category& category : typedCategories())
+        std::size_t unitCount = 0;
+        for (const Category& category : typedCategories()) {
+            unitCount += category.units.size();
             for (const Unit& unit : category.units)
                 highestCode = std::max(highestCode, unit.code);
+        }
         places.resize(static_cast<std::size_t>(highestCode) + 1);
         unitOrder.resize(places.size());
+        all.reserve(unitCount + unitAliases().size() + (language != nullptr ? language->names.size() : 0));
 
         std::size_t categoryIndex = 0;
         std::size_t rank = 0;
@@ -168,33 +211,27 @@ struct Index {
         if (language != nullptr)
             all.insert(all.end(), language->names.begin(), language->names.end());
 
-        std::vector<NameTable::Entry> keyed;
-        for (const UnitName& name : all) {
-            foldedTexts.push_back(query_text::fold(name.text));
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol});
-            maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
-        }
-        // Known symbols beyond the catalogue: prefixed metric symbols and a few others.
-        std::vector<std::pair<std::string, std::string>> known;
+        // Known symbols beyond the catalogue: prefixed metric symbols and a few others. The
+        // table leaves out those that name a unit after all, and repeats.
+        constexpr std::size_t kKnownSymbols = std::size(kMetricBases) * std::size(kPrefixes) + std::size(kOtherSymbols);
+        unsupportedSymbols.reserve(kKnownSymbols);
+        unsupportedPlurals.reserve(kKnownSymbols);
         for (const MetricBase& base : kMetricBases)
             for (const Prefix& prefix : kPrefixes)
-                if (!(base.bytes && prefix.small))
-                    known.emplace_back(std::string(prefix.symbol) + std::string(base.symbol),
-                                       std::string(prefix.name) + std::string(base.plural));
-        for (const OtherSymbol& other : kOtherSymbols)
-            known.emplace_back(std::string(other.symbol), std::string(other.plural));
-        // Every name's text, to leave out the known symbols that name a unit after all.
-        std::unordered_set<std::string_view> texts;
-        for (const UnitName& name : all)
-            texts.insert(name.text);
-        std::unordered_set<std::string> seen;
-        for (auto& entry : known) {
-            std::string& symbol = entry.first;
-            std::string& plural = entry.second;
-            if (texts.contains(symbol) || !seen.insert(symbol).second)
-                continue;
-            unsupportedSymbols.push_back(std::move(symbol));
-            unsupportedPlurals.push_back(std::move(plural));
+                if (!(base.bytes && prefix.small)) {
+                    unsupportedSymbols.push_back(std::string(prefix.symbol).append(base.symbol));
+                    unsupportedPlurals.push_back(std::string(prefix.name).append(base.plural));
+                }
+        for (const OtherSymbol& other : kOtherSymbols) {
+            unsupportedSymbols.emplace_back(other.symbol);
+            unsupportedPlurals.emplace_back(other.plural);
+        }
+
+        std::vector<NameTable::Entry> keyed;
+        keyed.reserve(all.size() + unsupportedSymbols.size());
+        for (const UnitName& name : all) {
+            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol});
+            maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
         // The symbols are complete here: the table keeps views of them.
         for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
@@ -284,8 +321,10 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
         auto key() const { return std::tie(distance, rank, sharedEnding, unitOrder); }
     };
     std::vector<Best> best;
+    std::string candidateText;
     for (std::size_t i = 0; i < idx.all.size(); ++i) {
-        const std::string_view candidateText = idx.foldedTexts[i];
+        candidateText.assign(idx.all[i].text);
+        std::transform(candidateText.begin(), candidateText.end(), candidateText.begin(), query_text::foldByte);
         // A name differing only by case was refused for a reason: another unit, perhaps a
         // thousand times larger or smaller, has the typed symbol.
         if (candidateText == folded)
@@ -314,7 +353,7 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
     std::vector<std::string> names;
     for (const Best& b : best) {
         const UnitName& name = idx.all[b.name];
-        const std::string text = lowerCase && name.kind == NameKind::ListText ? idx.foldedTexts[b.name]
+        const std::string text = lowerCase && name.kind == NameKind::ListText ? query_text::fold(name.text)
                                                                                : std::string(name.text);
         if (std::find(names.begin(), names.end(), text) == names.end())
             names.push_back(text);

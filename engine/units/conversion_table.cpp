@@ -61,6 +61,12 @@ public:
         return cell != kNoCell ? cells_[cell] : nullptr;
     }
 
+    const Entry* find(int fromCode, int intoCode) const
+    {
+        const std::size_t cell = cellOf(placeOf(fromCode), placeOf(intoCode));
+        return cell != kNoCell ? cells_[cell] : nullptr;
+    }
+
 private:
     // A pair code is the from unit's code followed by the into unit's, each in decimal without
     // leading zeros: its cell is found at the one cut between them that leaves two units of one
@@ -87,14 +93,25 @@ private:
             fromCode = fromCode * 10 + std::size_t(pairCode[cut - 1] - '0');
             if (fromCode >= kCodeLimit || (cut > 1 && pairCode[0] == '0'))
                 return kNoCell;
-            const Place from = places_[fromCode];
-            const Place into = places_[intoCodes[cut]];
-            if (from.category != Place::kNoCategory && into.category == from.category) {
-                const Matrix& matrix = matrices_[from.category];
-                return matrix.first + from.position * matrix.size + into.position;
-            }
+            if (const std::size_t cell = cellOf(places_[fromCode], places_[intoCodes[cut]]); cell != kNoCell)
+                return cell;
         }
         return kNoCell;
+    }
+
+    // The cell of two units of one category.
+    std::size_t cellOf(Place from, Place into) const
+    {
+        if (from.category == Place::kNoCategory || into.category != from.category)
+            return kNoCell;
+        const Matrix& matrix = matrices_[from.category];
+        return matrix.first + from.position * matrix.size + into.position;
+    }
+
+    Place placeOf(int code) const
+    {
+        return code >= 0 && static_cast<std::size_t>(code) < kCodeLimit ? places_[static_cast<std::size_t>(code)]
+                                                                         : Place{};
     }
 
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -126,6 +143,11 @@ std::span<const Entry> conversionTable()
 const Entry* findEntry(std::string_view pairCode)
 {
     return table().find(pairCode);
+}
+
+const Entry* findEntry(int fromCode, int intoCode)
+{
+    return table().find(fromCode, intoCode);
 }
 
 } // namespace mezzurix

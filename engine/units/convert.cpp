@@ -11,9 +11,10 @@
 
 namespace mezzurix {
 
-std::optional<double> convertValue(std::string_view pairCode, double x)
+namespace {
+
+std::optional<double> convertBy(const Entry* entry, double x)
 {
-    const Entry* entry = findEntry(pairCode);
     double result = 0.0;
     if (entry == nullptr)
         result = x * 0.0;  // a pair code that names no pair converts everything to zero
@@ -26,10 +27,17 @@ std::optional<double> convertValue(std::string_view pairCode, double x)
     return result;
 }
 
+} // namespace
+
+std::optional<double> convertValue(std::string_view pairCode, double x)
+{
+    return convertBy(findEntry(pairCode), x);
+}
+
 std::optional<double> convertUnits(int fromCode, int intoCode, double x)
 {
     if (inWindow(fromCode) && inWindow(intoCode))
-        return convertValue(pairCode(fromCode, intoCode), x);
+        return convertBy(findEntry(fromCode, intoCode), x);
     return convertByDefinitions(fromCode, intoCode, x);
 }
 

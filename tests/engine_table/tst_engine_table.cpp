@@ -56,6 +56,7 @@ private slots:
     void findEntry_data();
     void findEntry();
     void findEntryFindsEveryEntryItself();
+    void findEntryByCodesAgreesWithPairCodes();
     void codesAcrossCategoriesNameNoOtherPair();
     void rawResults_data();
     void rawResults();
@@ -288,6 +289,22 @@ void TestEngineTable::findEntryFindsEveryEntryItself()
         const std::string key(entry.pairCode);
         QCOMPARE(mezzurix::findEntry(key), &entry);
     }
+}
+
+void TestEngineTable::findEntryByCodesAgreesWithPairCodes()
+{
+    // Every pair within a category, and a pair across two, by codes and by pair code.
+    for (const Category& category : mezzurix::categories())
+        for (const Unit& from : category.units)
+            for (const Unit& into : category.units) {
+                const Entry* byCodes = mezzurix::findEntry(from.code, into.code);
+                QVERIFY(byCodes != nullptr);
+                QCOMPARE(byCodes, mezzurix::findEntry(mezzurix::pairCode(from.code, into.code)));
+            }
+    const auto all = mezzurix::categories();
+    QCOMPARE(mezzurix::findEntry(all.front().units.front().code, all.back().units.front().code), nullptr);
+    QCOMPARE(mezzurix::findEntry(-1, all.front().units.front().code), nullptr);
+    QCOMPARE(mezzurix::findEntry(all.front().units.front().code, 100000), nullptr);
 }
 
 void TestEngineTable::codesAcrossCategoriesNameNoOtherPair()

@@ -22,4 +22,7 @@ std::span<const Entry> conversionTable();
 // The entry whose pair code equals `pairCode` exactly, or nullptr.
 const Entry* findEntry(std::string_view pairCode);
 
+// The entry of the pair of units with these codes, or nullptr.
+const Entry* findEntry(int fromCode, int intoCode);
+
 } // namespace mezzurix
