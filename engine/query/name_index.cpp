@@ -42,26 +42,26 @@ public:
         const std::size_t buckets = std::bit_ceil(2 * names.size() + 1);
         mask_ = buckets - 1;
         starts_.assign(buckets + 1, 0);
-        std::vector<std::uint32_t> hashes(names.size());
+        std::vector<Key> keys(names.size());
         for (std::size_t i = 0; i < names.size(); ++i) {
-            hashes[i] = hash(names[i].text);
-            ++starts_[(hashes[i] & mask_) + 1];
+            keys[i] = keyOf(names[i].text);
+            ++starts_[(keys[i].hash & mask_) + 1];
         }
         for (std::size_t b = 0; b < buckets; ++b)
             starts_[b + 1] += starts_[b];
         entries_.resize(names.size());
         std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
         for (std::size_t i = 0; i < names.size(); ++i)
-            entries_[next[hashes[i] & mask_]++] = {names[i], hashes[i]};
+            entries_[next[keys[i].hash & mask_]++] = {names[i], keys[i]};
 
         // Drop the known symbols an earlier entry spells exactly, closing the gaps.
-        std::size_t kept = 0;
+        std::uint32_t kept = 0;
         for (std::size_t b = 0; b < buckets; ++b) {
-            const std::size_t first = starts_[b];
-            const std::size_t last = starts_[b + 1];
+            const std::uint32_t first = starts_[b];
+            const std::uint32_t last = starts_[b + 1];
             starts_[b] = kept;
-            const std::size_t bucketStart = kept;
-            for (std::size_t i = first; i < last; ++i) {
+            const std::uint32_t bucketStart = kept;
+            for (std::uint32_t i = first; i < last; ++i) {
                 const Keyed& entry = entries_[i];
                 const bool repeated =
                     entry.name.code < 0 && std::any_of(entries_.begin() + bucketStart, entries_.begin() + kept,
@@ -82,13 +82,13 @@ public:
     {
         if (entries_.empty())
             return {};
-        const std::uint32_t h = hash(text);
-        const std::size_t b = h & mask_;
+        const Key key = keyOf(text);
+        const std::size_t b = key.hash & mask_;
         UnitMatch exact, loose, caseFree;
         bool knownOtherCase = false;
-        for (std::size_t i = starts_[b]; i < starts_[b + 1]; ++i) {
+        for (std::uint32_t i = starts_[b]; i < starts_[b + 1]; ++i) {
             const Keyed& keyed = entries_[i];
-            if (keyed.hash != h || !equalIgnoringCase(keyed.name.text, text))
+            if (!(keyed.key == key) || !sameIgnoringCase(keyed.name.text, text))
                 continue;
             const Entry& entry = keyed.name;
             if (entry.code < 0) {
@@ -113,28 +113,43 @@ public:
     }
 
 private:
+    // A text's first bytes with ASCII case ignored, packed in a word (most names fit in it
+    // whole, and then compare as one number), its length, and a hash of it all.
+    static constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
+    struct Key {
+        std::uint64_t packed = 0;
+        std::uint32_t size = 0;
+        std::uint32_t hash = 0;
+        bool operator==(const Key&) const = default;
+    };
+    static Key keyOf(std::string_view text)
+    {
+        Key key;
+        key.size = static_cast<std::uint32_t>(text.size());
+        const std::size_t packed = std::min(text.size(), kPackedBytes);
+        for (std::size_t i = 0; i < packed; ++i)
+            key.packed |= std::uint64_t(static_cast<unsigned char>(query_text::foldByte(text[i]))) << (8 * i);
+        // Fibonacci hashing of the packed bytes, then FNV-1a over any bytes beyond them.
+        std::uint64_t h = (key.packed ^ text.size()) * 0x9E3779B97F4A7C15ull;
+        for (std::size_t i = packed; i < text.size(); ++i)
+            h = (h ^ static_cast<unsigned char>(query_text::foldByte(text[i]))) * 1099511628211ull;
+        key.hash = static_cast<std::uint32_t>(h >> 32);
+        return key;
+    }
+    // For texts of equal keys: the bytes beyond the packed ones, with ASCII case ignored.
+    static bool sameIgnoringCase(std::string_view a, std::string_view b)
+    {
+        return a.size() <= kPackedBytes ||
+               std::equal(a.begin() + kPackedBytes, a.end(), b.begin() + kPackedBytes,
+                          [](char x, char y) { return query_text::foldByte(x) == query_text::foldByte(y); });
+    }
+
     struct Keyed {
         Entry name;
-        std::uint32_t hash;
+        Key key;
     };
-
-    // FNV-1a over the text with ASCII case ignored.
-    static std::uint32_t hash(std::string_view text)
-    {
-        std::uint32_t h = 2166136261u;
-        for (const char c : text)
-            h = (h ^ static_cast<unsigned char>(query_text::foldByte(c))) * 16777619u;
-        return h;
-    }
-    static bool equalIgnoringCase(std::string_view a, std::string_view b)
-    {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return query_text::foldByte(x) == query_text::foldByte(y);
-               });
-    }
-
-    std::vector<Keyed> entries_;        // grouped by bucket, in the order given within each
-    std::vector<std::size_t> starts_;   // bucket b holds entries_[starts_[b], starts_[b + 1])
+    std::vector<Keyed> entries_;          // grouped by bucket, in the order given within each
+    std::vector<std::uint32_t> starts_;   // bucket b holds entries_[starts_[b], starts_[b + 1])
     std::size_t mask_ = 0;
 };
 
@@ -173,6 +188,8 @@ struct OtherSymbol {
     std::string_view plural;
 };
 constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilocalories"}};
+
+} // namespace
 
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
@@ -240,6 +257,8 @@ struct Index {
     }
 };
 
+namespace {
+
 const Index& index(const LanguageNames* language);
 
 // English and one language, built on the first use of any.
@@ -277,9 +296,24 @@ int kindRank(NameKind kind)
 
 } // namespace
 
+const Index& indexFor(const LanguageNames* language)
+{
+    return index(language);
+}
+
+UnitMatch lookUp(const Index& names, std::string_view text)
+{
+    return names.table.find(text);
+}
+
+std::size_t maxNameTokens(const Index& names)
+{
+    return names.maxTokens;
+}
+
 UnitMatch lookUp(std::string_view text, const LanguageNames* language)
 {
-    return index(language).table.find(text);
+    return lookUp(index(language), text);
 }
 
 std::optional<std::string> unsupportedUnit(std::string_view text, const LanguageNames* language)

@@ -45,6 +45,12 @@ struct UnitPlace {
 
 // Each lookup reads the English names, and those of `language` when it is given.
 
+// The names a query reads: found once for it, then looked up in directly.
+struct Index;
+const Index& indexFor(const LanguageNames* language);
+UnitMatch lookUp(const Index& names, std::string_view text);
+std::size_t maxNameTokens(const Index& names);
+
 // `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
 // names that ignore case may match.
 UnitMatch lookUp(std::string_view text, const LanguageNames* language);

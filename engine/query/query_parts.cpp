@@ -125,7 +125,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             return {};
         per = per || tokens[k].per;
     }
-    names::UnitMatch match = names::lookUp(normRun(first, last), language);
+    names::UnitMatch match = names::lookUp(*names, normRun(first, last));
     if (!match.empty() || !per)
         return match;
     // "km per hour" as "km/hour"
@@ -139,7 +139,7 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
             slashed += ' ';
         slashed.append(normRun(k, k + 1));
     }
-    return names::lookUp(slashed, language);
+    return names::lookUp(*names, slashed);
 }
 
 void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
@@ -151,7 +151,8 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
     }
     const std::size_t firstNew = units.tokens.size();
     units.language = findNameLanguage(options.language);
-    units.maxNameTokens = names::maxNameTokens(units.language);
+    units.names = &names::indexFor(units.language);
+    units.maxNameTokens = names::maxNameTokens(*units.names);
     Token current;
     bool open = false;
     const auto begin = [&](std::size_t at) {

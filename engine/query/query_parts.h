@@ -38,6 +38,7 @@ struct UnitsText {
     std::vector<Token> tokens;
     std::size_t maxNameTokens = 1;  // names::maxNameTokens(), asked once per query
     const LanguageNames* language = nullptr;  // read besides English; from the query's options
+    const names::Index* names = nullptr;      // English's and the language's
 
     std::size_t size() const { return tokens.size(); }
     std::string_view normRun(std::size_t first, std::size_t last) const;
