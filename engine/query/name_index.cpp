@@ -52,7 +52,7 @@ public:
         entries_.resize(names.size());
         std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
         for (std::size_t i = 0; i < names.size(); ++i)
-            entries_[next[keys[i].hash & mask_]++] = {names[i], keys[i]};
+            entries_[next[keys[i].hash & mask_]++] = {names[i], keys[i], rawOf(names[i].text)};
 
         // Drop the known symbols an earlier entry spells exactly, closing the gaps.
         std::uint32_t kept = 0;
@@ -83,33 +83,39 @@ public:
         if (entries_.empty())
             return {};
         const Key key = keyOf(text);
+        const std::uint64_t raw = rawOf(text);
         const std::size_t b = key.hash & mask_;
-        UnitMatch exact, loose, caseFree;
+        // Exact case first, then names whose case means nothing, then symbols of another case.
+        enum Tier { Exact, Loose, CaseFree, None };
+        Tier tier = None;
+        UnitMatch found;
         bool knownOtherCase = false;
         for (std::uint32_t i = starts_[b]; i < starts_[b + 1]; ++i) {
             const Keyed& keyed = entries_[i];
             if (!(keyed.key == key) || !sameIgnoringCase(keyed.name.text, text))
                 continue;
             const Entry& entry = keyed.name;
+            const bool exact = keyed.raw == raw && (text.size() <= kPackedBytes || entry.text == text);
             if (entry.code < 0) {
-                if (entry.text == text && unsupported)
-                    *unsupported = entry.code;
-                if (entry.text == text)
+                if (exact) {
+                    if (unsupported)
+                        *unsupported = entry.code;
                     return {};
+                }
                 knownOtherCase = true;
-            } else if (entry.text == text) {
-                exact.add(entry.code);
-            } else if (!entry.exactCase) {
-                loose.add(entry.code);
-            } else {
-                caseFree.add(entry.code);
+                continue;
             }
+            const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
+            if (entryTier < tier) {
+                tier = entryTier;
+                found = {};
+            }
+            if (entryTier == tier)
+                found.add(entry.code);
         }
-        if (!exact.empty())
-            return exact;
-        if (!loose.empty())
-            return loose;
-        return caseFree.codes().size() == 1 && !knownOtherCase ? caseFree : UnitMatch{};
+        if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
+            return {};
+        return found;
     }
 
 private:
@@ -136,6 +142,14 @@ private:
         key.hash = static_cast<std::uint32_t>(h >> 32);
         return key;
     }
+    // The first bytes as they are, for telling the exact case.
+    static std::uint64_t rawOf(std::string_view text)
+    {
+        std::uint64_t raw = 0;
+        for (std::size_t i = 0; i < std::min(text.size(), kPackedBytes); ++i)
+            raw |= std::uint64_t(static_cast<unsigned char>(text[i])) << (8 * i);
+        return raw;
+    }
     // For texts of equal keys: the bytes beyond the packed ones, with ASCII case ignored.
     static bool sameIgnoringCase(std::string_view a, std::string_view b)
     {
@@ -147,6 +161,7 @@ private:
     struct Keyed {
         Entry name;
         Key key;
+        std::uint64_t raw;
     };
     std::vector<Keyed> entries_;          // grouped by bucket, in the order given within each
     std::vector<std::uint32_t> starts_;   // bucket b holds entries_[starts_[b], starts_[b + 1])

@@ -168,13 +168,14 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         return finish(value == 0.0 ? 0.0 : value, fraction.end, false);
     };
 
-    // A fraction on its own: "3/4", "½".
-    if (const std::optional<Fraction> fraction = fractionAt(text, pos))
-        return divide(0.0, *fraction);
-
     const std::size_t integerStart = pos;
-    bool grouped = false;
     pos = digitsFrom(text, pos);
+    // A fraction on its own: "3/4", "½".
+    if (pos > integerStart ? slashLength(text, pos) > 0 : vulgarAt(text, pos) != nullptr)
+        if (const std::optional<Fraction> fraction = fractionAt(text, integerStart))
+            return divide(0.0, *fraction);
+
+    bool grouped = false;
     const std::size_t firstGroup = pos - integerStart;
     if (firstGroup >= 1 && firstGroup <= kGroupDigits && text[integerStart] != '0' && groupAt(pos)) {
         grouped = true;
