@@ -10,6 +10,7 @@
 // canonical text.
 
 #include "fuzz_support.h"
+#include "units_memo.h"
 
 #include <mezzurix/blanks.h>
 #include <mezzurix/typed_units.h>
@@ -274,8 +275,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QueryReading reading = readQuery(text, options);
     if (const Query* query = std::get_if<Query>(&reading)) {
         checkQuery(text, *query, decimalsByte);
+        // A reading that came from the units memo (kept from an earlier input) is the one
+        // the text gives afresh.
+        units_memo::clear();
+        const QueryReading fresh = readQuery(text, options);
+        const Query* again = std::get_if<Query>(&fresh);
+        if (again == nullptr || again->categoryIndex != query->categoryIndex ||
+            again->fromPosition != query->fromPosition || again->intoPosition != query->intoPosition ||
+            again->fromSpan.offset != query->fromSpan.offset || again->fromSpan.length != query->fromSpan.length ||
+            again->intoSpan.offset != query->intoSpan.offset || again->intoSpan.length != query->intoSpan.length ||
+            again->intoParts != query->intoParts || again->fromParts.size() != query->fromParts.size())
+            fail("a units reading kept from an earlier query differs from a fresh one", std::string(text));
         return 0;
     }
+    if (readQuery(text, options).index() != reading.index())
+        fail("a query read twice gives two outcomes", std::string(text));
     const QueryError& error = std::get<QueryError>(reading);
     if (error.where.offset + error.where.length > text.size())
         fail("error span outside the text", error.message);

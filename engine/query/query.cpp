@@ -7,6 +7,7 @@
 #include "query_parts.h"
 #include "query_text.h"
 #include "several_units.h"
+#include "units_memo.h"
 #include "value_reader.h"
 
 #include <mezzurix/convert.h>
@@ -292,10 +293,25 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (std::optional<QueryError> error = readValue(text, phrasing.valueStart, options, query))
         return error;
 
+    const std::size_t unitsStart = query.valueSpan.offset + query.valueSpan.length;
+    const std::size_t unitsEnd = questionEnd(text);
+    // Units parts that read as one unit into another are kept, and their next queries take them.
+    const bool plain = phrasing.into.length == 0 && unitsEnd >= unitsStart;
+    const std::string_view unitsPart = plain ? text.substr(unitsStart, unitsEnd - unitsStart) : std::string_view();
+    if (plain)
+        if (const units_memo::Reading* known = units_memo::find(unitsPart, options)) {
+            query.categoryIndex = known->categoryIndex;
+            query.fromPosition = known->fromPosition;
+            query.intoPosition = known->intoPosition;
+            query.fromSpan = {unitsStart + known->fromSpan.offset, known->fromSpan.length};
+            query.intoSpan = {unitsStart + known->intoSpan.offset, known->intoSpan.length};
+            return std::nullopt;
+        }
+
     // Kept from query to query, so that a batch of them allocates nothing here.
     thread_local UnitsText units;
     thread_local Readings readings;
-    tokenise(text, query.valueSpan.offset + query.valueSpan.length, questionEnd(text), options, units);
+    tokenise(text, unitsStart, unitsEnd, options, units);
     if (phrasing.into.length > 0) {
         addSeparator(units, phrasing.separator);
         tokenise(text, phrasing.into.offset, phrasing.into.offset + phrasing.into.length, options, units, true);
@@ -303,7 +319,13 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     collectReadings(units, options.category, readings);
 
     if (readings.compatible.size() == 1) {
-        placeUnits(query, readings.compatible.front());
+        const Pair& pair = readings.compatible.front();
+        placeUnits(query, pair);
+        if (plain)
+            units_memo::remember(unitsPart, options,
+                                 {pair.fromPlace.categoryIndex, pair.fromPlace.position, pair.intoPlace.position,
+                                  {pair.fromSpan.offset - unitsStart, pair.fromSpan.length},
+                                  {pair.intoSpan.offset - unitsStart, pair.intoSpan.length}});
         return std::nullopt;
     }
     if (readings.compatible.size() > 1) {

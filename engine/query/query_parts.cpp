@@ -169,12 +169,15 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
         open = false;
         current.end = at;
         // Abbreviation dots belong to no name; nor does the "?" of "24 in = ? ft".
-        const bool question = units.norm.size() == current.normBegin + 1 && units.norm.back() == '?' &&
-                              !units.tokens.empty() && units.tokens.back().separator;
-        while (units.norm.size() > current.normBegin && !current.separator && units.norm.back() == '.')
-            units.norm.pop_back();
-        if (question)
-            units.norm.pop_back();
+        if (const char last = units.norm.size() > current.normBegin ? units.norm.back() : '\0';
+            last == '.' || last == '?') {
+            const bool question = units.norm.size() == current.normBegin + 1 && last == '?' &&
+                                  !units.tokens.empty() && units.tokens.back().separator;
+            while (units.norm.size() > current.normBegin && !current.separator && units.norm.back() == '.')
+                units.norm.pop_back();
+            if (question)
+                units.norm.pop_back();
+        }
         if (units.norm.size() == current.normBegin) {
             units.norm.resize(units.tokens.empty() ? 0 : current.normBegin - 1);
             return;
