@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units_memo.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -12,65 +14,85 @@ namespace mezzurix::units_memo {
 namespace {
 
 // Direct-mapped: a units part has one slot, and a newer part of the same slot replaces it.
-// Batches mix a few dozen unit pairs at most.
-constexpr std::size_t kSlots = 256;
-// Longer units parts are rare and not worth the copy.
+// Batches mix a few dozen unit pairs; with this many slots few of them share one.
+constexpr std::size_t kSlots = 512;
+// Longer units parts are rare and not worth the room.
 constexpr std::size_t kMaxUnitsBytes = 64;
 
 struct Slot {
+    std::uint32_t hash = 0;
+    std::uint8_t size = 0;
     bool used = false;
-    std::string units;
-    std::string language;
-    std::string decimalPoint;
-    std::optional<std::size_t> category;
+    std::array<char, kMaxUnitsBytes> units;
     Reading reading;
 };
 
-thread_local std::array<Slot, kSlots> slots;
+// The memo holds the readings of one set of options, the options every query of a batch shares;
+// other options start it afresh.
+struct Memo {
+    std::optional<std::size_t> category;
+    std::string language;
+    std::string decimalPoint = ".";
+    std::array<Slot, kSlots> slots;
 
-std::size_t slotOf(std::string_view units)
+    bool sameOptions(const QueryOptions& options) const
+    {
+        return category == options.category && language == options.language && decimalPoint == options.decimalPoint;
+    }
+    void clear()
+    {
+        for (Slot& slot : slots)
+            slot.used = false;
+    }
+};
+
+thread_local Memo memo;
+
+// FNV-1a
+std::uint32_t hashOf(std::string_view units)
 {
-    // FNV-1a
     std::uint32_t h = 2166136261u;
     for (const char c : units)
         h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return (h ^ (h >> 16)) % kSlots;
-}
-
-// Everything of the options that a units part's reading depends on.
-bool sameOptions(const Slot& slot, const QueryOptions& options)
-{
-    return slot.category == options.category && slot.language == options.language &&
-           slot.decimalPoint == options.decimalPoint;
+    return h ^ (h >> 16);
 }
 
 } // namespace
 
 const Reading* find(std::string_view units, const QueryOptions& options)
 {
-    if (units.size() > kMaxUnitsBytes)
+    if (units.size() > kMaxUnitsBytes || !memo.sameOptions(options))
         return nullptr;
-    const Slot& slot = slots[slotOf(units)];
-    return slot.used && slot.units == units && sameOptions(slot, options) ? &slot.reading : nullptr;
+    const std::uint32_t hash = hashOf(units);
+    const Slot& slot = memo.slots[hash % kSlots];
+    return slot.used && slot.hash == hash && slot.size == units.size() &&
+                   std::memcmp(slot.units.data(), units.data(), units.size()) == 0
+               ? &slot.reading
+               : nullptr;
 }
 
 void remember(std::string_view units, const QueryOptions& options, const Reading& reading)
 {
     if (units.size() > kMaxUnitsBytes)
         return;
-    Slot& slot = slots[slotOf(units)];
+    if (!memo.sameOptions(options)) {
+        memo.clear();
+        memo.category = options.category;
+        memo.language = options.language;
+        memo.decimalPoint = options.decimalPoint;
+    }
+    const std::uint32_t hash = hashOf(units);
+    Slot& slot = memo.slots[hash % kSlots];
     slot.used = true;
-    slot.units.assign(units);
-    slot.language = options.language;
-    slot.decimalPoint = options.decimalPoint;
-    slot.category = options.category;
+    slot.hash = hash;
+    slot.size = static_cast<std::uint8_t>(units.size());
+    std::memcpy(slot.units.data(), units.data(), units.size());
     slot.reading = reading;
 }
 
 void clear()
 {
-    for (Slot& slot : slots)
-        slot.used = false;
+    memo.clear();
 }
 
 } // namespace mezzurix::units_memo
