@@ -2,7 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Mezzurix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """mezzurix-convert against GNU units and qalc: one-shot conversions, a batch of random queries on
-standard input, and peak resident memory, in interleaved rounds.
+standard input, and peak resident memory, in interleaved rounds. The same batch is also given to
+mezzurix-convert as questions ("how many ft are in 24 in?"), which it reads in full every time:
+it keeps the units of plain queries it has read, and not those of questions.
 
 Usage: bench_cli.py MEZZURIX_CONVERT [rounds]
 """
@@ -17,7 +19,7 @@ CONVERTER = sys.argv[1]
 ROUNDS = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 ONE_SHOT_RUNS = 10        # process starts per tool and round
 BATCH_QUERIES = 100_000
-BATCH_ROUNDS = 3
+BATCH_ROUNDS = 5       # the converter's batch takes tens of milliseconds: a burst of load can double one round
 QALC_QUERIES = 1_000      # qalc idles about 20 ms a line, so it gets a slice of the batch
 SEED = 9
 
@@ -64,9 +66,11 @@ def write_queries(folder):
     for _ in range(BATCH_QUERIES):
         group = rng.choice(UNITS)
         queries.append((f"{rng.uniform(0, 1000):.3f}", rng.choice(group), rng.choice(group)))
-    paths = {name: os.path.join(folder, name) for name in ("typed", "units", "qalc")}
+    paths = {name: os.path.join(folder, name) for name in ("typed", "questions", "units", "qalc")}
     with open(paths["typed"], "w") as f:
         f.writelines(f"{v} {a} to {b}\n" for v, a, b in queries)
+    with open(paths["questions"], "w") as f:
+        f.writelines(f"how many {b} are in {v} {a}?\n" for v, a, b in queries)
     with open(paths["units"], "w") as f:  # units -t: a "have" line, then a "want" line
         f.writelines(f"{v} {a}\n{b}\n" for v, a, b in queries)
     with open(paths["qalc"], "w") as f:
@@ -115,19 +119,24 @@ def main():
 
     with tempfile.TemporaryDirectory() as folder:
         paths = write_queries(folder)
-        outputs = {name: os.path.join(folder, name + ".out") for name in ("mezzurix-convert", "units", "qalc")}
+        outputs = {name: os.path.join(folder, name + ".out")
+                   for name in ("mezzurix-convert", "mezzurix-convert, questions", "units", "qalc")}
         batch = {
             "mezzurix-convert": ([CONVERTER, "-t"], paths["typed"], BATCH_QUERIES),
+            "mezzurix-convert, questions": ([CONVERTER, "-t"], paths["questions"], BATCH_QUERIES),
             "units": (["units", "-t"], paths["units"], BATCH_QUERIES),
             "qalc": (["qalc", "-t", "-f", "-"], paths["qalc"], QALC_QUERIES),
         }
         timing = {name: [] for name in batch}
         for round_number in range(BATCH_ROUNDS):
-            for name in list(batch)[round_number % 3:] + list(batch)[:round_number % 3]:
+            names = list(batch)
+            for name in names[round_number % len(names):] + names[:round_number % len(names)]:
                 argv, stdin, count = batch[name]
                 wall, cpu = spawn(argv, stdin, outputs[name])
                 timing[name].append((wall, cpu))
         batch_memory = {name: peak_memory(argv, stdin) for name, (argv, stdin, _) in batch.items()}
+        with open(outputs["mezzurix-convert"]) as plain, open(outputs["mezzurix-convert, questions"]) as asked:
+            questions_agree = plain.read() == asked.read()
         differ_units = agreement(outputs["mezzurix-convert"], outputs["units"], BATCH_QUERIES)
         differ_qalc = agreement(outputs["mezzurix-convert"], outputs["qalc"], QALC_QUERIES)
 
@@ -155,6 +164,7 @@ def main():
     print()
     print(f"Answers that differ by more than 1e-6 from units: {differ_units[0]} of {differ_units[1]};"
           f" from qalc: {differ_qalc[0]} of {differ_qalc[1]} (qalc's mixed-unit answers left out).")
+    print(f"The questions' answers {'are' if questions_agree else 'are NOT'} those of the plain queries.")
 
 
 main()
