@@ -7,11 +7,13 @@
 #include <mezzurix/typed_units.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <tuple>
 #include <bit>
+#include <cstdint>
+#include <deque>
 #include <iterator>
+#include <mutex>
 #include <span>
+#include <tuple>
 
 namespace mezzurix::names {
 
@@ -215,6 +217,18 @@ struct Index {
     std::vector<std::size_t> unitOrder;    // by unit code: rank in catalogue order
     std::size_t maxTokens = 1;
 
+    // The folded text of each name in `all`, for suggestions: made on the first error that
+    // asks, not by every run that never meets one.
+    const std::vector<std::string>& foldedTexts() const
+    {
+        std::call_once(foldedOnce_, [this] {
+            folded_.reserve(all.size());
+            for (const UnitName& name : all)
+                folded_.push_back(query_text::fold(name.text));
+        });
+        return folded_;
+    }
+
     explicit Index(const LanguageNames* language)
     {
         int highestCode = 0;
@@ -270,6 +284,10 @@ struct Index {
             keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});
         table = NameTable(keyed);
     }
+
+private:
+    mutable std::once_flag foldedOnce_;
+    mutable std::vector<std::string> folded_;
 };
 
 namespace {
@@ -279,8 +297,8 @@ const Index& index(const LanguageNames* language);
 // English and one language, built on the first use of any.
 [[gnu::noinline]] const Index& translatedIndex(const LanguageNames* language)
 {
-    static const std::vector<Index> translated = [] {
-        std::vector<Index> indexes;
+    static const std::deque<Index> translated = [] {
+        std::deque<Index> indexes;
         for (const LanguageNames* each : unitNameLanguages())
             indexes.emplace_back(each);
         return indexes;
@@ -370,10 +388,9 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
         auto key() const { return std::tie(distance, rank, sharedEnding, unitOrder); }
     };
     std::vector<Best> best;
-    std::string candidateText;
+    const std::vector<std::string>& foldedTexts = idx.foldedTexts();
     for (std::size_t i = 0; i < idx.all.size(); ++i) {
-        candidateText.assign(idx.all[i].text);
-        std::transform(candidateText.begin(), candidateText.end(), candidateText.begin(), query_text::foldByte);
+        const std::string_view candidateText = foldedTexts[i];
         // A name differing only by case was refused for a reason: another unit, perhaps a
         // thousand times larger or smaller, has the typed symbol.
         if (candidateText == folded)
@@ -402,7 +419,7 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
     std::vector<std::string> names;
     for (const Best& b : best) {
         const UnitName& name = idx.all[b.name];
-        const std::string text = lowerCase && name.kind == NameKind::ListText ? query_text::fold(name.text)
+        const std::string text = lowerCase && name.kind == NameKind::ListText ? foldedTexts[b.name]
                                                                                : std::string(name.text);
         if (std::find(names.begin(), names.end(), text) == names.end())
             names.push_back(text);
