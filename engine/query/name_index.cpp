@@ -213,8 +213,6 @@ struct Index {
     NameTable table;                       // every name, case ignored
     std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
     std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
-    std::vector<UnitPlace> places;         // by unit code
-    std::vector<std::size_t> unitOrder;    // by unit code: rank in catalogue order
     std::size_t maxTokens = 1;
 
     // The folded text of each name in `all`, for suggestions: made on the first error that
@@ -231,28 +229,13 @@ struct Index {
 
     explicit Index(const LanguageNames* language)
     {
-        int highestCode = 0;
         std::size_t unitCount = 0;
-        for (const Category& category : typedCategories()) {
+        for (const Category& category : typedCategories())
             unitCount += category.units.size();
-            for (const Unit& unit : category.units)
-                highestCode = std::max(highestCode, unit.code);
-        }
-        places.resize(static_cast<std::size_t>(highestCode) + 1);
-        unitOrder.resize(places.size());
         all.reserve(unitCount + unitAliases().size() + (language != nullptr ? language->names.size() : 0));
-
-        std::size_t categoryIndex = 0;
-        std::size_t rank = 0;
-        for (const Category& category : typedCategories()) {
-            for (std::size_t position = 0; position < category.units.size(); ++position) {
-                const Unit& unit = category.units[position];
-                places[static_cast<std::size_t>(unit.code)] = {categoryIndex, position};
-                unitOrder[static_cast<std::size_t>(unit.code)] = rank++;
+        for (const Category& category : typedCategories())
+            for (const Unit& unit : category.units)
                 all.push_back({unit.code, unit.text, NameKind::ListText});
-            }
-            ++categoryIndex;
-        }
         all.insert(all.end(), unitAliases().begin(), unitAliases().end());
         if (language != nullptr)
             all.insert(all.end(), language->names.begin(), language->names.end());
@@ -344,11 +327,6 @@ std::size_t maxNameTokens(const Index& names)
     return names.maxTokens;
 }
 
-UnitMatch lookUp(std::string_view text, const LanguageNames* language)
-{
-    return lookUp(index(language), text);
-}
-
 std::optional<std::string> unsupportedUnit(std::string_view text, const LanguageNames* language)
 {
     int code = 0;
@@ -358,14 +336,9 @@ std::optional<std::string> unsupportedUnit(std::string_view text, const Language
     return index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
 }
 
-std::size_t maxNameTokens(const LanguageNames* language)
-{
-    return index(language).maxTokens;
-}
-
 UnitPlace placeOf(int code)
 {
-    return index(nullptr).places.at(static_cast<std::size_t>(code));
+    return typedPlaceOf(code).value();
 }
 
 std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNames* language)
@@ -378,14 +351,14 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
 
     // The best name of each unit: fewest edits, then written names, then the longest shared
     // ending (SI symbols end in their base unit: "mg" is nearer "g" and "kg" than "mi"), then
-    // table order.
+    // catalogue order.
     struct Best {
         int distance;
         int rank;
         int sharedEnding;
-        std::size_t unitOrder;
+        UnitPlace place;
         std::size_t name;
-        auto key() const { return std::tie(distance, rank, sharedEnding, unitOrder); }
+        auto key() const { return std::tie(distance, rank, sharedEnding, place.categoryIndex, place.position); }
     };
     std::vector<Best> best;
     const std::vector<std::string>& foldedTexts = idx.foldedTexts();
@@ -403,7 +376,7 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
                folded[folded.size() - 1 - shared] == candidateText[candidateText.size() - 1 - shared])
             ++shared;
         const Best candidate{distance, kindRank(idx.all[i].kind), -shared,
-                             idx.unitOrder[static_cast<std::size_t>(idx.all[i].unitCode)], i};
+                             placeOf(idx.all[i].unitCode), i};
         const auto same = std::find_if(best.begin(), best.end(), [&](const Best& b) {
             return idx.all[b.name].unitCode == idx.all[i].unitCode;
         });

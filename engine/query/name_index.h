@@ -4,6 +4,7 @@
 
 // Lookup of unit names (list texts and aliases) for the query reader.
 
+#include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
 
 #include <array>
@@ -37,30 +38,24 @@ private:
     std::size_t count_ = 0;
 };
 
-// Where a unit stands in the catalogue.
-struct UnitPlace {
-    std::size_t categoryIndex = 0;
-    std::size_t position = 0;
-};
+// Where a unit stands in the typed catalogue.
+using UnitPlace = TypedPlace;
 
 // Each lookup reads the English names, and those of `language` when it is given.
 
 // The names a query reads: found once for it, then looked up in directly.
 struct Index;
 const Index& indexFor(const LanguageNames* language);
-UnitMatch lookUp(const Index& names, std::string_view text);
-std::size_t maxNameTokens(const Index& names);
-
 // `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
 // names that ignore case may match.
-UnitMatch lookUp(std::string_view text, const LanguageNames* language);
+UnitMatch lookUp(const Index& names, std::string_view text);
+// The most tokens any name has: longer token runs are never a name.
+std::size_t maxNameTokens(const Index& names);
+
 
 // What `text` names when it is exactly the symbol of a unit the catalogue lacks: "milligrams"
 // for "mg".
 std::optional<std::string> unsupportedUnit(std::string_view text, const LanguageNames* language);
-
-// The most tokens any name has: longer token runs are never a name.
-std::size_t maxNameTokens(const LanguageNames* language);
 
 // The place of a unit code of the catalogue (the code must exist).
 UnitPlace placeOf(int code);

@@ -26,7 +26,7 @@ constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
 // English ones.
 std::size_t maxUnfinishedWords()
 {
-    return names::maxNameTokens(nullptr);
+    return names::maxNameTokens(names::indexFor(nullptr));
 }
 
 // `text` with each run of blanks as one space, as names are written.
