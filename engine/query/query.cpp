@@ -262,18 +262,27 @@ QueryError incompatible(std::string_view text, const UnitsText& units, const Sid
     return incompatibleUnits(text, from.units, into.units, units.span(into.first, into.last));
 }
 
-void placeFrom(Query& query, int from, names::UnitPlace place, TextSpan span)
+void placeFrom(Query& query, names::UnitPlace place, TextSpan span)
 {
     query.categoryIndex = place.categoryIndex;
     query.fromPosition = place.position;
     query.fromSpan = span;
 }
 
-void placeUnits(Query& query, const Pair& pair)
+// A pair as the units memo keeps it, its spans counted from `origin` in the text.
+units_memo::Reading readingOf(const Pair& pair, std::size_t origin)
 {
-    placeFrom(query, pair.from, pair.fromPlace, pair.fromSpan);
-    query.intoPosition = pair.intoPlace.position;
-    query.intoSpan = pair.intoSpan;
+    return {pair.fromPlace.categoryIndex, pair.fromPlace.position, pair.intoPlace.position,
+            {pair.fromSpan.offset - origin, pair.fromSpan.length},
+            {pair.intoSpan.offset - origin, pair.intoSpan.length}};
+}
+
+void placeUnits(Query& query, const units_memo::Reading& reading, std::size_t origin)
+{
+    placeFrom(query, {reading.categoryIndex, reading.fromPosition},
+              {origin + reading.fromSpan.offset, reading.fromSpan.length});
+    query.intoPosition = reading.intoPosition;
+    query.intoSpan = {origin + reading.intoSpan.offset, reading.intoSpan.length};
 }
 
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
@@ -300,11 +309,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     const std::string_view unitsPart = plain ? text.substr(unitsStart, unitsEnd - unitsStart) : std::string_view();
     if (plain)
         if (const units_memo::Reading* known = units_memo::find(unitsPart, options)) {
-            query.categoryIndex = known->categoryIndex;
-            query.fromPosition = known->fromPosition;
-            query.intoPosition = known->intoPosition;
-            query.fromSpan = {unitsStart + known->fromSpan.offset, known->fromSpan.length};
-            query.intoSpan = {unitsStart + known->intoSpan.offset, known->intoSpan.length};
+            placeUnits(query, *known, unitsStart);
             return std::nullopt;
         }
 
@@ -319,13 +324,10 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     collectReadings(units, options.category, readings);
 
     if (readings.compatible.size() == 1) {
-        const Pair& pair = readings.compatible.front();
-        placeUnits(query, pair);
+        const units_memo::Reading reading = readingOf(readings.compatible.front(), unitsStart);
+        placeUnits(query, reading, unitsStart);
         if (plain)
-            units_memo::remember(unitsPart, options,
-                                 {pair.fromPlace.categoryIndex, pair.fromPlace.position, pair.intoPlace.position,
-                                  {pair.fromSpan.offset - unitsStart, pair.fromSpan.length},
-                                  {pair.intoSpan.offset - unitsStart, pair.intoSpan.length}});
+            units_memo::remember(unitsPart, options, reading);
         return std::nullopt;
     }
     if (readings.compatible.size() > 1) {
@@ -337,7 +339,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         });
         if (!same)
             return ambiguousPairs(text, readings.compatible);
-        placeUnits(query, first);
+        placeUnits(query, readingOf(first, 0), 0);
         return std::nullopt;
     }
 
@@ -358,7 +360,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         const TextSpan fromSpan = units.span(fromOnly->first, fromOnly->last);
         const auto codes = fromOnly->units.codes();
         if (codes.size() == 1) {
-            placeFrom(query, codes.front(), names::placeOf(codes.front()), fromSpan);
+            placeFrom(query, names::placeOf(codes.front()), fromSpan);
             return std::nullopt;
         }
         std::vector<std::string> candidates;
