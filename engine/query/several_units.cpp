@@ -82,7 +82,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     std::size_t valueBegin = query.valueSpan.offset;
     while (true) {
         const std::size_t end = nameAt(units, pos);
-        Part part{value, {}, {}};
+        Part part{value, {}, {}, {}};
         if (end > pos) {
             part.units = units.lookUp(pos, end);
             part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
@@ -181,8 +181,9 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
         query.valueText = value_reader::decimalText(query.value);
         for (const Part& part : from) {
-            const double value = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
-            query.fromParts.push_back({value, names::placeOf(codeIn(part.units, *category)).position, part.span});
+            const double signedValue =
+                &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
+            query.fromParts.push_back({signedValue, names::placeOf(codeIn(part.units, *category)).position, part.span});
         }
     }
     if (into.empty())
