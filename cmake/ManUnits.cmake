@@ -4,11 +4,8 @@
 # Writes a manual page from its template, with the version and a UNITS section made from the
 # built converter's own list of units and their definitions.
 # Usage: cmake -DCONVERTER=path -DTEMPLATE=path -DOUTPUT=path -DMEZZURIX_DISPLAY_VERSION=v -P ManUnits.cmake
-execute_process(COMMAND "${CONVERTER}" --list --json
-                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${CONVERTER} --list --json failed: ${status}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/UnitListing.cmake")
+mezzurix_unit_listing("${CONVERTER}" lines)
 
 # Text for roff: its escapes for the characters beyond ASCII that the definitions use, and "\-"
 # for a minus sign.
@@ -29,11 +26,7 @@ function(roff_text text out)
 endfunction()
 
 set(section ".SH UNITS\nEvery unit, category by category, with what it is, its exact size in SI units and\nwhere that definition comes from.\nThe conversion table's factors lie within a billionth of their value of the\nratios of these definitions.\nUnits marked as typed conversions only are answered by\n.B mezzurix\\-convert\nand the desktop search through these definitions; the window lists only its own.\n")
-string(REPLACE "\n" ";" lines "${listing}")
 foreach(line IN LISTS lines)
-    if(line STREQUAL "")
-        continue()
-    endif()
     string(JSON category GET "${line}" category)
     string(APPEND section ".SS \"${category}\"\n")
     string(JSON unitCount LENGTH "${line}" units)

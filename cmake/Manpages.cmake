@@ -15,6 +15,7 @@ foreach(page IN LISTS _mezzurix_man_pages)
                 "-DMEZZURIX_DISPLAY_VERSION=${MEZZURIX_DISPLAY_VERSION}"
                 -P ${CMAKE_CURRENT_LIST_DIR}/ManUnits.cmake
         DEPENDS mezzurix-convert "${page}" ${CMAKE_CURRENT_LIST_DIR}/ManUnits.cmake
+                ${CMAKE_CURRENT_LIST_DIR}/UnitListing.cmake
         COMMENT "Writing the manual page ${name}")
     mezzurix_install_gzipped("${PROJECT_BINARY_DIR}/man/${name}" "${CMAKE_INSTALL_MANDIR}/man${section}" "${name}")
 endforeach()

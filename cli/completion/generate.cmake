@@ -3,20 +3,13 @@
 
 # Writes the bash completion from its template and the converter's own list of names.
 # Usage: cmake -DCONVERTER=path -DTEMPLATE=path -DOUTPUT=path -P generate.cmake
-execute_process(COMMAND "${CONVERTER}" --list --json
-                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${CONVERTER} --list --json failed: ${status}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/../../cmake/UnitListing.cmake")
+mezzurix_unit_listing("${CONVERTER}" lines)
 
 set(categories "")
 set(units "")
 set(index 0)
-string(REPLACE "\n" ";" lines "${listing}")
 foreach(line IN LISTS lines)
-    if(line STREQUAL "")
-        continue()
-    endif()
     # --list takes the start of a category's name: its first word, in lower case.
     string(JSON category GET "${line}" category)
     string(REGEX REPLACE " .*" "" word "${category}")
