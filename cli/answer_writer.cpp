@@ -19,11 +19,10 @@ bool isComment(std::string_view line)
 }
 
 // The parts of an answer into several units, as a JSON array.
-std::string partsJson(const Query& query, const OutputSettings& settings)
+std::string partsJson(const Query& query, const std::vector<AnswerPart>& parts)
 {
-    const auto answer = answerQuery(query, settings.decimals, settings.format, settings.significantDigits);
     std::string json = "[";
-    for (const AnswerPart& part : std::get<Answer>(answer).parts) {
+    for (const AnswerPart& part : parts) {
         if (json.size() > 1)
             json += ',';
         json += JsonObject()
@@ -63,7 +62,10 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     }
     const Query& q = std::get<Query>(reading);
     answerText_.clear();
-    const auto answered = appendAnswer(answerText_, q, settings_.decimals, settings_.format, settings_.significantDigits);
+    // JSON lists the parts of an answer into several units, split once with its text.
+    std::vector<AnswerPart> parts;
+    const auto answered = appendAnswer(answerText_, q, settings_.decimals, settings_.format, settings_.significantDigits,
+                                       settings_.style == OutputStyle::Json ? &parts : nullptr);
     if (const QueryError* error = std::get_if<QueryError>(&answered)) {
         fail(query, *error, source);
         return false;
@@ -112,7 +114,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             .number("result", result)
             .string("text", answerText_);
         if (!q.intoParts.empty())
-            object.raw("parts", partsJson(q, settings_));
+            object.raw("parts", partsJson(q, parts));
         line += object.text();
         break;
     }

@@ -12,13 +12,9 @@
 
 namespace mezzurix {
 
-namespace {
-
-// The answer's text appended to `text`; an answer into several units also leaves its parts in
-// `parts` when one is given, split once for both.
-std::variant<double, QueryError> appendAnswerWithParts(std::string& text, const Query& query,
-                                                       std::optional<int> decimals, const NumberFormat& format,
-                                                       int significantDigits, std::vector<AnswerPart>* parts)
+std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
+                                              const NumberFormat& format, int significantDigits,
+                                              std::vector<AnswerPart>* parts)
 {
     if (!query.intoCode())
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
@@ -42,24 +38,16 @@ std::variant<double, QueryError> appendAnswerWithParts(std::string& text, const 
     return *result;
 }
 
-} // namespace
-
 std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<int> decimals,
                                              const NumberFormat& format, int significantDigits)
 {
     Answer answer;
     std::variant<double, QueryError> result =
-        appendAnswerWithParts(answer.text, query, decimals, format, significantDigits, &answer.parts);
+        appendAnswer(answer.text, query, decimals, format, significantDigits, &answer.parts);
     if (QueryError* error = std::get_if<QueryError>(&result))
         return std::move(*error);
     answer.result = std::get<double>(result);
     return answer;
-}
-
-std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
-                                              const NumberFormat& format, int significantDigits)
-{
-    return appendAnswerWithParts(text, query, decimals, format, significantDigits, nullptr);
 }
 
 std::optional<int> Query::intoCode() const

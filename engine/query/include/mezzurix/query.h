@@ -135,10 +135,12 @@ std::variant<Answer, QueryError> answerQuery(const Query& query, std::optional<i
                                              const NumberFormat& format = {},
                                              int significantDigits = kSignificantDigits);
 // The same answer with its text appended to `text` (nothing on an error), for callers that write
-// many answers: no string is made for each.
+// many answers: no string is made for each. An answer into several units leaves its parts in
+// `parts` when one is given.
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
                                               const NumberFormat& format = {},
-                                              int significantDigits = kSignificantDigits);
+                                              int significantDigits = kSignificantDigits,
+                                              std::vector<AnswerPart>* parts = nullptr);
 
 // "24 Inches to Feet", "175 Centimeters to Feet Inches", or "24 Inches" without an into unit: readQuery() reads it back into the
 // same value and units (the second form with allowMissingInto), whatever the regional options.
