@@ -262,13 +262,6 @@ QueryError incompatible(std::string_view text, const UnitsText& units, const Sid
     return incompatibleUnits(text, from.units, into.units, units.span(into.first, into.last));
 }
 
-void placeFrom(Query& query, names::UnitPlace place, TextSpan span)
-{
-    query.categoryIndex = place.categoryIndex;
-    query.fromPosition = place.position;
-    query.fromSpan = span;
-}
-
 // A pair as the units memo keeps it, its spans counted from `origin` in the text.
 units_memo::Reading readingOf(const Pair& pair, std::size_t origin)
 {

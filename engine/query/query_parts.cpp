@@ -286,6 +286,13 @@ std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t l
     return first;
 }
 
+void placeFrom(Query& query, names::UnitPlace place, TextSpan span)
+{
+    query.categoryIndex = place.categoryIndex;
+    query.fromPosition = place.position;
+    query.fromSpan = span;
+}
+
 std::string describeUnit(int code)
 {
     const names::UnitPlace place = names::placeOf(code);

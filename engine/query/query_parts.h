@@ -62,6 +62,9 @@ void addSeparator(UnitsText& units, TextSpan where);
 // The longest prefix [first, k) with first < k <= last that names a unit; `first` when none.
 std::size_t longestName(const UnitsText& units, std::size_t first, std::size_t last);
 
+// Puts the query's from unit at `place`, typed at `span`.
+void placeFrom(Query& query, names::UnitPlace place, TextSpan span);
+
 // "Inches (Distance)"
 std::string describeUnit(int code);
 

@@ -173,10 +173,7 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
     if (!std::isfinite(sum))
         return makeError(QueryErrorKind::ValueOutOfRange, text, fromSpan, say("the quantity"), say(" is beyond the range of numbers"));
 
-    const names::UnitPlace place = names::placeOf(lastFrom);
-    query.categoryIndex = place.categoryIndex;
-    query.fromPosition = place.position;
-    query.fromSpan = fromSpan;
+    placeFrom(query, names::placeOf(lastFrom), fromSpan);
     if (from.size() > 1) {
         query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
         query.valueText = value_reader::decimalText(query.value);
