@@ -65,6 +65,9 @@ clipboard.
 Reference tables of the SI base units and the SI prefixes are included.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Mezzurix")
 set(CPACK_STRIP_FILES ON)
+# The package's modes do not depend on the umask.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageModes.cmake")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageModes.cmake")
 set(CPACK_GENERATOR "DEB")
 
 # The files only a Debian package wants (its copyright, changelog and lintian overrides) are the
