@@ -272,24 +272,22 @@ names::UnitMatch UnitsText::lookUp(std::size_t first, std::size_t last) const
     names::UnitMatch match = names::lookUp(*names, normRun(first, last));
     if (!match.empty())
         return match;
-    std::string written;
+    std::string slashed;
     if (per) {
         // "km per hour" as "km/hour"
         for (std::size_t k = first; k < last; ++k) {
             if (tokens[k].per) {
-                written += '/';
+                slashed += '/';
                 continue;
             }
             if (k > first && !tokens[k - 1].per)
-                written += ' ';
-            written.append(normRun(k, k + 1));
+                slashed += ' ';
+            slashed.append(normRun(k, k + 1));
         }
-        match = names::lookUp(*names, written);
-    } else {
-        written = normRun(first, last);
+        match = names::lookUp(*names, slashed);
     }
     if (match.empty())
-        if (const std::string powered = withSuperscriptPowers(written); !powered.empty())
+        if (const std::string powered = withSuperscriptPowers(per ? slashed : normRun(first, last)); !powered.empty())
             match = names::lookUp(*names, powered);
     return match;
 }
