@@ -21,10 +21,11 @@ namespace mezzurix::several_units {
 
 struct NotSeveral {};
 
+using Outcome = std::variant<NotSeveral, QueryError, std::monostate>;
+
 // Reads the units part as FROM [separator] INTO where FROM or INTO has several units. The query
 // already holds its first value. NotSeveral when neither side has several units.
-std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text, const UnitsText& units,
-                                                          const QueryOptions& options, Query& query);
+Outcome read(std::string_view text, const UnitsText& units, const QueryOptions& options, Query& query);
 
 // The query's value in its into unit; a quantity of several units as the sum of its parts
 // converted one by one. nullopt beyond the double range.
