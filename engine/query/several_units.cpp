@@ -23,10 +23,6 @@ using namespace query_parts;
 constexpr int kFeetCode = 1;
 constexpr int kInchesCode = 0;
 
-// A whole part within this of the next whole number counts as it: the division of an exact
-// length by a part's size may fall just short of it.
-constexpr double kWholeTolerance = 1e-9;
-
 struct Part {
     double value = 0.0;
     names::UnitMatch units;
@@ -34,8 +30,8 @@ struct Part {
     TextSpan name;  // the unit alone
 };
 
-// The size of unit `code` in units of `last`; nullopt where the category's scale is not
-// proportional (temperatures).
+} // namespace
+
 std::optional<double> sizeIn(int code, int last)
 {
     const std::optional<double> zero = convertUnits(code, last, 0.0);
@@ -43,6 +39,8 @@ std::optional<double> sizeIn(int code, int last)
         return std::nullopt;
     return convertUnits(code, last, 1.0);
 }
+
+namespace {
 
 int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
 {
@@ -285,61 +283,6 @@ std::optional<double> convert(const Query& query)
         sum += *value;
     }
     return std::isfinite(sum) ? std::optional<double>(sum) : std::nullopt;
-}
-
-std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
-                              const NumberFormat& format, int significantDigits)
-{
-    const Category& category = query.category();
-    const int last = category.units[query.intoParts.back()].code;
-    const bool negative = std::signbit(result);
-    // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
-    const std::string shown = decimals ? formatFixed(std::fabs(result), *decimals, NumberFormat{})
-                                       : formatGeneral(std::fabs(result), ".", significantDigits);
-    double rest = readLeadingNumber(shown).value_or(std::fabs(result));
-
-    std::vector<AnswerPart> parts;
-    for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
-        AnswerPart part;
-        part.position = query.intoParts[i];
-        if (i + 1 < query.intoParts.size()) {
-            const double size = sizeIn(category.units[part.position].code, last).value_or(1.0);
-            const double whole = std::floor(rest / size + kWholeTolerance);
-            rest = std::max(0.0, rest - whole * size);
-            part.amount = whole;
-            part.text = formatFixed(whole, 0, format);
-        } else {
-            part.amount = rest;
-            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint, significantDigits);
-        }
-        if (negative) {
-            part.amount = -part.amount;
-            if (i == 0)
-                part.text.insert(0, format.minusSign);
-        }
-        parts.push_back(std::move(part));
-    }
-    return parts;
-}
-
-std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
-{
-    std::string text;
-    for (const AnswerPart& part : parts) {
-        if (!text.empty())
-            text += ' ';
-        text += part.text;
-        text += ' ';
-        const int code = query.category().units[part.position].code;
-        std::string_view symbol = query.category().units[part.position].text;
-        for (const UnitName& name : namesOf(code))
-            if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
-                symbol = name.text;
-                break;
-            }
-        text += symbol;
-    }
-    return text;
 }
 
 } // namespace mezzurix::several_units
