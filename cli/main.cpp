@@ -161,6 +161,12 @@ int main(int argc, char** argv)
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
+    } catch (const CLI::ExtrasError&) {
+        // The "--" before the query, the user's or markConversionStart()'s, is never unexpected.
+        std::vector<std::string> unexpected = app.remaining();
+        std::erase(unexpected, "--");
+        std::reverse(unexpected.begin(), unexpected.end());  // CLI11 names them from the last
+        return usageError(CLI::ExtrasError(unexpected).what());
     } catch (const CLI::ParseError& e) {
         return usageError(e.what());
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 Mezzurix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What mezzurix-convert echoes: answers into several units as their JSON values say, and what was
-typed without its control characters.
+"""What mezzurix-convert echoes: answers into several units as their JSON values say, what was
+typed without its control characters, and usage errors naming only what the user typed.
 
 Usage: check_answer_texts.py PATH_TO_MEZZURIX_CONVERT
 """
@@ -68,6 +68,18 @@ for name, result in runs:
     check(name, not RAW.search(result.stdout) and not RAW.search(result.stderr), f"{result.stdout!r} {result.stderr!r}")
 check("carriage return shown", run(["5 ft\r10 in to cm"]).stdout == b"5 ft\\x0D10 in = 177.8 Centimeters\n")
 check("shown as in messages", b'"10 in\\x0D5 ft"' in run(["10 in\r5 ft to cm"]).stderr)
+
+# An unknown option before the query: the message names what was typed, in the order typed, and
+# never the "--" the program puts before the query itself.
+for args, named in ((["--bogus", "24", "in", "ft"], "argument was not expected: --bogus\n"),
+                    (["--bogus", "-40", "C", "F"], "argument was not expected: --bogus\n"),
+                    (["--bogus", "--other", "24", "in", "ft"], "arguments were not expected: --bogus --other\n"),
+                    (["-t", "-x", "24 in ft"], "argument was not expected: -x\n"),
+                    (["--bogus"], "argument was not expected: --bogus\n"),
+                    (["--b\x1bogus", "24", "in", "ft"], "argument was not expected: --b\\x1Bogus\n")):
+    result = run(args)
+    message = result.stderr.decode()
+    check(f"unknown option {args}", result.returncode == 1 and named in message and " -- " not in message, repr(message))
 
 for failure in failures:
     print("FAIL:", failure)
