@@ -104,7 +104,11 @@ void TestUnitsMemo::optionsThatChangeTheReadingAreNotCrossed()
         units_memo::clear();
         const QueryReading translated = readQuery(text, in);
         QVERIFY2(std::holds_alternative<Query>(translated), text.c_str());
-        QCOMPARE(describe(readQuery(text)), coldAndWarm(text).first);
+        // Read in this order: coldAndWarm() forgets what the language's reading left.
+        const std::string afterLanguage = describe(readQuery(text));
+        const std::string withNothingKept = coldAndWarm(text).first;
+        QVERIFY2(afterLanguage == withNothingKept,
+                 (text + ": " + afterLanguage + " after the language, " + withNothingKept + " alone").c_str());
     }
 }
 
