@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace mezzurix {
 
@@ -148,6 +149,27 @@ struct Digits {
     bool ends = true;
 };
 
+// The next digit of rest / d (0 <= rest < d): 10 rest / d, and 10 rest mod d. Ten times rest may
+// not fit in a term, so rest is added ten times, taking d off whenever the sum reaches it: in
+// unsigned 128 bits the sum of two values below d never wraps.
+std::pair<int, Int> nextDigit(Int rest, Int d)
+{
+    __extension__ using Unsigned = unsigned __int128;
+    constexpr int kBase = 10;
+    const auto step = static_cast<Unsigned>(rest);
+    const auto limit = static_cast<Unsigned>(d);
+    Unsigned sum = 0;
+    int digit = 0;
+    for (int i = 0; i < kBase; ++i) {
+        sum += step;
+        if (sum >= limit) {
+            sum -= limit;
+            ++digit;
+        }
+    }
+    return {digit, static_cast<Int>(sum)};
+}
+
 Digits digitsOf(Int n, Int d, int count)
 {
     Digits result;
@@ -160,11 +182,8 @@ Digits digitsOf(Int n, Int d, int count)
         result.exponent = -1;
     }
     while (rest != 0 && static_cast<int>(result.digits.size()) < count) {
-        const std::optional<Int> shifted = times(rest, 10);
-        if (!shifted)
-            break;  // only for denominators beyond 2^123: the digits so far stand, marked unfinished
-        const auto digit = static_cast<int>(*shifted / d);
-        rest = *shifted % d;
+        const auto [digit, left] = nextDigit(rest, d);
+        rest = left;
         if (result.digits.empty() && digit == 0) {
             --result.exponent;
             continue;
