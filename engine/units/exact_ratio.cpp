@@ -65,24 +65,17 @@ struct Fraction {
     Int denominator;
 };
 
-// Beyond this the power of ten no longer fits, whatever the digits.
-constexpr int kMaxExponent = 38;
-
-// Compared without negating: the exponent may be the lowest int.
-bool withinPowers(long long exponent)
-{
-    return exponent >= -kMaxExponent && exponent <= kMaxExponent;
-}
-
 // A decimal: optional sign, digits with an optional point, optional exponent.
 std::optional<Fraction> parseDecimal(std::string_view text)
 {
+    // Beyond this the power of ten no longer fits, whatever the digits.
+    constexpr int kMaxExponent = 38;
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         ++i;
     Int mantissa = 0;
-    long long scale = 0;  // value = mantissa x 10^scale
+    long long scale = 0;  // value = mantissa x 10^scale; wide enough for any int exponent and decimals
     bool digits = false;
     bool point = false;
     for (; i < text.size(); ++i) {
@@ -110,12 +103,12 @@ std::optional<Fraction> parseDecimal(std::string_view text)
         if (begin < text.data() + text.size() && *begin == '+')
             ++begin;
         const auto [end, error] = std::from_chars(begin, text.data() + text.size(), exponent);
-        if (error != std::errc() || end == begin || !withinPowers(exponent))
+        if (error != std::errc() || end == begin)
             return std::nullopt;
         scale += exponent;
         i = static_cast<std::size_t>(end - text.data());
     }
-    if (i != text.size() || !withinPowers(scale))
+    if (i != text.size() || scale < -kMaxExponent || scale > kMaxExponent)
         return std::nullopt;
     const std::optional<Int> power = powerOfTen(static_cast<int>(scale < 0 ? -scale : scale));
     if (!power)

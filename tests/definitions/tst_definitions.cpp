@@ -206,6 +206,8 @@ void TestDefinitions::exactRatio_data()
                                            << -1e-38;
     QTest::newRow("ten times the rest beyond 128 bits") << "0.00000000000000000000000000000000000003" << 15
                                                         << "0.00000000000000000000000000000000000003" << 3e-38;
+    QTest::newRow("decimals taking back an exponent") << "0.1e39" << 39 << "100000000000000000000000000000000000000"
+                                                      << 1e38;
     QTest::newRow("exponent of the lowest int") << "1e-2147483648" << 15 << "" << 0.0;
     QTest::newRow("exponent of the highest int") << "1e2147483647" << 15 << "" << 0.0;
     QTest::newRow("lowest exponent after decimals") << "0.5e-2147483648" << 15 << "" << 0.0;
