@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every sum, difference, product and quotient of ratios at the edges of 128 bits is exact or
-// refused: checked against sign-and-magnitude arithmetic on unsigned 128 bits for whole numbers,
-// which tells exactly which results fit, and against doubles for everything.
+// Every sum, difference, product and quotient of ratios at the edges of 128 bits is exact, in
+// lowest terms, or refused: checked against sign-and-magnitude arithmetic on unsigned 128 bits for
+// whole numbers, which tells exactly which results fit, and against doubles for everything.
 
 #include <mezzurix/exact_ratio.h>
 
@@ -14,6 +14,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 using namespace mezzurix;
 
@@ -97,6 +98,13 @@ std::optional<SignedMagnitude> exactProduct(Int a, Int b)
     return fitting({x.negative != y.negative, x.magnitude * y.magnitude});
 }
 
+Magnitude greatestCommonDivisor(Magnitude a, Magnitude b)
+{
+    while (b != 0)
+        a = std::exchange(b, a % b);
+    return a;
+}
+
 QByteArray termText(Int n)
 {
     SignedMagnitude term = signedMagnitude(n);
@@ -165,6 +173,10 @@ void TestExactRatio::operationsOnExtremesAreExactOrRefused()
                     QFAIL(where + " gives " + shown(*result));
                 if (!result)
                     continue;
+                if (result->denominator() <= 0 ||
+                    greatestCommonDivisor(signedMagnitude(result->numerator()).magnitude,
+                                          static_cast<Magnitude>(result->denominator())) != 1)
+                    QFAIL(where + " gives " + shown(*result) + ", not in lowest terms");
                 const double x = a->nearestDouble();
                 const double y = b->nearestDouble();
                 const double approximate = operation.approximate(x, y);
