@@ -61,6 +61,8 @@ private slots:
     void everyFrontEndAgreesOnWhereAValueStarts();
     void valuesBeyondTheRangeOfNumbers_data();
     void valuesBeyondTheRangeOfNumbers();
+    void whereNumbersStartAndEnd_data();
+    void whereNumbersStartAndEnd();
     void digitPowersWithinQuotients_data();
     void digitPowersWithinQuotients();
 };
@@ -115,7 +117,7 @@ void TestNumberScan::valuesBeyondTheRangeOfNumbers_data()
         {"0." + zeros(400) + " m to ft", false, 0.0},
         {"1e309 m to ft", true, 0.0},
         {"1/1" + zeros(400) + " in to ft", true, 0.0},
-        {"1/1" + zeros(320) + " in to ft", true, 0.0},  // a quotient below the normal range
+        {"1/1" + zeros(308) + " in to ft", true, 0.0},  // a quotient below the normal range
         {longOnes + "/2 in to ft", true, 0.0},
         {longOnes + " 1/2 in to ft", true, 0.0},
         {"3 1/1" + zeros(400) + " in to ft", true, 0.0},
@@ -142,6 +144,39 @@ void TestNumberScan::valuesBeyondTheRangeOfNumbers()
     const Query* q = std::get_if<Query>(&reading);
     QVERIFY(q != nullptr);
     QCOMPARE(q->value, value);
+}
+
+void TestNumberScan::whereNumbersStartAndEnd_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<QString>("outcome");  // the value read, or the kind of error
+
+    // A question's value may start with a sign or a point, as any value may.
+    QTest::newRow("question -2") << "how many ft in -2 m" << "." << "-2";
+    QTest::newRow("question \u22122") << "how many ft in \u22122 m" << "." << "-2";
+    QTest::newRow("question .5") << "how many ft are in .5 m" << "." << "0.5";
+    // Within the units a number starts with a digit: ".5" and "-½" are no parts of a quantity.
+    QTest::newRow("ft .5 in") << "5 ft .5 in to cm" << "." << "unknown-unit";
+    QTest::newRow("1-½") << "1-\u00BD in to mm" << "." << "unknown-unit";
+    QTest::newRow("1-1/2") << "1-1/2 in to mm" << "." << "1.5";
+    // Where "." marks groups it is no point as well.
+    QTest::newRow("1.234.5 regional") << "1.234.5 m to cm" << "," << "bad-value";
+    QTest::newRow("1.234,5 regional") << "1.234,5 m to cm" << "," << "1234.5";
+}
+
+void TestNumberScan::whereNumbersStartAndEnd()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, point);
+    QFETCH(QString, outcome);
+    QueryOptions options;
+    options.decimalPoint = point.toStdString();
+    const QueryReading reading = readQuery(query.toStdString(), options);
+    if (const Query* q = std::get_if<Query>(&reading))
+        QCOMPARE(QString::number(q->value), outcome);
+    else
+        QCOMPARE(QString::fromUtf8(errorKindName(std::get<QueryError>(reading).kind).data()), outcome);
 }
 
 void TestNumberScan::digitPowersWithinQuotients_data()
