@@ -6,6 +6,8 @@
 #include "json.h"
 #include "messages.h"
 
+#include <mezzurix/utf8.h>
+
 #include <string>
 
 namespace mezzurix::cli {
@@ -79,13 +81,14 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence: {
+        // What was typed is shown as messages show it: no control character reaches the terminal.
         if (q.fromParts.empty()) {
             const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
-            line += typed;
+            appendShown(line, typed);
             line += ' ';
             line += unitAfter(fromUnit, typed);
         } else {
-            line += query.substr(q.fromSpan.offset, q.fromSpan.length);  // "5 ft 10 in" as typed
+            appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
         line += " = ";
         line += answerText_;

@@ -9,13 +9,30 @@
 
 namespace mezzurix::cli {
 
-std::string jsonString(std::string_view value)
+namespace {
+
+// "\u0085" for code point 0x85.
+void appendHex(std::string& out, unsigned char codePoint)
 {
     static constexpr char kHex[] = "0123456789abcdef";
+    out += "\\u00";
+    out += kHex[codePoint >> 4];
+    out += kHex[codePoint & 0xF];
+}
+
+} // namespace
+
+std::string jsonString(std::string_view value)
+{
     std::string out = "\"";
     std::size_t i = 0;
     while (i < value.size()) {
         const auto c = static_cast<unsigned char>(value[i]);
+        if (controlLength(value, i) == 2) {  // a C1 control, written as its code point
+            appendHex(out, static_cast<unsigned char>(value[i + 1]));
+            i += 2;
+            continue;
+        }
         if (c >= 0x80) {
             const std::size_t length = utf8SequenceLength(value, i);
             if (length == 0) {
@@ -34,10 +51,8 @@ std::string jsonString(std::string_view value)
         case '\t': out += "\\t"; break;
         case '\r': out += "\\r"; break;
         default:
-            if (c < 0x20 || c == 0x7F) {
-                out += "\\u00";
-                out += kHex[c >> 4];
-                out += kHex[c & 0xF];
+            if (controlLength(value, i) == 1) {
+                appendHex(out, c);
             } else {
                 out += static_cast<char>(c);
             }

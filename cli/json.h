@@ -26,8 +26,8 @@ private:
     std::string text_ = "{";
 };
 
-// `value` as a JSON string: quotes, backslashes and control characters escaped, and every byte
-// that is not part of well-formed UTF-8 replaced by U+FFFD.
+// `value` as a JSON string: quotes, backslashes and control characters (those of controlLength())
+// escaped, and every byte that is not part of well-formed UTF-8 replaced by U+FFFD.
 std::string jsonString(std::string_view value);
 
 } // namespace mezzurix::cli

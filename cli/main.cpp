@@ -9,6 +9,7 @@
 #include "unit_list.h"
 
 #include <mezzurix/query_arguments.h>
+#include <mezzurix/utf8.h>
 
 #include <CLI/CLI.hpp>
 
@@ -21,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -68,9 +70,12 @@ public:
     }
 };
 
-int usageError(const std::string& what)
+int usageError(std::string_view what)
 {
-    std::fprintf(stderr, "%s: %s\n", kProgramName, what.c_str());
+    // What was typed is shown as the reader's messages show it.
+    std::string shown;
+    appendShown(shown, what);
+    std::fprintf(stderr, "%s: %s\n", kProgramName, shown.c_str());
     std::fprintf(stderr, tr("Try '%s --help' for more information.\n"), kProgramName);
     return kExitUsage;
 }
@@ -156,6 +161,12 @@ int main(int argc, char** argv)
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
+    } catch (const CLI::ExtrasError&) {
+        // The "--" before the query, the user's or markConversionStart()'s, is never unexpected.
+        std::vector<std::string> unexpected = app.remaining();
+        std::erase(unexpected, "--");
+        std::reverse(unexpected.begin(), unexpected.end());  // CLI11 names them from the last
+        return usageError(CLI::ExtrasError(unexpected).what());
     } catch (const CLI::ParseError& e) {
         return usageError(e.what());
     }

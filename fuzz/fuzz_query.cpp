@@ -10,12 +10,14 @@
 // canonical text.
 
 #include "fuzz_support.h"
+#include "number_scan.h"
 #include "units_memo.h"
 
 #include <mezzurix/blanks.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
+#include <mezzurix/query_arguments.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/unit_names.h>
 
@@ -227,6 +229,27 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
     }
 }
 
+// The one number scanner decides where a value starts and what it spans, for the reader and for
+// the argument splitter alike.
+void checkValueStart(std::string_view text, const QueryOptions& options, const QueryReading& reading)
+{
+    std::size_t start = 0;
+    while (start < text.size() && blanks::queryBlankLength(text, start) > 0)
+        start += blanks::queryBlankLength(text, start);
+    const number_scan::Scan scan = number_scan::scan(text, start, {options.decimalPoint, true});
+    if (const Query* query = std::get_if<Query>(&reading); query != nullptr && query->valueSpan.offset == start &&
+                                                           query->fromParts.empty()) {
+        if (!scan.clean() || scan.number.begin != start || scan.number.length() != query->valueSpan.length)
+            fail("the value is not the number the scanner finds", std::string(text));
+    }
+    if (const QueryError* error = std::get_if<QueryError>(&reading);
+        error != nullptr && error->kind == QueryErrorKind::NoValue && error->where.offset == start && scan.found())
+        fail("no value where the scanner finds a number", std::string(text));
+    // Words the argument splitter takes for a value are those a comma-point reader reads one from.
+    if (options.decimalPoint == "," && startsLikeValue(text.substr(start)) != scan.found())
+        fail("the argument splitter and the reader disagree on a value's start", std::string(text));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -273,6 +296,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const QueryReading reading = readQuery(text, options);
+    checkValueStart(text, options, reading);
     if (const Query* query = std::get_if<Query>(&reading)) {
         checkQuery(text, *query, decimalsByte);
         // A reading that came from the units memo (kept from an earlier input) is the one

@@ -6,7 +6,16 @@
 
 #include <mezzurix/search_answers.h>
 
+#include <algorithm>
+
 namespace mezzurix::search {
+namespace {
+
+// The Shell asks for the handful of results it shows; describing more would only stall every other
+// client of the provider and grow its memory.
+constexpr qsizetype kMaxResultMetas = 256;
+
+} // namespace
 
 GnomeSearchProvider::GnomeSearchProvider(QObject* object, SearchService* searchService)
     : QDBusAbstractAdaptor(object), service(searchService)
@@ -36,9 +45,10 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
 {
     service->noteCall();
     // An id that is no conversion is left out; the Shell only asks for ids it was given.
+    const QStringList described = identifiers.first(std::min(identifiers.size(), kMaxResultMetas));
     QList<QVariantMap> metas;
-    metas.reserve(identifiers.size());
-    for (const QString& id : identifiers)
+    metas.reserve(described.size());
+    for (const QString& id : described)
         if (const std::optional<SearchAnswer> answer = answerForId(id))
             metas.append({{QStringLiteral("id"), id},
                           {QStringLiteral("gicon"), kIconName},

@@ -23,6 +23,7 @@ public slots:
     QStringList GetInitialResultSet(const QStringList& terms);
     // The previous results are not filtered: an edited term can name another unit.
     QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms);
+    // Describes at most the first 256 ids (kMaxResultMetas).
     QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
     void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
     void LaunchSearch(const QStringList& terms, uint timestamp);

@@ -79,18 +79,18 @@ QStringList variantNotes(const Unit& from, const Unit& into)
     return notes;
 }
 
-// "24 Inches", or each part of a quantity of several units: "5 Feet 10 Inches".
+// "24 Inches", or a quantity of several units part by part as written: "-5 Feet 10 Inches".
 QString valueText(const Query& query, const NumberFormat& format)
 {
-    const auto named = [&](double value, std::size_t position) {
-        const std::string number = formatGeneral(value, format.decimalPoint);
+    const auto general = [&](double value) { return formatGeneral(value, format.decimalPoint); };
+    const auto named = [&](const std::string& number, std::size_t position) {
         return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number);
     };
     if (query.fromParts.empty())
-        return named(query.value, query.fromPosition);
+        return named(general(query.value), query.fromPosition);
     QStringList parts;
-    for (const QuantityPart& part : query.fromParts)
-        parts.append(named(part.value, part.position));
+    for (std::size_t i = 0; i < query.fromParts.size(); ++i)
+        parts.append(named(writtenNumber(query, i, general), query.fromParts[i].position));
     return parts.join(u' ');
 }
 

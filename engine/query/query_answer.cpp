@@ -6,6 +6,7 @@
 
 #include "query_parts.h"
 #include "several_units.h"
+#include "value_reader.h"
 
 #include <algorithm>
 #include <vector>
@@ -77,9 +78,18 @@ bool Query::inWindow() const
 
 std::string canonicalText(const Query& query)
 {
-    std::string text = query.valueText;
-    text += ' ';
-    text += query.category().units[query.fromPosition].text;
+    std::string text;
+    if (query.fromParts.empty()) {
+        text = query.valueText;
+        text += ' ';
+        text += query.category().units[query.fromPosition].text;
+    }
+    for (std::size_t i = 0; i < query.fromParts.size(); ++i) {
+        text += i > 0 ? " " : "";
+        text += writtenNumber(query, i, value_reader::decimalText);
+        text += ' ';
+        text += query.category().units[query.fromParts[i].position].text;
+    }
     if (query.intoPosition) {
         text += " to ";
         if (query.intoParts.empty())

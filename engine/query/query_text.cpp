@@ -117,26 +117,9 @@ std::size_t columnOf(std::string_view text, std::size_t offset)
 
 std::string quoted(std::string_view text)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out = "\"";
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (i >= kMaxQuotedBytes) {
-            out += "\u2026";
-            break;
-        }
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = utf8SequenceLength(text, i);
-        if (c < 0x20 || c == 0x7F || length == 0) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-            ++i;
-            continue;
-        }
-        out.append(text.substr(i, length));
-        i += length;
-    }
+    if (!appendShown(out, text, kMaxQuotedBytes))
+        out += "\u2026";
     out += '"';
     return out;
 }

@@ -49,8 +49,7 @@ int editDistance(std::string_view a, std::string_view b, int bound);
 // 1-based column of byte `offset`, counted in code points.
 std::size_t columnOf(std::string_view text, std::size_t offset);
 
-// `text` between double quotes for a message: control bytes and malformed UTF-8 escaped, long
-// texts shortened.
+// `text` between double quotes for a message, as appendShown() shows it; long texts shortened.
 std::string quoted(std::string_view text);
 
 } // namespace mezzurix::query_text

@@ -10,6 +10,7 @@
 #include <mezzurix/convert.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace mezzurix::several_units {
@@ -22,10 +23,6 @@ using namespace query_parts;
 constexpr int kFeetCode = 1;
 constexpr int kInchesCode = 0;
 
-// A whole part within this of the next whole number counts as it: the division of an exact
-// length by a part's size may fall just short of it.
-constexpr double kWholeTolerance = 1e-9;
-
 struct Part {
     double value = 0.0;
     names::UnitMatch units;
@@ -33,8 +30,8 @@ struct Part {
     TextSpan name;  // the unit alone
 };
 
-// The size of unit `code` in units of `last`; nullopt where the category's scale is not
-// proportional (temperatures).
+} // namespace
+
 std::optional<double> sizeIn(int code, int last)
 {
     const std::optional<double> zero = convertUnits(code, last, 0.0);
@@ -42,6 +39,8 @@ std::optional<double> sizeIn(int code, int last)
         return std::nullopt;
     return convertUnits(code, last, 1.0);
 }
+
+namespace {
 
 int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
 {
@@ -70,14 +69,22 @@ QueryError orderError(std::string_view text, TextSpan where)
                      say(" do not run from the largest to the smallest"));
 }
 
-} // namespace
+// One into unit as typed.
+struct IntoUnit {
+    names::UnitMatch units;
+    TextSpan span;
+};
 
-std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text, const UnitsText& units,
-                                                          const QueryOptions& options, Query& query)
+// What a step of the reading ends it with, or nullopt to go on.
+using Stop = std::optional<Outcome>;
+
+// FROM: the query's value and its unit, then each further number and its unit, "and" allowed
+// between them ("5 ft 10 in", "5 feet and 10 inches"). A bare number after feet is inches
+// ("5 ft 10"). Leaves `pos` after the quantity.
+Stop readFromParts(std::string_view text, const UnitsText& units, const Query& query, std::vector<Part>& from,
+                   std::size_t& pos)
 {
     const std::size_t n = units.size();
-    std::vector<Part> from;
-    std::size_t pos = 0;
     double value = query.value;
     std::size_t valueBegin = query.valueSpan.offset;
     while (true) {
@@ -103,103 +110,163 @@ std::variant<NotSeveral, QueryError, std::monostate> read(std::string_view text,
         if (next < n && units.tokens[next].joiner)
             ++next;
         if (next >= n || !units.tokens[next].number)
-            break;
+            return std::nullopt;
         value = units.tokens[next].value;
         valueBegin = units.tokens[next].begin;
         pos = next + 1;
     }
+}
 
-    std::vector<std::pair<names::UnitMatch, TextSpan>> into;
+// INTO: an optional separator, then unit names, "and" allowed between them ("to feet and
+// inches"). After a quantity of several units, a word that is no unit is an unknown one.
+Stop readIntoUnits(std::string_view text, const UnitsText& units, bool severalFrom, std::size_t pos,
+                   std::vector<IntoUnit>& into)
+{
+    const std::size_t n = units.size();
     if (pos < n && units.tokens[pos].separator)
         ++pos;
     while (pos < n) {
         const std::size_t end = nameAt(units, pos, true);
         if (end == pos)
-            return from.size() > 1 ? std::variant<NotSeveral, QueryError, std::monostate>(unknownUnit(text, units, pos, n))
-                                   : NotSeveral{};
-        into.emplace_back(units.lookUp(pos, end), units.span(pos, end));
+            return severalFrom ? Outcome(unknownUnit(text, units, pos, n)) : Outcome(NotSeveral{});
+        into.push_back({units.lookUp(pos, end), units.span(pos, end)});
         pos = end;
         if (pos < n && units.tokens[pos].joiner)
             ++pos;
     }
-    if (from.size() < 2 && into.size() < 2)
-        return NotSeveral{};
-    if (into.empty() && !options.allowMissingInto)
-        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
+    return std::nullopt;
+}
 
-    // The one category every part has a unit in.
-    std::optional<std::size_t> category;
+// The one category every part and every into unit has a unit in: the first of the first part's
+// readings that fits them all.
+std::optional<std::size_t> commonCategory(const std::vector<Part>& from, const std::vector<IntoUnit>& into)
+{
     for (const int code : from.front().units.codes()) {
         const std::size_t c = names::placeOf(code).categoryIndex;
-        bool all = true;
-        for (const Part& part : from)
-            all = all && codeIn(part.units, c) >= 0;
-        for (const auto& [match, span] : into)
-            all = all && codeIn(match, c) >= 0;
-        if (all && !category)
-            category = c;
+        const auto inCategory = [&](const names::UnitMatch& units) { return codeIn(units, c) >= 0; };
+        if (std::all_of(from.begin(), from.end(), [&](const Part& part) { return inCategory(part.units); }) &&
+            std::all_of(into.begin(), into.end(), [&](const IntoUnit& unit) { return inCategory(unit.units); }))
+            return c;
     }
-    const TextSpan fromSpan = from.size() == 1 ? from.front().name
-                                               : TextSpan{query.valueSpan.offset, from.back().span.offset +
-                                                                                      from.back().span.length -
-                                                                                      query.valueSpan.offset};
-    if (!category) {
-        const std::size_t c = names::placeOf(from.front().units.codes().front()).categoryIndex;
-        for (const Part& part : from)
-            if (codeIn(part.units, c) < 0)
-                return makeError(QueryErrorKind::IncompatibleUnits, text, part.span,
-                                 say("cannot add %s to %s", query_text::quoted(text.substr(part.span.offset, part.span.length)),
-                                     describeUnit(from.front().units.codes().front())));
-        for (const auto& [match, span] : into)
-            if (codeIn(match, c) < 0)
-                return incompatibleUnits(text, from.front().units, match, span);
-    }
+    return std::nullopt;
+}
 
-    const int lastFrom = codeIn(from.back().units, *category);
+// Why no category fits: the first part, else the first into unit, that has no unit in the
+// category of the first part's first reading. (commonCategory() tried that category, so one of
+// them has none.)
+QueryError noCommonCategory(std::string_view text, const std::vector<Part>& from, const std::vector<IntoUnit>& into)
+{
+    const int first = from.front().units.codes().front();
+    const std::size_t c = names::placeOf(first).categoryIndex;
+    for (const Part& part : from)
+        if (codeIn(part.units, c) < 0)
+            return makeError(QueryErrorKind::IncompatibleUnits, text, part.span,
+                             say("cannot add %s to %s", query_text::quoted(text.substr(part.span.offset, part.span.length)),
+                                 describeUnit(first)));
+    const auto lacking = std::find_if(into.begin(), into.end(),
+                                      [&](const IntoUnit& unit) { return codeIn(unit.units, c) < 0; });
+    return incompatibleUnits(text, from.front().units, lacking->units, lacking->span);
+}
+
+// Where the quantity stands: its unit's name for one part, from its first number to its last
+// unit for several.
+TextSpan quantitySpan(const Query& query, const std::vector<Part>& from)
+{
+    if (from.size() == 1)
+        return from.front().name;
+    const TextSpan& last = from.back().span;
+    return {query.valueSpan.offset, last.offset + last.length - query.valueSpan.offset};
+}
+
+// The quantity in its last part's unit: each part converted into it and added, the first
+// number's sign the quantity's (-5 ft 10 in is -(5 ft 10 in)). The parts' scales must share
+// their zero and run from the largest unit to the smallest.
+std::variant<double, QueryError> addUp(std::string_view text, const std::vector<Part>& from, std::size_t category,
+                                       TextSpan fromSpan)
+{
+    const int lastFrom = codeIn(from.back().units, category);
     double sum = 0.0;
     for (std::size_t i = 0; i < from.size(); ++i) {
-        const int code = codeIn(from[i].units, *category);
+        const int code = codeIn(from[i].units, category);
         const std::optional<double> size = sizeIn(code, lastFrom);
         if (!size)
             return makeError(QueryErrorKind::IncompatibleUnits, text, fromSpan,
                              say("the units of %s", query_text::quoted(text.substr(fromSpan.offset, fromSpan.length))),
                              say(" do not add up: their scales have different zeros"));
-        if (i + 1 < from.size() && *size <= sizeIn(codeIn(from[i + 1].units, *category), lastFrom).value_or(0))
+        if (i + 1 < from.size() && *size <= sizeIn(codeIn(from[i + 1].units, category), lastFrom).value_or(0))
             return orderError(text, fromSpan);
-        // The first number's sign is the quantity's: -5 ft 10 in is -(5 ft 10 in).
         const double part = *convertUnits(code, lastFrom, from[i].value);
         sum += i == 0 || !std::signbit(from.front().value) ? part : -part;
     }
     if (!std::isfinite(sum))
         return makeError(QueryErrorKind::ValueOutOfRange, text, fromSpan, say("the quantity"), say(" is beyond the range of numbers"));
+    return sum;
+}
 
-    placeFrom(query, names::placeOf(lastFrom), fromSpan);
-    if (from.size() > 1) {
-        query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
-        query.valueText = value_reader::decimalText(query.value);
-        for (const Part& part : from) {
-            const double signedValue =
-                &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
-            query.fromParts.push_back({signedValue, names::placeOf(codeIn(part.units, *category)).position, part.span});
-        }
+// Makes the quantity the query's from unit and value; several parts are kept, each with the
+// quantity's sign.
+void placeQuantity(Query& query, const std::vector<Part>& from, std::size_t category, double sum, TextSpan fromSpan)
+{
+    placeFrom(query, names::placeOf(codeIn(from.back().units, category)), fromSpan);
+    if (from.size() < 2)
+        return;
+    query.value = sum == 0.0 ? 0.0 : sum;  // the window reads "-0" as 0
+    query.valueText = value_reader::decimalText(query.value);
+    for (const Part& part : from) {
+        const double signedValue = &part == &from.front() || !std::signbit(from.front().value) ? part.value : -part.value;
+        query.fromParts.push_back({signedValue, names::placeOf(codeIn(part.units, category)).position, part.span});
     }
-    if (into.empty())
-        return std::monostate{};
+}
 
-    const int lastInto = codeIn(into.back().first, *category);
+// Makes the into units the query's, which must run from the largest unit to the smallest; the last
+// is its into unit.
+std::optional<QueryError> placeInto(std::string_view text, const std::vector<IntoUnit>& into, std::size_t category,
+                                    Query& query)
+{
+    const TextSpan intoSpan = {into.front().span.offset, into.back().span.offset + into.back().span.length - into.front().span.offset};
+    const int lastInto = codeIn(into.back().units, category);
     for (std::size_t i = 0; i + 1 < into.size(); ++i) {
-        const std::optional<double> size = sizeIn(codeIn(into[i].first, *category), lastInto);
-        const std::optional<double> nextSize = sizeIn(codeIn(into[i + 1].first, *category), lastInto);
+        const std::optional<double> size = sizeIn(codeIn(into[i].units, category), lastInto);
+        const std::optional<double> nextSize = sizeIn(codeIn(into[i + 1].units, category), lastInto);
         if (!size || !nextSize || *size <= *nextSize)
-            return orderError(text, {into.front().second.offset,
-                                     into.back().second.offset + into.back().second.length - into.front().second.offset});
+            return orderError(text, intoSpan);
     }
     if (into.size() > 1)
-        for (const auto& [match, span] : into)
-            query.intoParts.push_back(names::placeOf(codeIn(match, *category)).position);
+        for (const IntoUnit& unit : into)
+            query.intoParts.push_back(names::placeOf(codeIn(unit.units, category)).position);
     query.intoPosition = names::placeOf(lastInto).position;
-    query.intoSpan = {into.front().second.offset,
-                      into.back().second.offset + into.back().second.length - into.front().second.offset};
+    query.intoSpan = intoSpan;
+    return std::nullopt;
+}
+
+} // namespace
+
+Outcome read(std::string_view text, const UnitsText& units, const QueryOptions& options, Query& query)
+{
+    std::vector<Part> from;
+    std::size_t pos = 0;
+    if (Stop stop = readFromParts(text, units, query, from, pos))
+        return std::move(*stop);
+    std::vector<IntoUnit> into;
+    if (Stop stop = readIntoUnits(text, units, from.size() > 1, pos, into))
+        return std::move(*stop);
+    if (from.size() < 2 && into.size() < 2)
+        return NotSeveral{};
+    if (into.empty() && !options.allowMissingInto)
+        return makeError(QueryErrorKind::MissingUnit, text, {text.size(), 0}, say("no unit to convert into"));
+
+    const std::optional<std::size_t> category = commonCategory(from, into);
+    if (!category)
+        return noCommonCategory(text, from, into);
+    const TextSpan fromSpan = quantitySpan(query, from);
+    const std::variant<double, QueryError> sum = addUp(text, from, *category, fromSpan);
+    if (const QueryError* error = std::get_if<QueryError>(&sum))
+        return *error;
+    placeQuantity(query, from, *category, std::get<double>(sum), fromSpan);
+    if (into.empty())
+        return std::monostate{};
+    if (std::optional<QueryError> error = placeInto(text, into, *category, query))
+        return std::move(*error);
     return std::monostate{};
 }
 
@@ -216,61 +283,6 @@ std::optional<double> convert(const Query& query)
         sum += *value;
     }
     return std::isfinite(sum) ? std::optional<double>(sum) : std::nullopt;
-}
-
-std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
-                              const NumberFormat& format, int significantDigits)
-{
-    const Category& category = query.category();
-    const int last = category.units[query.intoParts.back()].code;
-    const bool negative = std::signbit(result);
-    // Rounded as shown first, so that a carry reaches the larger parts: never "5 ft 12 in".
-    const std::string shown = decimals ? formatFixed(std::fabs(result), *decimals, NumberFormat{})
-                                       : formatGeneral(std::fabs(result), ".", significantDigits);
-    double rest = readLeadingNumber(shown).value_or(std::fabs(result));
-
-    std::vector<AnswerPart> parts;
-    for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
-        AnswerPart part;
-        part.position = query.intoParts[i];
-        if (i + 1 < query.intoParts.size()) {
-            const double size = sizeIn(category.units[part.position].code, last).value_or(1.0);
-            const double whole = std::floor(rest / size + kWholeTolerance);
-            rest = std::max(0.0, rest - whole * size);
-            part.amount = whole;
-            part.text = formatFixed(whole, 0, format);
-        } else {
-            part.amount = rest;
-            part.text = decimals ? formatFixed(rest, *decimals, format) : formatGeneral(rest, format.decimalPoint, significantDigits);
-        }
-        if (negative) {
-            part.amount = -part.amount;
-            if (i == 0)
-                part.text.insert(0, format.minusSign);
-        }
-        parts.push_back(std::move(part));
-    }
-    return parts;
-}
-
-std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
-{
-    std::string text;
-    for (const AnswerPart& part : parts) {
-        if (!text.empty())
-            text += ' ';
-        text += part.text;
-        text += ' ';
-        const int code = query.category().units[part.position].code;
-        std::string_view symbol = query.category().units[part.position].text;
-        for (const UnitName& name : namesOf(code))
-            if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
-                symbol = name.text;
-                break;
-            }
-        text += symbol;
-    }
-    return text;
 }
 
 } // namespace mezzurix::several_units

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/utf8.h>
 
+#include <algorithm>
+
 namespace mezzurix {
 
 std::size_t utf8SequenceLength(std::string_view text, std::size_t pos)
@@ -33,6 +35,39 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t pos)
         if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80)
             return 0;
     return length;
+}
+
+std::size_t controlLength(std::string_view text, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x20 || lead == 0x7F)
+        return 1;
+    const bool c1 = lead == 0xC2 && pos + 1 < text.size() && static_cast<unsigned char>(text[pos + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[pos + 1]) < 0xA0;
+    return c1 ? 2 : 0;
+}
+
+bool appendShown(std::string& out, std::string_view text, std::size_t limit)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i >= limit)
+            return false;
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length > 0 && controlLength(text, i) == 0) {
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        for (const std::size_t end = i + std::max<std::size_t>(length, 1); i < end; ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return true;
 }
 
 } // namespace mezzurix

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The number at the start of a quantity: decimals, digit groups in the reader's style, fractions
-// and mixed numbers.
+// The value of the number at the start of a quantity.
+
+#include "number_scan.h"
 
 #include <mezzurix/query.h>
 
@@ -20,16 +21,21 @@ struct Value {
     TextSpan span;     // the number as typed
 };
 
-// Reads the number at text[start..]: [sign] digits [point digits] [e [sign] digits], with digits
-// grouped in threes by "," (by "." where the decimal point is regional), or a fraction a/b, a
-// mixed number "1 1/2" or "1-1/2", or a vulgar fraction "½", "1½".
+// How numbers are written in queries read with `options`.
+inline number_scan::Style styleOf(const QueryOptions& options, bool signOrPointFirst = true)
+{
+    return {options.decimalPoint, signOrPointFirst};
+}
+
+// Reads the number at text[start..] (see number_scan.h for what it may be). A value beyond the
+// double range, or too close to zero for a normal double, is refused.
 std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
                                     Value& out);
 
+// The value of a number `scan` found clean in `text`.
+std::optional<QueryError> valueOf(std::string_view text, const number_scan::Scan& scan, Value& out);
+
 // The shortest decimal that reads back to `value`, as the window's leading-number rule reads it.
 std::string decimalText(double value);
-
-// Whether a number may start at `pos`: a digit, or a vulgar fraction character.
-bool startsNumber(std::string_view text, std::size_t pos);
 
 } // namespace mezzurix::value_reader

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace mezzurix {
 
@@ -74,7 +75,7 @@ std::optional<Fraction> parseDecimal(std::string_view text)
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         ++i;
     Int mantissa = 0;
-    int scale = 0;  // value = mantissa x 10^scale
+    long long scale = 0;  // value = mantissa x 10^scale; wide enough for any int exponent and decimals
     bool digits = false;
     bool point = false;
     for (; i < text.size(); ++i) {
@@ -102,14 +103,14 @@ std::optional<Fraction> parseDecimal(std::string_view text)
         if (begin < text.data() + text.size() && *begin == '+')
             ++begin;
         const auto [end, error] = std::from_chars(begin, text.data() + text.size(), exponent);
-        if (error != std::errc() || end == begin || std::abs(exponent) > kMaxExponent)
+        if (error != std::errc() || end == begin)
             return std::nullopt;
         scale += exponent;
         i = static_cast<std::size_t>(end - text.data());
     }
-    if (i != text.size() || std::abs(scale) > kMaxExponent)
+    if (i != text.size() || scale < -kMaxExponent || scale > kMaxExponent)
         return std::nullopt;
-    const std::optional<Int> power = powerOfTen(std::abs(scale));
+    const std::optional<Int> power = powerOfTen(static_cast<int>(scale < 0 ? -scale : scale));
     if (!power)
         return std::nullopt;
     if (negative)
@@ -141,6 +142,27 @@ struct Digits {
     bool ends = true;
 };
 
+// The next digit of rest / d (0 <= rest < d): 10 rest / d, and 10 rest mod d. Ten times rest may
+// not fit in a term, so rest is added ten times, taking d off whenever the sum reaches it: in
+// unsigned 128 bits the sum of two values below d never wraps.
+std::pair<int, Int> nextDigit(Int rest, Int d)
+{
+    __extension__ using Unsigned = unsigned __int128;
+    constexpr int kBase = 10;
+    const auto step = static_cast<Unsigned>(rest);
+    const auto limit = static_cast<Unsigned>(d);
+    Unsigned sum = 0;
+    int digit = 0;
+    for (int i = 0; i < kBase; ++i) {
+        sum += step;
+        if (sum >= limit) {
+            sum -= limit;
+            ++digit;
+        }
+    }
+    return {digit, static_cast<Int>(sum)};
+}
+
 Digits digitsOf(Int n, Int d, int count)
 {
     Digits result;
@@ -153,11 +175,8 @@ Digits digitsOf(Int n, Int d, int count)
         result.exponent = -1;
     }
     while (rest != 0 && static_cast<int>(result.digits.size()) < count) {
-        const std::optional<Int> shifted = times(rest, 10);
-        if (!shifted)
-            break;  // only for denominators beyond 2^123: the digits so far stand, marked unfinished
-        const auto digit = static_cast<int>(*shifted / d);
-        rest = *shifted % d;
+        const auto [digit, left] = nextDigit(rest, d);
+        rest = left;
         if (result.digits.empty() && digit == 0) {
             --result.exponent;
             continue;

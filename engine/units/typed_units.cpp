@@ -100,12 +100,12 @@ struct TypedCatalogue {
     }
 };
 
-// Built before main() from constant data, so that every query reaches it without a guard.
-const TypedCatalogue kCatalogue;
-
+// Built on first use, so that it is complete whenever it is asked for, from the initialiser of
+// a global in another file too.
 const TypedCatalogue& catalogue()
 {
-    return kCatalogue;
+    static const TypedCatalogue catalogue;
+    return catalogue;
 }
 
 } // namespace

@@ -40,7 +40,7 @@ def complete(cases):
     """The replies and options for each case, a list of words."""
     text = "".join(" ".join("'" + w.replace("'", "'\\''") + "'" for w in words) + "\0" for words in cases)
     result = subprocess.run(["bash", "-c", DRIVER, "driver", COMPLETION], input=text.encode(),
-                            capture_output=True, timeout=120, env=dict(os.environ, LC_ALL="C.UTF-8"))
+                            capture_output=True, timeout=600, env=dict(os.environ, LC_ALL="C.UTF-8"))
     if result.returncode != 0:
         sys.exit(f"bash failed: {result.stderr.decode()}")
     answers = []

@@ -201,6 +201,18 @@ void TestDefinitions::exactRatio_data()
     QTest::newRow("division by zero") << "1/0" << 15 << "" << 0.0;
     QTest::newRow("beyond 128 bits") << "1e40" << 15 << "" << 0.0;
     QTest::newRow("too many digits") << "123456789012345678901234567890123456789012" << 15 << "" << 0.0;
+    QTest::newRow("largest power of ten") << "1e38" << 39 << "100000000000000000000000000000000000000" << 1e38;
+    QTest::newRow("smallest power of ten") << "-1e-38" << 15 << "-0.00000000000000000000000000000000000001"
+                                           << -1e-38;
+    QTest::newRow("ten times the rest beyond 128 bits") << "0.00000000000000000000000000000000000003" << 15
+                                                        << "0.00000000000000000000000000000000000003" << 3e-38;
+    QTest::newRow("decimals taking back an exponent") << "0.1e39" << 39 << "100000000000000000000000000000000000000"
+                                                      << 1e38;
+    QTest::newRow("exponent of the lowest int") << "1e-2147483648" << 15 << "" << 0.0;
+    QTest::newRow("exponent of the highest int") << "1e2147483647" << 15 << "" << 0.0;
+    QTest::newRow("lowest exponent after decimals") << "0.5e-2147483648" << 15 << "" << 0.0;
+    QTest::newRow("exponent beyond int") << "1e-99999999999" << 15 << "" << 0.0;
+    QTest::newRow("decimals past the smallest power") << "0.1e-38" << 15 << "" << 0.0;
 }
 
 void TestDefinitions::exactRatio()

@@ -434,6 +434,7 @@ void TestNumberRules::formatGeneralDigits_data()
     QTest::newRow("one digit") << 62.1371192237332 << 1 << "60";
     QTest::newRow("one digit carries") << 0.96 << 1 << "1";
     QTest::newRow("whole number keeps its digits") << 1099511627776.0 << 9 << "1099511627776";
+    QTest::newRow("whole one digit past the count") << 1234.0 << 3 << "1234";
     QTest::newRow("whole at 15 digits only") << 1099511627776.0000001 << 9 << "1099511627776";
     QTest::newRow("not whole is rounded") << 1234567890123.4 << 9 << "1234567890000";
     QTest::newRow("scientific") << 1.23456789012e-7 << 9 << "1.23456789E-07";

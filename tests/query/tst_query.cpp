@@ -432,6 +432,9 @@ void TestQuery::errors_data()
         {"5 \xC2\xB5W to W", "", "unknown-unit", 2, 3, "microwatts are not supported"},
         {"5 pm to mm", "", "unknown-unit", 2, 2, "picometers are not supported"},
         {"5 MM to m", "", "unknown-unit", 2, 2, "unknown unit \"MM\""},
+        {"1 MG to g", "", "unknown-unit", 2, 2, "did you mean \"g\", \"kg\" or \"ug\"?"},  // never "mg"
+        {"1 dB to B", "", "unknown-unit", 2, 2, "unknown unit \"dB\" at column 3; did you mean"},  // no decibytes
+        {"1 yrds to m", "", "unknown-unit", 2, 4, "did you mean \"yards\" or \"yrs\"?"},  // one edit in 4 bytes
         {"5 mw to W", "", "unknown-unit", 2, 2, "unknown unit \"mw\""},
         {"5 Mb to MB", "", "unknown-unit", 2, 2, "unknown unit \"Mb\""},
         {"5 Mn to N", "", "unknown-unit", 2, 2, "unknown unit"},
@@ -447,6 +450,7 @@ void TestQuery::errors_data()
         {"5 in 3 ft to m", "", "incompatible-units", 0, 9, "do not run from the largest to the smallest"},
         {"5 m 3 to cm", "", "missing-unit", 4, 1, "no unit after the number \"3\""},
         {"70 in to in ft", "", "incompatible-units", 9, 5, "do not run from the largest"},
+        {"100 in to ft feet", "", "incompatible-units", 10, 7, "do not run from the largest"},
         {"5 ft 3 in to fet", "", "unknown-unit", 13, 3, "unknown unit \"fet\" at column 14; did you mean \"feet\"?"},
         {"5 C 3 F to C", "", "incompatible-units", 0, 7, "do not add up"},
     };

@@ -76,6 +76,7 @@ void TestQueryTyping::typingSequences_data()
     row("24 in to", "Inches", 1);
     row("24 in to f", "Feet", 1);
     row("24 in to ft", "Feet", 1);
+    row("24 in to inc", "Inches", 1);  // into the from unit itself, which nothing else begins
     row("24 in to m", "Meters", 5);  // then Miles, Millimeters, Micrometers and Thou (mil)
     row("5 kg to p", "Pounds(avdp)", 1);
     row("5 kg to po", "Pounds(avdp)", 1);

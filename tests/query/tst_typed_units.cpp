@@ -10,6 +10,9 @@
 
 #include <QtTest>
 
+#include <limits>
+#include <string>
+
 using namespace mezzurix;
 
 namespace {
@@ -188,6 +191,8 @@ void TestTypedUnits::windowListsStayItsOwn()
             const std::optional<TypedPlace> place = typedPlaceOf(category.units[p].code);
             QVERIFY(place && &typedCategories()[place->categoryIndex] == &category && place->position == p);
         }
+    for (const int unknown : {-1, 8, 1264, std::numeric_limits<int>::max()})
+        QVERIFY2(!typedPlaceOf(unknown), std::to_string(unknown).c_str());
 }
 
 QTEST_APPLESS_MAIN(TestTypedUnits)

@@ -51,6 +51,8 @@ public:
 
     // The number read so far; nullopt when it lies beyond the double range.
     std::optional<double> value() const;
+    // Whether every digit read so far is a zero.
+    bool isZero() const { return kept_ == 0; }
 
 private:
     // The rounding of a decimal to a double can depend on up to 767 significant digits; keeping

@@ -9,6 +9,7 @@
 #include <mezzurix/typed_units.h>
 #include <mezzurix/number_rules.h>
 
+#include <cmath>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -142,8 +143,19 @@ std::variant<double, QueryError> appendAnswer(std::string& text, const Query& qu
                                               int significantDigits = kSignificantDigits,
                                               std::vector<AnswerPart>* parts = nullptr);
 
-// "24 Inches to Feet", "175 Centimeters to Feet Inches", or "24 Inches" without an into unit: readQuery() reads it back into the
-// same value and units (the second form with allowMissingInto), whatever the regional options.
+// The number of part `i` of the query's quantity of several units as written, `write` writing its
+// magnitude: the quantity's sign stands before the first number alone, a zero's too ("-5 ft 10 in"
+// and "-0 ft 6 in", whose parts hold -5 and -10, -0 and -6).
+template <typename Write>
+std::string writtenNumber(const Query& query, std::size_t i, Write write)
+{
+    const double value = query.fromParts[i].value;
+    return (i == 0 && std::signbit(value) ? "-" : "") + write(std::fabs(value));
+}
+
+// "24 Inches to Feet", "175 Centimeters to Feet Inches", "5 Feet 10 Inches to Centimeters", or
+// "24 Inches" without an into unit: readQuery() reads it back into the same value and units (the
+// last form with allowMissingInto), whatever the regional options.
 std::string canonicalText(const Query& query);
 
 // The query converting into the unit at `intoPosition` of its category (which must exist) alone.

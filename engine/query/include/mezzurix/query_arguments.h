@@ -4,8 +4,7 @@
 
 // A conversion given as program arguments ("mezzurix-convert -40 C -> F"): its value and the
 // words after it must reach the program as the conversion, although "-40" and "->" look like
-// options to an option parser. Header only, so that every front end can share it whatever it
-// links.
+// options to an option parser.
 
 #include <algorithm>
 #include <span>
@@ -15,25 +14,11 @@
 
 namespace mezzurix {
 
-// True when `word` starts the way a typed value does: an optional sign ("-", "+" or U+2212), an
-// optional decimal point or comma, then a digit ("-40", ".5", "+1e3", "-,5"); or a vulgar
-// fraction ("½", "-¾").
-inline bool startsLikeValue(std::string_view word)
-{
-    constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // U+2212
-    if (word.starts_with('-') || word.starts_with('+'))
-        word.remove_prefix(1);
-    else if (word.starts_with(kMinusSign))
-        word.remove_prefix(kMinusSign.size());
-    // ¼ ½ ¾ (U+00BC to U+00BE) and ⅐ to ⅞ (U+2150 to U+215E)
-    if (word.size() >= 2 && word[0] == '\xC2' && word[1] >= '\xBC' && word[1] <= '\xBE')
-        return true;
-    if (word.size() >= 3 && word[0] == '\xE2' && word[1] == '\x85' && word[2] >= '\x90' && word[2] <= '\x9E')
-        return true;
-    if (word.starts_with('.') || word.starts_with(','))
-        word.remove_prefix(1);
-    return !word.empty() && word[0] >= '0' && word[0] <= '9';
-}
+// True when `word` starts the way a typed value does, by the reader's own rule for a value's
+// start: an optional sign, an optional decimal point, then a digit or a vulgar fraction ("-40",
+// ".5", "+1e3", "-,5", "-½"). A comma counts as a point, since options such as --regional may
+// yet make it one.
+bool startsLikeValue(std::string_view word);
 
 // The arguments (the program's name first) with "--" put before the first one that starts like a
 // value, so that an option parser takes it and every word after it ("-40", "->", "=>") for the

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "phrasing.h"
+
+#include "number_scan.h"
+#include "query_text.h"
+#include "value_reader.h"
+
+#include <optional>
+
+namespace mezzurix::phrasing {
+
+std::size_t skipBlanks(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && query_text::blankLength(text, pos) > 0)
+        pos += query_text::blankLength(text, pos);
+    return pos;
+}
+
+namespace {
+
+// The word or words `folded` at `pos`, followed by a blank: their end with the blanks after them.
+std::optional<std::size_t> wordsAt(std::string_view text, std::size_t pos, std::string_view folded)
+{
+    std::size_t end = pos;
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        if (folded[i] == ' ') {
+            const std::size_t after = skipBlanks(text, end);
+            if (after == end)
+                return std::nullopt;
+            end = after;
+            continue;
+        }
+        if (end >= text.size() || query_text::foldByte(text[end]) != folded[i])
+            return std::nullopt;
+        ++end;
+    }
+    const std::size_t after = skipBlanks(text, end);
+    return after > end ? std::optional<std::size_t>(after) : std::nullopt;
+}
+
+} // namespace
+
+std::size_t questionEnd(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0) {
+        const char c = text[end - 1];
+        if (c == '?' || c == '!' || c == '.' || blanks::isNumberBlank(c) || c == '\v' || c == '\f')
+            --end;
+        else
+            break;
+    }
+    return end;
+}
+
+Phrasing readPhrasing(std::string_view text, std::size_t start, const QueryOptions& options)
+{
+    Phrasing phrasing{start, {}, {}};
+    // Every phrasing starts with "c", "w" or "h"; no number does.
+    const char first = query_text::foldByte(text[start]);
+    if (first != 'c' && first != 'w' && first != 'h')
+        return phrasing;
+    for (const std::string_view words : {"convert", "what is", "what's", "whats"})
+        if (const std::optional<std::size_t> after = wordsAt(text, start, words)) {
+            phrasing.valueStart = *after;
+            return phrasing;
+        }
+    std::optional<std::size_t> units;
+    for (const std::string_view words : {"how many", "how much"})
+        if (!units)
+            units = wordsAt(text, start, words);
+    if (!units)
+        return phrasing;
+    // The into units run up to the first "in" or "are in" that a value follows.
+    for (std::size_t pos = *units; pos < text.size(); ++pos) {
+        if (pos == *units || query_text::blankLength(text, pos - 1) == 0)
+            continue;
+        for (const std::string_view words : {"in", "are in"}) {
+            const std::optional<std::size_t> after = wordsAt(text, pos, words);
+            if (!after || !number_scan::startsNumber(text, *after, value_reader::styleOf(options)))
+                continue;
+            std::size_t intoEnd = pos;
+            while (intoEnd > *units && query_text::blankLength(text, intoEnd - 1) > 0)
+                --intoEnd;
+            phrasing.valueStart = *after;
+            phrasing.into = {*units, intoEnd - *units};
+            phrasing.separator = {pos, words.size()};
+            return phrasing;
+        }
+    }
+    return phrasing;
+}
+
+
+} // namespace mezzurix::phrasing

@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Answers into several units: "175 cm to ft in" is "5 ft 8.8976378 in".
+
+#include "several_units.h"
+
+#include <mezzurix/definitions.h>
+#include <mezzurix/exact_ratio.h>
+#include <mezzurix/unit_names.h>
+
+#include <cmath>
+
+namespace mezzurix::several_units {
+
+namespace {
+
+// A double holds every whole number up to this one, so a larger part below it is written in
+// full and its value says the same; a part beyond it leaves nothing a double could show to the
+// smaller ones.
+constexpr long long kLargestExactWhole = 1LL << 53;
+
+struct Amounts {
+    std::vector<double> wholes;  // the larger parts, largest first
+    double rest = 0.0;           // the last part
+};
+
+// `total` (not negative, in the last of `codes`) split exactly through the units' definitions;
+// nullopt where a term outgrows ExactRatio's 128 bits, or a whole part reaches kLargestExactWhole.
+std::optional<Amounts> exactAmounts(std::string_view total, const std::vector<int>& codes)
+{
+    std::optional<ExactRatio> rest = ExactRatio::parse(total);
+    Amounts amounts;
+    for (std::size_t i = 0; rest && i + 1 < codes.size(); ++i) {
+        const std::optional<ExactRatio> size = exactFactor(codes[i], codes.back());
+        const std::optional<ExactRatio> quotient = size ? *rest / *size : std::nullopt;
+        if (!quotient)
+            return std::nullopt;
+        const ExactRatio::Int whole = quotient->numerator() / quotient->denominator();
+        if (whole >= kLargestExactWhole)
+            return std::nullopt;
+        const std::optional<ExactRatio> taken = ExactRatio::whole(static_cast<long long>(whole)) * *size;
+        rest = taken ? *rest - *taken : std::nullopt;
+        amounts.wholes.push_back(static_cast<double>(whole));
+    }
+    if (!rest)
+        return std::nullopt;
+    amounts.rest = rest->nearestDouble();
+    return amounts;
+}
+
+// The size of unit `code` in units of `last` in doubles: from the definitions, as the exact split
+// takes it.
+double sizeOf(int code, int last)
+{
+    const std::optional<ExactRatio> exact = exactFactor(code, last);
+    return exact ? exact->nearestDouble() : sizeIn(code, last).value_or(1.0);
+}
+
+// The same in doubles, for totals beyond exact terms: each whole part is the quotient, put right
+// by the remainder, which fma computes with a single rounding. A part whose whole reaches
+// kLargestExactWhole takes all that is left.
+Amounts nearAmounts(double total, const std::vector<int>& codes)
+{
+    Amounts amounts;
+    double rest = total;
+    for (std::size_t i = 0; i + 1 < codes.size(); ++i) {
+        const double size = sizeOf(codes[i], codes.back());
+        double whole = std::floor(rest / size);
+        if (whole >= static_cast<double>(kLargestExactWhole)) {
+            amounts.wholes.push_back(rest / size);
+            amounts.wholes.resize(codes.size() - 1, 0.0);
+            return amounts;
+        }
+        double remainder = std::fma(-whole, size, rest);
+        if (remainder < 0.0) {
+            whole -= 1.0;
+            remainder += size;
+        } else if (remainder >= size) {
+            whole += 1.0;
+            remainder -= size;
+        }
+        amounts.wholes.push_back(whole);
+        rest = remainder;
+    }
+    amounts.rest = rest;
+    return amounts;
+}
+
+} // namespace
+
+std::vector<AnswerPart> split(const Query& query, double result, std::optional<int> decimals,
+                              const NumberFormat& format, int significantDigits)
+{
+    const Category& category = query.category();
+    const auto written = [&](double value, const NumberFormat& as) {
+        return decimals ? formatFixed(value, *decimals, as) : formatGeneral(value, as.decimalPoint, significantDigits);
+    };
+    // The answer in one unit says whether the total shows a sign, and which.
+    const std::string single = written(result, format);
+    const std::string sign = single.substr(0, single.find_first_of("0123456789"));
+    const std::string total = written(std::fabs(result), NumberFormat{});
+
+    std::vector<int> codes;
+    for (const std::size_t position : query.intoParts)
+        codes.push_back(category.units[position].code);
+    const std::optional<Amounts> exact = exactAmounts(total, codes);
+    const Amounts amounts = exact ? *exact : nearAmounts(readLeadingNumber(total).value_or(std::fabs(result)), codes);
+
+    std::vector<AnswerPart> parts;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        AnswerPart part;
+        part.position = query.intoParts[i];
+        if (i + 1 < codes.size()) {
+            part.amount = amounts.wholes[i];
+            // In full below kLargestExactWhole; beyond it every double is whole, and the part
+            // becomes the number its text shows.
+            if (part.amount < static_cast<double>(kLargestExactWhole)) {
+                part.text = std::to_string(static_cast<long long>(part.amount));
+            } else {
+                part.text = decimals ? formatFixed(part.amount, 0, format)
+                                     : formatGeneral(part.amount, format.decimalPoint, significantDigits);
+                part.amount = readLeadingNumber(part.text, format.decimalPoint).value_or(part.amount);
+            }
+        } else {
+            part.amount = amounts.rest;
+            part.text = written(amounts.rest, format);
+        }
+        if (!sign.empty()) {
+            part.amount = -part.amount;
+            if (i == 0)
+                part.text.insert(0, sign);
+        }
+        parts.push_back(std::move(part));
+    }
+    return parts;
+}
+
+std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
+{
+    std::string text;
+    for (const AnswerPart& part : parts) {
+        if (!text.empty())
+            text += ' ';
+        text += part.text;
+        text += ' ';
+        const int code = query.category().units[part.position].code;
+        std::string_view symbol = query.category().units[part.position].text;
+        for (const UnitName& name : namesOf(code))
+            if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
+                symbol = name.text;
+                break;
+            }
+        text += symbol;
+    }
+    return text;
+}
+
+} // namespace mezzurix::several_units
