@@ -4,6 +4,7 @@
 # Writes a manual page from its template, with the version and a UNITS section made from the
 # built converter's own list of units and their definitions.
 # Usage: cmake -DCONVERTER=path -DTEMPLATE=path -DOUTPUT=path -DMEZZURIX_DISPLAY_VERSION=v -P ManUnits.cmake
+cmake_minimum_required(VERSION 3.25)
 include("${CMAKE_CURRENT_LIST_DIR}/UnitListing.cmake")
 mezzurix_unit_listing("${CONVERTER}" lines)
 

@@ -65,6 +65,9 @@ clipboard.
 Reference tables of the SI base units and the SI prefixes are included.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Mezzurix")
 set(CPACK_STRIP_FILES ON)
+# The package's modes do not depend on the umask.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageModes.cmake")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageModes.cmake")
 set(CPACK_GENERATOR "DEB")
 
 # The files only a Debian package wants (its copyright, changelog and lintian overrides) are the
@@ -76,11 +79,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CPACK_PACKAGE_HOMEPAGE_URL}")
 # The windows ask for Liberation fonts in place of the Windows fonts they were designed with.
-# libqt6gui6 holds the platform plugins, which the linker does not see as a need of the program.
+# dpkg-shlibdeps adds the libraries the programs link, libqt6gui6 (which holds the platform
+# plugins) among them, with their versions; without it the Qt libraries are named here.
 find_program(MEZZURIX_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(MEZZURIX_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libqt6dbus6, fonts-liberation2")
 endif()

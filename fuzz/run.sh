@@ -18,7 +18,7 @@ build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMEZZURIX_ENGINE_ONLY=ON -DMEZZURIX_FUZZ=ON -DMEZZURIX_SANITIZE=ON \
-    -DMEZZURIX_BUILD_TESTS=OFF -DMEZZURIX_BUILD_BENCH=OFF >/dev/null
+    -DMEZZURIX_BUILD_TESTS=OFF -DMEZZURIX_BUILD_BENCH=OFF -DMEZZURIX_WERROR="${CI:-OFF}" >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

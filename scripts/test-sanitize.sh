@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh test
 build=${SANITIZE_BUILD_DIR:-build-asan}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DMEZZURIX_SANITIZE=ON -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=OFF >/dev/null
+    -DMEZZURIX_SANITIZE=ON -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=OFF -DMEZZURIX_WERROR="${CI:-OFF}" >/dev/null
 cmake --build "$build" -j2
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
-cmake -S . -B build -G Ninja -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=ON >/dev/null
+# In CI (CI=true) a compiler warning fails the build.
+cmake -S . -B build -G Ninja -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=ON -DMEZZURIX_WERROR="${CI:-OFF}" >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2

@@ -15,7 +15,7 @@ void installSearchTranslations(QCoreApplication* application)
         return;
     // Built into the provider: its own mezzurix-search_<language>.qm and the window's
     // mezzurix_<language>.qm.
-    for (const QString name : {QStringLiteral("mezzurix-search"), QStringLiteral("mezzurix")}) {
+    for (const QString& name : {QStringLiteral("mezzurix-search"), QStringLiteral("mezzurix")}) {
         auto* translator = new QTranslator(application);
         if (translator->load(locale, name, QStringLiteral("_"), QStringLiteral(":/search-i18n")))
             QCoreApplication::installTranslator(translator);

@@ -3,6 +3,7 @@
 
 # Writes the bash completion from its template and the converter's own list of names.
 # Usage: cmake -DCONVERTER=path -DTEMPLATE=path -DOUTPUT=path -P generate.cmake
+cmake_minimum_required(VERSION 3.25)
 include("${CMAKE_CURRENT_LIST_DIR}/../../cmake/UnitListing.cmake")
 mezzurix_unit_listing("${CONVERTER}" lines)
 

@@ -47,6 +47,9 @@ echo "Depends: $depends"
 for pkg in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 fonts-liberation2; do
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
+# dpkg-shlibdeps adds the libraries the programs link to the packages the build names: each once.
+twice=$(sed 's/, */\n/g' <<<"$depends" | awk '{print $1}' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends lists more than once: $twice"
 [ "$(dpkg-deb -f "$deb" Package)" = mezzurix ] || fail "package name"
 for pkg in qt6-wayland qt6-translations-l10n; do
     grep -q -E "(^|, )$pkg( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks $pkg"

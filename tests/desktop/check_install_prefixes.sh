@@ -4,7 +4,7 @@
 
 # One build installed to two prefixes: the build tree is left as it was, each prefix's files name
 # that prefix, both hold the same files, all of them in the install manifest, and none of the
-# files only the Debian package wants.
+# files only the Debian package wants; installed with DESTDIR, the manifest names the files without it.
 # Usage: check_install_prefixes.sh BUILD_DIR APP_ID
 source "$(dirname "$0")/common.sh"
 build=$1 app_id=$2
@@ -36,7 +36,19 @@ for prefix in one two; do
     done
 done
 diff -u "$work/one.files" "$work/two.files" || fail "the two prefixes hold different files"
-# The manifest is of the last install; uninstalling by it must leave nothing behind.
-sed "s|^$work/two/||" "$build/install_manifest.txt" | sort >"$work/manifest"
-diff -u "$work/manifest" "$work/two.files" || fail "the install manifest and the installed files differ"
+
+# The manifest is of the last install. It names every installed file as the installed system sees
+# it, under the prefix and without DESTDIR, so that uninstalling by it leaves nothing behind.
+# Usage: check_manifest ROOT PREFIX, where the last install put its files into ROOT/PREFIX.
+check_manifest() {
+    local root=$1 prefix=$2
+    (cd "$root$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/installed"
+    awk -v prefix="$prefix/" 'index($0, prefix) != 1' "$build/install_manifest.txt" >"$work/outside"
+    [ -s "$work/outside" ] && fail "the install manifest names paths outside $prefix: $(cat "$work/outside")"
+    sed "s|^$prefix/||" "$build/install_manifest.txt" | sort >"$work/manifest"
+    diff -u "$work/manifest" "$work/installed" || fail "the install manifest and the installed files differ"
+}
+check_manifest "" "$work/two"
+DESTDIR="$work/staged" cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install with DESTDIR failed"
+check_manifest "$work/staged" /usr
 finish
