@@ -7,6 +7,7 @@
 // unit the window does not show.
 
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_term.h>
 #include <mezzurix/number_rules.h>
 
 #include <cmath>
@@ -48,6 +49,9 @@ struct QuantityPart {
                                // inches of "5 ft 10"
 };
 
+// The categoryIndex of a query whose units no category holds ("J/(kg·K)").
+constexpr std::size_t kNoCategory = static_cast<std::size_t>(-1);
+
 struct Query {
     double value = 0.0;         // read from valueText by the window's leading-number rule
     std::string valueText;      // the number as typed, with "." and "-": "-1.5e3"
@@ -64,6 +68,12 @@ struct Query {
     std::vector<QuantityPart> fromParts;
     // Several into units ("to ft in"), largest first; the last is the into unit. Empty for one.
     std::vector<std::size_t> intoParts;
+    // A side the catalogue has no unit for: a composed unit ("g/cm³"), a prefixed one ("µs"), or a
+    // quantity computed from several ("4 m × 3 m", whose value is then counted in the term's unit).
+    // The side's position means nothing then, and categoryIndex is kNoCategory unless a category
+    // holds the term's dimension and kind.
+    std::optional<UnitTerm> fromTerm;
+    std::optional<UnitTerm> intoTerm;
 
     const Category& category() const { return typedCategories()[categoryIndex]; }
     int fromCode() const { return category().units[fromPosition].code; }
