@@ -142,7 +142,9 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
     std::string where;
     if (source.line > 0)
         where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
-    std::fprintf(err_, "%s: %s%s\n", kProgramName, where.c_str(), error.message.c_str());
+    // A number the two conventions read differently says how to choose one.
+    const char* choice = error.kind == QueryErrorKind::AmbiguousNumber ? tr("; choose with --regional or --no-regional") : "";
+    std::fprintf(err_, "%s: %s%s%s\n", kProgramName, where.c_str(), error.message.c_str(), choice);
 
     if (settings_.style == OutputStyle::Json) {
         JsonObject object;
