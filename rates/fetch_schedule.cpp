@@ -86,17 +86,17 @@ FetchDecision decideFetch(Seconds now, const CacheTimes& cache, FetchPolicy poli
     const auto within = [now](const std::optional<Seconds>& at, seconds span) {
         return at && *at <= now && now - *at < span;
     };
-    if (policy.offline)
-        return FetchDecision::Offline;
-    if (policy.forced)
-        return FetchDecision::Due;
-    if (cache.ratesDate) {
+    if (cache.ratesDate && !policy.forced) {
         const year_month_day latest = latestPublication(now);
         if (*cache.ratesDate >= latest)
             return FetchDecision::UpToDate;
         if (cache.fetchedAt && *cache.fetchedAt >= publicationTime(latest) && within(cache.fetchedAt, kAfterLateRates))
             return FetchDecision::UpToDate;
     }
+    if (policy.offline)
+        return FetchDecision::Offline;
+    if (policy.forced)
+        return FetchDecision::Due;
     if (within(cache.lastFailure, kAfterFailure))
         return FetchDecision::AfterFailure;
     return FetchDecision::Due;

@@ -189,6 +189,7 @@ void TestFetchSchedule::decisions_data()
     row("Friday's rates on Sunday, summer", "2026-07-12T12:00:00Z", "2026-07-10", "2026-07-10T14:05:00Z", "", false,
         false, D::UpToDate);
     row("stale, offline", tue, "2026-12-07", "2026-12-07T15:10:00Z", "", true, false, D::Offline);
+    row("today's rates, offline", tue, "2026-12-08", "2026-12-08T15:00:00Z", "", true, false, D::UpToDate);
     row("stale, failed 59 min ago", "2026-12-08T15:59:00Z", "2026-12-07", "2026-12-07T15:10:00Z",
         "2026-12-08T15:00:00Z", false, false, D::AfterFailure);
     row("stale, failed 60 min ago", "2026-12-08T16:00:00Z", "2026-12-07", "2026-12-07T15:10:00Z",

@@ -41,10 +41,10 @@ struct FetchPolicy {
 };
 
 enum class FetchDecision {
-    UpToDate,     // the cached rates are the latest there can be
-    Due,          // fetch: no rates yet, or newer ones may be out
-    Offline,      // the rates may be stale, but fetching is switched off
-    AfterFailure, // the rates may be stale, but an attempt failed less than kAfterFailure ago
+    UpToDate,     // the cached rates are the latest there can be (unless forced)
+    Due,          // fetch: no rates yet, or newer ones may be out, or forced
+    Offline,      // there may be newer rates, but fetching is switched off
+    AfterFailure, // there may be newer rates, but an attempt failed less than kAfterFailure ago
 };
 
 FetchDecision decideFetch(Seconds now, const CacheTimes& cache, FetchPolicy policy);
