@@ -27,12 +27,16 @@ std::string ratesUrl()
     return environment("MEZZURIX_RATES_URL").value_or(std::string(kRatesUrl));
 }
 
-std::filesystem::path fetchHelperPath(InstalledIn caller)
+std::filesystem::path runningProgram()
+{
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error);
+}
+
+std::filesystem::path fetchHelperPath(InstalledIn caller, const std::filesystem::path& program)
 {
     if (const std::optional<std::string> chosen = environment("MEZZURIX_FETCH_RATES"))
         return *chosen;
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     const std::filesystem::path fromCaller =
         caller == InstalledIn::BinDir ? MEZZURIX_FETCH_RATES_FROM_BINDIR : MEZZURIX_FETCH_RATES_FROM_LIBEXECDIR;
     return (program.parent_path() / fromCaller).lexically_normal();

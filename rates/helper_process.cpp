@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -115,6 +116,8 @@ HelperRun runWithDeadline(const std::filesystem::path& program, const std::vecto
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
+    // None of this program's other files (sockets, locks) stays open in the helper.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     std::vector<std::string> words = commandWords(program, arguments);
     const std::vector<char*> argv = argumentVector(words);
     pid_t pid = 0;
@@ -183,8 +186,8 @@ std::optional<std::string> startDetached(const std::filesystem::path& program, c
         const int null = ::open("/dev/null", O_RDWR);
         for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
             ::dup2(null, fd);
-        if (null > STDERR_FILENO)
-            ::close(null);
+        // The rest closes at the exec, the report pipe too, which stays open until then.
+        ::close_range(STDERR_FILENO + 1, ~0U, CLOSE_RANGE_CLOEXEC);
         ::execve(program.c_str(), argv.data(), environ);
         const int error = errno;
         [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,7 @@ class TestHelperProcess : public QObject {
 private slots:
     void exitStatusAndMessages_data();
     void exitStatusAndMessages();
+    void noOtherFileReachesTheHelper();
     void killedAtTheDeadline_data();
     void killedAtTheDeadline();
     void messagesAreBounded();
@@ -68,6 +70,24 @@ void TestHelperProcess::exitStatusAndMessages()
     QCOMPARE(run.end, end);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(QString::fromStdString(run.messages), messages);
+}
+
+// A file this program left open without close-on-exec stays out of the helper.
+void TestHelperProcess::noOtherFileReachesTheHelper()
+{
+    const int leaked = ::open("/dev/null", O_RDONLY);
+    QVERIFY(leaked > STDERR_FILENO);
+    const HelperRun run = shell("ls /proc/$$/fd | tr '\\n' ' ' >&2");
+    QTemporaryDir scratch;
+    const QString listed = scratch.filePath(QStringLiteral("fds"));
+    const QString script = QStringLiteral("ls /proc/$$/fd | tr '\\n' ' ' > %1.new && mv %1.new %1").arg(listed);
+    QCOMPARE(startDetached("/bin/sh", {"-c", script.toStdString()}), std::nullopt);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(listed), std::chrono::milliseconds(kWellUnder).count());
+    ::close(leaked);
+    QCOMPARE(run.messages, std::string("0 1 2 "));
+    QFile file(listed);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("0 1 2 "));
 }
 
 void TestHelperProcess::killedAtTheDeadline_data()
@@ -126,12 +146,13 @@ void TestHelperProcess::helperPath()
     qputenv("MEZZURIX_FETCH_RATES", "/opt/test/fetch");
     QCOMPARE(fetchHelperPath(InstalledIn::BinDir).string(), std::string("/opt/test/fetch"));
     qunsetenv("MEZZURIX_FETCH_RATES");
-    // From bin/ and from libexec/ of one prefix, the same program.
-    const QString prefix = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..");
-    QCOMPARE(QString::fromStdString(fetchHelperPath(InstalledIn::BinDir).string()),
-             prefix + "/libexec/mezzurix/mezzurix-fetch-rates");
-    QCOMPARE(QString::fromStdString(fetchHelperPath(InstalledIn::LibexecDir).string()),
-             QCoreApplication::applicationDirPath() + "/mezzurix/mezzurix-fetch-rates");
+    // From bin/ and from libexec/ of one prefix, as this build installs them, the same program.
+    const std::string prefix = "/opt/prefix/";
+    const std::string helper = prefix + MEZZURIX_INSTALL_LIBEXECDIR "/mezzurix/mezzurix-fetch-rates";
+    QCOMPARE(fetchHelperPath(InstalledIn::BinDir, prefix + MEZZURIX_INSTALL_BINDIR "/mezzurix-convert").string(), helper);
+    QCOMPARE(fetchHelperPath(InstalledIn::LibexecDir, prefix + MEZZURIX_INSTALL_LIBEXECDIR "/mezzurix-search-provider").string(),
+             helper);
+    QCOMPARE(runningProgram().string(), QCoreApplication::applicationFilePath().toStdString());
 }
 
 void TestHelperProcess::fetchAndWaitPassesTheTimeout()

@@ -49,9 +49,10 @@ std::string ratesUrl();
 // Where the calling program is installed, relative to the prefix.
 enum class InstalledIn { BinDir, LibexecDir };
 
-// MEZZURIX_FETCH_RATES when set and not empty; else the helper in the calling program's prefix,
-// found from where the calling program runs.
-std::filesystem::path fetchHelperPath(InstalledIn caller);
+// MEZZURIX_FETCH_RATES when set and not empty; else the helper in the prefix of `program` (by
+// default the one running), installed as `caller` says.
+std::filesystem::path runningProgram();
+std::filesystem::path fetchHelperPath(InstalledIn caller, const std::filesystem::path& program = runningProgram());
 
 // The helper with the terminal's timeout, waited for up to that timeout and kHelperGrace.
 HelperRun fetchAndWait(InstalledIn caller, std::chrono::milliseconds timeout = kTerminalTimeout);
