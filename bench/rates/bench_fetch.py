@@ -6,7 +6,7 @@ its exit with the cache written, ROUNDS times in a row.
 
 Usage: bench_fetch.py PATH_TO_HELPER RESPONSES_DIR [ROUNDS]
 """
-import os
+import math
 import pathlib
 import statistics
 import subprocess
@@ -14,15 +14,15 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tests" / "rates"))
-from rates_server import RatesServer  # noqa: E402
+from rates_server import RatesServer, helper_environment  # noqa: E402
 
 helper, responses = sys.argv[1], pathlib.Path(sys.argv[2])
 rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 30
 
 with RatesServer(responses) as server, tempfile.TemporaryDirectory() as cache:
-    env = {k: v for k, v in os.environ.items() if not k.lower().endswith("_proxy") and k != "MEZZURIX_OFFLINE"}
-    env.update(XDG_CACHE_HOME=cache, MEZZURIX_RATES_URL=server.url("rates.xml"))
+    env = helper_environment(cache, server.url("rates.xml"))
     times = []
     for _ in range(rounds + 1):
         started = time.perf_counter()
@@ -30,4 +30,4 @@ with RatesServer(responses) as server, tempfile.TemporaryDirectory() as cache:
         times.append((time.perf_counter() - started) * 1000)
     times = sorted(times[1:])  # the first round warms the caches
     print(f"fetch helper, local server, {rounds} rounds: median {statistics.median(times):.2f} ms, "
-          f"p90 {times[int(len(times) * 0.9) - 1]:.2f} ms, max {times[-1]:.2f} ms")
+          f"p90 {times[math.ceil(len(times) * 0.9) - 1]:.2f} ms, max {times[-1]:.2f} ms")

@@ -18,8 +18,9 @@ import tempfile
 import threading
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
-from rates_server import RatesServer  # noqa: E402
+from rates_server import RatesServer, helper_environment  # noqa: E402
 
 HELPER, RESPONSES, VERSION = sys.argv[1], pathlib.Path(sys.argv[2]), sys.argv[3]
 NAME = "mezzurix-fetch-rates"
@@ -41,8 +42,7 @@ def check(name, ok, detail=""):
 
 
 def fetch(server, cache, path, timeout="3", offline=None, args=None):
-    env = {k: v for k, v in os.environ.items() if not k.lower().endswith("_proxy") and k != "MEZZURIX_OFFLINE"}
-    env.update(XDG_CACHE_HOME=str(cache), MEZZURIX_RATES_URL=server.url(path) if server else path)
+    env = helper_environment(cache, server.url(path) if server else path)
     if offline is not None:
         env["MEZZURIX_OFFLINE"] = offline
     started = time.monotonic()
@@ -158,10 +158,8 @@ with RatesServer(RESPONSES) as server, tempfile.TemporaryDirectory() as scratch:
 
     reader = threading.Thread(target=read_without_pause)
     reader.start()
-    env = {k: v for k, v in os.environ.items() if not k.lower().endswith("_proxy") and k != "MEZZURIX_OFFLINE"}
-    env["XDG_CACHE_HOME"] = str(cache)
     for _ in range(ROUNDS_AT_ONCE):
-        helpers = [subprocess.Popen([HELPER, "--timeout", "3"], env={**env, "MEZZURIX_RATES_URL": server.url(day)},
+        helpers = [subprocess.Popen([HELPER, "--timeout", "3"], env=helper_environment(cache, server.url(day)),
                                     stderr=subprocess.PIPE) for day in ("rates.xml", "later.xml")]
         for helper in helpers:
             _, errors = helper.communicate(timeout=60)

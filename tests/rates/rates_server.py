@@ -9,6 +9,7 @@ refused response of responses/refused/ (/refused/NAME.xml), and what only a serv
 (/redirect-to-http). Every request's path and headers are kept in `requests`.
 """
 import http.server
+import os
 import pathlib
 import re
 import threading
@@ -17,6 +18,16 @@ MEGABYTE = 1024 * 1024
 # A hanging answer is given up by the server itself after this long, so that no thread outlives
 # the check for long.
 HANG_SECONDS = 60
+
+
+def helper_environment(cache, url=None):
+    """This process's environment for the fetch helper: no proxy, not offline, its cache folder
+    and, when given, the URL to fetch."""
+    env = {k: v for k, v in os.environ.items() if not k.lower().endswith("_proxy") and k != "MEZZURIX_OFFLINE"}
+    env["XDG_CACHE_HOME"] = str(cache)
+    if url is not None:
+        env["MEZZURIX_RATES_URL"] = url
+    return env
 
 
 def later_day(recorded: bytes) -> bytes:
