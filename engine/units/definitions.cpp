@@ -87,10 +87,10 @@ const UnitDefinition* findDefinition(int unitCode)
 
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText)
 {
-    if (!isExactlyOne(numberText))
+    const UnitRecord* record = findUnitRecord(unit.code);
+    if (record == nullptr)
         return unit.text;
-    const UnitDefinition* definition = findDefinition(unit.code);
-    return definition != nullptr ? definition->singular : unit.text;
+    return isExactlyOne(numberText) ? record->singular : record->plural;
 }
 
 std::string definitionText(const UnitDefinition& definition)

@@ -244,12 +244,12 @@ void TestDefinitions::singularAfterExactlyOne_data()
     QTest::newRow("11 Feet") << 1 << "11" << "Feet";
     QTest::newRow("0.1 Feet") << 1 << "0.1" << "Feet";
     QTest::newRow("empty") << 1 << "" << "Feet";
-    QTest::newRow("Pound(avdp)") << 31 << "1" << "Pound(avdp)";
-    QTest::newRow("Sq Foot") << 11 << "1" << "Sq Foot";
-    QTest::newRow("Mile/hour") << 52 << "1" << "Mile/hour";
-    QTest::newRow("Kilobyte (KB)") << 202 << "1" << "Kilobyte (KB)";
-    QTest::newRow("Inch pound") << 72 << "1" << "Pound-force/inch(Inch pound)";
-    QTest::newRow("Cubic foot/minute") << unitCode("cubic_foot_per_minute") << "1" << "Cubic foot/minute";
+    QTest::newRow("Pound, not the window's Pound(avdp)") << 31 << "1" << "Pound";
+    QTest::newRow("Square foot") << 11 << "1" << "Square foot";
+    QTest::newRow("Mile per hour") << 52 << "1" << "Mile per hour";
+    QTest::newRow("Kilobyte") << 202 << "1" << "Kilobyte";
+    QTest::newRow("Pound-force inch") << 72 << "1" << "Pound-force inch";
+    QTest::newRow("Cubic foot per minute") << unitCode("cubic_foot_per_minute") << "1" << "Cubic foot per minute";
     QTest::newRow("Stone") << unitCode("stone") << "1" << "Stone";
 }
 
@@ -265,20 +265,21 @@ void TestDefinitions::singularAfterExactlyOne()
                          name);
 }
 
-// Every singular is its list text with the plural ending of one word taken off ("Inches",
-// "Pounds(avdp)", "Pound-force/inch(Inch pounds)"), "Feet" made "Foot", or the list text itself
-// where it has no plural (Bar, Lux, PSI, BTU, Celsius).
+// Every display name's singular is its plural with the plural ending of one word taken off
+// ("Inches", "Pound-force feet", "Degrees Celsius"), "Feet" made "Foot", or the plural itself
+// where it has none (Lux, PSI, Horsepower); the window's captions ("Pounds(avdp)") are never used.
 void TestDefinitions::singularForEveryUnit()
 {
     const std::set<std::pair<std::string_view, std::string_view>> endings = {{"", ""}, {"", "s"}, {"", "es"},
                                                                              {"oo", "ee"}};
     for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
-            const std::string_view singular = findDefinition(unit.code)->singular;
-            QCOMPARE(nameAfterNumber(unit, "2"), unit.text);
-            QCOMPARE(nameAfterNumber(unit, "1"), singular);
-            std::string_view one = singular;
-            std::string_view many = unit.text;
+            const UnitRecord* record = findUnitRecord(unit.code);
+            QCOMPARE(nameAfterNumber(unit, "2"), record->plural);
+            QCOMPARE(nameAfterNumber(unit, "1"), record->singular);
+            QVERIFY2(record->plural.find_first_of("()#") == std::string_view::npos, record->plural.data());
+            std::string_view one = record->singular;
+            std::string_view many = record->plural;
             while (!one.empty() && !many.empty() && one.front() == many.front()) {
                 one.remove_prefix(1);
                 many.remove_prefix(1);
@@ -287,7 +288,8 @@ void TestDefinitions::singularForEveryUnit()
                 one.remove_suffix(1);
                 many.remove_suffix(1);
             }
-            QVERIFY2(endings.contains({one, many}), (std::string(singular) + " / " + std::string(unit.text)).c_str());
+            QVERIFY2(endings.contains({one, many}),
+                     (std::string(record->singular) + " / " + std::string(record->plural)).c_str());
         }
 }
 
