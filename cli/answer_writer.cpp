@@ -75,18 +75,18 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const double result = std::get<double>(answered);
     const Unit& fromUnit = q.category().units[q.fromPosition];
     const Unit& intoUnit = q.category().units[*q.intoPosition];
-    const std::string_view from = fromUnit.text;
-    const std::string_view into = intoUnit.text;
+    // The value as typed: a quantity of several units has none, and its unit is named in the plural.
+    const std::string_view typedValue =
+        q.fromParts.empty() ? query.substr(q.valueSpan.offset, q.valueSpan.length) : std::string_view();
 
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence: {
         // What was typed is shown as messages show it: no control character reaches the terminal.
         if (q.fromParts.empty()) {
-            const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
-            appendShown(line, typed);
+            appendShown(line, typedValue);
             line += ' ';
-            line += unitAfter(fromUnit, typed);
+            line += unitAfter(fromUnit, typedValue);
         } else {
             appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
@@ -111,8 +111,10 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         JsonObject object;
         object.string("query", query)
             .number("value", q.value)
-            .string("from", from)
-            .string("into", into)
+            .string("from", fromUnit.text)
+            .string("into", intoUnit.text)
+            .string("from_name", nameAfterNumber(fromUnit, typedValue))
+            .string("into_name", nameAfterNumber(intoUnit, answerText_))
             .string("category", q.category().name)
             .number("result", result)
             .string("text", answerText_);

@@ -56,9 +56,9 @@ QString catalogueText(std::string_view english)
     return QCoreApplication::translate("Catalogue", key.constData());
 }
 
-// The unit's name after a number: in English the singular for 1; in a translation the name the
-// window lists the unit by.
-QString nameAfter(const Unit& unit, std::string_view number)
+// The unit's name after a number: in English its display name, the singular for 1; in a
+// translation the name the window lists the unit by. Without a number, the plural.
+QString nameAfter(const Unit& unit, std::string_view number = {})
 {
     const QString translated = catalogueText(unit.text);
     return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
@@ -71,7 +71,7 @@ QStringList variantNotes(const Unit& from, const Unit& into)
     for (const Unit* unit : {&from, &into}) {
         const UnitDefinition* definition = findDefinition(unit->code);
         const QString note = definition != nullptr && definition->nameIsAmbiguous
-                                 ? fromView(unit->text) + QStringLiteral(": ") + fromView(definition->description)
+                                 ? nameAfter(*unit) + QStringLiteral(": ") + fromView(definition->description)
                                  : QString();
         if (!note.isEmpty() && !notes.contains(note))
             notes.append(note);

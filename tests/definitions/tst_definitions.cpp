@@ -7,6 +7,7 @@
 #include <mezzurix/definitions.h>
 #include <mezzurix/exact_ratio.h>
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_record.h>
 
 #include <QtTest>
 
@@ -243,13 +244,13 @@ void TestDefinitions::singularAfterExactlyOne_data()
     QTest::newRow("11 Feet") << 1 << "11" << "Feet";
     QTest::newRow("0.1 Feet") << 1 << "0.1" << "Feet";
     QTest::newRow("empty") << 1 << "" << "Feet";
-    QTest::newRow("Pound(avdp)") << 31 << "1" << "Pound(avdp)";
-    QTest::newRow("Sq Foot") << 11 << "1" << "Sq Foot";
-    QTest::newRow("Mile/hour") << 52 << "1" << "Mile/hour";
-    QTest::newRow("Kilobyte (KB)") << 202 << "1" << "Kilobyte (KB)";
-    QTest::newRow("Inch pound") << 72 << "1" << "Pound-force/inch(Inch pound)";
-    QTest::newRow("Cubic foot/minute") << 1042 << "1" << "Cubic foot/minute";
-    QTest::newRow("Stone") << 1082 << "1" << "Stone";
+    QTest::newRow("Pound, not the window's Pound(avdp)") << 31 << "1" << "Pound";
+    QTest::newRow("Square foot") << 11 << "1" << "Square foot";
+    QTest::newRow("Mile per hour") << 52 << "1" << "Mile per hour";
+    QTest::newRow("Kilobyte") << 202 << "1" << "Kilobyte";
+    QTest::newRow("Pound-force inch") << 72 << "1" << "Pound-force inch";
+    QTest::newRow("Cubic foot per minute") << unitCode("cubic_foot_per_minute") << "1" << "Cubic foot per minute";
+    QTest::newRow("Stone") << unitCode("stone") << "1" << "Stone";
 }
 
 void TestDefinitions::singularAfterExactlyOne()
@@ -264,20 +265,21 @@ void TestDefinitions::singularAfterExactlyOne()
                          name);
 }
 
-// Every singular is its list text with the plural ending of one word taken off ("Inches",
-// "Pounds(avdp)", "Pound-force/inch(Inch pounds)"), "Feet" made "Foot", or the list text itself
-// where it has no plural (Bar, Lux, PSI, BTU, Celsius).
+// Every display name's singular is its plural with the plural ending of one word taken off
+// ("Inches", "Pound-force feet", "Degrees Celsius"), "Feet" made "Foot", or the plural itself
+// where it has none (Lux, PSI, Horsepower); the window's captions ("Pounds(avdp)") are never used.
 void TestDefinitions::singularForEveryUnit()
 {
     const std::set<std::pair<std::string_view, std::string_view>> endings = {{"", ""}, {"", "s"}, {"", "es"},
                                                                              {"oo", "ee"}};
     for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
-            const std::string_view singular = findDefinition(unit.code)->singular;
-            QCOMPARE(nameAfterNumber(unit, "2"), unit.text);
-            QCOMPARE(nameAfterNumber(unit, "1"), singular);
-            std::string_view one = singular;
-            std::string_view many = unit.text;
+            const UnitRecord* record = findUnitRecord(unit.code);
+            QCOMPARE(nameAfterNumber(unit, "2"), record->plural);
+            QCOMPARE(nameAfterNumber(unit, "1"), record->singular);
+            QVERIFY2(record->plural.find_first_of("()#") == std::string_view::npos, record->plural.data());
+            std::string_view one = record->singular;
+            std::string_view many = record->plural;
             while (!one.empty() && !many.empty() && one.front() == many.front()) {
                 one.remove_prefix(1);
                 many.remove_prefix(1);
@@ -286,7 +288,8 @@ void TestDefinitions::singularForEveryUnit()
                 one.remove_suffix(1);
                 many.remove_suffix(1);
             }
-            QVERIFY2(endings.contains({one, many}), (std::string(singular) + " / " + std::string(unit.text)).c_str());
+            QVERIFY2(endings.contains({one, many}),
+                     (std::string(record->singular) + " / " + std::string(record->plural)).c_str());
         }
 }
 
@@ -333,24 +336,29 @@ void TestDefinitions::everyPairOfEveryCategoryFollowsTheDefinitions()
     QCOMPARE(pairs["Fuel economy"], 4 * 4);
     QCOMPARE(checked, 1514 * 6);
     // The offsets of the new temperature scales.
-    QCOMPARE(*convertUnits(60, 1140, 0.0), 273.15);
-    QCOMPARE(*convertUnits(1141, 60, 491.67), 0.0);
-    QCOMPARE(*convertUnits(61, 1141, 0.0), 459.67);
+    QCOMPARE(*convertUnits(60, unitCode("kelvin"), 0.0), 273.15);
+    QCOMPARE(*convertUnits(unitCode("rankine"), 60, 491.67), 0.0);
+    QCOMPARE(*convertUnits(61, unitCode("rankine"), 0.0), 459.67);
 }
 
 // Fuel used over a distance against distance per fuel: 0 of either has no value in the other, and
 // the two are each other's reciprocal (235.214583... over the number).
 void TestDefinitions::zeroHasNoReciprocal()
 {
-    QVERIFY(reciprocalPair(1260, 1262) && reciprocalPair(1262, 1263) && !reciprocalPair(1260, 1263));
-    QVERIFY(!reciprocalPair(1262, 1262) && !reciprocalPair(1, 6));
-    QVERIFY(!convertUnits(1260, 1262, 0.0));
-    QVERIFY(!convertUnits(1262, 1261, 0.0));
-    QVERIFY(!exactConversion(1260, 1262, ExactRatio()));
-    QVERIFY(!exactFactor(1260, 1262));
-    QCOMPARE(QString::fromStdString(exactConversion(1260, 1262, exactly("1"))->decimalText(12)),
+    const int usMpg = unitCode("mile_per_us_gallon");
+    const int imperialMpg = unitCode("mile_per_imperial_gallon");
+    const int litersPer100Km = unitCode("liter_per_100_kilometers");
+    const int kmPerLiter = unitCode("kilometer_per_liter");
+    QVERIFY(reciprocalPair(usMpg, litersPer100Km) && reciprocalPair(litersPer100Km, kmPerLiter) &&
+            !reciprocalPair(usMpg, kmPerLiter));
+    QVERIFY(!reciprocalPair(litersPer100Km, litersPer100Km) && !reciprocalPair(1, 6));
+    QVERIFY(!convertUnits(usMpg, litersPer100Km, 0.0));
+    QVERIFY(!convertUnits(litersPer100Km, imperialMpg, 0.0));
+    QVERIFY(!exactConversion(usMpg, litersPer100Km, ExactRatio()));
+    QVERIFY(!exactFactor(usMpg, litersPer100Km));
+    QCOMPARE(QString::fromStdString(exactConversion(usMpg, litersPer100Km, exactly("1"))->decimalText(12)),
              QString::fromUtf8("235.214583333\u2026"));
-    QCOMPARE(*convertUnits(1262, 1262, 0.0), 0.0);
+    QCOMPARE(*convertUnits(litersPer100Km, litersPer100Km, 0.0), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestDefinitions)
