@@ -7,6 +7,7 @@
 #include <mezzurix/definitions.h>
 #include <mezzurix/exact_ratio.h>
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_record.h>
 
 #include <QtTest>
 
@@ -248,8 +249,8 @@ void TestDefinitions::singularAfterExactlyOne_data()
     QTest::newRow("Mile/hour") << 52 << "1" << "Mile/hour";
     QTest::newRow("Kilobyte (KB)") << 202 << "1" << "Kilobyte (KB)";
     QTest::newRow("Inch pound") << 72 << "1" << "Pound-force/inch(Inch pound)";
-    QTest::newRow("Cubic foot/minute") << 1042 << "1" << "Cubic foot/minute";
-    QTest::newRow("Stone") << 1082 << "1" << "Stone";
+    QTest::newRow("Cubic foot/minute") << unitCode("cubic_foot_per_minute") << "1" << "Cubic foot/minute";
+    QTest::newRow("Stone") << unitCode("stone") << "1" << "Stone";
 }
 
 void TestDefinitions::singularAfterExactlyOne()
@@ -333,24 +334,29 @@ void TestDefinitions::everyPairOfEveryCategoryFollowsTheDefinitions()
     QCOMPARE(pairs["Fuel economy"], 4 * 4);
     QCOMPARE(checked, 1514 * 6);
     // The offsets of the new temperature scales.
-    QCOMPARE(*convertUnits(60, 1140, 0.0), 273.15);
-    QCOMPARE(*convertUnits(1141, 60, 491.67), 0.0);
-    QCOMPARE(*convertUnits(61, 1141, 0.0), 459.67);
+    QCOMPARE(*convertUnits(60, unitCode("kelvin"), 0.0), 273.15);
+    QCOMPARE(*convertUnits(unitCode("rankine"), 60, 491.67), 0.0);
+    QCOMPARE(*convertUnits(61, unitCode("rankine"), 0.0), 459.67);
 }
 
 // Fuel used over a distance against distance per fuel: 0 of either has no value in the other, and
 // the two are each other's reciprocal (235.214583... over the number).
 void TestDefinitions::zeroHasNoReciprocal()
 {
-    QVERIFY(reciprocalPair(1260, 1262) && reciprocalPair(1262, 1263) && !reciprocalPair(1260, 1263));
-    QVERIFY(!reciprocalPair(1262, 1262) && !reciprocalPair(1, 6));
-    QVERIFY(!convertUnits(1260, 1262, 0.0));
-    QVERIFY(!convertUnits(1262, 1261, 0.0));
-    QVERIFY(!exactConversion(1260, 1262, ExactRatio()));
-    QVERIFY(!exactFactor(1260, 1262));
-    QCOMPARE(QString::fromStdString(exactConversion(1260, 1262, exactly("1"))->decimalText(12)),
+    const int usMpg = unitCode("mile_per_us_gallon");
+    const int imperialMpg = unitCode("mile_per_imperial_gallon");
+    const int litersPer100Km = unitCode("liter_per_100_kilometers");
+    const int kmPerLiter = unitCode("kilometer_per_liter");
+    QVERIFY(reciprocalPair(usMpg, litersPer100Km) && reciprocalPair(litersPer100Km, kmPerLiter) &&
+            !reciprocalPair(usMpg, kmPerLiter));
+    QVERIFY(!reciprocalPair(litersPer100Km, litersPer100Km) && !reciprocalPair(1, 6));
+    QVERIFY(!convertUnits(usMpg, litersPer100Km, 0.0));
+    QVERIFY(!convertUnits(litersPer100Km, imperialMpg, 0.0));
+    QVERIFY(!exactConversion(usMpg, litersPer100Km, ExactRatio()));
+    QVERIFY(!exactFactor(usMpg, litersPer100Km));
+    QCOMPARE(QString::fromStdString(exactConversion(usMpg, litersPer100Km, exactly("1"))->decimalText(12)),
              QString::fromUtf8("235.214583333\u2026"));
-    QCOMPARE(*convertUnits(1262, 1262, 0.0), 0.0);
+    QCOMPARE(*convertUnits(litersPer100Km, litersPer100Km, 0.0), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestDefinitions)

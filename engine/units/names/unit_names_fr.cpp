@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// French: the names a French user types, in the alias table's columns. Names that English
+// French: the names a French user types, by unit key. Names that English
 // already spells alike (yard, gramme, tonne, litre, joule) are read through the English rows.
-#include <mezzurix/unit_names.h>
+#include "keyed_names.h"
 
 namespace mezzurix {
 
@@ -12,143 +12,145 @@ namespace {
 using enum NameKind;
 constexpr std::string_view fr = "fr";
 
-constexpr UnitName kNames[] = {
+constexpr KeyedName kRows[] = {
     // Distance
-    {0, "pouce", Name, fr}, {0, "pouces", Name, fr},
-    {1, "pied", Name, fr}, {1, "pieds", Name, fr},
-    {3, "mille", Name, fr}, {3, "milles", Name, fr},
-    {4, "millimètre", Name, fr}, {4, "millimètres", Name, fr},
-    {5, "centimètre", Name, fr}, {5, "centimètres", Name, fr},
-    {6, "mètre", Name, fr}, {6, "mètres", Name, fr},
-    {7, "kilomètre", Name, fr}, {7, "kilomètres", Name, fr},
+    {"inch", "pouce", Name}, {"inch", "pouces", Name},
+    {"foot", "pied", Name}, {"foot", "pieds", Name},
+    {"mile", "mille", Name}, {"mile", "milles", Name},
+    {"millimeter", "millimètre", Name}, {"millimeter", "millimètres", Name},
+    {"centimeter", "centimètre", Name}, {"centimeter", "centimètres", Name},
+    {"meter", "mètre", Name}, {"meter", "mètres", Name},
+    {"kilometer", "kilomètre", Name}, {"kilometer", "kilomètres", Name},
 
     // Area
-    {10, "pouce carré", Name, fr}, {10, "pouces carrés", Name, fr},
-    {11, "pied carré", Name, fr}, {11, "pieds carrés", Name, fr},
-    {12, "yard carré", Name, fr}, {12, "yards carrés", Name, fr},
-    {13, "mille carré", Name, fr}, {13, "milles carrés", Name, fr},
-    {14, "millimètre carré", Name, fr}, {14, "millimètres carrés", Name, fr},
-    {15, "centimètre carré", Name, fr}, {15, "centimètres carrés", Name, fr},
-    {16, "mètre carré", Name, fr}, {16, "mètres carrés", Name, fr},
-    {17, "kilomètre carré", Name, fr}, {17, "kilomètres carrés", Name, fr},
+    {"square_inch", "pouce carré", Name}, {"square_inch", "pouces carrés", Name},
+    {"square_foot", "pied carré", Name}, {"square_foot", "pieds carrés", Name},
+    {"square_yard", "yard carré", Name}, {"square_yard", "yards carrés", Name},
+    {"square_mile", "mille carré", Name}, {"square_mile", "milles carrés", Name},
+    {"square_millimeter", "millimètre carré", Name}, {"square_millimeter", "millimètres carrés", Name},
+    {"square_centimeter", "centimètre carré", Name}, {"square_centimeter", "centimètres carrés", Name},
+    {"square_meter", "mètre carré", Name}, {"square_meter", "mètres carrés", Name},
+    {"square_kilometer", "kilomètre carré", Name}, {"square_kilometer", "kilomètres carrés", Name},
 
     // Flow Rate; "par" reads as "/"
-    {20, "gallon/seconde", Name, fr}, {20, "gallons/seconde", Name, fr},
-    {22, "litre/seconde", Name, fr}, {22, "litres/seconde", Name, fr},
+    {"us_gallon_per_second", "gallon/seconde", Name}, {"us_gallon_per_second", "gallons/seconde", Name},
+    {"liter_per_second", "litre/seconde", Name}, {"liter_per_second", "litres/seconde", Name},
 
     // Power
-    {27, "mégawatt", Name, fr}, {27, "mégawatts", Name, fr},
+    {"megawatt", "mégawatt", Name}, {"megawatt", "mégawatts", Name},
 
     // Mass
-    {30, "once", Name, fr}, {30, "onces", Name, fr},
-    {31, "livre", Name, fr}, {31, "livres", Name, fr},
-    {32, "tonne courte", Name, fr}, {32, "tonnes courtes", Name, fr},
-    {35, "mégagramme", Name, fr}, {35, "mégagrammes", Name, fr},
+    {"ounce", "once", Name}, {"ounce", "onces", Name},
+    {"pound", "livre", Name}, {"pound", "livres", Name},
+    {"short_ton", "tonne courte", Name}, {"short_ton", "tonnes courtes", Name},
+    {"megagram", "mégagramme", Name}, {"megagram", "mégagrammes", Name},
 
     // Pressure
-    {42, "livre/pouce carré", Name, fr}, {42, "livres/pouce carré", Name, fr},
+    {"psi", "livre/pouce carré", Name}, {"psi", "livres/pouce carré", Name},
 
     // Velocity
-    {50, "pied/seconde", Name, fr}, {50, "pieds/seconde", Name, fr},
-    {51, "pied/minute", Name, fr}, {51, "pieds/minute", Name, fr},
-    {52, "mille/heure", Name, fr}, {52, "milles/heure", Name, fr},
-    {53, "mètre/seconde", Name, fr}, {53, "mètres/seconde", Name, fr},
-    {54, "mètre/minute", Name, fr}, {54, "mètres/minute", Name, fr},
-    {55, "kilomètre/heure", Name, fr}, {55, "kilomètres/heure", Name, fr},
+    {"foot_per_second", "pied/seconde", Name}, {"foot_per_second", "pieds/seconde", Name},
+    {"foot_per_minute", "pied/minute", Name}, {"foot_per_minute", "pieds/minute", Name},
+    {"mile_per_hour", "mille/heure", Name}, {"mile_per_hour", "milles/heure", Name},
+    {"meter_per_second", "mètre/seconde", Name}, {"meter_per_second", "mètres/seconde", Name},
+    {"meter_per_minute", "mètre/minute", Name}, {"meter_per_minute", "mètres/minute", Name},
+    {"kilometer_per_hour", "kilomètre/heure", Name}, {"kilometer_per_hour", "kilomètres/heure", Name},
 
     // Temperature
-    {60, "degré Celsius", Name, fr}, {60, "degrés Celsius", Name, fr},
-    {61, "degré Fahrenheit", Name, fr}, {61, "degrés Fahrenheit", Name, fr},
+    {"celsius", "degré Celsius", Name}, {"celsius", "degrés Celsius", Name},
+    {"fahrenheit", "degré Fahrenheit", Name}, {"fahrenheit", "degrés Fahrenheit", Name},
 
     // Volume
-    {62, "pouce cube", Name, fr}, {62, "pouces cubes", Name, fr},
-    {63, "pied cube", Name, fr}, {63, "pieds cubes", Name, fr},
-    {64, "yard cube", Name, fr}, {64, "yards cubes", Name, fr},
-    {65, "centimètre cube", Name, fr}, {65, "centimètres cubes", Name, fr},
-    {66, "mètre cube", Name, fr}, {66, "mètres cubes", Name, fr},
-    {67, "pinte", Name, fr}, {67, "pintes", Name, fr},
+    {"cubic_inch", "pouce cube", Name}, {"cubic_inch", "pouces cubes", Name},
+    {"cubic_foot", "pied cube", Name}, {"cubic_foot", "pieds cubes", Name},
+    {"cubic_yard", "yard cube", Name}, {"cubic_yard", "yards cubes", Name},
+    {"cubic_centimeter", "centimètre cube", Name}, {"cubic_centimeter", "centimètres cubes", Name},
+    {"cubic_meter", "mètre cube", Name}, {"cubic_meter", "mètres cubes", Name},
+    {"us_pint", "pinte", Name}, {"us_pint", "pintes", Name},
 
-    // Torque; 72 and 73 share their names with Energy's 82 and 83
-    {70, "once-force pouce", Name, fr}, {70, "onces-force pouces", Name, fr},
-    {71, "once-force pied", Name, fr}, {71, "onces-force pieds", Name, fr},
-    {72, "livre-force pouce", Name, fr}, {72, "livres-force pouces", Name, fr},
-    {73, "livre-force pied", Name, fr}, {73, "livres-force pieds", Name, fr},
-    {74, "newton-mètre", Name, fr}, {74, "newtons-mètres", Name, fr}, {74, "newton-mètres", Name, fr},
+    // Torque; the pound-force inch and foot share their names with Energy's
+    {"ounce_force_inch", "once-force pouce", Name}, {"ounce_force_inch", "onces-force pouces", Name},
+    {"ounce_force_foot", "once-force pied", Name}, {"ounce_force_foot", "onces-force pieds", Name},
+    {"pound_force_inch", "livre-force pouce", Name}, {"pound_force_inch", "livres-force pouces", Name},
+    {"pound_force_foot", "livre-force pied", Name}, {"pound_force_foot", "livres-force pieds", Name},
+    {"newton_meter", "newton-mètre", Name}, {"newton_meter", "newtons-mètres", Name}, {"newton_meter", "newton-mètres", Name},
 
     // Energy
-    {80, "unité thermique britannique", Name, fr}, {80, "unités thermiques britanniques", Name, fr},
-    {82, "livre-force pouce", Name, fr}, {82, "livres-force pouces", Name, fr},
-    {83, "livre-force pied", Name, fr}, {83, "livres-force pieds", Name, fr},
-    {86, "kilowattheure", Name, fr}, {86, "kilowattheures", Name, fr},
+    {"btu", "unité thermique britannique", Name}, {"btu", "unités thermiques britanniques", Name},
+    {"inch_pound_force", "livre-force pouce", Name}, {"inch_pound_force", "livres-force pouces", Name},
+    {"foot_pound_force", "livre-force pied", Name}, {"foot_pound_force", "livres-force pieds", Name},
+    {"kilowatt_hour", "kilowattheure", Name}, {"kilowatt_hour", "kilowattheures", Name},
 
     // Force
-    {91, "gramme-force", Name, fr}, {91, "grammes-force", Name, fr},
-    {92, "kilogramme-force", Name, fr}, {92, "kilogrammes-force", Name, fr},
-    {96, "once-force", Name, fr}, {96, "onces-force", Name, fr},
-    {97, "livre-force", Name, fr}, {97, "livres-force", Name, fr},
+    {"gram_force", "gramme-force", Name}, {"gram_force", "grammes-force", Name},
+    {"kilogram_force", "kilogramme-force", Name}, {"kilogram_force", "kilogrammes-force", Name},
+    {"ounce_force", "once-force", Name}, {"ounce_force", "onces-force", Name},
+    {"pound_force", "livre-force", Name}, {"pound_force", "livres-force", Name},
 
     // Light
-    {100, "flamme", Name, fr}, {100, "flammes", Name, fr},
-    {101, "pied-bougie", Name, fr}, {101, "pieds-bougies", Name, fr},
-    {103, "mètre-bougie", Name, fr}, {103, "mètres-bougies", Name, fr},
+    {"flame", "flamme", Name}, {"flame", "flammes", Name},
+    {"foot_candle", "pied-bougie", Name}, {"foot_candle", "pieds-bougies", Name},
+    {"meter_candle", "mètre-bougie", Name}, {"meter_candle", "mètres-bougies", Name},
 
     // Computer Memory / Disk Capacity: octets; "To" is not read, as "to" separates the units
-    {201, "o", CaseSymbol, fr}, {201, "octet", Name, fr}, {201, "octets", Name, fr},
-    {202, "Ko", CaseSymbol, fr}, {202, "ko", CaseSymbol, fr}, {202, "kilooctet", Name, fr},
-    {202, "kilooctets", Name, fr},
-    {203, "Mo", CaseSymbol, fr}, {203, "mégaoctet", Name, fr}, {203, "mégaoctets", Name, fr},
-    {204, "Go", CaseSymbol, fr}, {204, "gigaoctet", Name, fr}, {204, "gigaoctets", Name, fr},
-    {205, "téraoctet", Name, fr}, {205, "téraoctets", Name, fr},
+    {"byte", "o", CaseSymbol}, {"byte", "octet", Name}, {"byte", "octets", Name},
+    {"kilobyte", "Ko", CaseSymbol}, {"kilobyte", "ko", CaseSymbol}, {"kilobyte", "kilooctet", Name},
+    {"kilobyte", "kilooctets", Name},
+    {"megabyte", "Mo", CaseSymbol}, {"megabyte", "mégaoctet", Name}, {"megabyte", "mégaoctets", Name},
+    {"gigabyte", "Go", CaseSymbol}, {"gigabyte", "gigaoctet", Name}, {"gigabyte", "gigaoctets", Name},
+    {"terabyte", "téraoctet", Name}, {"terabyte", "téraoctets", Name},
 
     // Units typed conversions know beyond the window's lists
-    {1000, "micromètre", Name, fr}, {1000, "micromètres", Name, fr},
-    {1001, "nanomètre", Name, fr}, {1001, "nanomètres", Name, fr},
-    {1003, "mille marin", Name, fr}, {1003, "milles marins", Name, fr}, {1003, "mille nautique", Name, fr},
-    {1003, "milles nautiques", Name, fr},
-    {1040, "mètre cube/heure", Name, fr}, {1040, "mètres cubes/heure", Name, fr},
-    {1041, "litre/heure", Name, fr}, {1041, "litres/heure", Name, fr},
-    {1042, "pied cube/minute", Name, fr}, {1042, "pieds cubes/minute", Name, fr},
-    {1043, "gallon/heure", Name, fr}, {1043, "gallons/heure", Name, fr},
-    {1060, "cheval-vapeur", Name, fr}, {1060, "chevaux-vapeur", Name, fr}, {1060, "cheval vapeur", Name, fr},
-    {1060, "chevaux vapeur", Name, fr}, {1060, "ch", CaseSymbol, fr},
-    {1061, "BTU/heure", Name, fr},
-    {1083, "tonne longue", Name, fr}, {1083, "tonnes longues", Name, fr},
-    {1084, "once troy", Name, fr}, {1084, "onces troy", Name, fr},
-    {1100, "atmosphère", Name, fr}, {1100, "atmosphères", Name, fr},
-    {1102, "millimètre de mercure", Name, fr}, {1102, "millimètres de mercure", Name, fr},
-    {1103, "pouce de mercure", Name, fr}, {1103, "pouces de mercure", Name, fr},
-    {1104, "mégapascal", Name, fr}, {1104, "mégapascals", Name, fr},
-    {1105, "kilogramme-force/centimètre carré", Name, fr}, {1105, "kilogrammes-force/centimètre carré", Name, fr},
-    {1120, "nœud", Name, fr}, {1120, "nœuds", Name, fr}, {1120, "noeud", Name, fr}, {1120, "noeuds", Name, fr},
-    {1141, "degré Rankine", Name, fr}, {1141, "degrés Rankine", Name, fr},
-    {1160, "tasse", Name, fr}, {1160, "tasses", Name, fr},
-    {1161, "cuillère à soupe", Name, fr}, {1161, "cuillères à soupe", Name, fr},
-    {1161, "cuillerée à soupe", Name, fr}, {1161, "cuillerées à soupe", Name, fr},
-    {1162, "cuillère à café", Name, fr}, {1162, "cuillères à café", Name, fr},
-    {1162, "cuillerée à café", Name, fr}, {1162, "cuillerées à café", Name, fr},
-    {1162, "cuillère à thé", Name, fr}, {1162, "cuillères à thé", Name, fr},
-    {1163, "once liquide", Name, fr}, {1163, "onces liquides", Name, fr},
-    {1164, "gallon impérial", Name, fr}, {1164, "gallons impériaux", Name, fr},
-    {1165, "pinte impériale", Name, fr}, {1165, "pintes impériales", Name, fr},
-    {1166, "once liquide impériale", Name, fr}, {1166, "onces liquides impériales", Name, fr},
-    {1168, "décilitre", Name, fr}, {1168, "décilitres", Name, fr},
-    {1170, "baril", Name, fr}, {1170, "barils", Name, fr}, {1170, "baril de pétrole", Name, fr},
-    {1170, "barils de pétrole", Name, fr},
-    {1180, "kilogramme-force mètre", Name, fr}, {1180, "kilogrammes-force mètres", Name, fr},
-    {1181, "newton-centimètre", Name, fr}, {1181, "newtons-centimètres", Name, fr},
-    {1181, "newton-centimètres", Name, fr},
-    {1203, "wattheure", Name, fr}, {1203, "wattheures", Name, fr},
-    {1204, "mégawattheure", Name, fr}, {1204, "mégawattheures", Name, fr},
-    {1240, "milliseconde", Name, fr}, {1240, "millisecondes", Name, fr},
-    {1241, "seconde", Name, fr}, {1241, "secondes", Name, fr},
-    {1243, "heure", Name, fr}, {1243, "heures", Name, fr},
-    {1244, "jour", Name, fr}, {1244, "jours", Name, fr},
-    {1245, "semaine", Name, fr}, {1245, "semaines", Name, fr},
-    {1246, "année", Name, fr}, {1246, "années", Name, fr}, {1246, "an", Name, fr}, {1246, "ans", Name, fr},
-    {1260, "mille/gallon", Name, fr}, {1260, "milles/gallon", Name, fr}, {1260, "milles/gallon US", Name, fr},
-    {1261, "milles/gallon impérial", Name, fr},
-    {1263, "kilomètre/litre", Name, fr}, {1263, "kilomètres/litre", Name, fr},
+    {"micrometer", "micromètre", Name}, {"micrometer", "micromètres", Name},
+    {"nanometer", "nanomètre", Name}, {"nanometer", "nanomètres", Name},
+    {"nautical_mile", "mille marin", Name}, {"nautical_mile", "milles marins", Name}, {"nautical_mile", "mille nautique", Name},
+    {"nautical_mile", "milles nautiques", Name},
+    {"cubic_meter_per_hour", "mètre cube/heure", Name}, {"cubic_meter_per_hour", "mètres cubes/heure", Name},
+    {"liter_per_hour", "litre/heure", Name}, {"liter_per_hour", "litres/heure", Name},
+    {"cubic_foot_per_minute", "pied cube/minute", Name}, {"cubic_foot_per_minute", "pieds cubes/minute", Name},
+    {"us_gallon_per_hour", "gallon/heure", Name}, {"us_gallon_per_hour", "gallons/heure", Name},
+    {"metric_horsepower", "cheval-vapeur", Name}, {"metric_horsepower", "chevaux-vapeur", Name}, {"metric_horsepower", "cheval vapeur", Name},
+    {"metric_horsepower", "chevaux vapeur", Name}, {"metric_horsepower", "ch", CaseSymbol},
+    {"btu_per_hour", "BTU/heure", Name},
+    {"long_ton", "tonne longue", Name}, {"long_ton", "tonnes longues", Name},
+    {"troy_ounce", "once troy", Name}, {"troy_ounce", "onces troy", Name},
+    {"atmosphere", "atmosphère", Name}, {"atmosphere", "atmosphères", Name},
+    {"millimeter_of_mercury", "millimètre de mercure", Name}, {"millimeter_of_mercury", "millimètres de mercure", Name},
+    {"inch_of_mercury", "pouce de mercure", Name}, {"inch_of_mercury", "pouces de mercure", Name},
+    {"megapascal", "mégapascal", Name}, {"megapascal", "mégapascals", Name},
+    {"kilogram_force_per_square_centimeter", "kilogramme-force/centimètre carré", Name}, {"kilogram_force_per_square_centimeter", "kilogrammes-force/centimètre carré", Name},
+    {"knot", "nœud", Name}, {"knot", "nœuds", Name}, {"knot", "noeud", Name}, {"knot", "noeuds", Name},
+    {"rankine", "degré Rankine", Name}, {"rankine", "degrés Rankine", Name},
+    {"us_cup", "tasse", Name}, {"us_cup", "tasses", Name},
+    {"us_tablespoon", "cuillère à soupe", Name}, {"us_tablespoon", "cuillères à soupe", Name},
+    {"us_tablespoon", "cuillerée à soupe", Name}, {"us_tablespoon", "cuillerées à soupe", Name},
+    {"us_teaspoon", "cuillère à café", Name}, {"us_teaspoon", "cuillères à café", Name},
+    {"us_teaspoon", "cuillerée à café", Name}, {"us_teaspoon", "cuillerées à café", Name},
+    {"us_teaspoon", "cuillère à thé", Name}, {"us_teaspoon", "cuillères à thé", Name},
+    {"us_fluid_ounce", "once liquide", Name}, {"us_fluid_ounce", "onces liquides", Name},
+    {"imperial_gallon", "gallon impérial", Name}, {"imperial_gallon", "gallons impériaux", Name},
+    {"imperial_pint", "pinte impériale", Name}, {"imperial_pint", "pintes impériales", Name},
+    {"imperial_fluid_ounce", "once liquide impériale", Name}, {"imperial_fluid_ounce", "onces liquides impériales", Name},
+    {"deciliter", "décilitre", Name}, {"deciliter", "décilitres", Name},
+    {"oil_barrel", "baril", Name}, {"oil_barrel", "barils", Name}, {"oil_barrel", "baril de pétrole", Name},
+    {"oil_barrel", "barils de pétrole", Name},
+    {"kilogram_force_meter", "kilogramme-force mètre", Name}, {"kilogram_force_meter", "kilogrammes-force mètres", Name},
+    {"newton_centimeter", "newton-centimètre", Name}, {"newton_centimeter", "newtons-centimètres", Name},
+    {"newton_centimeter", "newton-centimètres", Name},
+    {"watt_hour", "wattheure", Name}, {"watt_hour", "wattheures", Name},
+    {"megawatt_hour", "mégawattheure", Name}, {"megawatt_hour", "mégawattheures", Name},
+    {"millisecond", "milliseconde", Name}, {"millisecond", "millisecondes", Name},
+    {"second", "seconde", Name}, {"second", "secondes", Name},
+    {"hour", "heure", Name}, {"hour", "heures", Name},
+    {"day", "jour", Name}, {"day", "jours", Name},
+    {"week", "semaine", Name}, {"week", "semaines", Name},
+    {"year", "année", Name}, {"year", "années", Name}, {"year", "an", Name}, {"year", "ans", Name},
+    {"mile_per_us_gallon", "mille/gallon", Name}, {"mile_per_us_gallon", "milles/gallon", Name}, {"mile_per_us_gallon", "milles/gallon US", Name},
+    {"mile_per_imperial_gallon", "milles/gallon impérial", Name},
+    {"kilometer_per_liter", "kilomètre/litre", Name}, {"kilometer_per_liter", "kilomètres/litre", Name},
 };
+
+constexpr auto kNames = withCodes(kRows, fr);
 
 constexpr std::string_view kInto[] = {"en"};
 constexpr std::string_view kPer[] = {"par"};

@@ -38,7 +38,7 @@ struct UnitDefinition {
     int code;
     std::string_view singular;     // the list text for exactly one: "Foot", "Sq Foot", "Kilobyte (KB)"
     std::string_view amount;       // exact, ExactRatio::parse reads it: "0.3048", "5/18", "1/0.09290304"
-    std::string_view siUnit;       // "m", "m²", "K", "B"
+    std::string_view siUnit;       // "m", "m²", "K", "bit": its category's
     std::string_view offset;       // exact decimal, or empty for none
     std::string_view description;  // plain words naming the variant: "US liquid gallon (231 cubic inches)"
     DefinitionSource source;
@@ -46,8 +46,7 @@ struct UnitDefinition {
     bool reciprocal = false;       // x of the unit is amount / x of siUnit
 };
 
-// One row per unit: the window's, category by category in the order of the conversion table, then
-// those of typed conversions only in the order of their codes.
+// One row per unit, in the order of the unit table (unitRecords()).
 std::span<const UnitDefinition> unitDefinitions();
 
 // The row of `unitCode`, or nullptr.
