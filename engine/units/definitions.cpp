@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/definitions.h>
 
+#include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_record.h>
 
 #include <cmath>
@@ -51,6 +52,18 @@ std::optional<ExactRatio> amountOf(const UnitDefinition& definition)
 std::optional<ExactRatio> offsetOf(const UnitDefinition& definition)
 {
     return definition.offset.empty() ? ExactRatio() : ExactRatio::parse(definition.offset);
+}
+
+// The amount and offset as exact amounts, which carry π where a definition has one (an angle's);
+// amountOf() and offsetOf() refuse those.
+struct ExactAmounts {
+    std::optional<ExactAmount> amount;
+    std::optional<ExactAmount> offset;
+};
+ExactAmounts exactAmountsOf(const UnitDefinition& definition)
+{
+    return {ExactAmount::parse(definition.amount),
+            definition.offset.empty() ? ExactAmount() : ExactAmount::parse(definition.offset)};
 }
 
 } // namespace
@@ -161,13 +174,11 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     if (from == nullptr || into == nullptr)
         return std::nullopt;
     // One exact factor for the pair, rounded once: k x, k / x, or (x + offset) k - offset.
-    const std::optional<ExactRatio> fromAmount = amountOf(*from);
-    const std::optional<ExactRatio> intoAmount = amountOf(*into);
-    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
-    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    const auto [fromAmount, fromOffset] = exactAmountsOf(*from);
+    const auto [intoAmount, intoOffset] = exactAmountsOf(*into);
     if (!fromAmount || !intoAmount || !fromOffset || !intoOffset)
         return std::nullopt;
-    const std::optional<ExactRatio> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
+    const std::optional<ExactAmount> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
     if (!k)
         return std::nullopt;
     // What is left after an offset is taken off is noise below this share of the offset: the
@@ -175,10 +186,10 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     constexpr double kOffsetNoise = 1e-13;
     double result = 0.0;
     if (from->reciprocal != into->reciprocal) {
-        result = k->nearestDouble() / x;
+        result = k->toDouble() / x;
     } else {
-        const double offset = intoOffset->nearestDouble();
-        result = (x + fromOffset->nearestDouble()) * k->nearestDouble() - offset;
+        const double offset = intoOffset->toDouble();
+        result = (x + fromOffset->toDouble()) * k->toDouble() - offset;
         if (std::abs(result) < kOffsetNoise * offset)
             result = 0.0;
     }
