@@ -31,6 +31,15 @@ bool isOneOf(std::string_view word, std::span<const std::string_view> words)
     return std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
 }
 
+// Whether `word` is one of a language's "into" words: in any case, but a word of one letter only as
+// written, since a capital letter alone is a unit's symbol (Spanish "a", the ampere's "A").
+bool isIntoWord(std::string_view word, std::span<const std::string_view> words)
+{
+    if (word.size() == 1)
+        return std::find(words.begin(), words.end(), word) != words.end();
+    return isOneOf(word, words);
+}
+
 // Typed forms of the same name rewritten as the alias table writes them.
 struct Rewrite {
     std::string_view typed;
@@ -241,7 +250,7 @@ void classify(UnitsText& units, std::size_t firstNew)
             continue;
         }
         token.separator = token.separator || isSeparatorWord(word) ||
-                          (language != nullptr && isOneOf(word, language->intoWords));
+                          (language != nullptr && isIntoWord(word, language->intoWords));
         // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
         token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));

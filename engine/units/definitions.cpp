@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/definitions.h>
 
+#include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_record.h>
 
 #include <cmath>
@@ -51,6 +52,24 @@ std::optional<ExactRatio> amountOf(const UnitDefinition& definition)
 std::optional<ExactRatio> offsetOf(const UnitDefinition& definition)
 {
     return definition.offset.empty() ? ExactRatio() : ExactRatio::parse(definition.offset);
+}
+
+// The factor that turns x of `from` into `into` (k in k x or k / x), rounded once: from the two
+// amounts as ratios, or, where an amount carries π (an angle's) or the ratio overflows, as exact
+// amounts, slower but as exact.
+std::optional<double> roundedFactor(const UnitDefinition& from, const UnitDefinition& into)
+{
+    const std::optional<ExactRatio> a = amountOf(from);
+    const std::optional<ExactRatio> b = amountOf(into);
+    if (a && b)
+        if (const std::optional<ExactRatio> k = into.reciprocal ? *b / *a : *a / *b)
+            return k->nearestDouble();
+    const std::optional<ExactAmount> x = ExactAmount::parse(from.amount);
+    const std::optional<ExactAmount> y = ExactAmount::parse(into.amount);
+    if (!x || !y)
+        return std::nullopt;
+    const std::optional<ExactAmount> k = into.reciprocal ? *y / *x : *x / *y;
+    return k ? std::optional(k->toDouble()) : std::nullopt;
 }
 
 } // namespace
@@ -161,24 +180,20 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     if (from == nullptr || into == nullptr)
         return std::nullopt;
     // One exact factor for the pair, rounded once: k x, k / x, or (x + offset) k - offset.
-    const std::optional<ExactRatio> fromAmount = amountOf(*from);
-    const std::optional<ExactRatio> intoAmount = amountOf(*into);
+    const std::optional<double> k = roundedFactor(*from, *into);
     const std::optional<ExactRatio> fromOffset = offsetOf(*from);
     const std::optional<ExactRatio> intoOffset = offsetOf(*into);
-    if (!fromAmount || !intoAmount || !fromOffset || !intoOffset)
-        return std::nullopt;
-    const std::optional<ExactRatio> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
-    if (!k)
+    if (!k || !fromOffset || !intoOffset)
         return std::nullopt;
     // What is left after an offset is taken off is noise below this share of the offset: the
     // rounding of the typed value and of the offsets themselves ("491.67 °R" is 0 °C).
     constexpr double kOffsetNoise = 1e-13;
     double result = 0.0;
     if (from->reciprocal != into->reciprocal) {
-        result = k->nearestDouble() / x;
+        result = *k / x;
     } else {
         const double offset = intoOffset->nearestDouble();
-        result = (x + fromOffset->nearestDouble()) * k->nearestDouble() - offset;
+        result = (x + fromOffset->nearestDouble()) * *k - offset;
         if (std::abs(result) < kOffsetNoise * offset)
             result = 0.0;
     }

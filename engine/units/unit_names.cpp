@@ -32,7 +32,8 @@ std::span<const UnitName> unitAliases()
                          [](const UnitRecord* a, const UnitRecord* b) { return unitCode(*a) < unitCode(*b); });
         std::vector<UnitName> names;
         for (const UnitRecord* unit : byCode) {
-            addNames(names, unitCode(*unit), unit->symbols, NameKind::CaseSymbol);
+            if (readsBareSymbols(*unit))
+                addNames(names, unitCode(*unit), unit->symbols, NameKind::CaseSymbol);
             addNames(names, unitCode(*unit), unit->abbreviations, NameKind::Symbol);
             addNames(names, unitCode(*unit), unit->names, NameKind::Name);
         }

@@ -44,6 +44,32 @@ inline constexpr CategoryRecord kCategories[] = {
     // Distance per volume of fuel; liters per 100 km count the other way round.
     {.key = "fuel_economy", .name = "Fuel economy", .dimension = Dimension({.length = -2}), .siUnit = "m/m³",
      .description = " Distance driven on a measure of fuel, or fuel used over a distance. "},
+    {.key = "angle", .name = "Angle", .dimension = Dimension({.angle = 1}), .siUnit = "rad",
+     .description = " Plane angles: degrees, radians, gradians, minutes and seconds of arc, turns. "},
+    {.key = "frequency", .name = "Frequency", .dimension = Dimension({.time = -1, .cycles = 1}), .siUnit = "Hz",
+     .description = " Cycles per time: hertz, revolutions per minute and per second. "},
+    {.key = "angular_velocity", .name = "Angular velocity", .dimension = Dimension({.time = -1, .angle = 1}),
+     .siUnit = "rad/s", .description = " Angle turned per time: radians and degrees per second. "},
+    {.key = "data_rate", .name = "Data rate", .dimension = Dimension({.time = -1, .information = 1}),
+     .siUnit = "bit/s", .description = " Information per time: bits and bytes per second. "},
+    {.key = "density", .name = "Density", .dimension = Dimension({.length = -3, .mass = 1}), .siUnit = "kg/m³",
+     .description = " Mass per volume, metric and customary. "},
+    {.key = "acceleration", .name = "Acceleration", .dimension = Dimension({.length = 1, .time = -2}),
+     .siUnit = "m/s²", .description = " Change of speed per time, and standard gravity. "},
+    {.key = "pace", .name = "Pace", .dimension = Dimension({.length = -1, .time = 1}), .siUnit = "s/m",
+     .description = " Time per distance, as runners and swimmers count it. "},
+    {.key = "current", .name = "Electric current", .dimension = Dimension({.current = 1}), .siUnit = "A",
+     .description = " Electric current, in amperes. "},
+    {.key = "voltage", .name = "Voltage",
+     .dimension = Dimension({.length = 2, .mass = 1, .time = -3, .current = -1}), .siUnit = "V", .description = " Electric potential difference, in volts. "},
+    {.key = "resistance", .name = "Electric resistance",
+     .dimension = Dimension({.length = 2, .mass = 1, .time = -3, .current = -2}), .siUnit = "Ω",
+     .description = " Ohms, kilohms and megohms. "},
+    {.key = "charge", .name = "Electric charge", .dimension = Dimension({.time = 1, .current = 1}), .siUnit = "C",
+     .description = " Coulombs and ampere-hours. "},
+    {.key = "capacitance", .name = "Capacitance",
+     .dimension = Dimension({.length = -2, .mass = -1, .time = 4, .current = 2}), .siUnit = "F",
+     .description = " Farads; the bare F is Fahrenheit. "},
 };
 
 // Customary units come from the international yard and pound (0.9144 m, 0.45359237 kg), force
@@ -76,6 +102,18 @@ inline constexpr UnitRecord kUnits[] = {
 #include "records/volume.inc"
 #include "records/time.inc"
 #include "records/fuel_economy.inc"
+#include "records/angle.inc"
+#include "records/frequency.inc"
+#include "records/angular_velocity.inc"
+#include "records/data_rate.inc"
+#include "records/density.inc"
+#include "records/acceleration.inc"
+#include "records/pace.inc"
+#include "records/current.inc"
+#include "records/voltage.inc"
+#include "records/resistance.inc"
+#include "records/charge.inc"
+#include "records/capacitance.inc"
 };
 
 // The row of the unit with this key; while compiling, a key of no unit does not build.

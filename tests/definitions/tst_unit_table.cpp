@@ -54,6 +54,11 @@ constexpr NamedUnit kNamedUnits[] = {
     {"Pa", Dimension({.length = -1, .mass = 1, .time = -2})},
     {"lx", Dimension({.length = -2, .luminousIntensity = 1})},
     {"m/m³", Dimension({.length = -2})},  // distance per volume of fuel
+    {"Hz", Dimension({.time = -1, .cycles = 1})},
+    {"V", Dimension({.length = 2, .mass = 1, .time = -3, .current = -1})},
+    {"Ω", Dimension({.length = 2, .mass = 1, .time = -3, .current = -2})},
+    {"C", Dimension({.time = 1, .current = 1})},
+    {"F", Dimension({.length = -2, .mass = -1, .time = 4, .current = 2})},
 };
 
 // A name as the reader compares it: exact-case symbols as they are, every other name with its
@@ -76,7 +81,8 @@ std::vector<ReadName> namesRead(const LanguageNames* language)
     std::vector<ReadName> names;
     for (const UnitRecord& unit : unitRecords()) {
         addNames(names, unit, unit.window.code >= 0 ? unit.window.caption : unit.plural, false);
-        addNames(names, unit, unit.symbols, true);
+        if (readsBareSymbols(unit))
+            addNames(names, unit, unit.symbols, true);
         addNames(names, unit, unit.abbreviations, false);
         addNames(names, unit, unit.names, false);
     }

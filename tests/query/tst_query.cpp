@@ -258,6 +258,7 @@ void TestQuery::typedInTheUsersLanguage_data()
     QTest::newRow("fr par") << "fr_FR.UTF-8" << "100 km/h en milles par heure" << "kilometer_per_hour>mile_per_hour";
     QTest::newRow("fr et") << "fr_FR.UTF-8" << "5 pieds et 10 pouces en cm" << "inch>centimeter";
     QTest::newRow("es pulgadas") << "es_ES.UTF-8" << "24 pulgadas a cm" << "inch>centimeter";
+    QTest::newRow("es a and A") << "es_ES.UTF-8" << "500 mA a A" << "milliampere>ampere";
     QTest::newRow("es libra") << "es_ES.UTF-8" << "1 libra a gramos" << "pound>gram";
     QTest::newRow("es por") << "es_ES.UTF-8" << "100 km/h a millas por hora" << "kilometer_per_hour>mile_per_hour";
     QTest::newRow("es y") << "es_ES.UTF-8" << "5 pies y 10 pulgadas en cm" << "inch>centimeter";

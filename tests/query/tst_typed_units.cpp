@@ -183,7 +183,7 @@ void TestTypedUnits::windowListsStayItsOwn()
         windowUnits += window.units.size();
     }
     QCOMPARE(windowUnits, std::size_t(81));
-    QCOMPARE(typedCategories().size(), std::size_t(16));
+    QCOMPARE(typedCategories().size(), std::size_t(28));
 
     const auto inWindowQuery = [](const char* text) { return std::get<Query>(readQuery(text)).inWindow(); };
     QVERIFY(inWindowQuery("24 in to ft"));

@@ -81,6 +81,13 @@ struct UnitRecord {
     WindowPlace window = {};         // the window's 81 units only; their table order is list order
 };
 
+// Whether the unit's symbols are read on their own, and not only after a prefix: the bare C is
+// Celsius, so the coulomb's "C" reads only as mC, µC and so on.
+constexpr bool readsBareSymbols(const UnitRecord& unit)
+{
+    return unit.prefixes != Prefixes::SiOnlyPrefixed;
+}
+
 // Every category: the window's in the order of its "&Lists" menu, then those of typed conversions.
 std::span<const CategoryRecord> categoryRecords();
 
