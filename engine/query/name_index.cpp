@@ -5,6 +5,7 @@
 #include "query_text.h"
 
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_prefixes.h>
 
 #include <algorithm>
 #include <bit>
@@ -80,7 +81,7 @@ public:
     // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
     // differs from it only by case ("KG"). `unsupported` gets the code of the known symbol of a
     // unit the catalogue lacks that `text` is exactly.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr) const
+    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool exactOnly = false) const
     {
         if (entries_.empty())
             return {};
@@ -107,7 +108,9 @@ public:
                 knownOtherCase = true;
                 continue;
             }
-            const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
+            const Tier entryTier = exact ? Exact : exactOnly ? None : !entry.exactCase ? Loose : CaseFree;
+            if (entryTier == None)
+                continue;
             if (entryTier < tier) {
                 tier = entryTier;
                 found = {};
@@ -170,22 +173,6 @@ private:
     std::size_t mask_ = 0;
 };
 
-// The SI prefixes, for the symbols of prefixed units the catalogue lacks.
-struct Prefix {
-    std::string_view symbol;
-    std::string_view name;
-    bool small;  // below one: never put before a byte
-};
-constexpr Prefix kPrefixes[] = {
-    {"Q", "quetta", false}, {"R", "ronna", false}, {"Y", "yotta", false}, {"Z", "zetta", false},
-    {"E", "exa", false},    {"P", "peta", false},  {"T", "tera", false},  {"G", "giga", false},
-    {"M", "mega", false},   {"k", "kilo", false},  {"h", "hecto", true},  {"da", "deca", true},
-    {"d", "deci", true},    {"c", "centi", true},  {"m", "milli", true},  {"\u00B5", "micro", true},
-    {"\u03BC", "micro", true}, {"u", "micro", true}, {"n", "nano", true},  {"p", "pico", true},
-    {"f", "femto", true},   {"a", "atto", true},   {"z", "zepto", true},  {"y", "yocto", true},
-    {"r", "ronto", true},   {"q", "quecto", true},
-};
-
 // The catalogue's metric units by symbol, with the plural of their name.
 struct MetricBase {
     std::string_view symbol;
@@ -242,14 +229,14 @@ struct Index {
 
         // Known symbols beyond the catalogue: prefixed metric symbols and a few others. The
         // table leaves out those that name a unit after all, and repeats.
-        constexpr std::size_t kKnownSymbols = std::size(kMetricBases) * std::size(kPrefixes) + std::size(kOtherSymbols);
-        unsupportedSymbols.reserve(kKnownSymbols);
-        unsupportedPlurals.reserve(kKnownSymbols);
+        const std::size_t knownSymbols = std::size(kMetricBases) * siPrefixes().size() + std::size(kOtherSymbols);
+        unsupportedSymbols.reserve(knownSymbols);
+        unsupportedPlurals.reserve(knownSymbols);
         for (const MetricBase& base : kMetricBases)
-            for (const Prefix& prefix : kPrefixes)
-                if (!(base.bytes && prefix.small)) {
+            for (const UnitPrefix& prefix : siPrefixes())
+                if (!(base.bytes && prefix.exponent < 0)) {
                     unsupportedSymbols.push_back(std::string(prefix.symbol).append(base.symbol));
-                    unsupportedPlurals.push_back(std::string(prefix.name).append(base.plural));
+                    unsupportedPlurals.push_back(std::string(prefix.word).append(base.plural));
                 }
         for (const OtherSymbol& other : kOtherSymbols) {
             unsupportedSymbols.emplace_back(other.symbol);
@@ -320,6 +307,11 @@ const Index& indexFor(const LanguageNames* language)
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
     return names.table.find(text);
+}
+
+UnitMatch lookUpExact(const Index& names, std::string_view text)
+{
+    return names.table.find(text, nullptr, true);
 }
 
 std::size_t maxNameTokens(const Index& names)

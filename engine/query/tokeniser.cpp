@@ -212,11 +212,11 @@ private:
     std::size_t takeCharacter(std::size_t i)
     {
         begin(i);
-        for (const Rewrite& rewrite : kRewrites)
-            if (text_.substr(i, rewrite.typed.size()) == rewrite.typed) {
-                units_.norm.insert(units_.norm.end(), rewrite.written.begin(), rewrite.written.end());
-                return i + rewrite.typed.size();
-            }
+        std::string_view written;
+        if (const std::size_t typed = typedFormAt(text_, i, written)) {
+            units_.norm.insert(units_.norm.end(), written.begin(), written.end());
+            return i + typed;
+        }
         units_.norm.push_back(text_[i]);
         return i + 1;
     }
@@ -240,18 +240,37 @@ void classify(UnitsText& units, std::size_t firstNew)
             token.inNames = false;
             continue;
         }
-        token.separator = token.separator || isSeparatorWord(word) ||
-                          (language != nullptr && isOneOf(word, language->intoWords));
+        token.separator = token.separator || isIntoWord(word, language);
         // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
         token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));
-        token.per = equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+        token.per = isPerWord(word, language);
         if (token.joiner)
             token.inNames = false;
     }
 }
 
 } // namespace
+
+bool isIntoWord(std::string_view word, const LanguageNames* language)
+{
+    return isSeparatorWord(word) || (language != nullptr && isOneOf(word, language->intoWords));
+}
+
+bool isPerWord(std::string_view word, const LanguageNames* language)
+{
+    return equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+}
+
+std::size_t typedFormAt(std::string_view text, std::size_t pos, std::string_view& written)
+{
+    for (const Rewrite& rewrite : kRewrites)
+        if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
+            written = rewrite.written;
+            return rewrite.typed.size();
+        }
+    return 0;
+}
 
 std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
 {

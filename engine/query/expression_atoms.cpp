@@ -1,0 +1,318 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "expression_atoms.h"
+
+#include "query_text.h"
+#include "tokeniser.h"
+
+#include <mezzurix/catalogue_terms.h>
+#include <mezzurix/definitions.h>
+#include <mezzurix/number_digits.h>
+#include <mezzurix/unit_names.h>
+#include <mezzurix/unit_prefixes.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace mezzurix::expression_atoms {
+
+namespace {
+
+using query_text::equalsFolded;
+using query_text::fold;
+
+// Where a name may end: before and after these, as in "km/h" (one name) against "kg/m3" (two).
+constexpr std::string_view kOperators[] = {
+    "/", "\u00B7", "*", "\u22C5", "\u00D7", "\u00F7", "+", "-", "\u2212", "(", ")", "^", "\u2044",
+};
+
+constexpr std::string_view kSuperscripts[] = {
+    "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074", "\u2075", "\u2076", "\u2077", "\u2078", "\u2079",
+};
+constexpr std::string_view kSuperscriptMinus = "\u207B";
+// More superscript digits than this is no power of a unit or a number.
+constexpr std::size_t kMaxPowerDigits = 4;
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Where a name starting at `pos` may end, the farthest first: at blanks (up to `maxWords` words),
+// around operators, before powers, and where letters meet digits ("km2", "100km").
+std::vector<std::size_t> candidateEnds(std::string_view text, std::size_t pos, std::size_t limit, std::size_t maxWords)
+{
+    std::vector<std::size_t> ends;
+    std::size_t words = 1;
+    for (std::size_t i = pos + 1; i <= limit;) {
+        if (i == limit) {
+            ends.push_back(i);
+            break;
+        }
+        if (const std::size_t blank = query_text::blankLength(text, i)) {
+            ends.push_back(i);
+            if (++words > maxWords)
+                break;
+            i += blank;
+            continue;
+        }
+        if (isContinuationByte(text[i])) {
+            ++i;
+            continue;
+        }
+        const char before = text[i - 1];
+        if (const std::size_t op = operatorLength(text, i)) {
+            ends.push_back(i);
+            ends.push_back(i + op);
+            i += op;
+            continue;
+        }
+        if (superscriptLength(text, i) > 0 || (number_digits::isDigit(text[i]) && isAsciiLetter(before)) ||
+            (isAsciiLetter(text[i]) && number_digits::isDigit(before)))
+            ends.push_back(i);
+        ++i;
+    }
+    std::sort(ends.begin(), ends.end(), std::greater<>());
+    ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
+    return ends;
+}
+
+// A candidate as the name table writes names: single spaces, typed forms rewritten ("^2" as "²",
+// "*" as "·"), no abbreviation dots at the end.
+std::string normalized(std::string_view raw)
+{
+    std::string out;
+    bool space = false;
+    for (std::size_t i = 0; i < raw.size();) {
+        if (const std::size_t blank = query_text::blankLength(raw, i)) {
+            space = !out.empty();
+            i += blank;
+            continue;
+        }
+        if (space)
+            out += ' ';
+        space = false;
+        std::string_view written;
+        if (const std::size_t typed = query_parts::typedFormAt(raw, i, written)) {
+            out += written;
+            i += typed;
+        } else {
+            out += raw[i++];
+        }
+    }
+    while (!out.empty() && out.back() == '.')
+        out.pop_back();
+    return out;
+}
+
+// A name with an operator of its own ("km/h", "N·m"): a power after it is the last unit's
+// ("m/s2" is m/s², not (m/s)²), so it is not read whole then.
+bool composite(std::string_view name)
+{
+    return name.find('/') != std::string_view::npos || name.find("\u00B7") != std::string_view::npos;
+}
+
+bool powerFollows(std::string_view text, std::size_t pos, std::size_t limit)
+{
+    return pos < limit && (text[pos] == '^' || superscriptLength(text, pos) > 0 || number_digits::isDigit(text[pos]));
+}
+
+// A symbol or name a prefix may stand before, and its unit.
+struct PrefixBase {
+    std::string text;  // a symbol as written; a name folded
+    int code;
+    bool symbol;
+};
+
+std::vector<std::string_view> split(std::string_view list)
+{
+    std::vector<std::string_view> items;
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        items.push_back(list.substr(0, bar));
+        list = bar == std::string_view::npos ? std::string_view() : list.substr(bar + 1);
+    }
+    return items;
+}
+
+const std::vector<PrefixBase>& prefixBases()
+{
+    static const std::vector<PrefixBase> bases = [] {
+        std::vector<PrefixBase> all;
+        for (const UnitDefinition& definition : unitDefinitions()) {
+            const CatalogueUnit* unit = catalogueUnit(definition.code);
+            if (unit == nullptr || unit->prefixes == Prefixes::None)
+                continue;
+            for (const std::string_view symbol : split(unit->prefixSymbols))
+                all.push_back({std::string(symbol), definition.code, true});
+            for (const std::string_view name : split(unit->prefixNames))
+                all.push_back({fold(name), definition.code, false});
+        }
+        return all;
+    }();
+    return bases;
+}
+
+Atom prefixed(const UnitPrefix& prefix, const PrefixBase& base, std::string_view typedBase)
+{
+    const CatalogueUnit& unit = *catalogueUnit(base.code);
+    Atom atom;
+    atom.unit = unit.term;
+    atom.unit.amount = *(prefixFactor(prefix) * unit.term.amount);
+    atom.unit.symbol = std::string(prefix.shown);
+    atom.unit.symbol += base.symbol ? typedBase : split(unit.prefixSymbols).front();
+    atom.symbol = base.symbol;
+    atom.si = unit.si;
+    return atom;
+}
+
+// `text` as a prefix and a unit that takes it: a prefix symbol before a symbol, both as written
+// ("Mm", "kbit"), or a prefix word before a written name in any case ("microseconds").
+std::optional<Atom> prefixReading(std::string_view text)
+{
+    const std::string folded = fold(text);
+    for (const std::span<const UnitPrefix> prefixes : {siPrefixes(), binaryPrefixes()})
+        for (const UnitPrefix& prefix : prefixes) {
+            const bool bySymbol = text.size() > prefix.symbol.size() && text.starts_with(prefix.symbol);
+            const bool byWord = folded.size() > prefix.word.size() && folded.starts_with(prefix.word);
+            if (!bySymbol && !byWord)
+                continue;
+            for (const PrefixBase& base : prefixBases()) {
+                const bool matches = base.symbol ? bySymbol && text.substr(prefix.symbol.size()) == base.text
+                                                 : byWord && folded.substr(prefix.word.size()) == base.text;
+                if (matches && takesPrefix(catalogueUnit(base.code)->prefixes, prefix))
+                    return prefixed(prefix, base, text.substr(prefix.symbol.size()));
+            }
+        }
+    return std::nullopt;
+}
+
+bool typedAsSymbol(int code, std::string_view text, const LanguageNames* language)
+{
+    for (const UnitName& name : namesOf(code, language)) {
+        if (name.kind == NameKind::CaseSymbol && name.text == text)
+            return true;
+        if (name.kind == NameKind::Symbol && equalsFolded(text, fold(name.text)))
+            return true;
+    }
+    return false;
+}
+
+bool sameSize(const UnitTerm& a, const UnitTerm& b)
+{
+    return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
+}
+
+// The unit `match` names, typed as `text`. Names shared by two units of one size (pound-force
+// feet of torque and of work) stand for either; nullopt for units of different sizes.
+std::optional<Atom> atomOf(const names::UnitMatch& match, std::string_view text, const Names& names)
+{
+    const auto codes = match.codes();
+    const CatalogueUnit* first = catalogueUnit(codes.front());
+    if (first == nullptr)
+        return std::nullopt;
+    Atom atom;
+    atom.unit = first->term;
+    for (const int code : codes.subspan(1)) {
+        const CatalogueUnit* other = catalogueUnit(code);
+        if (other == nullptr || !sameSize(other->term, first->term))
+            return std::nullopt;
+        if (other->term.kind != first->term.kind)
+            atom.unit.kind = UnitKind::None;
+    }
+    if (atom.unit.symbol.empty())
+        atom.unit.symbol = std::string(text);
+    if (codes.size() == 1)
+        atom.code = codes.front();
+    atom.symbol = typedAsSymbol(codes.front(), text, names.language);
+    atom.si = first->si;
+    return atom;
+}
+
+std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
+{
+    // Words joined by a blank may spell a declared product: "kW h" as "kW·h".
+    std::string joined;
+    for (const char c : text)
+        joined += c == ' ' ? std::string_view("\u00B7") : std::string_view(&c, 1);
+    const std::array<const std::string*, 2> spellings{&text, &joined};
+    for (const std::string* spelling : spellings)
+        if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
+            return atomOf(match, *spelling, names);
+    if (std::optional<Atom> atom = prefixReading(text))
+        return atom;
+    for (const std::string* spelling : spellings)
+        if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())
+            return atomOf(match, *spelling, names);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::size_t operatorLength(std::string_view text, std::size_t pos)
+{
+    for (const std::string_view op : kOperators)
+        if (text.substr(pos, op.size()) == op)
+            return op.size();
+    return 0;
+}
+
+std::size_t superscriptLength(std::string_view text, std::size_t pos)
+{
+    const std::string_view rest = text.substr(pos);
+    if (rest.starts_with(kSuperscriptMinus))
+        return kSuperscriptMinus.size();
+    for (const std::string_view digit : kSuperscripts)
+        if (rest.starts_with(digit))
+            return digit.size();
+    return 0;
+}
+
+std::optional<int> superscriptPower(std::string_view text, std::size_t pos, std::size_t& length)
+{
+    std::size_t at = pos;
+    const bool negative = text.substr(at).starts_with(kSuperscriptMinus);
+    if (negative)
+        at += kSuperscriptMinus.size();
+    int value = 0;
+    std::size_t digits = 0;
+    for (bool more = true; more && at < text.size();) {
+        more = false;
+        for (std::size_t d = 0; d < std::size(kSuperscripts); ++d)
+            if (text.substr(at).starts_with(kSuperscripts[d])) {
+                value = value * 10 + static_cast<int>(d);
+                at += kSuperscripts[d].size();
+                more = ++digits <= kMaxPowerDigits;
+                break;
+            }
+    }
+    if (digits == 0 || digits > kMaxPowerDigits)
+        return std::nullopt;
+    length = at - pos;
+    return negative ? -value : value;
+}
+
+std::optional<Atom> atomAt(std::string_view text, std::size_t pos, std::size_t limit, const Names& names)
+{
+    if (pos >= limit || query_text::blankLength(text, pos) > 0 || operatorLength(text, pos) > 0 ||
+        superscriptLength(text, pos) > 0 || number_digits::isDigit(text[pos]))
+        return std::nullopt;
+    for (const std::size_t end : candidateEnds(text, pos, limit, names::maxNameTokens(*names.index))) {
+        const std::string candidate = normalized(text.substr(pos, end - pos));
+        if (candidate.empty() || (composite(candidate) && powerFollows(text, end, limit)))
+            continue;
+        if (std::optional<Atom> atom = lookUpAtom(candidate, names)) {
+            atom->end = end;
+            return atom;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace mezzurix::expression_atoms
