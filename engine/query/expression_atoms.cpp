@@ -50,18 +50,23 @@ std::vector<std::size_t> candidateEnds(std::string_view text, std::size_t pos, s
 {
     std::vector<std::size_t> ends;
     std::size_t words = 1;
+    bool afterBlank = false;
     for (std::size_t i = pos + 1; i <= limit;) {
         if (i == limit) {
-            ends.push_back(i);
+            if (!afterBlank)
+                ends.push_back(i);
             break;
         }
         if (const std::size_t blank = query_text::blankLength(text, i)) {
-            ends.push_back(i);
+            if (!afterBlank)
+                ends.push_back(i);
             if (++words > maxWords)
                 break;
             i += blank;
+            afterBlank = true;
             continue;
         }
+        afterBlank = false;
         if (isContinuationByte(text[i])) {
             ++i;
             continue;
@@ -172,9 +177,32 @@ Atom prefixed(const UnitPrefix& prefix, const PrefixBase& base, std::string_view
     return atom;
 }
 
+bool sameSize(const UnitTerm& a, const UnitTerm& b)
+{
+    return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
+}
+
+// A prefixed unit whose symbol is a declared unit's name: that unit where it is the same
+// ("kilonewtons" are kN), and otherwise written as typed, since its symbol reads as the other
+// ("kilotonne", whose kt is the knot).
+Atom declaredAs(Atom atom, std::string_view typed, const Names& names)
+{
+    const names::UnitMatch match = names::lookUpExact(*names.index, atom.unit.symbol);
+    if (match.empty())
+        return atom;
+    const CatalogueUnit* declared = match.codes().size() == 1 ? catalogueUnit(match.codes().front()) : nullptr;
+    if (declared != nullptr && sameSize(declared->term, atom.unit)) {
+        atom.unit = declared->term;
+        atom.code = match.codes().front();
+    } else {
+        atom.unit.symbol = std::string(typed);
+    }
+    return atom;
+}
+
 // `text` as a prefix and a unit that takes it: a prefix symbol before a symbol, both as written
 // ("Mm", "kbit"), or a prefix word before a written name in any case ("microseconds").
-std::optional<Atom> prefixReading(std::string_view text)
+std::optional<Atom> prefixReading(std::string_view text, const Names& names)
 {
     const std::string folded = fold(text);
     for (const std::span<const UnitPrefix> prefixes : {siPrefixes(), binaryPrefixes()})
@@ -187,7 +215,7 @@ std::optional<Atom> prefixReading(std::string_view text)
                 const bool matches = base.symbol ? bySymbol && text.substr(prefix.symbol.size()) == base.text
                                                  : byWord && folded.substr(prefix.word.size()) == base.text;
                 if (matches && takesPrefix(catalogueUnit(base.code)->prefixes, prefix))
-                    return prefixed(prefix, base, text.substr(prefix.symbol.size()));
+                    return declaredAs(prefixed(prefix, base, text.substr(prefix.symbol.size())), text, names);
             }
         }
     return std::nullopt;
@@ -202,11 +230,6 @@ bool typedAsSymbol(int code, std::string_view text, const LanguageNames* languag
             return true;
     }
     return false;
-}
-
-bool sameSize(const UnitTerm& a, const UnitTerm& b)
-{
-    return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
 }
 
 // The unit `match` names, typed as `text`. Names shared by two units of one size (pound-force
@@ -245,7 +268,7 @@ std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
-    if (std::optional<Atom> atom = prefixReading(text))
+    if (std::optional<Atom> atom = prefixReading(text, names))
         return atom;
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())

@@ -128,7 +128,7 @@ private:
     {
         const bool refusal = error.kind == QueryErrorKind::IncompatibleUnits ||
                              error.kind == QueryErrorKind::ValueOutOfRange ||
-                             error.kind == QueryErrorKind::ResultOutOfRange;
+                             error.kind == QueryErrorKind::ResultOutOfRange || error.kind == QueryErrorKind::BadValue;
         const std::size_t progress = refusal ? error.where.offset + error.where.length : read_;
         if (!best_ || progress > progress_) {
             best_ = std::move(error);
@@ -142,7 +142,8 @@ private:
         read_ = 0;
         std::optional<Side> from = side(begin_, end, &typed_);
         if (from && from->quantity.unit.isOne()) {
-            read_ = 0;
+            // Read whole, and found to be a number.
+            read_ = from->span.offset + from->span.length;
             consider(makeError(QueryErrorKind::MissingUnit, text_, from->span, say("no unit after the value")));
             return std::nullopt;
         }

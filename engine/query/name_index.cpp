@@ -4,6 +4,8 @@
 
 #include "query_text.h"
 
+#include <mezzurix/catalogue_terms.h>
+#include <mezzurix/definitions.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_prefixes.h>
 
@@ -173,18 +175,14 @@ private:
     std::size_t mask_ = 0;
 };
 
-// The catalogue's metric units by symbol, with the plural of their name.
+// Symbols that take SI prefixes without a unit to read them through: with a prefix they name no
+// unit the catalogue has. The plural of their name.
 struct MetricBase {
     std::string_view symbol;
     std::string_view plural;
-    bool bytes;
+    bool bytes;  // bytes take the binary prefixes, and none below one
 };
-constexpr MetricBase kMetricBases[] = {
-    {"m", "meters", false},   {"g", "grams", false},   {"W", "watts", false}, {"J", "joules", false},
-    {"Pa", "pascals", false}, {"N", "newtons", false}, {"L", "liters", false}, {"l", "liters", false},
-    {"bar", "bars", false},   {"lx", "lux", false},    {"cal", "calories", false}, {"Wh", "watt-hours", false},
-    {"B", "bytes", true},
-};
+constexpr MetricBase kMetricBases[] = {{"cal", "calories", false}, {"B", "bytes", true}};
 
 // Symbols outside the prefix scheme that must not be read as a unit of another case.
 struct OtherSymbol {
@@ -198,8 +196,9 @@ constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilo
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
     NameTable table;                       // every name, case ignored
-    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
-    std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
+    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue has no name for,
+    std::vector<std::string> unsupportedPlurals;  // and what they name (none where a prefix reads
+                                                  // them): code -1 - i
     std::size_t maxTokens = 1;
 
     // The folded text of each name in `all`, for suggestions: made on the first error that
@@ -227,11 +226,25 @@ struct Index {
         if (language != nullptr)
             all.insert(all.end(), language->names.begin(), language->names.end());
 
-        // Known symbols beyond the catalogue: prefixed metric symbols and a few others. The
+        // Known symbols beyond the catalogue's names: prefixed symbols of the units that take
+        // prefixes (read through the prefix, with no plural here), prefixed metric symbols of no
+        // unit and a few others. None is read as a name of another case ("Ms" is no "ms"). The
         // table leaves out those that name a unit after all, and repeats.
-        const std::size_t knownSymbols = std::size(kMetricBases) * siPrefixes().size() + std::size(kOtherSymbols);
-        unsupportedSymbols.reserve(knownSymbols);
-        unsupportedPlurals.reserve(knownSymbols);
+        for (const UnitDefinition& definition : unitDefinitions()) {
+            const CatalogueUnit* unit = catalogueUnit(definition.code);
+            if (unit == nullptr)
+                continue;
+            for (std::string_view symbols = unit->prefixSymbols; !symbols.empty();) {
+                const std::string_view symbol = symbols.substr(0, symbols.find('|'));
+                symbols.remove_prefix(std::min(symbols.size(), symbol.size() + 1));
+                for (const auto& prefixes : {siPrefixes(), binaryPrefixes()})
+                    for (const UnitPrefix& prefix : prefixes)
+                        if (takesPrefix(unit->prefixes, prefix)) {
+                            unsupportedSymbols.push_back(std::string(prefix.symbol).append(symbol));
+                            unsupportedPlurals.emplace_back();
+                        }
+            }
+        }
         for (const MetricBase& base : kMetricBases)
             for (const UnitPrefix& prefix : siPrefixes())
                 if (!(base.bytes && prefix.exponent < 0)) {
@@ -325,7 +338,8 @@ std::optional<std::string> unsupportedUnit(std::string_view text, const Language
     index(language).table.find(text, &code);
     if (code >= 0)
         return std::nullopt;
-    return index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
+    const std::string& plural = index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
+    return plural.empty() ? std::nullopt : std::optional<std::string>(plural);
 }
 
 UnitPlace placeOf(int code)

@@ -260,6 +260,9 @@ private:
             number = true;
         }
         if (number && (unitBound || into_)) {
+            if (q.value.isZero())
+                return fail(makeError(QueryErrorKind::BadValue, text_, spanFrom(begin),
+                                      say("division by zero in %s", quoted(text_.substr(begin, pos_ - begin)))));
             std::string digits;
             for (std::size_t i = begin; i < pos_; i += std::max<std::size_t>(1, query_text::blankLength(text_, i)))
                 if (query_text::blankLength(text_, i) == 0)
