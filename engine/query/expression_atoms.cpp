@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression_atoms.h"
 
+#include "prefix_reading.h"
 #include "query_text.h"
 #include "tokeniser.h"
 
@@ -12,7 +13,7 @@
 #include <mezzurix/unit_prefixes.h>
 
 #include <algorithm>
-#include <array>
+#include <cctype>
 #include <vector>
 
 namespace mezzurix::expression_atoms {
@@ -128,51 +129,14 @@ bool powerFollows(std::string_view text, std::size_t pos, std::size_t limit)
     return pos < limit && (text[pos] == '^' || superscriptLength(text, pos) > 0 || number_digits::isDigit(text[pos]));
 }
 
-// A symbol or name a prefix may stand before, and its unit.
-struct PrefixBase {
-    std::string text;  // a symbol as written; a name folded
-    int code;
-    bool symbol;
-};
-
-std::vector<std::string_view> split(std::string_view list)
+Atom prefixed(const prefix_reading::Reading& reading)
 {
-    std::vector<std::string_view> items;
-    while (!list.empty()) {
-        const std::size_t bar = list.find('|');
-        items.push_back(list.substr(0, bar));
-        list = bar == std::string_view::npos ? std::string_view() : list.substr(bar + 1);
-    }
-    return items;
-}
-
-const std::vector<PrefixBase>& prefixBases()
-{
-    static const std::vector<PrefixBase> bases = [] {
-        std::vector<PrefixBase> all;
-        for (const UnitDefinition& definition : unitDefinitions()) {
-            const CatalogueUnit* unit = catalogueUnit(definition.code);
-            if (unit == nullptr || unit->prefixes == Prefixes::None)
-                continue;
-            for (const std::string_view symbol : split(unit->prefixSymbols))
-                all.push_back({std::string(symbol), definition.code, true});
-            for (const std::string_view name : split(unit->prefixNames))
-                all.push_back({fold(name), definition.code, false});
-        }
-        return all;
-    }();
-    return bases;
-}
-
-Atom prefixed(const UnitPrefix& prefix, const PrefixBase& base, std::string_view typedBase)
-{
-    const CatalogueUnit& unit = *catalogueUnit(base.code);
+    const CatalogueUnit& unit = *catalogueUnit(reading.code);
     Atom atom;
     atom.unit = unit.term;
-    atom.unit.amount = *(prefixFactor(prefix) * unit.term.amount);
-    atom.unit.symbol = std::string(prefix.shown);
-    atom.unit.symbol += base.symbol ? typedBase : split(unit.prefixSymbols).front();
-    atom.symbol = base.symbol;
+    atom.unit.amount = *(prefixFactor(*reading.prefix) * unit.term.amount);
+    atom.unit.symbol = reading.symbol;
+    atom.symbol = reading.bySymbol;
     atom.si = unit.si;
     return atom;
 }
@@ -200,36 +164,15 @@ Atom declaredAs(Atom atom, std::string_view typed, const Names& names)
     return atom;
 }
 
-// `text` as a prefix and a unit that takes it: a prefix symbol before a symbol, both as written
-// ("Mm", "kbit"), or a prefix word before a written name in any case ("microseconds").
-std::optional<Atom> prefixReading(std::string_view text, const Names& names)
-{
-    const std::string folded = fold(text);
-    for (const std::span<const UnitPrefix> prefixes : {siPrefixes(), binaryPrefixes()})
-        for (const UnitPrefix& prefix : prefixes) {
-            const bool bySymbol = text.size() > prefix.symbol.size() && text.starts_with(prefix.symbol);
-            const bool byWord = folded.size() > prefix.word.size() && folded.starts_with(prefix.word);
-            if (!bySymbol && !byWord)
-                continue;
-            for (const PrefixBase& base : prefixBases()) {
-                const bool matches = base.symbol ? bySymbol && text.substr(prefix.symbol.size()) == base.text
-                                                 : byWord && folded.substr(prefix.word.size()) == base.text;
-                if (matches && takesPrefix(catalogueUnit(base.code)->prefixes, prefix))
-                    return declaredAs(prefixed(prefix, base, text.substr(prefix.symbol.size())), text, names);
-            }
-        }
-    return std::nullopt;
-}
-
 bool typedAsSymbol(int code, std::string_view text, const LanguageNames* language)
 {
-    for (const UnitName& name : namesOf(code, language)) {
-        if (name.kind == NameKind::CaseSymbol && name.text == text)
-            return true;
-        if (name.kind == NameKind::Symbol && equalsFolded(text, fold(name.text)))
-            return true;
-    }
-    return false;
+    const auto symbolOf = [&](const UnitName& name) {
+        return name.unitCode == code &&
+               ((name.kind == NameKind::CaseSymbol && name.text == text) ||
+                (name.kind == NameKind::Symbol && equalsFolded(text, fold(name.text))));
+    };
+    return std::any_of(unitAliases().begin(), unitAliases().end(), symbolOf) ||
+           (language != nullptr && std::any_of(language->names.begin(), language->names.end(), symbolOf));
 }
 
 // The unit `match` names, typed as `text`. Names shared by two units of one size (pound-force
@@ -261,15 +204,20 @@ std::optional<Atom> atomOf(const names::UnitMatch& match, std::string_view text,
 std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
 {
     // Words joined by a blank may spell a declared product: "kW h" as "kW·h".
+    const bool words = text.find(' ') != std::string::npos;
     std::string joined;
-    for (const char c : text)
+    for (const char c : words ? std::string_view(text) : std::string_view())
         joined += c == ' ' ? std::string_view("\u00B7") : std::string_view(&c, 1);
-    const std::array<const std::string*, 2> spellings{&text, &joined};
+    std::vector<const std::string*> spellings{&text};
+    if (words)
+        spellings.push_back(&joined);
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
-    if (std::optional<Atom> atom = prefixReading(text, names))
-        return atom;
+    // A prefix stands before one word.
+    if (!words)
+        if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
+            return declaredAs(prefixed(*reading), text, names);
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
@@ -280,6 +228,9 @@ std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
 
 std::size_t operatorLength(std::string_view text, std::size_t pos)
 {
+    // Letters and digits, most of any name, start no operator.
+    if (pos >= text.size() || std::isalnum(static_cast<unsigned char>(text[pos])))
+        return 0;
     for (const std::string_view op : kOperators)
         if (text.substr(pos, op.size()) == op)
             return op.size();
@@ -288,6 +239,9 @@ std::size_t operatorLength(std::string_view text, std::size_t pos)
 
 std::size_t superscriptLength(std::string_view text, std::size_t pos)
 {
+    // Every superscript digit and the superscript minus start with one of these two bytes.
+    if (pos >= text.size() || (text[pos] != '\xC2' && text[pos] != '\xE2'))
+        return 0;
     const std::string_view rest = text.substr(pos);
     if (rest.starts_with(kSuperscriptMinus))
         return kSuperscriptMinus.size();

@@ -79,6 +79,22 @@ std::optional<int> codeOf(const Quantity& quantity, const UnitTerm& term, const 
     return match.codes().front();
 }
 
+// The term of a side, its symbol made to read back as itself: a composed unit whose symbol is
+// another unit's name has each factor put in parentheses ("(ft)·(lb)", as "ft·lb" is torque).
+std::optional<UnitTerm> termOf(const Quantity& quantity, const names::Index& index)
+{
+    std::optional<UnitTerm> term = quantity.unit.term();
+    if (!term || quantity.unit.factors().size() < 2 || names::lookUp(index, term->symbol).empty() ||
+        codeOf(quantity, *term, index))
+        return term;
+    std::vector<TermFactor> grouped(quantity.unit.factors().begin(), quantity.unit.factors().end());
+    for (TermFactor& factor : grouped)
+        if (!factor.number)
+            factor.unit.symbol = "(" + factor.unit.symbol + ")";
+    term->symbol = symbolOf(grouped);
+    return term;
+}
+
 class Reading {
 public:
     Reading(std::string_view text, std::size_t begin, const QueryOptions& options, Query& query)
@@ -165,8 +181,9 @@ private:
     // Fills the query from the two sides read, or finds why they do not convert.
     bool place(const Side& from, const Side* into)
     {
-        const std::optional<UnitTerm> fromTerm = from.quantity.unit.term();
-        const std::optional<UnitTerm> intoTerm = into != nullptr ? into->quantity.unit.term() : std::nullopt;
+        const names::Index& index = *context_.names.index;
+        const std::optional<UnitTerm> fromTerm = termOf(from.quantity, index);
+        const std::optional<UnitTerm> intoTerm = into != nullptr ? termOf(into->quantity, index) : std::nullopt;
         const double value = from.quantity.value.toDouble();
         const bool tooSmall = !from.quantity.value.isZero() && std::abs(value) < std::numeric_limits<double>::min();
         if (!fromTerm || (into != nullptr && !intoTerm) || !std::isfinite(value) || tooSmall) {
@@ -177,6 +194,7 @@ private:
             return false;
         }
         Query result;
+        result.expression = true;
         result.valueSpan = query_.valueSpan;
         result.valueColumn = query_.valueColumn;
         // A value as typed keeps its reading ("-0"); a computed one is written anew.
@@ -184,7 +202,7 @@ private:
         result.value = typed ? query_.value : value;
         result.valueText = typed ? query_.valueText : value_reader::decimalText(value);
         result.fromSpan = from.span;
-        const std::optional<int> fromCode = codeOf(from.quantity, *fromTerm, *context_.names.index);
+        const std::optional<int> fromCode = codeOf(from.quantity, *fromTerm, index);
         if (fromCode) {
             placeFrom(result, names::placeOf(*fromCode), from.span);
         } else {
@@ -259,6 +277,14 @@ Outcome read(std::string_view text, std::size_t begin, std::size_t end, TextSpan
         reading.refuseAlone(end);
     }
     return reading.outcome();
+}
+
+QueryError explained(std::string_view text, QueryError error, const QueryOptions& options)
+{
+    if (error.kind != QueryErrorKind::UnknownUnit || !error.candidates.empty())
+        return error;
+    const std::string_view typed = text.substr(error.where.offset, error.where.length);
+    return unknownUnitError(text, error.where, names::suggestionsFor(typed, findNameLanguage(options.language)));
 }
 
 } // namespace mezzurix::expression_query

@@ -30,4 +30,8 @@ struct Outcome {
 Outcome read(std::string_view text, std::size_t begin, std::size_t end, TextSpan phrasedInto,
              const QueryOptions& options, Query& query);
 
+// The error an Outcome gives, as the query reader returns it: an unknown unit with the names
+// close to it.
+QueryError explained(std::string_view text, QueryError error, const QueryOptions& options);
+
 } // namespace mezzurix::expression_query

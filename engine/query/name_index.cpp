@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_index.h"
 
+#include "prefix_reading.h"
 #include "query_text.h"
 
-#include <mezzurix/catalogue_terms.h>
-#include <mezzurix/definitions.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_prefixes.h>
 
@@ -81,9 +80,11 @@ public:
 
     // The units `text` names: in its exact case; else by a name whose case means nothing; else,
     // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
-    // differs from it only by case ("KG"). `unsupported` gets the code of the known symbol of a
-    // unit the catalogue lacks that `text` is exactly.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool exactOnly = false) const
+    // differs from it only by case ("KG"), which `caseFree` then tells. `unsupported` gets the
+    // code of the known symbol of a unit the catalogue lacks that `text` is exactly. With
+    // `exactOnly`, only names in the exact case of `text`.
+    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool exactOnly = false,
+                   bool* caseFree = nullptr) const
     {
         if (entries_.empty())
             return {};
@@ -122,6 +123,8 @@ public:
         }
         if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
             return {};
+        if (caseFree != nullptr)
+            *caseFree = tier == CaseFree;
         return found;
     }
 
@@ -196,9 +199,8 @@ constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilo
 struct Index {
     std::vector<UnitName> all;             // list texts, then aliases
     NameTable table;                       // every name, case ignored
-    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue has no name for,
-    std::vector<std::string> unsupportedPlurals;  // and what they name (none where a prefix reads
-                                                  // them): code -1 - i
+    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
+    std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
     std::size_t maxTokens = 1;
 
     // The folded text of each name in `all`, for suggestions: made on the first error that
@@ -226,25 +228,11 @@ struct Index {
         if (language != nullptr)
             all.insert(all.end(), language->names.begin(), language->names.end());
 
-        // Known symbols beyond the catalogue's names: prefixed symbols of the units that take
-        // prefixes (read through the prefix, with no plural here), prefixed metric symbols of no
-        // unit and a few others. None is read as a name of another case ("Ms" is no "ms"). The
-        // table leaves out those that name a unit after all, and repeats.
-        for (const UnitDefinition& definition : unitDefinitions()) {
-            const CatalogueUnit* unit = catalogueUnit(definition.code);
-            if (unit == nullptr)
-                continue;
-            for (std::string_view symbols = unit->prefixSymbols; !symbols.empty();) {
-                const std::string_view symbol = symbols.substr(0, symbols.find('|'));
-                symbols.remove_prefix(std::min(symbols.size(), symbol.size() + 1));
-                for (const auto& prefixes : {siPrefixes(), binaryPrefixes()})
-                    for (const UnitPrefix& prefix : prefixes)
-                        if (takesPrefix(unit->prefixes, prefix)) {
-                            unsupportedSymbols.push_back(std::string(prefix.symbol).append(symbol));
-                            unsupportedPlurals.emplace_back();
-                        }
-            }
-        }
+        // Known symbols beyond the catalogue: prefixed metric symbols of no unit and a few
+        // others. The table leaves out those that name a unit after all, and repeats.
+        const std::size_t knownSymbols = std::size(kMetricBases) * siPrefixes().size() + std::size(kOtherSymbols);
+        unsupportedSymbols.reserve(knownSymbols);
+        unsupportedPlurals.reserve(knownSymbols);
         for (const MetricBase& base : kMetricBases)
             for (const UnitPrefix& prefix : siPrefixes())
                 if (!(base.bytes && prefix.exponent < 0)) {
@@ -319,7 +307,15 @@ const Index& indexFor(const LanguageNames* language)
 
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
-    return names.table.find(text);
+    bool caseFree = false;
+    UnitMatch match = names.table.find(text, nullptr, false, &caseFree);
+    // A symbol is read in another case only where no prefixed symbol is spelled so in another case
+    // either: "MM" is neither mm nor Mm, "Ms" no ms.
+    if (caseFree)
+        for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
+            if (names.table.find(prefixed, nullptr, true).empty())
+                return {};
+    return match;
 }
 
 UnitMatch lookUpExact(const Index& names, std::string_view text)
@@ -338,8 +334,7 @@ std::optional<std::string> unsupportedUnit(std::string_view text, const Language
     index(language).table.find(text, &code);
     if (code >= 0)
         return std::nullopt;
-    const std::string& plural = index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
-    return plural.empty() ? std::nullopt : std::optional<std::string>(plural);
+    return index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
 }
 
 UnitPlace placeOf(int code)

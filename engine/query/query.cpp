@@ -247,7 +247,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     // farther than it.
     const bool farther = expression.error && error->kind != QueryErrorKind::IncompatibleUnits &&
                          expression.progress > error->where.offset;
-    return farther ? expression.error : error;
+    return farther ? expression_query::explained(text, *expression.error, options) : error;
 }
 
 // Zero of a unit whose reciprocal the other is has no answer: "0 mpg" drives no distance on any

@@ -92,10 +92,9 @@ private:
         std::size_t end = pos;
         while (end < end_ && query_text::blankLength(text_, end) == 0 && operatorLength(text_, end) == 0)
             ++end;
-        if (end > pos && !number_scan::startsNumber(text_, pos, numberStyle())) {
-            const std::string_view word = text_.substr(pos, end - pos);
-            return unknownUnitError(text_, {pos, end - pos}, names::suggestionsFor(word, c_.names.language));
-        }
+        // Without suggestions: most of these errors give way to another (expression_query::read).
+        if (end > pos && !number_scan::startsNumber(text_, pos, numberStyle()))
+            return unknownUnitError(text_, {pos, end - pos}, {});
         const TextSpan where{pos, end_ - pos};
         return makeError(QueryErrorKind::TrailingText, text_, where,
                          say("unexpected %s", quoted(text_.substr(where.offset, where.length))), say(" after the units"));

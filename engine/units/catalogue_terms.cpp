@@ -78,25 +78,31 @@ constexpr PrefixedUnit kPrefixedUnits[] = {
     {201, Bytes, "B", "byte|bytes"},
 };
 
-// The symbol answers write a unit with: its first symbol without a blank, one with a written
-// power ("ft³") before others ("cuft").
-std::string displaySymbol(int code)
+bool hasWrittenPower(std::string_view symbol)
 {
-    std::string_view first, powered;
-    for (const UnitName& name : unitAliases()) {
-        if (name.unitCode != code || (name.kind != NameKind::Symbol && name.kind != NameKind::CaseSymbol) ||
-            name.text.find(' ') != std::string_view::npos)
-            continue;
-        if (first.empty())
-            first = name.text;
-        if (powered.empty() && (name.text.find("\u00B2") != std::string_view::npos ||
-                                name.text.find("\u00B3") != std::string_view::npos))
-            powered = name.text;
-    }
-    return std::string(powered.empty() ? first : powered);
+    return symbol.find("\u00B2") != std::string_view::npos || symbol.find("\u00B3") != std::string_view::npos;
 }
 
-std::optional<CatalogueUnit> fromDefinition(const UnitDefinition& definition)
+// The symbol answers write each unit with, by code: its first symbol without a blank, one with a
+// written power ("ft³") before others ("cuft"); empty for a unit without one.
+std::vector<std::string_view> displaySymbols()
+{
+    std::vector<std::string_view> symbols;
+    for (const UnitName& name : unitAliases()) {
+        if ((name.kind != NameKind::Symbol && name.kind != NameKind::CaseSymbol) ||
+            name.text.find(' ') != std::string_view::npos)
+            continue;
+        const auto code = static_cast<std::size_t>(name.unitCode);
+        if (symbols.size() <= code)
+            symbols.resize(code + 1);
+        std::string_view& shown = symbols[code];
+        if (shown.empty() || (!hasWrittenPower(shown) && hasWrittenPower(name.text)))
+            shown = name.text;
+    }
+    return symbols;
+}
+
+std::optional<CatalogueUnit> fromDefinition(const UnitDefinition& definition, std::string_view symbol)
 {
     const CoherentUnit* coherent = coherentUnit(definition.siUnit);
     if (coherent == nullptr)
@@ -109,7 +115,7 @@ std::optional<CatalogueUnit> fromDefinition(const UnitDefinition& definition)
     if (!scaled || !offset)
         return std::nullopt;
     CatalogueUnit unit;
-    unit.term.symbol = displaySymbol(definition.code);
+    unit.term.symbol = std::string(symbol);
     unit.term.dimension = coherent->dimension;
     unit.term.kind = coherent->kind;
     unit.term.amount = *scaled;
@@ -131,11 +137,12 @@ struct Catalogue {
 
     Catalogue()
     {
+        const std::vector<std::string_view> symbols = displaySymbols();
         for (const UnitDefinition& definition : unitDefinitions()) {
             const auto code = static_cast<std::size_t>(definition.code);
             if (units.size() <= code)
                 units.resize(code + 1);
-            units[code] = fromDefinition(definition);
+            units[code] = fromDefinition(definition, code < symbols.size() ? symbols[code] : std::string_view());
         }
         for (const Category& category : typedCategories())
             categoryUnits.push_back(units[static_cast<std::size_t>(category.units.front().code)]);

@@ -80,6 +80,9 @@ struct Query {
     // decimal, valueSpan its first number and fromSpan the rest of it ("m × 3 m").
     std::optional<UnitTerm> fromTerm;
     std::optional<UnitTerm> intoTerm;
+    // Read as unit expressions ("4 m x 3 m", "kW h", "µs"): fromSpan and intoSpan hold what was
+    // typed rather than a name of the unit.
+    bool expression = false;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }
