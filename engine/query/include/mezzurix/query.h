@@ -83,6 +83,9 @@ struct Query {
     // Read as unit expressions ("4 m x 3 m", "kW h", "µs"): fromSpan and intoSpan hold what was
     // typed rather than a name of the unit.
     bool expression = false;
+    // The value is computed from several quantities or numbers ("4 m × 3 m", "3 × 10^8"): an
+    // answer shows what was typed, from valueSpan to the end of fromSpan, rather than the value.
+    bool computed = false;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }
