@@ -73,20 +73,29 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         return false;
     }
     const double result = std::get<double>(answered);
-    const Unit& fromUnit = q.category().units[q.fromPosition];
-    const Unit& intoUnit = q.category().units[*q.intoPosition];
+    // A side the catalogue has no unit for is named by its symbol: "2.7 g/cm³ = 2700 kg/m³".
+    const Unit* fromUnit = q.fromTerm ? nullptr : &q.category().units[q.fromPosition];
+    const Unit* intoUnit = q.intoTerm ? nullptr : &q.category().units[*q.intoPosition];
+    const std::string_view from = fromUnit != nullptr ? fromUnit->text : std::string_view(q.fromTerm->symbol);
+    const std::string_view into = intoUnit != nullptr ? intoUnit->text : std::string_view(q.intoTerm->symbol);
     // The value as typed: a quantity of several units has none, and its unit is named in the plural.
     const std::string_view typedValue =
         q.fromParts.empty() ? query.substr(q.valueSpan.offset, q.valueSpan.length) : std::string_view();
+    const auto nameOf = [&](const Unit* unit, std::string_view side, std::string_view number) {
+        return unit != nullptr ? nameAfterNumber(*unit, number) : side;
+    };
 
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence: {
         // What was typed is shown as messages show it: no control character reaches the terminal.
-        if (q.fromParts.empty()) {
+        if (q.computed) {
+            // "4 m × 3 m" as typed: its value is no number the user wrote.
+            appendShown(line, query.substr(q.valueSpan.offset, q.fromSpan.offset + q.fromSpan.length - q.valueSpan.offset));
+        } else if (q.fromParts.empty()) {
             appendShown(line, typedValue);
             line += ' ';
-            line += unitAfter(fromUnit, typedValue);
+            line += fromUnit != nullptr ? unitAfter(*fromUnit, typedValue) : from;
         } else {
             appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
@@ -94,7 +103,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         if (q.intoParts.empty()) {  // several into units are named within the answer
             line += ' ';
-            line += unitAfter(intoUnit, answerText_);
+            line += intoUnit != nullptr ? unitAfter(*intoUnit, answerText_) : into;
         }
         if (settings_.explain) {
             line += '\n';
@@ -111,11 +120,12 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         JsonObject object;
         object.string("query", query)
             .number("value", q.value)
-            .string("from", fromUnit.text)
-            .string("into", intoUnit.text)
-            .string("from_name", nameAfterNumber(fromUnit, typedValue))
-            .string("into_name", nameAfterNumber(intoUnit, answerText_))
-            .string("category", q.category().name)
+            .string("from", from)
+            .string("into", into)
+            .string("from_name", nameOf(fromUnit, from, typedValue))
+            .string("into_name", nameOf(intoUnit, into, answerText_))
+            .string("category", q.categoryIndex != kNoCategory ? std::string(q.category().name)
+                                                               : q.fromTerm->dimension.text())
             .number("result", result)
             .string("text", answerText_);
         if (!q.intoParts.empty())

@@ -14,6 +14,8 @@
 #include "units_memo.h"
 
 #include <mezzurix/blanks.h>
+#include <mezzurix/catalogue_terms.h>
+#include <mezzurix/term_conversion.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
@@ -166,6 +168,83 @@ void checkSeveralInto(std::string_view text, const Query& query, const Category&
         fail("answer into several units does not add back up", text);
 }
 
+void checkValueText(const Query& query)
+{
+    if (query.valueText.find_first_not_of("+-0123456789.e") != std::string::npos)
+        fail("value text has stray characters", query.valueText);
+    const std::optional<double> value = readLeadingNumber(query.valueText);
+    if (!value || std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(query.value))
+        fail("value differs from the window's reading", query.valueText);
+}
+
+// What a side converts as: its term, or its catalogue unit's.
+const UnitTerm& termOf(const std::optional<UnitTerm>& term, int code)
+{
+    if (term)
+        return *term;
+    const CatalogueUnit* unit = catalogueUnit(code);
+    if (unit == nullptr)
+        fail("a side is neither a term nor a catalogue unit", std::to_string(code));
+    return unit->term;
+}
+
+// Read as unit expressions: the value, the from side and the into side lie in the text in order
+// (or the into side first, for "how many"); a side is a term or a catalogue unit, never both; a
+// term is never in the window; the answer is the conversion of the two sides' terms (the table's
+// between two catalogue units); and the canonical text reads back to the same sides and value.
+void checkExpression(std::string_view text, const Query& query, const QueryOptions& options, std::uint8_t decimalsByte)
+{
+    const auto inside = [&](TextSpan span) { return span.length > 0 && span.offset + span.length <= text.size(); };
+    if (!inside(query.valueSpan) || !inside(query.fromSpan) ||
+        query.valueSpan.offset + query.valueSpan.length > query.fromSpan.offset)
+        fail("expression spans out of place", std::string(text));
+    checkValueText(query);
+    const bool placed = query.categoryIndex < typedCategories().size();
+    if (!placed && query.categoryIndex != kNoCategory)
+        fail("no such category", std::string(text));
+    if (query.fromTerm ? query.fromCode() != kNoUnitCode
+                       : !placed || query.fromPosition >= query.category().units.size())
+        fail("the from side is neither a term nor a catalogue unit", std::string(text));
+    if (!query.intoPosition && !query.intoTerm)
+        return;
+    if ((query.intoPosition && (query.intoTerm || !placed || *query.intoPosition >= query.category().units.size())) ||
+        !inside(query.intoSpan))
+        fail("the into side is neither a term nor a catalogue unit", std::string(text));
+    const bool terms = query.fromTerm || query.intoTerm;
+    if (terms && (!query.pairCode().empty() || query.inWindow()))
+        fail("a term in the window", std::string(text));
+
+    std::optional<double> single;
+    if (!terms) {
+        single = convertUnits(query.fromCode(), *query.intoCode(), query.value);
+    } else {
+        const std::optional<TermConversion> conversion =
+            termConversion(termOf(query.fromTerm, query.fromCode()), termOf(query.intoTerm, query.intoCode().value_or(-1)));
+        if (!conversion)
+            fail("accepted two terms that do not convert", std::string(text));
+        single = convertTerm(*conversion, query.value);
+    }
+    const std::optional<int> decimals =
+        decimalsByte <= kMaxDecimals ? std::optional<int>(decimalsByte) : std::nullopt;
+    const auto answer = answerQuery(query, decimals);
+    if (const Answer* a = std::get_if<Answer>(&answer)) {
+        if (!single || std::bit_cast<std::uint64_t>(*single) != std::bit_cast<std::uint64_t>(a->result))
+            fail("answer differs from the terms' conversion", std::string(text));
+    } else if (single) {
+        fail("answer refused a conversion the terms make", std::string(text));
+    }
+    QueryOptions plain;
+    plain.category = options.category;
+    plain.language = options.language;
+    const QueryReading again = readQuery(canonicalText(query), plain);
+    const Query* back = std::get_if<Query>(&again);
+    const auto symbol = [](const std::optional<UnitTerm>& term) { return term ? term->symbol : std::string(); };
+    if (back == nullptr || std::bit_cast<std::uint64_t>(back->value) != std::bit_cast<std::uint64_t>(query.value) ||
+        back->fromCode() != query.fromCode() || back->intoCode() != query.intoCode() ||
+        symbol(back->fromTerm) != symbol(query.fromTerm) || symbol(back->intoTerm) != symbol(query.intoTerm))
+        fail("an expression does not read back from its canonical text", canonicalText(query));
+}
+
 void checkQuery(std::string_view text, const Query& query, std::uint8_t decimalsByte)
 {
     // A quantity of several units spans its numbers too.
@@ -173,11 +252,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
                                 : query.fromSpan.offset != query.valueSpan.offset)
         fail("value span overlaps the from unit", text);
     checkFraction(text.substr(query.valueSpan.offset, query.valueSpan.length), query.fromParts.empty() ? query.value : query.fromParts.front().value);
-    if (query.valueText.find_first_not_of("+-0123456789.e") != std::string::npos)
-        fail("value text has stray characters", query.valueText);
-    const std::optional<double> value = readLeadingNumber(query.valueText);
-    if (!value || std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(query.value))
-        fail("value differs from the window's reading", query.valueText);
+    checkValueText(query);
 
     if (query.categoryIndex >= typedCategories().size())
         fail("from unit is not at its place", text);
@@ -298,7 +373,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QueryReading reading = readQuery(text, options);
     checkValueStart(text, options, reading);
     if (const Query* query = std::get_if<Query>(&reading)) {
-        checkQuery(text, *query, decimalsByte);
+        if (query->expression)
+            checkExpression(text, *query, options, decimalsByte);
+        else
+            checkQuery(text, *query, decimalsByte);
         // A reading that came from the units memo (kept from an earlier input) is the one
         // the text gives afresh.
         units_memo::clear();

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_index.h"
 
+#include "prefix_reading.h"
 #include "query_text.h"
 
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_prefixes.h>
 
 #include <algorithm>
 #include <bit>
@@ -78,9 +80,11 @@ public:
 
     // The units `text` names: in its exact case; else by a name whose case means nothing; else,
     // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
-    // differs from it only by case ("KG"). `unsupported` gets the code of the known symbol of a
-    // unit the catalogue lacks that `text` is exactly.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr) const
+    // differs from it only by case ("KG"), which `caseFree` then tells. `unsupported` gets the
+    // code of the known symbol of a unit the catalogue lacks that `text` is exactly. With
+    // `exactOnly`, only names in the exact case of `text`.
+    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool exactOnly = false,
+                   bool* caseFree = nullptr) const
     {
         if (entries_.empty())
             return {};
@@ -107,7 +111,9 @@ public:
                 knownOtherCase = true;
                 continue;
             }
-            const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
+            const Tier entryTier = exact ? Exact : exactOnly ? None : !entry.exactCase ? Loose : CaseFree;
+            if (entryTier == None)
+                continue;
             if (entryTier < tier) {
                 tier = entryTier;
                 found = {};
@@ -117,6 +123,8 @@ public:
         }
         if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
             return {};
+        if (caseFree != nullptr)
+            *caseFree = tier == CaseFree;
         return found;
     }
 
@@ -170,34 +178,14 @@ private:
     std::size_t mask_ = 0;
 };
 
-// The SI prefixes, for the symbols of prefixed units the catalogue lacks.
-struct Prefix {
-    std::string_view symbol;
-    std::string_view name;
-    bool small;  // below one: never put before a byte
-};
-constexpr Prefix kPrefixes[] = {
-    {"Q", "quetta", false}, {"R", "ronna", false}, {"Y", "yotta", false}, {"Z", "zetta", false},
-    {"E", "exa", false},    {"P", "peta", false},  {"T", "tera", false},  {"G", "giga", false},
-    {"M", "mega", false},   {"k", "kilo", false},  {"h", "hecto", true},  {"da", "deca", true},
-    {"d", "deci", true},    {"c", "centi", true},  {"m", "milli", true},  {"\u00B5", "micro", true},
-    {"\u03BC", "micro", true}, {"u", "micro", true}, {"n", "nano", true},  {"p", "pico", true},
-    {"f", "femto", true},   {"a", "atto", true},   {"z", "zepto", true},  {"y", "yocto", true},
-    {"r", "ronto", true},   {"q", "quecto", true},
-};
-
-// The catalogue's metric units by symbol, with the plural of their name.
+// Symbols that take SI prefixes without a unit to read them through: with a prefix they name no
+// unit the catalogue has. The plural of their name.
 struct MetricBase {
     std::string_view symbol;
     std::string_view plural;
-    bool bytes;
+    bool bytes;  // bytes take the binary prefixes, and none below one
 };
-constexpr MetricBase kMetricBases[] = {
-    {"m", "meters", false},   {"g", "grams", false},   {"W", "watts", false}, {"J", "joules", false},
-    {"Pa", "pascals", false}, {"N", "newtons", false}, {"L", "liters", false}, {"l", "liters", false},
-    {"bar", "bars", false},   {"lx", "lux", false},    {"cal", "calories", false}, {"Wh", "watt-hours", false},
-    {"B", "bytes", true},
-};
+constexpr MetricBase kMetricBases[] = {{"cal", "calories", false}, {"B", "bytes", true}};
 
 // Symbols outside the prefix scheme that must not be read as a unit of another case.
 struct OtherSymbol {
@@ -240,16 +228,16 @@ struct Index {
         if (language != nullptr)
             all.insert(all.end(), language->names.begin(), language->names.end());
 
-        // Known symbols beyond the catalogue: prefixed metric symbols and a few others. The
-        // table leaves out those that name a unit after all, and repeats.
-        constexpr std::size_t kKnownSymbols = std::size(kMetricBases) * std::size(kPrefixes) + std::size(kOtherSymbols);
-        unsupportedSymbols.reserve(kKnownSymbols);
-        unsupportedPlurals.reserve(kKnownSymbols);
+        // Known symbols beyond the catalogue: prefixed metric symbols of no unit and a few
+        // others. The table leaves out those that name a unit after all, and repeats.
+        const std::size_t knownSymbols = std::size(kMetricBases) * siPrefixes().size() + std::size(kOtherSymbols);
+        unsupportedSymbols.reserve(knownSymbols);
+        unsupportedPlurals.reserve(knownSymbols);
         for (const MetricBase& base : kMetricBases)
-            for (const Prefix& prefix : kPrefixes)
-                if (!(base.bytes && prefix.small)) {
+            for (const UnitPrefix& prefix : siPrefixes())
+                if (!(base.bytes && prefix.exponent < 0)) {
                     unsupportedSymbols.push_back(std::string(prefix.symbol).append(base.symbol));
-                    unsupportedPlurals.push_back(std::string(prefix.name).append(base.plural));
+                    unsupportedPlurals.push_back(std::string(prefix.word).append(base.plural));
                 }
         for (const OtherSymbol& other : kOtherSymbols) {
             unsupportedSymbols.emplace_back(other.symbol);
@@ -319,7 +307,20 @@ const Index& indexFor(const LanguageNames* language)
 
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
-    return names.table.find(text);
+    bool caseFree = false;
+    UnitMatch match = names.table.find(text, nullptr, false, &caseFree);
+    // A symbol is read in another case only where no prefixed symbol is spelled so in another case
+    // either: "MM" is neither mm nor Mm, "Ms" no ms.
+    if (caseFree)
+        for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
+            if (names.table.find(prefixed, nullptr, true).empty())
+                return {};
+    return match;
+}
+
+UnitMatch lookUpExact(const Index& names, std::string_view text)
+{
+    return names.table.find(text, nullptr, true);
 }
 
 std::size_t maxNameTokens(const Index& names)

@@ -49,6 +49,8 @@ const Index& indexFor(const LanguageNames* language);
 // `text` is a normalised name (tokens joined by single spaces). An exact match wins; otherwise
 // names that ignore case may match.
 UnitMatch lookUp(const Index& names, std::string_view text);
+// Only the names written exactly as `text`, in its case.
+UnitMatch lookUpExact(const Index& names, std::string_view text);
 // The most tokens any name has: longer token runs are never a name.
 std::size_t maxNameTokens(const Index& names);
 

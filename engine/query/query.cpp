@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/query.h>
 
+#include "expression_query.h"
 #include "name_index.h"
 #include "phrasing.h"
 #include "query_parts.h"
@@ -188,6 +189,25 @@ bool placeFromAlone(std::string_view text, const Readings& readings, const Units
     return true;
 }
 
+// The readings of the units part other than one unit into one other: several units, a from unit
+// alone, or the fault.
+std::optional<QueryError> readOtherwise(std::string_view text, const Readings& readings, const UnitsText& units,
+                                        const QueryOptions& options, Query& query)
+{
+    const auto several = several_units::read(text, units, options, query);
+    if (const QueryError* error = std::get_if<QueryError>(&several))
+        return *error;
+    if (std::holds_alternative<std::monostate>(several))
+        return std::nullopt;
+
+    std::optional<QueryError> error;
+    if (placeFromAlone(text, readings, units, options, query, error))
+        return error;
+    if (readings.incompatible)
+        return incompatible(text, units, readings.incompatible->first, readings.incompatible->second);
+    return locateFault(text, units);
+}
+
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
 std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
 {
@@ -213,18 +233,21 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (!readings.compatible.empty())
         return placePairs(text, readings, part, options, query);
 
-    const auto several = several_units::read(text, units, options, query);
-    if (const QueryError* error = std::get_if<QueryError>(&several))
-        return *error;
-    if (std::holds_alternative<std::monostate>(several))
-        return std::nullopt;
-
-    std::optional<QueryError> error;
-    if (placeFromAlone(text, readings, units, options, query, error))
+    const Query typed = query;
+    std::optional<QueryError> error = readOtherwise(text, readings, units, options, query);
+    // Where the classic reading fails, the units may be an expression: "2.7 g/cm3", "4 m x 3 m".
+    if (!error || error->kind == QueryErrorKind::AmbiguousUnit)
         return error;
-    if (readings.incompatible)
-        return incompatible(text, units, readings.incompatible->first, readings.incompatible->second);
-    return locateFault(text, units);
+    query = typed;
+    const expression_query::Outcome expression =
+        expression_query::read(text, part.start, part.end, phrasing.into, options, query);
+    if (expression.read)
+        return std::nullopt;
+    // The more telling error: the classic one where it named both units or the expression got no
+    // farther than it.
+    const bool farther = expression.error && error->kind != QueryErrorKind::IncompatibleUnits &&
+                         expression.progress > error->where.offset;
+    return farther ? expression_query::explained(text, *expression.error, options) : error;
 }
 
 // Zero of a unit whose reciprocal the other is has no answer: "0 mpg" drives no distance on any

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/catalogue.h>
+#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/convert.h>
+#include <mezzurix/term_conversion.h>
 #include <mezzurix/query.h>
 
 #include "query_parts.h"
@@ -13,15 +15,37 @@
 
 namespace mezzurix {
 
+namespace {
+
+// The query's value converted through the terms of its two sides: its own, or its catalogue
+// unit's. One exact factor, rounded once.
+std::optional<double> convertTerms(const Query& query)
+{
+    const auto termOf = [&](const std::optional<UnitTerm>& term, int code) -> const UnitTerm* {
+        if (term)
+            return &*term;
+        const CatalogueUnit* unit = catalogueUnit(code);
+        return unit != nullptr ? &unit->term : nullptr;
+    };
+    const UnitTerm* from = termOf(query.fromTerm, query.fromCode());
+    const UnitTerm* into = termOf(query.intoTerm, query.intoCode().value_or(-1));
+    const std::optional<TermConversion> conversion =
+        from != nullptr && into != nullptr ? termConversion(*from, *into) : std::nullopt;
+    return conversion ? convertTerm(*conversion, query.value) : std::nullopt;
+}
+
+} // namespace
+
 std::variant<double, QueryError> appendAnswer(std::string& text, const Query& query, std::optional<int> decimals,
                                               const NumberFormat& format, int significantDigits,
                                               std::vector<AnswerPart>* parts)
 {
-    if (!query.intoCode())
+    if (!query.intoCode() && !query.intoTerm)
         return query_parts::makeError(QueryErrorKind::MissingUnit, query.valueColumn,
                                       {query.fromSpan.offset + query.fromSpan.length, 0},
                                       query_parts::say("no unit to convert into"));
-    const std::optional<double> result = several_units::convert(query);
+    const std::optional<double> result =
+        query.fromTerm || query.intoTerm ? convertTerms(query) : several_units::convert(query);
     if (!result)
         return query_parts::makeError(QueryErrorKind::ResultOutOfRange, query.valueColumn, query.valueSpan,
                                       query_parts::say("the result of the value"),
@@ -58,9 +82,14 @@ std::optional<int> Query::intoCode() const
     return category().units[*intoPosition].code;
 }
 
+int Query::fromCode() const
+{
+    return fromTerm ? kNoUnitCode : category().units[fromPosition].code;
+}
+
 std::string Query::pairCode() const
 {
-    if (!intoPosition || !mezzurix::inWindow(fromCode()) || !mezzurix::inWindow(*intoCode()))
+    if (fromTerm || intoTerm || !intoPosition || !mezzurix::inWindow(fromCode()) || !mezzurix::inWindow(*intoCode()))
         return {};
     return mezzurix::pairCode(fromCode(), *intoCode());
 }
@@ -70,7 +99,7 @@ bool Query::inWindow() const
     const auto inWindowList = [&](std::size_t position) {
         return categoryIndex < categories().size() && position < categories()[categoryIndex].units.size();
     };
-    return inWindowList(fromPosition) && (!intoPosition || inWindowList(*intoPosition)) &&
+    return !fromTerm && !intoTerm && inWindowList(fromPosition) && (!intoPosition || inWindowList(*intoPosition)) &&
            std::all_of(intoParts.begin(), intoParts.end(), inWindowList) &&
            std::all_of(fromParts.begin(), fromParts.end(),
                        [&](const QuantityPart& part) { return inWindowList(part.position); });
@@ -82,7 +111,8 @@ std::string canonicalText(const Query& query)
     if (query.fromParts.empty()) {
         text = query.valueText;
         text += ' ';
-        text += query.category().units[query.fromPosition].text;
+        text += query.fromTerm ? std::string_view(query.fromTerm->symbol)
+                               : query.category().units[query.fromPosition].text;
     }
     for (std::size_t i = 0; i < query.fromParts.size(); ++i) {
         text += i > 0 ? " " : "";
@@ -90,7 +120,10 @@ std::string canonicalText(const Query& query)
         text += ' ';
         text += query.category().units[query.fromParts[i].position].text;
     }
-    if (query.intoPosition) {
+    if (query.intoTerm) {
+        text += " to ";
+        text += query.intoTerm->symbol;
+    } else if (query.intoPosition) {
         text += " to ";
         if (query.intoParts.empty())
             text += query.category().units[*query.intoPosition].text;
@@ -105,6 +138,7 @@ std::string canonicalText(const Query& query)
 Query withInto(Query query, std::size_t intoPosition)
 {
     query.intoPosition = intoPosition;
+    query.intoTerm.reset();
     query.intoSpan = {};
     query.intoParts.clear();
     return query;

@@ -121,7 +121,11 @@ QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_
             last = first + 1;
         }
     }
-    const TextSpan where = units.span(first, last);
+    return unknownUnitError(text, units.span(first, last), std::move(suggestions));
+}
+
+QueryError unknownUnitError(std::string_view text, TextSpan where, std::vector<std::string> suggestions)
+{
     std::string detail;
     if (!suggestions.empty()) {
         std::vector<std::string> names;

@@ -49,6 +49,9 @@ QueryError makeError(QueryErrorKind kind, std::size_t column, TextSpan where, st
 // The error for the unknown unit the tokens [first, last) stand for, with suggestions.
 QueryError unknownUnit(std::string_view text, const UnitsText& units, std::size_t first, std::size_t last);
 
+// The error for the unknown unit typed at `where`, offering `suggestions`.
+QueryError unknownUnitError(std::string_view text, TextSpan where, std::vector<std::string> suggestions);
+
 // "cannot convert Inches (Distance) into Kilograms (Mass)", at the into unit `where`.
 QueryError incompatibleUnits(std::string_view text, const names::UnitMatch& from, const names::UnitMatch& into,
                              TextSpan where);

@@ -213,7 +213,8 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
     const bool lastWordOpen = !text.empty() && !isBlankAt(text, text.size() - 1);
     if (Query* query = std::get_if<Query>(&whole)) {
         std::vector<Query> queries{std::move(*query)};
-        if (!queries.front().intoPosition || !lastWordOpen)
+        // An into unit composed as it stands ("to sq mil") may yet become a declared one.
+        if ((!queries.front().intoPosition && !queries.front().intoTerm) || !lastWordOpen)
             return queries;
         // "24 in to m" means meters, and may yet become miles or millimeters.
         for (const std::size_t cut : lastWordStarts(text)) {

@@ -33,7 +33,7 @@ bool isOneOf(std::string_view word, std::span<const std::string_view> words)
 
 // Whether `word` is one of a language's "into" words: in any case, but a word of one letter only as
 // written, since a capital letter alone is a unit's symbol (Spanish "a", the ampere's "A").
-bool isIntoWord(std::string_view word, std::span<const std::string_view> words)
+bool isLanguageIntoWord(std::string_view word, std::span<const std::string_view> words)
 {
     if (word.size() == 1)
         return std::find(words.begin(), words.end(), word) != words.end();
@@ -221,11 +221,11 @@ private:
     std::size_t takeCharacter(std::size_t i)
     {
         begin(i);
-        for (const Rewrite& rewrite : kRewrites)
-            if (text_.substr(i, rewrite.typed.size()) == rewrite.typed) {
-                units_.norm.insert(units_.norm.end(), rewrite.written.begin(), rewrite.written.end());
-                return i + rewrite.typed.size();
-            }
+        std::string_view written;
+        if (const std::size_t typed = typedFormAt(text_, i, written)) {
+            units_.norm.insert(units_.norm.end(), written.begin(), written.end());
+            return i + typed;
+        }
         units_.norm.push_back(text_[i]);
         return i + 1;
     }
@@ -249,18 +249,37 @@ void classify(UnitsText& units, std::size_t firstNew)
             token.inNames = false;
             continue;
         }
-        token.separator = token.separator || isSeparatorWord(word) ||
-                          (language != nullptr && isIntoWord(word, language->intoWords));
+        token.separator = token.separator || isIntoWord(word, language);
         // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
         token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));
-        token.per = equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+        token.per = isPerWord(word, language);
         if (token.joiner)
             token.inNames = false;
     }
 }
 
 } // namespace
+
+bool isIntoWord(std::string_view word, const LanguageNames* language)
+{
+    return isSeparatorWord(word) || (language != nullptr && isLanguageIntoWord(word, language->intoWords));
+}
+
+bool isPerWord(std::string_view word, const LanguageNames* language)
+{
+    return equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+}
+
+std::size_t typedFormAt(std::string_view text, std::size_t pos, std::string_view& written)
+{
+    for (const Rewrite& rewrite : kRewrites)
+        if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
+            written = rewrite.written;
+            return rewrite.typed.size();
+        }
+    return 0;
+}
 
 std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const
 {

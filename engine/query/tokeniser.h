@@ -56,6 +56,15 @@ struct UnitsText {
 void tokenise(std::string_view text, std::size_t from, std::size_t to, const QueryOptions& options,
               UnitsText& units, bool append = false);
 
+// Whether `word` (in any case) stands between the two units ("to", "in", "into", "as", or a word
+// of `language`), or for "/" ("per").
+bool isIntoWord(std::string_view word, const LanguageNames* language);
+bool isPerWord(std::string_view word, const LanguageNames* language);
+
+// The length of a typed form at `pos` that names are written otherwise ("^2" as "²", "*" and "⋅"
+// as "·"), with the written form in `written`; 0 for none.
+std::size_t typedFormAt(std::string_view text, std::size_t pos, std::string_view& written);
+
 // Adds a separator token of no text standing at `where`, as the "in" of "how many ft in 2 m".
 void addSeparator(UnitsText& units, TextSpan where);
 

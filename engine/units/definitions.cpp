@@ -185,16 +185,21 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     const std::optional<ExactRatio> intoOffset = offsetOf(*into);
     if (!k || !fromOffset || !intoOffset)
         return std::nullopt;
+    return applyFactor(*k, from->reciprocal != into->reciprocal, fromOffset->nearestDouble(),
+                       intoOffset->nearestDouble(), x);
+}
+
+std::optional<double> applyFactor(double k, bool reciprocal, double fromOffset, double intoOffset, double x)
+{
     // What is left after an offset is taken off is noise below this share of the offset: the
     // rounding of the typed value and of the offsets themselves ("491.67 °R" is 0 °C).
     constexpr double kOffsetNoise = 1e-13;
     double result = 0.0;
-    if (from->reciprocal != into->reciprocal) {
-        result = *k / x;
+    if (reciprocal) {
+        result = k / x;
     } else {
-        const double offset = intoOffset->nearestDouble();
-        result = (x + fromOffset->nearestDouble()) * *k - offset;
-        if (std::abs(result) < kOffsetNoise * offset)
+        result = (x + fromOffset) * k - intoOffset;
+        if (std::abs(result) < kOffsetNoise * intoOffset)
             result = 0.0;
     }
     if (!std::isfinite(result))

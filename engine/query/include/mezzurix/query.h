@@ -55,6 +55,8 @@ struct QuantityPart {
 
 // The categoryIndex of a query whose units no category holds ("J/(kg·K)").
 constexpr std::size_t kNoCategory = static_cast<std::size_t>(-1);
+// The fromCode() of a query whose from side is a term.
+constexpr int kNoUnitCode = -1;
 
 struct Query {
     double value = 0.0;         // read from valueText by the window's leading-number rule
@@ -72,19 +74,30 @@ struct Query {
     std::vector<QuantityPart> fromParts;
     // Several into units ("to ft in"), largest first; the last is the into unit. Empty for one.
     std::vector<std::size_t> intoParts;
-    // A side the catalogue has no unit for: a composed unit ("g/cm³"), a prefixed one ("µs"), or a
-    // quantity computed from several ("4 m × 3 m", whose value is then counted in the term's unit).
-    // The side's position means nothing then, and categoryIndex is kNoCategory unless a category
-    // holds the term's dimension and kind.
+    // A side the catalogue has no unit for: a composed unit ("g/cm³"), a prefixed one ("µs"), or
+    // the unit of a quantity computed from several ("50 mph × 3 h"). A side that is exactly one
+    // catalogue unit keeps its place instead, also where it was composed ("4 m × 3 m" is 12 Sq
+    // Meters, "N m" the newton meter of torque). The side's position means nothing for a term.
+    // categoryIndex is the from side's: its unit's, or the category holding the term's dimension
+    // and kind, or kNoCategory; an into unit of another category is a term ("min/km to km/h").
+    // A computed quantity's value is counted in its from unit, valueText is then its shortest
+    // decimal, valueSpan its first number and fromSpan the rest of it ("m × 3 m").
     std::optional<UnitTerm> fromTerm;
     std::optional<UnitTerm> intoTerm;
+    // Read as unit expressions ("4 m x 3 m", "kW h", "µs"): fromSpan and intoSpan hold what was
+    // typed rather than a name of the unit.
+    bool expression = false;
+    // The value is computed from several quantities or numbers ("4 m × 3 m", "3 × 10^8"): an
+    // answer shows what was typed, from valueSpan to the end of fromSpan, rather than the value.
+    bool computed = false;
 
+    // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }
-    int fromCode() const { return category().units[fromPosition].code; }
-    std::optional<int> intoCode() const;
+    int fromCode() const;  // kNoUnitCode for a term
+    std::optional<int> intoCode() const;  // nullopt without an into unit, or for a term
     std::string pairCode() const;  // the table's; empty without an into unit, or for a unit
-                                   // the window does not show
-    // Whether the window's lists show the category and both units.
+                                   // the window does not show, or a term
+    // Whether the window's lists show the category and both units (never a term).
     bool inWindow() const;
 };
 

@@ -77,4 +77,9 @@ bool reciprocalPair(int fromCode, int intoCode);
 // zero. nullopt for no definition or a result beyond the double range.
 std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x);
 
+// `x` through an exact factor `k` rounded once (as convertByDefinitions() does): k / x when
+// `reciprocal`, (x + fromOffset) × k − intoOffset otherwise, a result that an offset leaves within
+// the rounding of the offsets counted as zero. nullopt beyond the double range.
+std::optional<double> applyFactor(double k, bool reciprocal, double fromOffset, double intoOffset, double x);
+
 } // namespace mezzurix

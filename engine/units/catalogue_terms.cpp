@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The one place that reads a catalogue unit as a term: everything unit terms know of the
+// catalogue comes through catalogueUnit() and categoryHolding(), built from the unit table.
+#include <mezzurix/catalogue_terms.h>
+#include <mezzurix/definitions.h>
+#include <mezzurix/unit_prefixes.h>
+#include <mezzurix/unit_record.h>
+#include <mezzurix/typed_units.h>
+#include <mezzurix/unit_names.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace mezzurix {
+
+namespace {
+
+// The texts of a '|' list.
+std::vector<std::string_view> split(std::string_view list)
+{
+    std::vector<std::string_view> parts;
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        parts.push_back(list.substr(0, bar));
+        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
+    }
+    return parts;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// Whether `text` is already a prefix before one of `stems` ("Mg" before "g", "megagram" before
+// "gram"): a unit declared with a prefix takes no second one.
+bool prefixedForm(std::string_view text, const std::vector<std::string>& stems, bool words)
+{
+    for (const UnitPrefix& prefix : siPrefixes()) {
+        const std::string_view start = words ? prefix.word : prefix.symbol;
+        if (text.size() > start.size() && text.starts_with(start) &&
+            std::find(stems.begin(), stems.end(), text.substr(start.size())) != stems.end())
+            return true;
+    }
+    return false;
+}
+
+// The symbols and written names the prefixes stand before, for every unit that takes them: its
+// symbols, and its written and display names, but none that holds a prefix already.
+void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
+{
+    std::vector<std::string> symbols;
+    std::vector<std::string> names;
+    for (const UnitRecord& record : unitRecords()) {
+        if (record.prefixes == Prefixes::None)
+            continue;
+        for (const std::string_view symbol : split(record.symbols))
+            symbols.emplace_back(symbol);
+        for (const std::string_view name : split(record.names))
+            names.push_back(lowered(name));
+        names.push_back(lowered(record.singular));
+        names.push_back(lowered(record.plural));
+    }
+    for (const UnitRecord& record : unitRecords()) {
+        std::optional<CatalogueUnit>& unit = units[static_cast<std::size_t>(unitCode(record))];
+        if (record.prefixes == Prefixes::None || !unit)
+            continue;
+        unit->prefixes = record.prefixes;
+        std::vector<std::string> written;
+        for (const std::string_view symbol : split(record.symbols))
+            if (!prefixedForm(symbol, symbols, false))
+                unit->prefixSymbols += (unit->prefixSymbols.empty() ? "" : "|") + std::string(symbol);
+        std::vector<std::string> forms;
+        for (const std::string_view name : split(record.names))
+            forms.push_back(lowered(name));
+        forms.push_back(lowered(record.singular));
+        forms.push_back(lowered(record.plural));
+        for (const std::string& name : forms)
+            if (!name.empty() && !prefixedForm(name, names, true) &&
+                std::find(written.begin(), written.end(), name) == written.end()) {
+                written.push_back(name);
+                unit->prefixNames += (unit->prefixNames.empty() ? "" : "|") + name;
+            }
+    }
+}
+
+bool hasWrittenPower(std::string_view symbol)
+{
+    return symbol.find("\u00B2") != std::string_view::npos || symbol.find("\u00B3") != std::string_view::npos;
+}
+
+// The symbol answers write each unit with, by code: its first symbol without a blank, one with a
+// written power ("ft³") before others ("cuft"); empty for a unit without one.
+std::vector<std::string_view> displaySymbols()
+{
+    std::vector<std::string_view> symbols;
+    for (const UnitName& name : unitAliases()) {
+        if ((name.kind != NameKind::Symbol && name.kind != NameKind::CaseSymbol) ||
+            name.text.find(' ') != std::string_view::npos)
+            continue;
+        const auto code = static_cast<std::size_t>(name.unitCode);
+        if (symbols.size() <= code)
+            symbols.resize(code + 1);
+        std::string_view& shown = symbols[code];
+        if (shown.empty() || (!hasWrittenPower(shown) && hasWrittenPower(name.text)))
+            shown = name.text;
+    }
+    return symbols;
+}
+
+// A unit as a term: its category's dimension and kind, its record's exact amount and offset.
+std::optional<CatalogueUnit> fromRecord(const UnitRecord& record, std::string_view symbol)
+{
+    const CategoryRecord* category = findCategoryRecord(record.category);
+    const std::optional<ExactAmount> amount = ExactAmount::parse(record.amount);
+    const std::optional<ExactAmount> offset = record.offset.empty() ? ExactAmount() : ExactAmount::parse(record.offset);
+    if (category == nullptr || !amount || !offset)
+        return std::nullopt;
+    CatalogueUnit unit;
+    unit.term.symbol = std::string(symbol);
+    unit.term.dimension = category->dimension;
+    unit.term.kind = category->kind;
+    unit.term.amount = *amount;
+    unit.term.offset = *offset;
+    unit.term.reciprocal = record.reciprocal;
+    unit.si = record.source == DefinitionSource::SiBrochure;
+    return unit;
+}
+
+struct Catalogue {
+    std::vector<std::optional<CatalogueUnit>> units;  // by code
+    std::vector<std::optional<CatalogueUnit>> categoryUnits;  // the first unit of each category
+
+    Catalogue()
+    {
+        const std::vector<std::string_view> symbols = displaySymbols();
+        for (const UnitRecord& record : unitRecords()) {
+            const auto code = static_cast<std::size_t>(unitCode(record));
+            if (units.size() <= code)
+                units.resize(code + 1);
+            units[code] = fromRecord(record, code < symbols.size() ? symbols[code] : std::string_view());
+        }
+        addPrefixForms(units);
+        for (const Category& category : typedCategories())
+            categoryUnits.push_back(units[static_cast<std::size_t>(category.units.front().code)]);
+    }
+};
+
+const Catalogue& catalogue()
+{
+    static const Catalogue built;
+    return built;
+}
+
+} // namespace
+
+const CatalogueUnit* catalogueUnit(int code)
+{
+    const auto& units = catalogue().units;
+    if (code < 0 || static_cast<std::size_t>(code) >= units.size() || !units[static_cast<std::size_t>(code)])
+        return nullptr;
+    return &*units[static_cast<std::size_t>(code)];
+}
+
+std::optional<std::size_t> categoryHolding(const Dimension& dimension, UnitKind kind)
+{
+    const auto& firsts = catalogue().categoryUnits;
+    for (std::size_t i = 0; i < firsts.size(); ++i) {
+        if (!firsts[i])
+            continue;
+        const UnitTerm& term = firsts[i]->term;
+        if (term.dimension == dimension && (kind == UnitKind::None || term.kind == UnitKind::None || term.kind == kind))
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace mezzurix
