@@ -83,8 +83,15 @@ public:
     // differs from it only by case ("KG"), which `caseFree` then tells. `unsupported` gets the
     // code of the known symbol of a unit the catalogue lacks that `text` is exactly. With
     // `exactOnly`, only names in the exact case of `text`.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool exactOnly = false,
-                   bool* caseFree = nullptr) const
+    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool* caseFree = nullptr) const
+    {
+        return search<false>(text, unsupported, caseFree);
+    }
+    UnitMatch findExact(std::string_view text) const { return search<true>(text, nullptr, nullptr); }
+
+private:
+    template <bool exactOnly>
+    UnitMatch search(std::string_view text, int* unsupported, bool* caseFree) const
     {
         if (entries_.empty())
             return {};
@@ -111,9 +118,9 @@ public:
                 knownOtherCase = true;
                 continue;
             }
-            const Tier entryTier = exact ? Exact : exactOnly ? None : !entry.exactCase ? Loose : CaseFree;
-            if (entryTier == None)
+            if (exactOnly && !exact)
                 continue;
+            const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
             if (entryTier < tier) {
                 tier = entryTier;
                 found = {};
@@ -128,7 +135,6 @@ public:
         return found;
     }
 
-private:
     // A text's first bytes with ASCII case ignored, packed in a word (most names fit in it
     // whole, and then compare as one number), its length, and a hash of it all.
     static constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
@@ -305,22 +311,32 @@ const Index& indexFor(const LanguageNames* language)
     return index(language);
 }
 
+namespace {
+
+// Whether a prefixed symbol is spelled `text` in another case, and is no name: then no name of
+// another case is read for it either ("MM" is neither mm nor Mm, "Ms" no ms).
+[[gnu::noinline]] bool prefixedInAnotherCase(const Index& names, std::string_view text)
+{
+    for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
+        if (names.table.findExact(prefixed).empty())
+            return true;
+    return false;
+}
+
+} // namespace
+
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
     bool caseFree = false;
-    UnitMatch match = names.table.find(text, nullptr, false, &caseFree);
-    // A symbol is read in another case only where no prefixed symbol is spelled so in another case
-    // either: "MM" is neither mm nor Mm, "Ms" no ms.
-    if (caseFree)
-        for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
-            if (names.table.find(prefixed, nullptr, true).empty())
-                return {};
+    UnitMatch match = names.table.find(text, nullptr, &caseFree);
+    if (caseFree && prefixedInAnotherCase(names, text))
+        return {};
     return match;
 }
 
 UnitMatch lookUpExact(const Index& names, std::string_view text)
 {
-    return names.table.find(text, nullptr, true);
+    return names.table.findExact(text);
 }
 
 std::size_t maxNameTokens(const Index& names)

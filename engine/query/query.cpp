@@ -191,8 +191,8 @@ bool placeFromAlone(std::string_view text, const Readings& readings, const Units
 
 // The readings of the units part other than one unit into one other: several units, a from unit
 // alone, or the fault.
-std::optional<QueryError> readOtherwise(std::string_view text, const Readings& readings, const UnitsText& units,
-                                        const QueryOptions& options, Query& query)
+std::optional<QueryError> classicFault(std::string_view text, const Readings& readings, const UnitsText& units,
+                                       const QueryOptions& options, Query& query)
 {
     const auto several = several_units::read(text, units, options, query);
     if (const QueryError* error = std::get_if<QueryError>(&several))
@@ -206,6 +206,30 @@ std::optional<QueryError> readOtherwise(std::string_view text, const Readings& r
     if (readings.incompatible)
         return incompatible(text, units, readings.incompatible->first, readings.incompatible->second);
     return locateFault(text, units);
+}
+
+// Where no unit reads into one other: the classic readings of several units or of a from unit
+// alone, and where they fail, the units part read as expressions ("2.7 g/cm3", "4 m x 3 m"). Out
+// of line, so that the common reading stays small.
+[[gnu::noinline]] std::optional<QueryError> readOtherwise(std::string_view text, const phrasing::Phrasing& phrasing,
+                                                          const UnitsPart& part, const Readings& readings,
+                                                          const UnitsText& units, const QueryOptions& options,
+                                                          Query& query)
+{
+    const Query typed = query;
+    std::optional<QueryError> error = classicFault(text, readings, units, options, query);
+    if (!error || error->kind == QueryErrorKind::AmbiguousUnit)
+        return error;
+    query = typed;
+    const expression_query::Outcome expression =
+        expression_query::read(text, part.start, part.end, phrasing.into, options, query);
+    if (expression.read)
+        return std::nullopt;
+    // The more telling error: the classic one where it named both units or the expression got no
+    // farther than it.
+    const bool farther = expression.error && error->kind != QueryErrorKind::IncompatibleUnits &&
+                         expression.progress > error->where.offset;
+    return farther ? expression_query::explained(text, *expression.error, options) : error;
 }
 
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
@@ -233,21 +257,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (!readings.compatible.empty())
         return placePairs(text, readings, part, options, query);
 
-    const Query typed = query;
-    std::optional<QueryError> error = readOtherwise(text, readings, units, options, query);
-    // Where the classic reading fails, the units may be an expression: "2.7 g/cm3", "4 m x 3 m".
-    if (!error || error->kind == QueryErrorKind::AmbiguousUnit)
-        return error;
-    query = typed;
-    const expression_query::Outcome expression =
-        expression_query::read(text, part.start, part.end, phrasing.into, options, query);
-    if (expression.read)
-        return std::nullopt;
-    // The more telling error: the classic one where it named both units or the expression got no
-    // farther than it.
-    const bool farther = expression.error && error->kind != QueryErrorKind::IncompatibleUnits &&
-                         expression.progress > error->where.offset;
-    return farther ? expression_query::explained(text, *expression.error, options) : error;
+    return readOtherwise(text, phrasing, part, readings, units, options, query);
 }
 
 // Zero of a unit whose reciprocal the other is has no answer: "0 mpg" drives no distance on any

@@ -82,11 +82,6 @@ std::optional<int> Query::intoCode() const
     return category().units[*intoPosition].code;
 }
 
-int Query::fromCode() const
-{
-    return fromTerm ? kNoUnitCode : category().units[fromPosition].code;
-}
-
 std::string Query::pairCode() const
 {
     if (fromTerm || intoTerm || !intoPosition || !mezzurix::inWindow(fromCode()) || !mezzurix::inWindow(*intoCode()))
@@ -111,8 +106,10 @@ std::string canonicalText(const Query& query)
     if (query.fromParts.empty()) {
         text = query.valueText;
         text += ' ';
-        text += query.fromTerm ? std::string_view(query.fromTerm->symbol)
-                               : query.category().units[query.fromPosition].text;
+        if (query.fromTerm)
+            text += query.fromTerm->symbol;
+        else
+            text += query.category().units[query.fromPosition].text;
     }
     for (std::size_t i = 0; i < query.fromParts.size(); ++i) {
         text += i > 0 ? " " : "";

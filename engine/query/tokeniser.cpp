@@ -40,6 +40,16 @@ bool isLanguageIntoWord(std::string_view word, std::span<const std::string_view>
     return isOneOf(word, words);
 }
 
+inline bool intoWord(std::string_view word, const LanguageNames* language)
+{
+    return isSeparatorWord(word) || (language != nullptr && isLanguageIntoWord(word, language->intoWords));
+}
+
+inline bool perWord(std::string_view word, const LanguageNames* language)
+{
+    return equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+}
+
 // Typed forms of the same name rewritten as the alias table writes them.
 struct Rewrite {
     std::string_view typed;
@@ -49,6 +59,16 @@ constexpr Rewrite kRewrites[] = {
     {"^2", "\u00B2"}, {"^3", "\u00B3"}, {"*", "\u00B7"}, {"\u22C5", "\u00B7"},
     {"\u00BA", "\u00B0"},  // the ordinal indicator, typed for a degree sign
 };
+
+inline std::size_t formAt(std::string_view text, std::size_t pos, std::string_view& written)
+{
+    for (const Rewrite& rewrite : kRewrites)
+        if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
+            written = rewrite.written;
+            return rewrite.typed.size();
+        }
+    return 0;
+}
 
 // Bytes that may start a blank, a separator symbol, a typed form that is rewritten, a number,
 // or a dot or mark that ends a token.
@@ -222,7 +242,7 @@ private:
     {
         begin(i);
         std::string_view written;
-        if (const std::size_t typed = typedFormAt(text_, i, written)) {
+        if (const std::size_t typed = formAt(text_, i, written)) {
             units_.norm.insert(units_.norm.end(), written.begin(), written.end());
             return i + typed;
         }
@@ -249,11 +269,11 @@ void classify(UnitsText& units, std::size_t firstNew)
             token.inNames = false;
             continue;
         }
-        token.separator = token.separator || isIntoWord(word, language);
+        token.separator = token.separator || intoWord(word, language);
         // "in" is a unit in every language, whichever else reads it as a separator.
         token.inNames = !token.separator || equalsFolded(word, "in");
         token.joiner = equalsFolded(word, "and") || (language != nullptr && isOneOf(word, language->andWords));
-        token.per = isPerWord(word, language);
+        token.per = perWord(word, language);
         if (token.joiner)
             token.inNames = false;
     }
@@ -263,22 +283,17 @@ void classify(UnitsText& units, std::size_t firstNew)
 
 bool isIntoWord(std::string_view word, const LanguageNames* language)
 {
-    return isSeparatorWord(word) || (language != nullptr && isLanguageIntoWord(word, language->intoWords));
+    return intoWord(word, language);
 }
 
 bool isPerWord(std::string_view word, const LanguageNames* language)
 {
-    return equalsFolded(word, "per") || (language != nullptr && isOneOf(word, language->perWords));
+    return perWord(word, language);
 }
 
 std::size_t typedFormAt(std::string_view text, std::size_t pos, std::string_view& written)
 {
-    for (const Rewrite& rewrite : kRewrites)
-        if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
-            written = rewrite.written;
-            return rewrite.typed.size();
-        }
-    return 0;
+    return formAt(text, pos, written);
 }
 
 std::string_view UnitsText::normRun(std::size_t first, std::size_t last) const

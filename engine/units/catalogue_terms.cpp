@@ -74,7 +74,9 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
             continue;
         unit->prefixes = record.prefixes;
         std::vector<std::string> written;
-        for (const std::string_view symbol : split(record.symbols))
+        // A bit's "b" is too close to the byte's "B" to take a prefix: kbit and Mbit spell it out.
+        const std::string_view prefixed = record.prefixes == Prefixes::Bits ? record.names : record.symbols;
+        for (const std::string_view symbol : split(prefixed))
             if (!prefixedForm(symbol, symbols, false))
                 unit->prefixSymbols += (unit->prefixSymbols.empty() ? "" : "|") + std::string(symbol);
         std::vector<std::string> forms;

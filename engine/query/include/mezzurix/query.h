@@ -93,7 +93,7 @@ struct Query {
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }
-    int fromCode() const;  // kNoUnitCode for a term
+    int fromCode() const { return fromTerm ? kNoUnitCode : category().units[fromPosition].code; }
     std::optional<int> intoCode() const;  // nullopt without an into unit, or for a term
     std::string pairCode() const;  // the table's; empty without an into unit, or for a unit
                                    // the window does not show, or a term
