@@ -75,7 +75,11 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
         unit->prefixes = record.prefixes;
         std::vector<std::string> written;
         // A bit's "b" is too close to the byte's "B" to take a prefix: kbit and Mbit spell it out.
-        const std::string_view prefixed = record.prefixes == Prefixes::Bits ? record.names : record.symbols;
+        // A unit without a symbol of its own takes them before its name (mbar, kbar).
+        const std::string ownName = lowered(record.singular);
+        const std::string_view prefixed = record.prefixes == Prefixes::Bits ? record.names
+                                          : record.symbols.empty()          ? std::string_view(ownName)
+                                                                            : record.symbols;
         for (const std::string_view symbol : split(prefixed))
             if (!prefixedForm(symbol, symbols, false))
                 unit->prefixSymbols += (unit->prefixSymbols.empty() ? "" : "|") + std::string(symbol);
@@ -85,7 +89,7 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
         forms.push_back(lowered(record.singular));
         forms.push_back(lowered(record.plural));
         for (const std::string& name : forms)
-            if (!name.empty() && !prefixedForm(name, names, true) &&
+            if (!name.empty() && name.find(' ') == std::string::npos && !prefixedForm(name, names, true) &&
                 std::find(written.begin(), written.end(), name) == written.end()) {
                 written.push_back(name);
                 unit->prefixNames += (unit->prefixNames.empty() ? "" : "|") + name;

@@ -217,12 +217,14 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
         const std::string bare(typedCategories()[typedPlaceOf(definition.code)->categoryIndex]
                                    .units[typedPlaceOf(definition.code)->position].text);
         std::vector<std::pair<std::string, bool>> bases;  // spelling, a symbol
-        for (std::string_view list : {unit->prefixSymbols, unit->prefixNames})
-            for (std::size_t at = 0; at <= list.size();) {
+        for (const bool symbols : {true, false}) {
+            const std::string_view list = symbols ? unit->prefixSymbols : unit->prefixNames;
+            for (std::size_t at = 0; !list.empty() && at <= list.size();) {
                 const std::size_t bar = std::min(list.find('|', at), list.size());
-                bases.emplace_back(std::string(list.substr(at, bar - at)), list.data() == unit->prefixSymbols.data());
+                bases.emplace_back(std::string(list.substr(at, bar - at)), symbols);
                 at = bar + 1;
             }
+        }
         for (const auto& prefixes : {siPrefixes(), binaryPrefixes()})
             for (const UnitPrefix& prefix : prefixes) {
                 if (!takesPrefix(unit->prefixes, prefix))
@@ -249,7 +251,8 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
     }
     qInfo("%d prefixed spellings, %d of them other units' names", prefixed + named, named);
     QVERIFY(prefixed > 500);
-    QVERIFY(named < 10);
+    // Symbols such as ft (femtotonne), min, mi, kt (knots) and Pa stay the units they name.
+    QVERIFY(named < 20);
 }
 
 // Quotients, products and powers of every category's units with those of another agree with
@@ -312,7 +315,7 @@ void TestExpressions::refusals_data()
     row("50 mph * 3 h to kg", "incompatible-units", "cannot convert mph\u00B7h (distance) into kg (mass)");
     row("1 m\u00B2/s to g/cm", "incompatible-units", "cannot convert m\u00B2/s (m\u00B2/s) into g/cm (kg/m)");
     row("1 kg/(m\u00B7s) to Pa", "incompatible-units", "cannot convert kg/(m\u00B7s) (kg/(m\u00B7s)) into Pa (pressure)");
-    row("2 min/km to s", "incompatible-units", "cannot convert min/km (s/m) into s (time)");
+    row("2 min/km to s", "incompatible-units", "cannot convert Minutes per kilometer (Pace) into Seconds (Time)");
     row("5 ft + 3 s to m", "incompatible-units", "cannot add ft (distance) and s (time)");
     row("20 \u00B0C + 5 \u00B0C to \u00B0F", "incompatible-units", "cannot add or subtract \u00B0C, a temperature");
     // Torque is never energy, named or composed of the named
@@ -330,7 +333,7 @@ void TestExpressions::refusals_data()
     // Bits take no prefix below kilo; the classic reader's errors stand where the expression got
     // no farther
     row("1 mbit to bit", "unknown-unit", "unknown unit \"mbit\"");
-    row("2.7 g/cm3 to kg/m3 please", "unknown-unit", "unknown unit \"please\"");
+    row("2.7 g/cm3 to kg/m3 please", "trailing-text", "please");
     row("24 ft to fet", "unknown-unit", "did you mean \"feet\"?");
     row("5 mJ to xyz", "unknown-unit", "unknown unit \"xyz\" at column 9");
 }
@@ -360,15 +363,15 @@ void TestExpressions::sidesAndSpans()
     };
     const auto spanned = [](const std::string& text, TextSpan span) { return text.substr(span.offset, span.length); };
 
-    const std::string density = "2.7 g/cm3 to kg/m3";
+    const std::string density = "2.7 g/mm3 to kg/mm3";
     const Query q = read(density);
     QCOMPARE(spanned(density, q.valueSpan), "2.7");
-    QCOMPARE(spanned(density, q.fromSpan), "g/cm3");
-    QCOMPARE(spanned(density, q.intoSpan), "kg/m3");
-    QCOMPARE(q.fromTerm->symbol, "g/cm\u00B3");
+    QCOMPARE(spanned(density, q.fromSpan), "g/mm3");
+    QCOMPARE(spanned(density, q.intoSpan), "kg/mm3");
+    QCOMPARE(q.fromTerm->symbol, "g/mm\u00B3");
     QCOMPARE(q.fromCode(), kNoUnitCode);
     QVERIFY(!q.intoCode() && q.pairCode().empty() && !q.inWindow());
-    QCOMPARE(canonicalText(q), "2.7 g/cm\u00B3 to kg/m\u00B3");
+    QCOMPARE(canonicalText(q), "2.7 g/mm\u00B3 to kg/mm\u00B3");
 
     // A computed quantity: its value counted in its unit, its first number the value span.
     const std::string room = "4 m x 3 m to sq ft";
@@ -383,8 +386,8 @@ void TestExpressions::sidesAndSpans()
     // A catalogue unit beside a term of another category is a term too; a term converts into a
     // catalogue unit of its own category by the unit's place.
     const Query pace = read("4 min/km to km/h");
-    QVERIFY(pace.fromTerm && pace.intoTerm);
-    QCOMPARE(pace.categoryIndex, kNoCategory);
+    QVERIFY(!pace.fromTerm && pace.intoTerm);
+    QCOMPARE(pace.category().name, "Pace");
     const Query power = read("2 kcal/h to W");
     QVERIFY(power.fromTerm && !power.intoTerm && power.intoCode());
     QCOMPARE(power.category().name, "Power");
@@ -393,7 +396,7 @@ void TestExpressions::sidesAndSpans()
     // A term alone, where no into unit is asked for.
     QueryOptions alone;
     alone.allowMissingInto = true;
-    const Query single = read("24 g/cm3", alone);
+    const Query single = read("24 g/mm3", alone);
     QVERIFY(single.fromTerm && !single.intoTerm && !single.intoPosition);
     QVERIFY(std::holds_alternative<QueryError>(answerQuery(single, std::nullopt)));
     // "N·m" is torque, "kW h" the kilowatt-hour: composed units that spell declared ones take them.

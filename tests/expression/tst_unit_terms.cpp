@@ -217,7 +217,8 @@ void TestUnitTerms::everyCatalogueUnitIsATermOfItsCategory()
                                                                     .compare(QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
                                                                              Qt::CaseInsensitive) == 0;
                 });
-                QVERIFY2(named, std::string(symbol).c_str());
+                // The farad's and the coulomb's own symbols are other units' alone (F, C).
+                QVERIFY2(named || found->prefixes == Prefixes::SiOnlyPrefixed, std::string(symbol).c_str());
             }
             QCOMPARE(found->prefixSymbols.empty(), found->prefixes == Prefixes::None);
             ++units;
