@@ -3,9 +3,7 @@
 #include "explain.h"
 
 #include <mezzurix/conversion_table.h>
-#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/definitions.h>
-#include <mezzurix/term_conversion.h>
 
 #include <array>
 #include <charconv>
@@ -83,15 +81,7 @@ void appendTerm(std::string& text, const UnitTerm& term)
 // The conversion of two sides of which one at least is a term: its exact factor.
 void appendTermsRoute(std::string& text, const Query& query)
 {
-    const auto termOf = [](const std::optional<UnitTerm>& term, int code) -> std::optional<UnitTerm> {
-        if (term)
-            return term;
-        const CatalogueUnit* unit = catalogueUnit(code);
-        return unit != nullptr ? std::optional<UnitTerm>(unit->term) : std::nullopt;
-    };
-    const std::optional<UnitTerm> from = termOf(query.fromTerm, query.fromCode());
-    const std::optional<UnitTerm> into = termOf(query.intoTerm, query.intoCode().value_or(kNoUnitCode));
-    const std::optional<TermConversion> conversion = from && into ? termConversion(*from, *into) : std::nullopt;
+    const std::optional<TermConversion> conversion = termConversionOf(query);
     if (!conversion) {
         text += "through the definitions\n";
         return;

@@ -15,11 +15,7 @@
 
 namespace mezzurix {
 
-namespace {
-
-// The query's value converted through the terms of its two sides: its own, or its catalogue
-// unit's. One exact factor, rounded once.
-std::optional<double> convertTerms(const Query& query)
+std::optional<TermConversion> termConversionOf(const Query& query)
 {
     const auto termOf = [&](const std::optional<UnitTerm>& term, int code) -> const UnitTerm* {
         if (term)
@@ -28,9 +24,16 @@ std::optional<double> convertTerms(const Query& query)
         return unit != nullptr ? &unit->term : nullptr;
     };
     const UnitTerm* from = termOf(query.fromTerm, query.fromCode());
-    const UnitTerm* into = termOf(query.intoTerm, query.intoCode().value_or(-1));
-    const std::optional<TermConversion> conversion =
-        from != nullptr && into != nullptr ? termConversion(*from, *into) : std::nullopt;
+    const UnitTerm* into = termOf(query.intoTerm, query.intoCode().value_or(kNoUnitCode));
+    return from != nullptr && into != nullptr ? termConversion(*from, *into) : std::nullopt;
+}
+
+namespace {
+
+// The query's value converted through the terms of its two sides: one exact factor, rounded once.
+std::optional<double> convertTerms(const Query& query)
+{
+    const std::optional<TermConversion> conversion = termConversionOf(query);
     return conversion ? convertTerm(*conversion, query.value) : std::nullopt;
 }
 

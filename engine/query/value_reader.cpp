@@ -201,8 +201,9 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     const bool bothConventions = options.refuseAmbiguousNumbers && options.decimalPoint != ".";
     if (!scan.stray.empty()) {
         // "1,234.5" has one reading, with "." as the point.
-        if (const Scan dotted = number_scan::scan(text, start, number_scan::Style{}); bothConventions && dotted.clean())
-            return valueOf(text, dotted, out);
+        if (bothConventions)
+            if (const Scan dotted = number_scan::scan(text, start, number_scan::Style{}); dotted.clean())
+                return valueOf(text, dotted, out);
         return strayMark(text, scan, options);
     }
     if (std::optional<QueryError> error = valueOf(text, scan, out))

@@ -52,6 +52,25 @@ bool prefixedForm(std::string_view text, const std::vector<std::string>& stems, 
     return false;
 }
 
+// A unit's written and display names in lower case: the words a prefix word may stand before.
+std::vector<std::string> writtenForms(const UnitRecord& record)
+{
+    std::vector<std::string> forms;
+    for (const std::string_view name : split(record.names))
+        forms.push_back(lowered(name));
+    forms.push_back(lowered(record.singular));
+    forms.push_back(lowered(record.plural));
+    return forms;
+}
+
+// `form` added to the '|' list, unless it stands there already.
+void addTo(std::string& list, std::string_view form)
+{
+    const std::vector<std::string_view> present = split(list);
+    if (std::find(present.begin(), present.end(), form) == present.end())
+        list += (list.empty() ? "" : "|") + std::string(form);
+}
+
 // The symbols and written names the prefixes stand before, for every unit that takes them: its
 // symbols, and its written and display names, but none that holds a prefix already.
 void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
@@ -63,17 +82,14 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
             continue;
         for (const std::string_view symbol : split(record.symbols))
             symbols.emplace_back(symbol);
-        for (const std::string_view name : split(record.names))
-            names.push_back(lowered(name));
-        names.push_back(lowered(record.singular));
-        names.push_back(lowered(record.plural));
+        const std::vector<std::string> forms = writtenForms(record);
+        names.insert(names.end(), forms.begin(), forms.end());
     }
     for (const UnitRecord& record : unitRecords()) {
         std::optional<CatalogueUnit>& unit = units[static_cast<std::size_t>(unitCode(record))];
         if (record.prefixes == Prefixes::None || !unit)
             continue;
         unit->prefixes = record.prefixes;
-        std::vector<std::string> written;
         // A bit's "b" is too close to the byte's "B" to take a prefix: kbit and Mbit spell it out.
         // A unit without a symbol of its own takes them before its name (mbar, kbar).
         const std::string ownName = lowered(record.singular);
@@ -82,18 +98,10 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
                                                                             : record.symbols;
         for (const std::string_view symbol : split(prefixed))
             if (!prefixedForm(symbol, symbols, false))
-                unit->prefixSymbols += (unit->prefixSymbols.empty() ? "" : "|") + std::string(symbol);
-        std::vector<std::string> forms;
-        for (const std::string_view name : split(record.names))
-            forms.push_back(lowered(name));
-        forms.push_back(lowered(record.singular));
-        forms.push_back(lowered(record.plural));
-        for (const std::string& name : forms)
-            if (!name.empty() && name.find(' ') == std::string::npos && !prefixedForm(name, names, true) &&
-                std::find(written.begin(), written.end(), name) == written.end()) {
-                written.push_back(name);
-                unit->prefixNames += (unit->prefixNames.empty() ? "" : "|") + name;
-            }
+                addTo(unit->prefixSymbols, symbol);
+        for (const std::string& name : writtenForms(record))
+            if (!name.empty() && name.find(' ') == std::string::npos && !prefixedForm(name, names, true))
+                addTo(unit->prefixNames, name);
     }
 }
 

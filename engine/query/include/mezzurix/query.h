@@ -7,6 +7,7 @@
 // unit the window does not show.
 
 #include <mezzurix/typed_units.h>
+#include <mezzurix/term_conversion.h>
 #include <mezzurix/unit_term.h>
 #include <mezzurix/number_rules.h>
 
@@ -185,6 +186,10 @@ std::string writtenNumber(const Query& query, std::size_t i, Write write)
 // "24 Inches" without an into unit: readQuery() reads it back into the same value and units (the
 // last form with allowMissingInto), whatever the regional options.
 std::string canonicalText(const Query& query);
+
+// The exact conversion between the query's two sides as unit terms: a side's own term, or its
+// catalogue unit's. nullopt where they do not convert.
+std::optional<TermConversion> termConversionOf(const Query& query);
 
 // The query converting into the unit at `intoPosition` of its category (which must exist) alone.
 Query withInto(Query query, std::size_t intoPosition);
