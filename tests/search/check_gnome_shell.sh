@@ -18,7 +18,7 @@ if [ -z "${MEZZURIX_SHELL_ROOT:-}" ]; then
     # applications whose program is on the PATH.
     PATH=$root/usr/bin:$PATH MEZZURIX_SHELL_ROOT=$root XDG_RUNTIME_DIR=$root/run XDG_DATA_DIRS=$root/usr/share:/usr/share \
         XDG_DATA_HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_CACHE_HOME=$root/cache \
-        GSETTINGS_BACKEND=memory timeout 80 dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
+        GSETTINGS_BACKEND=memory timeout 150 dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
         || { grep -v 'fd limit' "$root/bus.log" >&2; cat "$root/shell.log" >&2; exit 1; }
     exit 0
 fi
@@ -67,8 +67,8 @@ shell_wait() {
     done
 }
 
-[ "$(shell_wait 25 'imports.ui.main.layoutManager._startingUp ? null : 2')" = 2 ] \
-    || { fail "the Shell did not start"; finish; }
+[ "$(shell_wait 60 'imports.ui.main.layoutManager._startingUp ? null : 2')" = 2 ] \
+    || { fail "the Shell did not start in 60 s"; finish; }
 step "the Shell runs"
 # What the provider starts opens on the Shell's display.
 gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
