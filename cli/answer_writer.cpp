@@ -73,20 +73,29 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         return false;
     }
     const double result = std::get<double>(answered);
-    const Unit& fromUnit = q.category().units[q.fromPosition];
-    const Unit& intoUnit = q.category().units[*q.intoPosition];
-    const std::string_view from = fromUnit.text;
-    const std::string_view into = intoUnit.text;
+    // A side the catalogue has no unit for is named by its symbol: "2.7 g/cm³ = 2700 kg/m³".
+    const Unit* fromUnit = q.fromTerm ? nullptr : &q.category().units[q.fromPosition];
+    const Unit* intoUnit = q.intoTerm ? nullptr : &q.category().units[*q.intoPosition];
+    const std::string_view from = fromUnit != nullptr ? fromUnit->text : std::string_view(q.fromTerm->symbol);
+    const std::string_view into = intoUnit != nullptr ? intoUnit->text : std::string_view(q.intoTerm->symbol);
+    // The value as typed: a quantity of several units has none, and its unit is named in the plural.
+    const std::string_view typedValue =
+        q.fromParts.empty() ? query.substr(q.valueSpan.offset, q.valueSpan.length) : std::string_view();
+    const auto nameOf = [&](const Unit* unit, std::string_view side, std::string_view number) {
+        return unit != nullptr ? nameAfterNumber(*unit, number) : side;
+    };
 
     std::string& line = out_.text();
     switch (settings_.style) {
     case OutputStyle::Sentence: {
         // What was typed is shown as messages show it: no control character reaches the terminal.
-        if (q.fromParts.empty()) {
-            const std::string_view typed = query.substr(q.valueSpan.offset, q.valueSpan.length);
-            appendShown(line, typed);
+        if (q.computed) {
+            // "4 m × 3 m" as typed: its value is no number the user wrote.
+            appendShown(line, query.substr(q.valueSpan.offset, q.fromSpan.offset + q.fromSpan.length - q.valueSpan.offset));
+        } else if (q.fromParts.empty()) {
+            appendShown(line, typedValue);
             line += ' ';
-            line += unitAfter(fromUnit, typed);
+            line += fromUnit != nullptr ? unitAfter(*fromUnit, typedValue) : from;
         } else {
             appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
@@ -94,7 +103,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         if (q.intoParts.empty()) {  // several into units are named within the answer
             line += ' ';
-            line += unitAfter(intoUnit, answerText_);
+            line += intoUnit != nullptr ? unitAfter(*intoUnit, answerText_) : into;
         }
         if (settings_.explain) {
             line += '\n';
@@ -113,7 +122,10 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             .number("value", q.value)
             .string("from", from)
             .string("into", into)
-            .string("category", q.category().name)
+            .string("from_name", nameOf(fromUnit, from, typedValue))
+            .string("into_name", nameOf(intoUnit, into, answerText_))
+            .string("category", q.categoryIndex != kNoCategory ? std::string(q.category().name)
+                                                               : q.fromTerm->dimension.text())
             .number("result", result)
             .string("text", answerText_);
         if (!q.intoParts.empty())
@@ -142,7 +154,9 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
     std::string where;
     if (source.line > 0)
         where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
-    std::fprintf(err_, "%s: %s%s\n", kProgramName, where.c_str(), error.message.c_str());
+    // A number the two conventions read differently says how to choose one.
+    const char* choice = error.kind == QueryErrorKind::AmbiguousNumber ? tr("; choose with --regional or --no-regional") : "";
+    std::fprintf(err_, "%s: %s%s%s\n", kProgramName, where.c_str(), error.message.c_str(), choice);
 
     if (settings_.style == OutputStyle::Json) {
         JsonObject object;

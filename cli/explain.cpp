@@ -3,7 +3,9 @@
 #include "explain.h"
 
 #include <mezzurix/conversion_table.h>
+#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/term_conversion.h>
 
 #include <array>
 #include <charconv>
@@ -70,10 +72,53 @@ void appendDefinitionsRoute(std::string& text, const Query& query, const Unit& f
     text += '\n';
 }
 
+// A composed unit: its symbol, dimension and exact amount of the coherent SI unit.
+void appendTerm(std::string& text, const UnitTerm& term)
+{
+    const std::string dimension = term.dimension.text();
+    text += term.symbol + ": composed of units, dimension " + dimension + "; 1 " + term.symbol + " = " +
+            term.amount.decimalText(kExactDigits) + ' ' + dimension + '\n';
+}
+
+// The conversion of two sides of which one at least is a term: its exact factor.
+void appendTermsRoute(std::string& text, const Query& query)
+{
+    const auto termOf = [](const std::optional<UnitTerm>& term, int code) -> std::optional<UnitTerm> {
+        if (term)
+            return term;
+        const CatalogueUnit* unit = catalogueUnit(code);
+        return unit != nullptr ? std::optional<UnitTerm>(unit->term) : std::nullopt;
+    };
+    const std::optional<UnitTerm> from = termOf(query.fromTerm, query.fromCode());
+    const std::optional<UnitTerm> into = termOf(query.intoTerm, query.intoCode().value_or(kNoUnitCode));
+    const std::optional<TermConversion> conversion = from && into ? termConversion(*from, *into) : std::nullopt;
+    if (!conversion) {
+        text += "through the definitions\n";
+        return;
+    }
+    text += "through the definitions, ";
+    text += conversion->reciprocal ? "the inverse, factor " : "factor ";
+    text += conversion->factor.decimalText(kExactDigits);
+    if (!conversion->factor.isZero() && conversion->factor.piPower() != 0)
+        text += " (" + conversion->factor.definitionText() + ")";
+    text += '\n';
+}
+
 } // namespace
 
 void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result)
 {
+    if (query.fromTerm || query.intoTerm) {
+        for (const auto& [term, position] : {std::pair{&query.fromTerm, std::optional(query.fromPosition)},
+                                              std::pair{&query.intoTerm, query.intoPosition}}) {
+            if (*term)
+                appendTerm(text, **term);
+            else
+                appendUnit(text, query.category().units[*position]);
+        }
+        appendTermsRoute(text, query);
+        return;
+    }
     const Unit& from = query.category().units[query.fromPosition];
     const Unit& into = query.category().units[*query.intoPosition];
     appendUnit(text, from);

@@ -6,6 +6,7 @@
 #include "answer_writer.h"
 #include "batch.h"
 #include "messages.h"
+#include "number_convention.h"
 #include "unit_list.h"
 
 #include <mezzurix/query_arguments.h>
@@ -107,6 +108,7 @@ int main(int argc, char** argv)
     bool terse = false;
     bool json = false;
     bool regional = false;
+    bool noRegional = false;
     std::optional<int> decimals;
     std::optional<int> digits;
     bool explain = false;
@@ -133,7 +135,11 @@ int main(int argc, char** argv)
                        tr("List the categories (or one), their units, what each is and all their names"))
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
-    app.add_flag("--regional", regional, tr("Read and write the decimal separator of LC_NUMERIC (by default \".\")"));
+    auto* regionalOption = app.add_flag(
+        "--regional", regional,
+        tr("Read and write numbers as LC_NUMERIC does, and read a number such as 1,250 that way"));
+    app.add_flag("--no-regional", noRegional, tr("Read and write numbers with \".\" as the decimal point only"))
+        ->excludes(regionalOption);
     terseOption->excludes(jsonOption);
     explainOption->excludes(terseOption)->excludes(jsonOption);
     fileOption->excludes("QUERY");
@@ -179,11 +185,10 @@ int main(int argc, char** argv)
     // English names are read in every locale; only a language with names of its own is added.
     if (const LanguageNames* language = findNameLanguage(messagesLocale))
         settings.reading.language = language->code;
-    if (regional) {
-        std::setlocale(LC_NUMERIC, "");
-        settings.format.decimalPoint = std::localeconv()->decimal_point;
-        settings.reading.decimalPoint = settings.format.decimalPoint;
-    }
+    applyNumberConvention(regional ? NumberConvention::Regional
+                          : noRegional ? NumberConvention::Dot
+                                       : NumberConvention::Default,
+                          localNumbers(), settings);
 
     Output out(STDOUT_FILENO);
     AnswerWriter writer(settings, out, stderr);

@@ -40,6 +40,9 @@ std::string localeDir()
 std::string setUpMessages()
 {
     const char* chosen = std::setlocale(LC_MESSAGES, "");
+    // The character set of the terminal, so that the C library's own messages (strerror) keep
+    // their letters rather than being cut down to ASCII ("Ger?t").
+    std::setlocale(LC_CTYPE, "");
     const std::string locale = chosen != nullptr ? chosen : "C";
     const bool englishLocale = locale == "C" || locale == "POSIX" || locale.starts_with("C.") || locale.starts_with("en_") ||
                                locale == "en";

@@ -58,8 +58,11 @@ std::string categoryNames()
 std::string unitObject(const Unit& unit, const UnitDefinition* definition, const std::vector<std::string>& names)
 {
     JsonObject object;
-    object.string("name", unit.text).integer("code", unit.code).strings("names", names);
-    object.raw("in_window", inWindow(unit.code) ? "true" : "false");
+    object.string("name", unit.text);
+    // Only the window's own codes are stable: other units are numbered by their place in the table.
+    if (inWindow(unit.code))
+        object.integer("code", unit.code);
+    object.strings("names", names).raw("in_window", inWindow(unit.code) ? "true" : "false");
     if (definition != nullptr) {
         object.string("singular", definition->singular)
             .string("description", definition->description)

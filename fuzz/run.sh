@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Mezzurix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the engine's fuzz targets (clang, libFuzzer, ASan, UBSan) and runs each one for a
-# bounded time, starting from the seed corpus in fuzz/corpus/<target>/.
+# Builds the fuzz targets of the engine and of the rates' reader (clang, libFuzzer, ASan, UBSan)
+# and runs each one for a bounded time, starting from the seed corpus in fuzz/corpus/<target>/.
 # Usage: fuzz/run.sh [seconds per target, default 60] [target ...]
 # FUZZ_BUILD_DIR overrides the build folder (default build-fuzz).
 set -euo pipefail
@@ -13,7 +13,7 @@ scripts/deps.sh test
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(leading_number format_fixed general_form convert query)
+[ ${#targets[@]} -eq 0 ] && targets=(leading_number format_fixed general_form convert query rates)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

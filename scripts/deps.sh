@@ -7,11 +7,13 @@
 set -euo pipefail
 
 # qt6-tools-dev and qt6-l10n-tools compile the windows' translations; qt6-translations-l10n holds
-# Qt's own, and gettext translates the desktop entry and the metainfo.
+# Qt's own, and gettext translates the desktop entry and the metainfo. libcurl4-openssl-dev: the
+# exchange rates' fetch helper.
 run_pkgs=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev fonts-liberation2 fonts-dejavu-core xvfb xauth
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext)
-# locales: the windows are tested under the locale of each translation (tests/translations).
-test_pkgs=(locales libbenchmark-dev lintian reuse weston qt6-wayland wl-clipboard xdotool x11-utils python3 file clang libclang-rt-dev libxcb-damage0-dev pkgconf desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin libglib2.0-bin libkf5runner-dev xclip gnome-shell)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext libcurl4-openssl-dev)
+# locales: the windows are tested under the locale of each translation (tests/translations);
+# tzdata: the rates' publication times are checked against its Europe/Berlin.
+test_pkgs=(locales tzdata libbenchmark-dev lintian reuse weston qt6-wayland wl-clipboard xdotool x11-utils python3 file clang libclang-rt-dev libxcb-damage0-dev pkgconf desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin libglib2.0-bin libkf5runner-dev xclip gnome-shell)
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")

@@ -56,9 +56,9 @@ QString catalogueText(std::string_view english)
     return QCoreApplication::translate("Catalogue", key.constData());
 }
 
-// The unit's name after a number: in English the singular for 1; in a translation the name the
-// window lists the unit by.
-QString nameAfter(const Unit& unit, std::string_view number)
+// The unit's name after a number: in English its display name, the singular for 1; in a
+// translation the name the window lists the unit by. Without a number, the plural.
+QString nameAfter(const Unit& unit, std::string_view number = {})
 {
     const QString translated = catalogueText(unit.text);
     return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
@@ -71,7 +71,7 @@ QStringList variantNotes(const Unit& from, const Unit& into)
     for (const Unit* unit : {&from, &into}) {
         const UnitDefinition* definition = findDefinition(unit->code);
         const QString note = definition != nullptr && definition->nameIsAmbiguous
-                                 ? fromView(unit->text) + QStringLiteral(": ") + fromView(definition->description)
+                                 ? nameAfter(*unit) + QStringLiteral(": ") + fromView(definition->description)
                                  : QString();
         if (!note.isEmpty() && !notes.contains(note))
             notes.append(note);
@@ -86,6 +86,8 @@ QString valueText(const Query& query, const NumberFormat& format)
     const auto named = [&](const std::string& number, std::size_t position) {
         return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number);
     };
+    if (query.fromTerm)
+        return QString::fromStdString(general(query.value) + ' ' + query.fromTerm->symbol);
     if (query.fromParts.empty())
         return named(general(query.value), query.fromPosition);
     QStringList parts;
@@ -101,19 +103,26 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     const Answer* result = std::get_if<Answer>(&reply);
     if (result == nullptr)
         return std::nullopt;
-    const Unit& from = query.category().units[query.fromPosition];
-    const Unit& into = query.category().units[*query.intoPosition];
     SearchAnswer found;
     found.id = QString::fromStdString(canonicalText(query));
     found.number = QString::fromStdString(result->text);
-    // Answers into several units carry their units already: "5 ft 8.8976378 in".
-    found.name = result->parts.empty() ? found.number + u' ' + nameAfter(into, result->text) : found.number;
+    // Answers into several units carry their units already: "5 ft 8.8976378 in". A composed unit
+    // is named by its symbol: "2700 kg/m³".
+    const QString intoName = query.intoTerm ? QString::fromStdString(query.intoTerm->symbol)
+                                            : nameAfter(query.category().units[*query.intoPosition], result->text);
+    found.name = result->parts.empty() ? found.number + u' ' + intoName : found.number;
+    const QString category = query.categoryIndex != kNoCategory
+                                 ? catalogueText(query.category().name)
+                                 : QString::fromStdString(query.fromTerm->dimension.text());
     //: The whole conversion and its category: "24 Inches = 2 Feet · Distance"
     found.description = QCoreApplication::translate("SearchAnswers", "%1 = %2 \u00b7 %3")
-                            .arg(valueText(query, format), found.name, catalogueText(query.category().name));
-    const QStringList notes = variantNotes(from, into);
-    if (!notes.isEmpty())
-        found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
+                            .arg(valueText(query, format), found.name, category);
+    if (!query.fromTerm && !query.intoTerm) {
+        const QStringList notes = variantNotes(query.category().units[query.fromPosition],
+                                               query.category().units[*query.intoPosition]);
+        if (!notes.isEmpty())
+            found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
+    }
     found.bothUnits = bothUnits;
     return found;
 }
@@ -151,8 +160,9 @@ QList<SearchAnswer> answersFor(const QString& query)
     // A value and a from unit: the most useful targets, taken in turn from each category the
     // from unit may belong to.
     std::vector<std::vector<std::size_t>> orders;
+    // A composed unit has no list of useful targets.
     for (const Query& each : *typed)
-        orders.push_back(targetOrder(each.categoryIndex, each.fromPosition));
+        orders.push_back(each.fromTerm ? std::vector<std::size_t>() : targetOrder(each.categoryIndex, each.fromPosition));
     for (std::size_t rank = 0; answers.size() < kMaxOtherUnits; ++rank) {
         bool any = false;
         for (std::size_t i = 0; i < typed->size(); ++i)

@@ -19,18 +19,19 @@ _mezzurix_convert_is_value()
     [[ $1 =~ $pattern ]]
 }
 
-# The categories (numbers, one a line) of the unit named $1, in any case.
+# The categories (numbers, one a line) of the unit named $1, in any case. Both sides are lowered
+# by awk, whose tolower() may leave letters beyond ASCII as they are ("Ω"), where bash's would not.
 _mezzurix_convert_categories_of()
 {
-    awk -F '\t' -v name="${1,,}" 'tolower($2) == name { print $1 }' <<<"$_mezzurix_convert_units"
+    awk -F '\t' -v name="$1" 'tolower($2) == tolower(name) { print $1 }' <<<"$_mezzurix_convert_units"
 }
 
 # The names that start with $1 (any case), those of the categories in $2 (one a line) first.
 # With $3, a start of $1, only the part of each name after it is given.
 _mezzurix_convert_names_from()
 {
-    awk -F '\t' -v prefix="${1,,}" -v first=$'\n'"$2"$'\n' -v typed="${3:-}" '
-        index(tolower($2), prefix) == 1 {
+    awk -F '\t' -v prefix="$1" -v first=$'\n'"$2"$'\n' -v typed="${3:-}" '
+        index(tolower($2), tolower(prefix)) == 1 {
             name = substr($2, length(typed) + 1)
             if (index(first, "\n" $1 "\n")) preferred[++p] = name; else others[++o] = name
         }
@@ -77,7 +78,7 @@ _mezzurix_convert()
     done
     if ((value < 0 || value >= ${#words[@]})); then
         [[ $cur == -* ]] && ! _mezzurix_convert_is_value "$cur" &&
-            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--regional\n-h\n--help\n--version' -- "$cur"))
+            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--regional\n--no-regional\n-h\n--help\n--version' -- "$cur"))
         return
     fi
 

@@ -146,12 +146,12 @@ bool sameSize(const UnitTerm& a, const UnitTerm& b)
     return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
 }
 
-// A prefixed unit whose symbol is a declared unit's name: that unit where it is the same
-// ("kilonewtons" are kN), and otherwise written as typed, since its symbol reads as the other
-// ("kilotonne", whose kt is the knot).
+// A prefixed unit whose symbol reads as a declared unit: that unit where it is the same
+// ("kilonewtons" are kN, "gigacycles per second" GHz), and otherwise written as typed, since its
+// symbol reads as the other ("kilotonne", whose kt is the knot).
 Atom declaredAs(Atom atom, std::string_view typed, const Names& names)
 {
-    const names::UnitMatch match = names::lookUpExact(*names.index, atom.unit.symbol);
+    const names::UnitMatch match = names::lookUp(*names.index, atom.unit.symbol);
     if (match.empty())
         return atom;
     const CatalogueUnit* declared = match.codes().size() == 1 ? catalogueUnit(match.codes().front()) : nullptr;
@@ -214,10 +214,8 @@ std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
-    // A prefix stands before one word.
-    if (!words)
-        if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
-            return declaredAs(prefixed(*reading), text, names);
+    if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
+        return declaredAs(prefixed(*reading), text, names);
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);

@@ -199,6 +199,7 @@ private:
         result.valueColumn = query_.valueColumn;
         // A value as typed keeps its reading ("-0"); a computed one is written anew.
         const bool typed = from.quantity.value == typed_.value;
+        result.computed = !typed;
         result.value = typed ? query_.value : value;
         result.valueText = typed ? query_.valueText : value_reader::decimalText(value);
         result.fromSpan = from.span;

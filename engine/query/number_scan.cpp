@@ -4,6 +4,9 @@
 
 #include <mezzurix/blanks.h>
 
+#include <algorithm>
+#include <array>
+
 namespace mezzurix::number_scan {
 
 namespace {
@@ -12,6 +15,10 @@ namespace {
 constexpr std::size_t kGroupDigits = 3;
 
 constexpr std::string_view kMinusSign = "\u2212";
+
+// What users type between digit groups where their group sign is a space: a plain space, and the
+// no-break and narrow no-break spaces locales write.
+constexpr std::string_view kSpaceGroupMarks[] = {" ", "\u00A0", "\u202F"};
 
 constexpr VulgarFraction kVulgarFractions[] = {
     {"\u00BD", 1, 2}, {"\u2153", 1, 3}, {"\u2154", 2, 3}, {"\u00BC", 1, 4}, {"\u00BE", 3, 4},
@@ -32,12 +39,14 @@ public:
     {
         const bool regional = !style.regionalPoint.empty() && style.regionalPoint != ".";
         regional_ = regional ? style.regionalPoint : std::string_view();
-        // Groups are marked by "," where the point is ".", and by "." where it is regional.
-        groupMark_ = regional ? '.' : ',';
+        // A space-like sign stands for every space a user may type between groups.
+        groupMarks_[0] = groupMark(style);
+        if (groupsWithSpaces(style))
+            std::copy(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), groupMarks_.begin());
+        dotMarksGroups_ = groupMarks_[0] == ".";
     }
 
     char at(std::size_t p) const { return p < text_.size() ? text_[p] : '\0'; }
-    char groupMark() const { return groupMark_; }
 
     std::size_t digitsFrom(std::size_t p) const
     {
@@ -64,7 +73,7 @@ public:
     // The length of the decimal point at `p`: "." unless it marks groups, or the regional sign.
     std::size_t pointLength(std::size_t p, bool grouped) const
     {
-        if (at(p) == '.' && !(grouped && groupMark_ == '.'))
+        if (at(p) == '.' && !(grouped && dotMarksGroups_))
             return 1;
         if (!regional_.empty() && text_.substr(p, regional_.size()) == regional_)
             return regional_.size();
@@ -89,10 +98,13 @@ public:
         return nullptr;
     }
 
-    // A group mark followed by exactly three digits.
-    bool groupAt(std::size_t p) const
+    // The length of a group mark followed by exactly three digits at `p`, or 0.
+    std::size_t groupAt(std::size_t p) const
     {
-        return at(p) == groupMark_ && digitsFrom(p + 1) == p + 1 + kGroupDigits;
+        for (const std::string_view mark : groupMarks_)
+            if (!mark.empty() && text_.substr(p, mark.size()) == mark)
+                return digitsFrom(p + mark.size()) == p + mark.size() + kGroupDigits ? mark.size() : 0;
+        return 0;
     }
 
     // digits "/" digits at `p`, or a vulgar fraction character: its end, filling the fraction's
@@ -134,10 +146,10 @@ public:
     {
         std::size_t end = digitsFrom(p);
         const std::size_t firstGroup = end - p;
-        if (firstGroup >= 1 && firstGroup <= kGroupDigits && at(p) != '0' && groupAt(end)) {
+        if (firstGroup >= 1 && firstGroup <= kGroupDigits && at(p) != '0' && groupAt(end) > 0) {
             out.grouped = true;
-            while (groupAt(end))
-                end += 1 + kGroupDigits;
+            while (const std::size_t mark = groupAt(end))
+                end += mark + kGroupDigits;
         }
         out.integer = {p, end};
         return end;
@@ -173,16 +185,30 @@ public:
 private:
     std::string_view text_;
     std::string_view regional_;
-    char groupMark_ = ',';
+    std::array<std::string_view, 3> groupMarks_{};
+    bool dotMarksGroups_ = false;
 };
 
 } // namespace
+
+std::string_view groupMark(const Style& style)
+{
+    const bool regional = !style.regionalPoint.empty() && style.regionalPoint != ".";
+    if (!regional)
+        return ",";
+    return style.regionalGroup.empty() || style.regionalGroup == style.regionalPoint ? "." : style.regionalGroup;
+}
+
+bool groupsWithSpaces(const Style& style)
+{
+    const std::string_view mark = groupMark(style);
+    return std::find(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), mark) != std::end(kSpaceGroupMarks);
+}
 
 Scan scan(std::string_view text, std::size_t pos, const Style& style)
 {
     const Scanner scanner(text, style);
     Scan out;
-    out.groupMark = scanner.groupMark();
     out.number = {pos, pos};
     const std::size_t start = pos;
     if (!style.signOrPointFirst && !isDigit(scanner.at(pos)) && scanner.vulgarAt(pos) == nullptr)

@@ -14,8 +14,10 @@
 //   integer  = digits | groups                 "1,234,567" ("1.234.567" where the point is ",")
 //
 // A digit run is ASCII digits. Groups have one to three digits, no leading zero, then a group
-// mark and exactly three digits, again and again. The point is "." or the regional decimal sign,
-// except that "." is never a point where it marks groups.
+// mark and exactly three digits, again and again. The group mark is "," where the point is ".",
+// "." where it is regional, or the user's own group sign; a space-like sign (U+00A0, U+202F, a
+// plain space) stands for all three. The point is "." or the regional decimal sign, except that "."
+// is never a point where it marks groups.
 
 #include <cstddef>
 #include <string_view>
@@ -26,6 +28,9 @@ namespace mezzurix::number_scan {
 struct Style {
     // The user's decimal sign besides "." (UTF-8, such as ","); empty or "." for none.
     std::string_view regionalPoint;
+    // The user's digit group sign (UTF-8), used with a regional point instead of "."; empty for
+    // the default.
+    std::string_view regionalGroup;
     // Whether a sign or a point may start the number: a value's may ("-40", ".5"); a number
     // within the units starts with a digit or a vulgar fraction ("5 ft 10 in", where "-" would be
     // part of "ft-lb" or "->").
@@ -64,7 +69,6 @@ struct Scan {
     // digits and the exponent after the "e" (its sign and digits). Mixed: `integer` is the whole.
     Span integer;
     bool grouped = false;
-    char groupMark = ',';
     Span point;
     Span fractionDigits;
     Span exponent;
@@ -83,6 +87,11 @@ struct Scan {
     bool found() const { return form != Form::None; }
     bool clean() const { return found() && stray.empty(); }
 };
+
+// The sign between digit groups in the style: ",", "." or the user's own.
+std::string_view groupMark(const Style& style);
+// Whether that sign is a space, so that a plain, a no-break and a narrow no-break space all are.
+bool groupsWithSpaces(const Style& style);
 
 // The number at text[pos..], in the given style.
 Scan scan(std::string_view text, std::size_t pos, const Style& style);

@@ -290,6 +290,7 @@ std::string_view errorKindName(QueryErrorKind kind)
     case QueryErrorKind::IncompatibleUnits: return "incompatible-units";
     case QueryErrorKind::TrailingText: return "trailing-text";
     case QueryErrorKind::ResultOutOfRange: return "result-out-of-range";
+    case QueryErrorKind::AmbiguousNumber: return "ambiguous-number";
     }
     return "unknown";
 }

@@ -8,7 +8,7 @@ namespace mezzurix {
 
 bool startsLikeValue(std::string_view word)
 {
-    return number_scan::startsNumber(word, 0, {",", true});
+    return number_scan::startsNumber(word, 0, {.regionalPoint = ",", .regionalGroup = {}, .signOrPointFirst = true});
 }
 
 } // namespace mezzurix

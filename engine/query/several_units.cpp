@@ -9,6 +9,7 @@
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,8 +21,15 @@ namespace {
 using namespace query_parts;
 
 // Feet followed by a bare number: the number is inches, as in 5'10 or "5 ft 10".
-constexpr int kFeetCode = 1;
-constexpr int kInchesCode = 0;
+struct FeetAndInches {
+    int feet = unitCode("foot");
+    int inches = unitCode("inch");
+};
+const FeetAndInches& feetAndInches()
+{
+    static const FeetAndInches codes;
+    return codes;
+}
 
 struct Part {
     double value = 0.0;
@@ -94,8 +102,8 @@ Stop readFromParts(std::string_view text, const UnitsText& units, const Query& q
             part.units = units.lookUp(pos, end);
             part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
             part.name = units.span(pos, end);
-        } else if (!from.empty() && codeIn(from.back().units, names::placeOf(kFeetCode).categoryIndex) == kFeetCode) {
-            part.units.add(kInchesCode);
+        } else if (!from.empty() && codeIn(from.back().units, names::placeOf(feetAndInches().feet).categoryIndex) == feetAndInches().feet) {
+            part.units.add(feetAndInches().inches);
             part.span = {valueBegin, units.tokens[pos - 1].end - valueBegin};
         } else {
             if (from.empty())

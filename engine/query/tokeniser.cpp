@@ -31,9 +31,18 @@ bool isOneOf(std::string_view word, std::span<const std::string_view> words)
     return std::any_of(words.begin(), words.end(), [&](std::string_view w) { return equalsFolded(word, w); });
 }
 
+// Whether `word` is one of a language's "into" words: in any case, but a word of one letter only as
+// written, since a capital letter alone is a unit's symbol (Spanish "a", the ampere's "A").
+bool isLanguageIntoWord(std::string_view word, std::span<const std::string_view> words)
+{
+    if (word.size() == 1)
+        return std::find(words.begin(), words.end(), word) != words.end();
+    return isOneOf(word, words);
+}
+
 inline bool intoWord(std::string_view word, const LanguageNames* language)
 {
-    return isSeparatorWord(word) || (language != nullptr && isOneOf(word, language->intoWords));
+    return isSeparatorWord(word) || (language != nullptr && isLanguageIntoWord(word, language->intoWords));
 }
 
 inline bool perWord(std::string_view word, const LanguageNames* language)

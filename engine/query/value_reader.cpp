@@ -103,8 +103,11 @@ QueryError noValue(std::string_view text, const Scan& scan)
 QueryError strayMark(std::string_view text, const Scan& scan, const QueryOptions& options)
 {
     const bool regional = !options.decimalPoint.empty() && options.decimalPoint != ".";
-    std::string detail = regional ? say("; the decimal point is \".\" or %s, and digit grouping is \".\" between "
-                                        "groups of three", quoted(options.decimalPoint))
+    const number_scan::Style style = styleOf(options);
+    const std::string group = number_scan::groupsWithSpaces(style) ? say("a space")
+                                                                   : quoted(number_scan::groupMark(style));
+    std::string detail = regional ? say("; the decimal point is \".\" or %s, and digit grouping is %s between "
+                                        "groups of three", quoted(options.decimalPoint), group)
                                   : say("; the decimal point is \".\" (a decimal comma is read with --regional), and "
                                         "digit grouping is \",\" between groups of three");
     return makeError(QueryErrorKind::BadValue, text, {scan.stray.begin, scan.stray.length()},
@@ -138,6 +141,27 @@ std::optional<QueryError> fractionValue(std::string_view text, const Scan& scan,
     out.value = value == 0.0 ? 0.0 : value;
     out.text = decimalText(out.value);
     return std::nullopt;
+}
+
+// The refusal of a value read as `regional` that "." and "," groups read as another number
+// ("1,250": 1.25 or 1250), or nullopt when the two conventions agree or only one reads it.
+std::optional<QueryError> ambiguity(std::string_view text, std::size_t start, const QueryOptions& options,
+                                    const Value& regional)
+{
+    const Scan scan = number_scan::scan(text, start, number_scan::Style{});
+    Value dotted;
+    if (!scan.clean() || valueOf(text, scan, dotted) || dotted.value == regional.value)
+        return std::nullopt;
+    std::string regionalText = decimalText(regional.value);
+    if (const std::size_t point = regionalText.find('.'); point != std::string::npos)
+        regionalText.replace(point, 1, options.decimalPoint);
+    const std::string_view typed = text.substr(regional.span.offset, regional.span.length);
+    QueryError error = makeError(QueryErrorKind::AmbiguousNumber, text, regional.span,
+                                 say("ambiguous number %s", quoted(typed)),
+                                 say(": %s with the regional decimal sign, %s with \".\"", regionalText,
+                                     decimalText(dotted.value)));
+    error.candidates = {decimalText(regional.value), decimalText(dotted.value)};
+    return error;
 }
 
 } // namespace
@@ -174,9 +198,16 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     const Scan scan = number_scan::scan(text, start, styleOf(options));
     if (!scan.found())
         return noValue(text, scan);
-    if (!scan.stray.empty())
+    const bool bothConventions = options.refuseAmbiguousNumbers && options.decimalPoint != ".";
+    if (!scan.stray.empty()) {
+        // "1,234.5" has one reading, with "." as the point.
+        if (const Scan dotted = number_scan::scan(text, start, number_scan::Style{}); bothConventions && dotted.clean())
+            return valueOf(text, dotted, out);
         return strayMark(text, scan, options);
-    return valueOf(text, scan, out);
+    }
+    if (std::optional<QueryError> error = valueOf(text, scan, out))
+        return error;
+    return bothConventions ? ambiguity(text, start, options, out) : std::nullopt;
 }
 
 } // namespace mezzurix::value_reader

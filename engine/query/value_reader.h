@@ -24,11 +24,12 @@ struct Value {
 // How numbers are written in queries read with `options`.
 inline number_scan::Style styleOf(const QueryOptions& options, bool signOrPointFirst = true)
 {
-    return {options.decimalPoint, signOrPointFirst};
+    return {options.decimalPoint, options.groupSign, signOrPointFirst};
 }
 
 // Reads the number at text[start..] (see number_scan.h for what it may be). A value beyond the
-// double range, or too close to zero for a normal double, is refused.
+// double range, or too close to zero for a normal double, is refused, and so is one that reads
+// differently in the two conventions when the options ask for that.
 std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
                                     Value& out);
 

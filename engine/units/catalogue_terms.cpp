@@ -2,81 +2,106 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The one place that reads a catalogue unit as a term: everything unit terms know of the
-// catalogue comes through catalogueUnit() and categoryHolding(). Built over the definitions
-// and the names, with what they lack (dimensions, kinds, prefixes) in the tables below.
+// catalogue comes through catalogueUnit(), prefixFormsOf() and categoryHolding(), built from the
+// unit table.
 #include <mezzurix/catalogue_terms.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/unit_prefixes.h>
+#include <mezzurix/unit_record.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace mezzurix {
 
 namespace {
 
-// What the coherent unit a definition is written in measures, and how many of the base unit it
-// is: a byte is 8 bits.
-struct CoherentUnit {
-    std::string_view symbol;
-    Dimension dimension;
-    UnitKind kind = UnitKind::None;
-    std::string_view amount = "1";
-};
-constexpr CoherentUnit kCoherentUnits[] = {
-    {"m", Dimension({.length = 1})},
-    {"m\u00B2", Dimension({.length = 2})},
-    {"m\u00B3", Dimension({.length = 3})},
-    {"m\u00B3/s", Dimension({.length = 3, .time = -1})},
-    {"m/s", Dimension({.length = 1, .time = -1})},
-    {"m/m\u00B3", Dimension({.length = -2})},
-    {"kg", Dimension({.mass = 1})},
-    {"s", Dimension({.time = 1})},
-    {"K", Dimension({.temperature = 1})},
-    {"N", Dimension({.length = 1, .mass = 1, .time = -2})},
-    {"Pa", Dimension({.length = -1, .mass = 1, .time = -2})},
-    {"W", Dimension({.length = 2, .mass = 1, .time = -3})},
-    {"J", Dimension({.length = 2, .mass = 1, .time = -2}), UnitKind::Energy},
-    {"N\u00B7m", Dimension({.length = 2, .mass = 1, .time = -2}), UnitKind::Torque},
-    // lumens per square meter; the steradian of the lumen counts for nothing, as in the SI
-    {"lx", Dimension({.length = -2, .luminousIntensity = 1})},
-    {"B", Dimension({.information = 1}), UnitKind::None, "8"},
-};
-
-const CoherentUnit* coherentUnit(std::string_view symbol)
+// The texts of a '|' list.
+std::vector<std::string_view> split(std::string_view list)
 {
-    for (const CoherentUnit& unit : kCoherentUnits)
-        if (unit.symbol == symbol)
-            return &unit;
-    return nullptr;
+    std::vector<std::string_view> parts;
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        parts.push_back(list.substr(0, bar));
+        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
+    }
+    return parts;
 }
 
-using enum Prefixes;
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
 
-// The units that take prefixes, with the symbols and names the prefixes stand before.
-struct PrefixedUnit {
-    int code;
-    Prefixes prefixes;
-    std::string_view symbols;
-    std::string_view names;
-};
-constexpr PrefixedUnit kPrefixedUnits[] = {
-    {6, Si, "m", "meter|meters|metre|metres"},
-    {33, Si, "g", "gram|grams|gramme|grammes"},
-    {35, Si, "t", "tonne|tonnes"},
-    {690, Si, "L|l", "liter|liters|litre|litres"},
-    {1241, Si, "s", "second|seconds"},
-    {1140, Si, "K", "kelvin|kelvins"},
-    {43, Si, "Pa", "pascal|pascals"},
-    {41, Si, "bar", "bar|bars"},
-    {94, Si, "N", "newton|newtons"},
-    {85, Si, "J", "joule|joules"},
-    {25, Si, "W", "watt|watts"},
-    {1203, Si, "Wh|W\u00B7h", "watt-hour|watt-hours"},
-    {102, Si, "lx", "lux"},
-    {1220, Bits, "bit", "bit|bits"},
-    {201, Bytes, "B", "byte|bytes"},
-};
+// Whether `text` is already a prefix before one of `stems` ("Mg" before "g", "megagram" before
+// "gram"): a unit declared with a prefix takes no second one.
+bool prefixedForm(std::string_view text, const std::vector<std::string>& stems, bool words)
+{
+    for (const UnitPrefix& prefix : siPrefixes()) {
+        const std::string_view start = words ? prefix.word : prefix.symbol;
+        if (text.size() > start.size() && text.starts_with(start) &&
+            std::find(stems.begin(), stems.end(), text.substr(start.size())) != stems.end())
+            return true;
+    }
+    return false;
+}
+
+// The symbols and written names the prefixes stand before, for every unit that takes them, by
+// code: its symbols, and its written and display names, but none that holds a prefix already.
+std::vector<std::optional<PrefixForms>> prefixForms()
+{
+    std::vector<std::string> symbols;
+    std::vector<std::string> names;
+    for (const UnitRecord& record : unitRecords()) {
+        if (record.prefixes == Prefixes::None)
+            continue;
+        for (const std::string_view symbol : split(record.symbols))
+            symbols.emplace_back(symbol);
+        for (const std::string_view name : split(record.names))
+            names.push_back(lowered(name));
+        names.push_back(lowered(record.singular));
+        names.push_back(lowered(record.plural));
+    }
+    std::vector<std::optional<PrefixForms>> all;
+    for (const UnitRecord& record : unitRecords()) {
+        if (record.prefixes == Prefixes::None)
+            continue;
+        const auto code = static_cast<std::size_t>(unitCode(record));
+        if (all.size() <= code)
+            all.resize(code + 1);
+        PrefixForms& forms = all[code].emplace();
+        forms.prefixes = record.prefixes;
+        for (const std::string_view symbol : split(record.symbols))
+            if (!prefixedForm(symbol, symbols, false))
+                forms.symbols += (forms.symbols.empty() ? "" : "|") + std::string(symbol);
+        std::vector<std::string> written;
+        for (const std::string_view name : split(record.names))
+            written.push_back(lowered(name));
+        written.push_back(lowered(record.singular));
+        written.push_back(lowered(record.plural));
+        std::vector<std::string> kept;
+        for (const std::string& name : written)
+            if (!name.empty() && !prefixedForm(name, names, true) && std::find(kept.begin(), kept.end(), name) == kept.end()) {
+                kept.push_back(name);
+                forms.names += (forms.names.empty() ? "" : "|") + name;
+            }
+    }
+    return all;
+}
+
+// Built on first use, apart from the terms: every query's name lookups may ask for them.
+const std::vector<std::optional<PrefixForms>>& prefixTable()
+{
+    static const std::vector<std::optional<PrefixForms>> table = prefixForms();
+    return table;
+}
 
 bool hasWrittenPower(std::string_view symbol)
 {
@@ -102,32 +127,22 @@ std::vector<std::string_view> displaySymbols()
     return symbols;
 }
 
-std::optional<CatalogueUnit> fromDefinition(const UnitDefinition& definition, std::string_view symbol)
+// A unit as a term: its category's dimension and kind, its record's exact amount and offset.
+std::optional<CatalogueUnit> fromRecord(const UnitRecord& record, std::string_view symbol)
 {
-    const CoherentUnit* coherent = coherentUnit(definition.siUnit);
-    if (coherent == nullptr)
-        return std::nullopt;
-    const std::optional<ExactAmount> amount = ExactAmount::parse(definition.amount);
-    const std::optional<ExactAmount> scale = ExactAmount::parse(coherent->amount);
-    const std::optional<ExactAmount> offset =
-        definition.offset.empty() ? ExactAmount() : ExactAmount::parse(definition.offset);
-    const std::optional<ExactAmount> scaled = amount && scale ? *amount * *scale : std::nullopt;
-    if (!scaled || !offset)
+    const CategoryRecord* category = findCategoryRecord(record.category);
+    const std::optional<ExactAmount> amount = ExactAmount::parse(record.amount);
+    const std::optional<ExactAmount> offset = record.offset.empty() ? ExactAmount() : ExactAmount::parse(record.offset);
+    if (category == nullptr || !amount || !offset)
         return std::nullopt;
     CatalogueUnit unit;
     unit.term.symbol = std::string(symbol);
-    unit.term.dimension = coherent->dimension;
-    unit.term.kind = coherent->kind;
-    unit.term.amount = *scaled;
+    unit.term.dimension = category->dimension;
+    unit.term.kind = category->kind;
+    unit.term.amount = *amount;
     unit.term.offset = *offset;
-    unit.term.reciprocal = definition.reciprocal;
-    unit.si = definition.source == DefinitionSource::SiBrochure;
-    for (const PrefixedUnit& prefixed : kPrefixedUnits)
-        if (prefixed.code == definition.code) {
-            unit.prefixes = prefixed.prefixes;
-            unit.prefixSymbols = prefixed.symbols;
-            unit.prefixNames = prefixed.names;
-        }
+    unit.term.reciprocal = record.reciprocal;
+    unit.si = record.source == DefinitionSource::SiBrochure;
     return unit;
 }
 
@@ -138,12 +153,16 @@ struct Catalogue {
     Catalogue()
     {
         const std::vector<std::string_view> symbols = displaySymbols();
-        for (const UnitDefinition& definition : unitDefinitions()) {
-            const auto code = static_cast<std::size_t>(definition.code);
+        for (const UnitRecord& record : unitRecords()) {
+            const auto code = static_cast<std::size_t>(unitCode(record));
             if (units.size() <= code)
                 units.resize(code + 1);
-            units[code] = fromDefinition(definition, code < symbols.size() ? symbols[code] : std::string_view());
+            units[code] = fromRecord(record, code < symbols.size() ? symbols[code] : std::string_view());
         }
+        const auto& forms = prefixTable();
+        for (std::size_t code = 0; code < forms.size() && code < units.size(); ++code)
+            if (forms[code] && units[code])
+                units[code]->prefixForms = *forms[code];
         for (const Category& category : typedCategories())
             categoryUnits.push_back(units[static_cast<std::size_t>(category.units.front().code)]);
     }
@@ -163,6 +182,14 @@ const CatalogueUnit* catalogueUnit(int code)
     if (code < 0 || static_cast<std::size_t>(code) >= units.size() || !units[static_cast<std::size_t>(code)])
         return nullptr;
     return &*units[static_cast<std::size_t>(code)];
+}
+
+const PrefixForms* prefixFormsOf(int code)
+{
+    const auto& forms = prefixTable();
+    if (code < 0 || static_cast<std::size_t>(code) >= forms.size() || !forms[static_cast<std::size_t>(code)])
+        return nullptr;
+    return &*forms[static_cast<std::size_t>(code)];
 }
 
 std::optional<std::size_t> categoryHolding(const Dimension& dimension, UnitKind kind)

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Mezzurix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the built mezzurix-convert under each translated locale: answers to queries typed in the
-language, one error, the help, and numbers that keep "." without --regional.
+language, one error, the help; then how numbers are read and written where the decimal sign is a
+comma, and that the C library's own messages keep their letters.
 
 Usage: check_cli_languages.py PATH_TO_MEZZURIX_CONVERT
 """
@@ -17,22 +18,22 @@ failures = []
 # word, and an option's translated description
 LANGUAGES = {
     "de_DE.UTF-8": (
-        [("24 Zoll in cm", "24 Zoll = 60.96 Zentimeter"),
-         ("5 Fuß 10 Zoll in cm", "5 Fuß 10 Zoll = 177.8 Zentimeter"),
-         ("1 Pfund in Gramm", "1 Pfund (avdp) = 453.59237 Gramm"),
-         ("100 km/h in Meilen pro Stunde", "100 Kilometer/Stunde = 62.1371192 Meilen/Stunde"),
+        [("24 Zoll in cm", "24 Zoll = 60,96 Zentimeter"),
+         ("5 Fuß 10 Zoll in cm", "5 Fuß 10 Zoll = 177,8 Zentimeter"),
+         ("1 Pfund in Gramm", "1 Pfund (avdp) = 453,59237 Gramm"),
+         ("100 km/h in Meilen pro Stunde", "100 Kilometer/Stunde = 62,1371192 Meilen/Stunde"),
          ("24 in to ft", "24 Zoll = 2 Fuß")],
         ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit "Zol" in Spalte 4; meinten Sie "Zoll"?'),
         "Aufruf:", "Nur die Zahl des Ergebnisses ausgeben"),
     "fr_FR.UTF-8": (
-        [("24 pouces en cm", "24 Pouces = 60.96 Centimètres"),
-         ("1 livre en grammes", "1 Livres (avdp) = 453.59237 Grammes")],
+        [("24 pouces en cm", "24 Pouces = 60,96 Centimètres"),
+         ("1 livre en grammes", "1 Livres (avdp) = 453,59237 Grammes")],
         ("1 livre en pieds", "mezzurix-convert: impossible de convertir Livres (avdp) (Masse) en Pieds (Distance) "
                              "à la colonne 12"),
         "Utilisation:", "N’écrire que le nombre du résultat"),
     "es_ES.UTF-8": (
-        [("24 pulgadas a cm", "24 Pulgadas = 60.96 Centímetros"),
-         ("1 libra a gramos", "1 Libras (avdp) = 453.59237 Gramos")],
+        [("24 pulgadas a cm", "24 Pulgadas = 60,96 Centímetros"),
+         ("1 libra a gramos", "1 Libras (avdp) = 453,59237 Gramos")],
         ("1 libra a", "mezzurix-convert: ninguna unidad de destino en la columna 10"),
         "Uso:", "Escribir solo el número del resultado"),
 }
@@ -65,6 +66,46 @@ expect("C --help", run("C", "--help").stdout.decode().split()[0], "Usage:")
 # English locales and languages without a catalogue keep English's singulars.
 for locale in ("C.UTF-8", "en_US.UTF-8", "it_IT.UTF-8"):
     expect(locale, run(locale, "1", "ft", "m").stdout.decode(), "1 Foot = 0.3048 Meters\n")
+
+# Where the decimal sign is a comma, a number is read as the window reads it, unless "." would read
+# it as another number: then it is refused with both readings, and each option picks one.
+for locale in ("de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"):
+    for args, wanted in [
+            (["2,5 kg in g"], (0, "2,5 Kilo", "2500")),
+            (["1.5 kg in g"], (0, "1.5 Kilo", "1500")),
+            (["1,234.5 g in kg"], (0, "1,234.5 Gram", "1,2345")),
+            (["-t", "2,5 kg in g"], (0, "2500", "2500")),
+            (["-t", "1 g in kg"], (0, "0.001", "0.001")),
+            (["--json", "1 g in kg"], (0, '"text":"0.001"', "0.001")),
+            (["--regional", "1,250 kg in g"], (0, "1,250 Kilo", "1250")),
+            (["--regional", "-t", "1 g in kg"], (0, "0,001", "0,001")),
+            (["--no-regional", "1,250 kg in g"], (0, "1,250 Kilo", "1250000")),
+            (["--no-regional", "1 g in kg"], (0, "1 Gram", "0.001"))]:
+        result = run(locale, *args)
+        out = result.stdout.decode()
+        expect(f"{locale} {args}", (result.returncode, wanted[1] in out, wanted[2] in out),
+               (wanted[0], True, True))
+    for number, readings in [("1,250", ("1,25", "1250")), ("1.500", ("1500", "1.5"))]:
+        result = run(locale, f"{number} m in cm")
+        message = result.stderr.decode()
+        if locale == "fr_FR.UTF-8" and number == "1.500":
+            # French groups digits with spaces, so "." can only be a point.
+            expect(f"{locale} {number}", (result.returncode, result.stdout.decode()), (0, "1.500 Mètres = 150 Centimètres\n"))
+            continue
+        expect(f"{locale} {number}", (result.returncode, all(r in message for r in readings),
+                                      "--regional" in message and "--no-regional" in message), (2, True, True))
+# French digit groups with a plain, a no-break and a narrow no-break space.
+for space in (" ", "\u00a0", "\u202f"):
+    result = run("fr_FR.UTF-8", "-t", f"1{space}234,5 m en km")
+    expect(f"fr_FR groups {space!r}", (result.returncode, result.stdout.decode()), (0, "1.2345\n"))
+
+# The C library's messages keep their accents: no full device is written as "Ger?t".
+with open("/dev/full", "w") as full:
+    result = subprocess.run([PROGRAM, "1 m in cm"], stdout=full, capture_output=False, stderr=subprocess.PIPE,
+                            env=dict({k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL")},
+                                     LANG="C", LC_MESSAGES="de_DE.UTF-8", LC_CTYPE="de_DE.UTF-8"), timeout=20)
+expect("write error", (result.returncode, "?" in result.stderr.decode(errors="replace"), len(result.stderr) > 0),
+       (2, False, True))
 
 if failures:
     print("\n".join(failures))

@@ -5,8 +5,10 @@
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/exact_amount.h>
 #include <mezzurix/exact_ratio.h>
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_record.h>
 
 #include <QtTest>
 
@@ -57,6 +59,22 @@ ExactRatio exactly(const char* text)
     return ExactRatio::parse(text).value();
 }
 
+// `value` of one unit in another, exactly, rounded once: through exactConversion(), or where an
+// amount carries π (an angle's), which ExactRatio cannot hold, through the two amounts as exact
+// amounts (such units have no offset and count one way).
+std::optional<double> exactValue(int from, int into, const char* value)
+{
+    if (const std::optional<ExactRatio> exact = exactConversion(from, into, exactly(value)))
+        return exact->nearestDouble();
+    const UnitDefinition* a = findDefinition(from);
+    const UnitDefinition* b = findDefinition(into);
+    if (!a->offset.empty() || !b->offset.empty() || a->reciprocal || b->reciprocal)
+        return std::nullopt;
+    const std::optional<ExactAmount> si = *ExactAmount::parse(value) * *ExactAmount::parse(a->amount);
+    const std::optional<ExactAmount> result = si ? *si / *ExactAmount::parse(b->amount) : std::nullopt;
+    return result ? std::optional(result->toDouble()) : std::nullopt;
+}
+
 } // namespace
 
 class TestDefinitions : public QObject {
@@ -89,9 +107,9 @@ void TestDefinitions::everyUnitHasOneWellFormedDefinition()
             const UnitDefinition* definition = findDefinition(unit.code);
             QVERIFY2(definition != nullptr && definition->code == unit.code, unit.text.data());
             const QByteArray name(unit.text.data(), qsizetype(unit.text.size()));
-            QVERIFY2(ExactRatio::parse(definition->amount), name);
-            QVERIFY2(ExactRatio::parse(definition->amount)->numerator() > 0, name);
-            QVERIFY2(definition->offset.empty() || ExactRatio::parse(definition->offset), name);
+            QVERIFY2(ExactAmount::parse(definition->amount), name);
+            QVERIFY2(ExactAmount::parse(definition->amount)->numerator() > 0, name);
+            QVERIFY2(definition->offset.empty() || ExactAmount::parse(definition->offset), name);
             // Only a unit the window does not show may count the other way round.
             QVERIFY2(!definition->reciprocal || !inWindow(unit.code), name);
             QVERIFY2(!definition->singular.empty() && !definition->description.empty(), name);
@@ -170,7 +188,7 @@ void TestDefinitions::exactReaderAgreesWithTheLibraryOnEveryDecimalAmount()
     int checked = 0;
     for (const UnitDefinition& definition : unitDefinitions())
         for (const std::string_view number : {definition.amount, definition.offset}) {
-            if (number.empty() || number.find('/') != std::string_view::npos)
+            if (number.empty() || number.find_first_of("/*") != std::string_view::npos)
                 continue;
             const std::string copy(number);
             QCOMPARE(ExactRatio::parse(number)->nearestDouble(), std::strtod(copy.c_str(), nullptr));
@@ -243,13 +261,13 @@ void TestDefinitions::singularAfterExactlyOne_data()
     QTest::newRow("11 Feet") << 1 << "11" << "Feet";
     QTest::newRow("0.1 Feet") << 1 << "0.1" << "Feet";
     QTest::newRow("empty") << 1 << "" << "Feet";
-    QTest::newRow("Pound(avdp)") << 31 << "1" << "Pound(avdp)";
-    QTest::newRow("Sq Foot") << 11 << "1" << "Sq Foot";
-    QTest::newRow("Mile/hour") << 52 << "1" << "Mile/hour";
-    QTest::newRow("Kilobyte (KB)") << 202 << "1" << "Kilobyte (KB)";
-    QTest::newRow("Inch pound") << 72 << "1" << "Pound-force/inch(Inch pound)";
-    QTest::newRow("Cubic foot/minute") << 1042 << "1" << "Cubic foot/minute";
-    QTest::newRow("Stone") << 1082 << "1" << "Stone";
+    QTest::newRow("Pound, not the window's Pound(avdp)") << 31 << "1" << "Pound";
+    QTest::newRow("Square foot") << 11 << "1" << "Square foot";
+    QTest::newRow("Mile per hour") << 52 << "1" << "Mile per hour";
+    QTest::newRow("Kilobyte") << 202 << "1" << "Kilobyte";
+    QTest::newRow("Pound-force inch") << 72 << "1" << "Pound-force inch";
+    QTest::newRow("Cubic foot per minute") << unitCode("cubic_foot_per_minute") << "1" << "Cubic foot per minute";
+    QTest::newRow("Stone") << unitCode("stone") << "1" << "Stone";
 }
 
 void TestDefinitions::singularAfterExactlyOne()
@@ -264,20 +282,21 @@ void TestDefinitions::singularAfterExactlyOne()
                          name);
 }
 
-// Every singular is its list text with the plural ending of one word taken off ("Inches",
-// "Pounds(avdp)", "Pound-force/inch(Inch pounds)"), "Feet" made "Foot", or the list text itself
-// where it has no plural (Bar, Lux, PSI, BTU, Celsius).
+// Every display name's singular is its plural with the plural ending of one word taken off
+// ("Inches", "Pound-force feet", "Degrees Celsius"), "Feet" made "Foot", "Gravities" made "Gravity", or the plural itself
+// where it has none (Lux, PSI, Horsepower); the window's captions ("Pounds(avdp)") are never used.
 void TestDefinitions::singularForEveryUnit()
 {
     const std::set<std::pair<std::string_view, std::string_view>> endings = {{"", ""}, {"", "s"}, {"", "es"},
-                                                                             {"oo", "ee"}};
+                                                                             {"oo", "ee"}, {"y", "ies"}};
     for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
-            const std::string_view singular = findDefinition(unit.code)->singular;
-            QCOMPARE(nameAfterNumber(unit, "2"), unit.text);
-            QCOMPARE(nameAfterNumber(unit, "1"), singular);
-            std::string_view one = singular;
-            std::string_view many = unit.text;
+            const UnitRecord* record = findUnitRecord(unit.code);
+            QCOMPARE(nameAfterNumber(unit, "2"), record->plural);
+            QCOMPARE(nameAfterNumber(unit, "1"), record->singular);
+            QVERIFY2(record->plural.find_first_of("()#") == std::string_view::npos, record->plural.data());
+            std::string_view one = record->singular;
+            std::string_view many = record->plural;
             while (!one.empty() && !many.empty() && one.front() == many.front()) {
                 one.remove_prefix(1);
                 many.remove_prefix(1);
@@ -286,7 +305,8 @@ void TestDefinitions::singularForEveryUnit()
                 one.remove_suffix(1);
                 many.remove_suffix(1);
             }
-            QVERIFY2(endings.contains({one, many}), (std::string(singular) + " / " + std::string(unit.text)).c_str());
+            QVERIFY2(endings.contains({one, many}),
+                     (std::string(record->singular) + " / " + std::string(record->plural)).c_str());
         }
 }
 
@@ -307,13 +327,13 @@ void TestDefinitions::everyPairOfEveryCategoryFollowsTheDefinitions()
                 const bool table = inWindow(from.code) && inWindow(into.code);
                 for (const char* value : values) {
                     const ExactRatio x = exactly(value);
-                    const std::optional<ExactRatio> exact = exactConversion(from.code, into.code, x);
+                    const std::optional<double> exact = exactValue(from.code, into.code, value);
                     const QByteArray where = QByteArray(from.text.data(), qsizetype(from.text.size())) + " to " +
                                              QByteArray(into.text.data(), qsizetype(into.text.size())) + " at " + value;
                     QVERIFY2(exact, where);
                     const std::optional<double> result = convertUnits(from.code, into.code, x.nearestDouble());
                     QVERIFY2(result, where);
-                    const double expected = exact->nearestDouble();
+                    const double expected = *exact;
                     // Relative to the larger of the result and one unit: a temperature near its
                     // zero counts in degrees.
                     const double tolerance = (table ? kFactorTolerance : kThroughDefinitions) *
@@ -327,30 +347,35 @@ void TestDefinitions::everyPairOfEveryCategoryFollowsTheDefinitions()
             }
     for (const auto& [name, count] : pairs)
         qInfo("%s: %d pairs", name.data(), count);
-    QCOMPARE(pairs.size(), std::size_t(16));
+    QCOMPARE(pairs.size(), std::size_t(28));
     QCOMPARE(pairs["Volume"], 20 * 20);
     QCOMPARE(pairs["Time"], 7 * 7);
     QCOMPARE(pairs["Fuel economy"], 4 * 4);
-    QCOMPARE(checked, 1514 * 6);
+    QCOMPARE(checked, (1514 + 268) * 6);
     // The offsets of the new temperature scales.
-    QCOMPARE(*convertUnits(60, 1140, 0.0), 273.15);
-    QCOMPARE(*convertUnits(1141, 60, 491.67), 0.0);
-    QCOMPARE(*convertUnits(61, 1141, 0.0), 459.67);
+    QCOMPARE(*convertUnits(60, unitCode("kelvin"), 0.0), 273.15);
+    QCOMPARE(*convertUnits(unitCode("rankine"), 60, 491.67), 0.0);
+    QCOMPARE(*convertUnits(61, unitCode("rankine"), 0.0), 459.67);
 }
 
 // Fuel used over a distance against distance per fuel: 0 of either has no value in the other, and
 // the two are each other's reciprocal (235.214583... over the number).
 void TestDefinitions::zeroHasNoReciprocal()
 {
-    QVERIFY(reciprocalPair(1260, 1262) && reciprocalPair(1262, 1263) && !reciprocalPair(1260, 1263));
-    QVERIFY(!reciprocalPair(1262, 1262) && !reciprocalPair(1, 6));
-    QVERIFY(!convertUnits(1260, 1262, 0.0));
-    QVERIFY(!convertUnits(1262, 1261, 0.0));
-    QVERIFY(!exactConversion(1260, 1262, ExactRatio()));
-    QVERIFY(!exactFactor(1260, 1262));
-    QCOMPARE(QString::fromStdString(exactConversion(1260, 1262, exactly("1"))->decimalText(12)),
+    const int usMpg = unitCode("mile_per_us_gallon");
+    const int imperialMpg = unitCode("mile_per_imperial_gallon");
+    const int litersPer100Km = unitCode("liter_per_100_kilometers");
+    const int kmPerLiter = unitCode("kilometer_per_liter");
+    QVERIFY(reciprocalPair(usMpg, litersPer100Km) && reciprocalPair(litersPer100Km, kmPerLiter) &&
+            !reciprocalPair(usMpg, kmPerLiter));
+    QVERIFY(!reciprocalPair(litersPer100Km, litersPer100Km) && !reciprocalPair(1, 6));
+    QVERIFY(!convertUnits(usMpg, litersPer100Km, 0.0));
+    QVERIFY(!convertUnits(litersPer100Km, imperialMpg, 0.0));
+    QVERIFY(!exactConversion(usMpg, litersPer100Km, ExactRatio()));
+    QVERIFY(!exactFactor(usMpg, litersPer100Km));
+    QCOMPARE(QString::fromStdString(exactConversion(usMpg, litersPer100Km, exactly("1"))->decimalText(12)),
              QString::fromUtf8("235.214583333\u2026"));
-    QCOMPARE(*convertUnits(1262, 1262, 0.0), 0.0);
+    QCOMPARE(*convertUnits(litersPer100Km, litersPer100Km, 0.0), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestDefinitions)

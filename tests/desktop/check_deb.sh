@@ -30,6 +30,7 @@ for path in ./usr/bin/mezzurix ./usr/bin/mezzurix-convert \
             "./usr/share/icons/hicolor/256x256/apps/$app_id.png" \
             ./usr/libexec/mezzurix-search-provider \
             ./usr/libexec/mezzurix-copy \
+            ./usr/libexec/mezzurix/mezzurix-fetch-rates \
             ./usr/share/lintian/overrides/mezzurix \
             "./usr/share/dbus-1/services/$app_id.SearchProvider.service" \
             "./usr/share/gnome-shell/search-providers/$app_id.search-provider.ini" \

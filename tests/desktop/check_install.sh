@@ -27,6 +27,8 @@ done
 completion="$share/bash-completion/completions/mezzurix-convert"
 { grep -qx 'complete -F _mezzurix_convert mezzurix-convert' "$completion" && grep -qP '^\d+\tkilometre$' "$completion"; } \
     2>/dev/null || fail "no bash completion with unit names at $completion"
+fetch_rates=/usr/libexec/mezzurix/mezzurix-fetch-rates
+[ -x "$root$fetch_rates" ] || fail "exchange rates helper not installed at $fetch_rates"
 provider=/usr/libexec/mezzurix-search-provider
 [ -x "$root$provider" ] || fail "search provider not installed at $provider"
 grep -qx "Exec=$provider" "$share/dbus-1/services/$app_id.SearchProvider.service" \

@@ -27,6 +27,7 @@ for prefix in one two; do
     grep -qx "Exec=$work/$prefix/libexec/mezzurix-search-provider" "$service" \
         || fail "the $prefix install's .service file starts $(grep Exec= "$service")"
     for path in bin/mezzurix bin/mezzurix-convert libexec/mezzurix-search-provider libexec/mezzurix-copy \
+                libexec/mezzurix/mezzurix-fetch-rates \
                 "share/gnome-shell/search-providers/$app_id.search-provider.ini" \
                 "share/krunner/dbusplugins/$app_id.SearchProvider.desktop"; do
         grep -qxF "$path" "$work/$prefix.files" || fail "the $prefix install lacks $path"

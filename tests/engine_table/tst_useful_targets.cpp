@@ -76,7 +76,7 @@ void TestUsefulTargets::everyUnitHasAnOrderLongEnoughToChooseAllItShows()
             windowUnits += inWindow(unit.code);
         }
     QCOMPARE(windowUnits, 81);
-    QCOMPARE(units, 81 + 61);
+    QCOMPARE(units, 81 + 61 + 52);
 }
 
 void TestUsefulTargets::unknownUnitHasNoOrder()

@@ -212,20 +212,22 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
     int named = 0;
     for (const UnitDefinition& definition : unitDefinitions()) {
         const CatalogueUnit* unit = catalogueUnit(definition.code);
-        if (unit->prefixes == Prefixes::None)
+        if (unit->prefixForms.prefixes == Prefixes::None)
             continue;
         const std::string bare(typedCategories()[typedPlaceOf(definition.code)->categoryIndex]
                                    .units[typedPlaceOf(definition.code)->position].text);
         std::vector<std::pair<std::string, bool>> bases;  // spelling, a symbol
-        for (std::string_view list : {unit->prefixSymbols, unit->prefixNames})
-            for (std::size_t at = 0; at <= list.size();) {
+        for (const bool symbols : {true, false}) {
+            const std::string_view list = symbols ? unit->prefixForms.symbols : unit->prefixForms.names;
+            for (std::size_t at = 0; at < list.size();) {
                 const std::size_t bar = std::min(list.find('|', at), list.size());
-                bases.emplace_back(std::string(list.substr(at, bar - at)), list.data() == unit->prefixSymbols.data());
+                bases.emplace_back(std::string(list.substr(at, bar - at)), symbols);
                 at = bar + 1;
             }
+        }
         for (const auto& prefixes : {siPrefixes(), binaryPrefixes()})
             for (const UnitPrefix& prefix : prefixes) {
-                if (!takesPrefix(unit->prefixes, prefix))
+                if (!takesPrefix(unit->prefixForms.prefixes, prefix))
                     continue;
                 for (const auto& [base, symbol] : bases) {
                     const std::string spelling = std::string(symbol ? prefix.symbol : prefix.word) + base;
@@ -237,7 +239,8 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
                     const ExactAmount factor = prefixFactor(prefix);
                     const bool declared = !query->fromTerm;
                     if (declared && catalogueUnit(query->fromCode())->term.amount != *(factor * unit->term.amount)) {
-                        ++named;  // another unit's name
+                        qInfo("%s is another unit's name", spelling.c_str());
+                        ++named;
                         continue;
                     }
                     const std::optional<double> result = answered("1 " + spelling + " to " + bare);
@@ -312,12 +315,13 @@ void TestExpressions::refusals_data()
     row("50 mph * 3 h to kg", "incompatible-units", "cannot convert mph\u00B7h (distance) into kg (mass)");
     row("1 m\u00B2/s to g/cm", "incompatible-units", "cannot convert m\u00B2/s (m\u00B2/s) into g/cm (kg/m)");
     row("1 kg/(m\u00B7s) to Pa", "incompatible-units", "cannot convert kg/(m\u00B7s) (kg/(m\u00B7s)) into Pa (pressure)");
-    row("2 min/km to s", "incompatible-units", "cannot convert min/km (s/m) into s (time)");
+    row("2 min/ft to s", "incompatible-units", "cannot convert min/ft (pace) into s (time)");
+    row("2 m\u00B7s to s", "incompatible-units", "cannot convert m\u00B7s (m\u00B7s) into s (time)");
     row("5 ft + 3 s to m", "incompatible-units", "cannot add ft (distance) and s (time)");
     row("20 \u00B0C + 5 \u00B0C to \u00B0F", "incompatible-units", "cannot add or subtract \u00B0C, a temperature");
     // Torque is never energy, named or composed of the named
     row("5 N m to J", "incompatible-units", "cannot convert Newton meters (Torque) into Joules (Energy)");
-    row("0 min/km to km/h", "result-out-of-range", "no answer: km/h is the inverse of min/km");
+    row("0 min/ft to km/h", "result-out-of-range", "no answer: km/h is the inverse of min/ft");
     row("1 m / 0 s to m/s", "bad-value", "division by zero in \"/ 0 s\" at column 5");
     row("1 kWh/0km to J/m", "bad-value", "division by zero in \"0\" at column 7");
     // Numbers alone carry no unit, and "/" divides only after one
@@ -330,7 +334,7 @@ void TestExpressions::refusals_data()
     // Bits take no prefix below kilo; the classic reader's errors stand where the expression got
     // no farther
     row("1 mbit to bit", "unknown-unit", "unknown unit \"mbit\"");
-    row("2.7 g/cm3 to kg/m3 please", "unknown-unit", "unknown unit \"please\"");
+    row("2.7 g/mm3 to kg/m3 please", "unknown-unit", "unknown unit \"please\"");
     row("24 ft to fet", "unknown-unit", "did you mean \"feet\"?");
     row("5 mJ to xyz", "unknown-unit", "unknown unit \"xyz\" at column 9");
 }
@@ -360,15 +364,16 @@ void TestExpressions::sidesAndSpans()
     };
     const auto spanned = [](const std::string& text, TextSpan span) { return text.substr(span.offset, span.length); };
 
-    const std::string density = "2.7 g/cm3 to kg/m3";
+    const std::string density = "2.7 g/mm3 to lb/in3";
     const Query q = read(density);
     QCOMPARE(spanned(density, q.valueSpan), "2.7");
-    QCOMPARE(spanned(density, q.fromSpan), "g/cm3");
-    QCOMPARE(spanned(density, q.intoSpan), "kg/m3");
-    QCOMPARE(q.fromTerm->symbol, "g/cm\u00B3");
+    QCOMPARE(spanned(density, q.fromSpan), "g/mm3");
+    QCOMPARE(spanned(density, q.intoSpan), "lb/in3");
+    QCOMPARE(q.fromTerm->symbol, "g/mm\u00B3");
     QCOMPARE(q.fromCode(), kNoUnitCode);
+    QCOMPARE(q.category().name, "Density");
     QVERIFY(!q.intoCode() && q.pairCode().empty() && !q.inWindow());
-    QCOMPARE(canonicalText(q), "2.7 g/cm\u00B3 to kg/m\u00B3");
+    QCOMPARE(canonicalText(q), "2.7 g/mm\u00B3 to lb/in\u00B3");
 
     // A computed quantity: its value counted in its unit, its first number the value span.
     const std::string room = "4 m x 3 m to sq ft";
@@ -380,11 +385,15 @@ void TestExpressions::sidesAndSpans()
     QCOMPARE(spanned(room, area.fromSpan), "m x 3 m");
     QCOMPARE(canonicalText(area), "12 Sq Meters to Sq Feet");
 
-    // A catalogue unit beside a term of another category is a term too; a term converts into a
-    // catalogue unit of its own category by the unit's place.
+    // The query's category is the from side's; an into unit of another category is a term, and a
+    // term converts into a catalogue unit of its own category by the unit's place.
     const Query pace = read("4 min/km to km/h");
-    QVERIFY(pace.fromTerm && pace.intoTerm);
-    QCOMPARE(pace.categoryIndex, kNoCategory);
+    QVERIFY(!pace.fromTerm && pace.intoTerm);
+    QCOMPARE(pace.category().name, "Pace");
+    const Query composedPace = read("4 min/ft to km/h");
+    QVERIFY(composedPace.fromTerm && composedPace.intoTerm);
+    QCOMPARE(composedPace.category().name, "Pace");
+    QCOMPARE(read("1 m\u00B7s to m\u00B7min").categoryIndex, kNoCategory);
     const Query power = read("2 kcal/h to W");
     QVERIFY(power.fromTerm && !power.intoTerm && power.intoCode());
     QCOMPARE(power.category().name, "Power");
@@ -393,7 +402,7 @@ void TestExpressions::sidesAndSpans()
     // A term alone, where no into unit is asked for.
     QueryOptions alone;
     alone.allowMissingInto = true;
-    const Query single = read("24 g/cm3", alone);
+    const Query single = read("24 g/mm3", alone);
     QVERIFY(single.fromTerm && !single.intoTerm && !single.intoPosition);
     QVERIFY(std::holds_alternative<QueryError>(answerQuery(single, std::nullopt)));
     // "N·m" is torque, "kW h" the kilowatt-hour: composed units that spell declared ones take them.

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <bit>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,8 @@ private slots:
     void whereNumbersStartAndEnd();
     void digitPowersWithinQuotients_data();
     void digitPowersWithinQuotients();
+    void neverReadSilentlyOneWay_data();
+    void neverReadSilentlyOneWay();
 };
 
 void TestNumberScan::everyFrontEndAgreesOnWhereAValueStarts()
@@ -205,6 +208,64 @@ void TestNumberScan::digitPowersWithinQuotients()
     QVERIFY2(q != nullptr, std::get_if<QueryError>(&reading) ? std::get<QueryError>(reading).message.c_str() : "");
     QVERIFY(e != nullptr);
     QCOMPARE(canonicalText(*q), canonicalText(*e));
+}
+
+void TestNumberScan::neverReadSilentlyOneWay_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::newRow("German") << ".";
+    QTest::newRow("French") << "\u202F";
+}
+
+// Every number built from digits and the marks either convention gives them: where the regional
+// convention and "." with "," groups read it as different numbers it is refused, and otherwise it
+// is read as the convention that reads it does.
+void TestNumberScan::neverReadSilentlyOneWay()
+{
+    QFETCH(QString, group);
+    QueryOptions regional;
+    regional.decimalPoint = ",";
+    regional.groupSign = group.toStdString();
+    QueryOptions both = regional;
+    both.refuseAmbiguousNumbers = true;
+    const QueryOptions dot;
+    const std::vector<std::string> pieces = {"1", "25", "250", "0", ",", ".", " ", "\u202F"};
+    std::vector<std::string> numbers{""};
+    std::size_t refused = 0;
+    std::size_t read = 0;
+    for (std::size_t length = 0; length < 5; ++length) {
+        std::vector<std::string> longer;
+        for (const std::string& number : numbers)
+            for (const std::string& piece : pieces)
+                longer.push_back(number + piece);
+        numbers = std::move(longer);
+        for (const std::string& number : numbers) {
+            // A number ends with a digit; a mark after it is no part of the value in question.
+            if (!std::isdigit(static_cast<unsigned char>(number.back())))
+                continue;
+            const std::string query = number + " m to cm";
+            const QueryReading asRegion = readQuery(query, regional);
+            const QueryReading asDot = readQuery(query, dot);
+            const QueryReading chosen = readQuery(query, both);
+            const Query* r = std::get_if<Query>(&asRegion);
+            const Query* d = std::get_if<Query>(&asDot);
+            const bool differ = r != nullptr && d != nullptr && r->value != d->value;
+            // A number only one convention reads is read ("2,5", "1,234.5").
+            if ((r == nullptr) != (d == nullptr))
+                QVERIFY2(std::holds_alternative<Query>(chosen), query.c_str());
+            if (const Query* c = std::get_if<Query>(&chosen)) {
+                ++read;
+                QVERIFY2(!differ, query.c_str());
+                QVERIFY2((r != nullptr && r->value == c->value) || (d != nullptr && d->value == c->value), query.c_str());
+            } else if (std::get<QueryError>(chosen).kind == QueryErrorKind::AmbiguousNumber) {
+                ++refused;
+                QVERIFY2(differ, query.c_str());
+            } else {
+                QVERIFY2(!differ, query.c_str());
+            }
+        }
+    }
+    QVERIFY(refused > 0 && read > refused);
 }
 
 QTEST_APPLESS_MAIN(TestNumberScan)

@@ -77,7 +77,7 @@ void TestQueryTyping::typingSequences_data()
     row("24 in to f", "Feet", 1);
     row("24 in to ft", "Feet", 1);
     row("24 in to inc", "Inches", 1);  // into the from unit itself, which nothing else begins
-    row("24 in to m", "Meters", 5);  // then Miles, Millimeters, Micrometers and Thou (mil)
+    row("24 in to m", "Meters", 5);  // then Miles, Millimeters, Micrometers and Thou
     row("5 kg to p", "Pounds(avdp)", 1);
     row("5 kg to po", "Pounds(avdp)", 1);
     row("5 kg to pou", "Pounds(avdp)", 1);
@@ -88,7 +88,7 @@ void TestQueryTyping::typingSequences_data()
     row("72 °F to °C", "Celsius", 1);
     row("100 km/", "Kilometers/hour", 2);  // or Kilometers/liter
     row("100 kil", "", 0);  // any of many units yet
-    row("24 in th", "Thou (mil)", 1);
+    row("24 in th", "Thou", 1);
     row("100 km/h", "Kilometers/hour", 1);
     row("32 psi to b", "Bar", 1);
     row("32 psi to ba", "Bar", 1);

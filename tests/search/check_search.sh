@@ -74,7 +74,7 @@ for i in 1 2 3; do
 done
 wait
 for i in 1 2 3; do
-    expect "([('-40 Celsius to Fahrenheit', '-40 Fahrenheit', 'org.example.Mezzurix', 100, 1.0, {'subtext': <'-40 Celsius = -40 Fahrenheit · Temperature'>})],)" cat "$root/a$i"
+    expect "([('-40 Celsius to Fahrenheit', '-40 Degrees Fahrenheit', 'org.example.Mezzurix', 100, 1.0, {'subtext': <'-40 Degrees Celsius = -40 Degrees Fahrenheit · Temperature'>})],)" cat "$root/a$i"
     expect "$no_matches" cat "$root/b$i"
     expect "(['1 Kilograms to Pounds(avdp)'],)" cat "$root/c$i"
 done

@@ -26,6 +26,10 @@ constexpr std::size_t kMaxQueryBytes = 4096;
 
 struct QueryOptions {
     std::string decimalPoint = ".";  // the regional separator; "." is read as well
+    std::string groupSign;           // the regional digit group sign; empty for the default
+    // Refuses a value that reads differently with the regional separator and with "." as the
+    // point and "," between groups ("1,250", "1.500"), rather than taking the regional reading.
+    bool refuseAmbiguousNumbers = false;
     bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
     // The user's language ("de", or a locale such as "de_DE.UTF-8"): its unit names and words
     // are read as well as the English ones, which are read in every language.
@@ -83,6 +87,9 @@ struct Query {
     // Read as unit expressions ("4 m x 3 m", "kW h", "µs"): fromSpan and intoSpan hold what was
     // typed rather than a name of the unit.
     bool expression = false;
+    // The value is computed from several quantities or numbers ("4 m × 3 m", "3 × 10^8"): an
+    // answer shows what was typed, from valueSpan to the end of fromSpan, rather than the value.
+    bool computed = false;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }
@@ -107,6 +114,7 @@ enum class QueryErrorKind {
     IncompatibleUnits,  // the two units belong to different categories
     TrailingText,       // words after a complete query
     ResultOutOfRange,   // the converted value is beyond the double range
+    AmbiguousNumber,    // the value reads differently with the regional separator and with "."
 };
 
 struct QueryError {

@@ -36,25 +36,25 @@ std::string_view sourceName(DefinitionSource source);
 // unit (fuel used over a distance, against distance per fuel). Only temperatures have an offset.
 struct UnitDefinition {
     int code;
-    std::string_view singular;     // the list text for exactly one: "Foot", "Sq Foot", "Kilobyte (KB)"
+    std::string_view singular;     // the display name of one: "Foot", "Square foot", "Kilobyte"
     std::string_view amount;       // exact, ExactRatio::parse reads it: "0.3048", "5/18", "1/0.09290304"
-    std::string_view siUnit;       // "m", "m²", "K", "B"
+    std::string_view siUnit;       // "m", "m²", "K", "bit": its category's
     std::string_view offset;       // exact decimal, or empty for none
     std::string_view description;  // plain words naming the variant: "US liquid gallon (231 cubic inches)"
     DefinitionSource source;
-    bool nameIsAmbiguous;          // the list text alone does not say which variant it is
+    bool nameIsAmbiguous;          // the display name alone does not say which variant it is
     bool reciprocal = false;       // x of the unit is amount / x of siUnit
 };
 
-// One row per unit: the window's, category by category in the order of the conversion table, then
-// those of typed conversions only in the order of their codes.
+// One row per unit, in the order of the unit table (unitRecords()).
 std::span<const UnitDefinition> unitDefinitions();
 
 // The row of `unitCode`, or nullptr.
 const UnitDefinition* findDefinition(int unitCode);
 
-// The unit's name after a written number: the singular after exactly "1" or "-1" (also with "+"
-// or the minus sign U+2212), the list text otherwise ("1.0 Feet", "2 Feet").
+// The unit's display name after a written number, as a person says it: the singular after exactly
+// "1" or "-1" (also with "+" or the minus sign U+2212), the plural otherwise ("1 Foot", "1.0 Feet",
+// "2 Pounds" for the window's "Pounds(avdp)").
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText);
 
 // "0.3048 m", "(x + 273.15) × 1 K" for a unit with an offset, "… m/m³ ÷ x" for a reciprocal one.

@@ -46,7 +46,8 @@ struct CategoryRecord {
                                    // reciprocal unit)
     UnitKind kind = UnitKind::None;
     std::string_view siUnit;       // the coherent unit as definitions are written: "m", "N·m", "m³/s"
-    std::string_view description;  // for a typed-only category; a window category's is the window's
+    std::string_view description = {};  // for a typed-only category; a window category's is the
+                                        // window's
 };
 
 // Where the window's lists show a unit: only the window's 81 units have one.
@@ -80,6 +81,13 @@ struct UnitRecord {
     WindowPlace window = {};         // the window's 81 units only; their table order is list order
 };
 
+// Whether the unit's symbols are read on their own, and not only after a prefix: the bare C is
+// Celsius, so the coulomb's "C" reads only as mC, µC and so on.
+constexpr bool readsBareSymbols(const UnitRecord& unit)
+{
+    return unit.prefixes != Prefixes::SiOnlyPrefixed;
+}
+
 // Every category: the window's in the order of its "&Lists" menu, then those of typed conversions.
 std::span<const CategoryRecord> categoryRecords();
 
@@ -90,5 +98,15 @@ std::span<const UnitRecord> unitRecords();
 // The record with this key, or nullptr.
 const UnitRecord* findUnitRecord(std::string_view key);
 const CategoryRecord* findCategoryRecord(std::string_view key);
+
+// A unit's code, as the catalogues, the definitions and the query reader know units: the window's
+// own for its 81 units, and for every other unit its count among them in table order from
+// kFirstTypedOnlyCode on, so that no table writes it and adding a unit may renumber the others.
+// `unit` is one of unitRecords().
+int unitCode(const UnitRecord& unit);
+// The code of the unit with this key, or -1.
+int unitCode(std::string_view key);
+// The record of a unit code, or nullptr.
+const UnitRecord* findUnitRecord(int code);
 
 } // namespace mezzurix

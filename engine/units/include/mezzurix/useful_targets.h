@@ -3,8 +3,8 @@
 #pragma once
 
 // The units a value is most usefully converted into when only its own unit is known ("1 gal"),
-// best first: mostly the other system's counterpart, then the same system's neighbours. Units are
-// named by code, so units that the window's lists do not show can be listed too.
+// best first: mostly the other system's counterpart, then the same system's neighbours. Each
+// unit's record names them by key (UnitRecord::targets); here they are resolved to unit codes.
 
 #include <array>
 #include <span>
@@ -22,7 +22,7 @@ struct UsefulTargets {
 // Fills the unused places of an order; no unit has a negative code.
 constexpr int kNoUnit = -1;
 
-// Every order, one per unit, grouped by category.
+// Every order, one per unit that has one, in the order of the unit table.
 std::span<const UsefulTargets> usefulTargetTable();
 
 // The order for `fromCode`, without the unused places; empty for a unit without one.
