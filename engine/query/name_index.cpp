@@ -5,6 +5,7 @@
 #include "prefix_reading.h"
 #include "query_text.h"
 
+#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_prefixes.h>
 
@@ -317,15 +318,19 @@ const Index& indexFor(const LanguageNames* language)
 
 namespace {
 
-// Whether `text`, which names a unit only by a name in another case (`tier`), is to be read with a
-// prefix instead: a prefix reading as written comes before any name in another case ("Gm" is no
-// gm, "mHz" no MHz), and a symbol is not read in another case where a prefixed symbol, no name, is
-// spelled so in another case ("MM" is neither mm nor Mm, "Ms" no ms).
-[[gnu::noinline]] bool prefixedSymbol(const Index& names, std::string_view text, Tier tier)
+// Whether `text`, which names the units of `match` only by a name in another case (`tier`), is to
+// be read with a prefix instead: a prefix reading as written comes before any name in another case
+// of another size ("Gm" is no gm, "mHz" no MHz; "GHz" is the gigahertz either way), and a symbol is
+// not read in another case where a prefixed symbol, no name, is spelled so in another case ("MM" is
+// neither mm nor Mm, "Ms" no ms).
+[[gnu::noinline]] bool prefixedSymbol(const Index& names, std::string_view text, Tier tier, const UnitMatch& match)
 {
-    const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text);
-    if (reading && reading->bySymbol)
-        return true;
+    if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text); reading && reading->bySymbol) {
+        const CatalogueUnit* base = catalogueUnit(reading->code);
+        const CatalogueUnit* named = match.codes().size() == 1 ? catalogueUnit(match.codes().front()) : nullptr;
+        return base == nullptr || named == nullptr || named->term.dimension != base->term.dimension ||
+               named->term.amount != prefixFactor(*reading->prefix) * base->term.amount;
+    }
     if (tier == CaseFree)
         for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
             if (names.table.findExact(prefixed).empty())
@@ -339,7 +344,7 @@ UnitMatch lookUp(const Index& names, std::string_view text)
 {
     Tier tier = Exact;
     UnitMatch match = names.table.find(text, nullptr, &tier);
-    if (tier != Exact && !match.empty() && prefixedSymbol(names, text, tier))
+    if (tier != Exact && !match.empty() && prefixedSymbol(names, text, tier, match))
         return {};
     return match;
 }

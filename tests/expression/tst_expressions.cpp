@@ -136,6 +136,22 @@ void TestExpressions::answers_data()
     row("5 m^-1 to ft^-1", "5*0.3048");
     row("1 s\u207B\u00B9 to min\u207B\u00B9", "60");
     row("3 cubic mm to mL", "0.003");
+    // Rotation, angles, electricity, and prefixes as written before names in another case
+    row("500 mA to A", "0.5");
+    row("5.8 GHz to MHz", "5800");
+    row("50 Hz to rpm", "3000");
+    row("3000 rpm to rad/s", "3000*2*pi/60");
+    row("100 rad/s to Hz", "100/2/pi");
+    row("45 degrees to radians", "45*pi/180");
+    row("250 Mbps to MB/s", "250000000/8/1048576");
+    row("5 \u00B5F to nF", "5000");
+    row("12 V \u00D7 2 A to W", "24");
+    row("1 V/A to \u03A9", "1");
+    row("2 A \u00D7 3 h to mAh", "6000");
+    row("1 mHz to Hz", "0.001");
+    row("1 Gm to km", "1000000");
+    row("2 Pt to t", "2000000000000000");
+    row("5 Mb to MB", "5000000/8/1048576");
     // Products written with a blank where they spell a declared unit or join SI symbols
     row("100 kW h to MJ", "360");
     row("100 kW\u00B7h to MJ", "360");
@@ -311,6 +327,7 @@ void TestExpressions::refusals_data()
         QTest::newRow(query) << QString::fromUtf8(query) << kind << QString::fromUtf8(message);
     };
     // Both sides named, each with the category that holds it or its dimension
+    row("2.7 g/mm3 to kg", "incompatible-units", "cannot convert g/mm\u00B3 (density) into kg (mass)");
     row("4 m x 3 m to kg", "incompatible-units", "cannot convert m\u00B2 (area) into kg (mass) at column 14");
     row("50 mph * 3 h to kg", "incompatible-units", "cannot convert mph\u00B7h (distance) into kg (mass)");
     row("1 m\u00B2/s to g/cm", "incompatible-units", "cannot convert m\u00B2/s (m\u00B2/s) into g/cm (kg/m)");
