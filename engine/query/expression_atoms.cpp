@@ -32,8 +32,6 @@ constexpr std::string_view kSuperscripts[] = {
     "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074", "\u2075", "\u2076", "\u2077", "\u2078", "\u2079",
 };
 constexpr std::string_view kSuperscriptMinus = "\u207B";
-// More superscript digits than this is no power of a unit or a number.
-constexpr std::size_t kMaxPowerDigits = 4;
 
 bool isAsciiLetter(char c)
 {

@@ -18,8 +18,6 @@ namespace mezzurix::unit_expression {
 
 // Parentheses nest no deeper than this: enough for any unit, and the reader's stack stays small.
 constexpr int kMaxDepth = 16;
-// A power written with more digits than this is beyond any unit's and any double's.
-constexpr std::size_t kMaxPowerDigits = 4;
 
 enum class Operation { None, Times, Divide, Per };
 
