@@ -194,9 +194,7 @@ struct MetricBase {
     std::string_view plural;
     bool bytes;  // bytes take the binary prefixes, and none below one
 };
-constexpr MetricBase kMetricBases[] = {
-    {"bar", "bars", false}, {"cal", "calories", false}, {"B", "bytes", true},
-};
+constexpr MetricBase kMetricBases[] = {{"cal", "calories", false}, {"B", "bytes", true}};
 
 // Symbols outside the prefix scheme that must not be read as a unit of another case.
 struct OtherSymbol {

@@ -226,9 +226,11 @@ std::optional<QueryError> classicFault(std::string_view text, const Readings& re
     if (expression.read)
         return std::nullopt;
     // The more telling error: the classic one where it named both units or the expression got no
-    // farther than it.
-    const bool farther = expression.error && error->kind != QueryErrorKind::IncompatibleUnits &&
-                         expression.progress > error->where.offset;
+    // farther than it; but the expression's where it read both sides and only the value has no
+    // answer ("0 min/km to km/h": both units name a category, and the two convert).
+    const bool farther = expression.error &&
+                         (expression.error->kind == QueryErrorKind::ResultOutOfRange ||
+                          (error->kind != QueryErrorKind::IncompatibleUnits && expression.progress > error->where.offset));
     return farther ? expression_query::explained(text, *expression.error, options) : error;
 }
 

@@ -78,7 +78,13 @@ std::vector<std::optional<PrefixForms>> prefixForms()
             all.resize(code + 1);
         PrefixForms& forms = all[code].emplace();
         forms.prefixes = record.prefixes;
-        for (const std::string_view symbol : split(record.symbols))
+        // A bit's "b" is too close to the byte's "B" to take a prefix: kbit and Mbit spell it out.
+        // A unit without a symbol of its own takes them before its name (mbar, kbar).
+        const std::string ownName = lowered(record.singular);
+        const std::string_view prefixed = record.prefixes == Prefixes::Bits ? record.names
+                                          : record.symbols.empty()          ? std::string_view(ownName)
+                                                                            : record.symbols;
+        for (const std::string_view symbol : split(prefixed))
             if (!prefixedForm(symbol, symbols, false))
                 forms.symbols += (forms.symbols.empty() ? "" : "|") + std::string(symbol);
         std::vector<std::string> written;
@@ -88,7 +94,8 @@ std::vector<std::optional<PrefixForms>> prefixForms()
         written.push_back(lowered(record.plural));
         std::vector<std::string> kept;
         for (const std::string& name : written)
-            if (!name.empty() && !prefixedForm(name, names, true) && std::find(kept.begin(), kept.end(), name) == kept.end()) {
+            if (!name.empty() && name.find(' ') == std::string::npos && !prefixedForm(name, names, true) &&
+                std::find(kept.begin(), kept.end(), name) == kept.end()) {
                 kept.push_back(name);
                 forms.names += (forms.names.empty() ? "" : "|") + name;
             }

@@ -447,7 +447,7 @@ void TestQuery::errors_data()
         {"1 dB to B", "", "unknown-unit", 2, 2, "unknown unit \"dB\" at column 3; did you mean"},  // no decibytes
         {"1 yrds to m", "", "unknown-unit", 2, 4, "did you mean \"yards\" or \"yrs\"?"},  // one edit in 4 bytes
         {"5 mw to W", "", "unknown-unit", 2, 2, "unknown unit \"mw\""},
-        {"5 mB to MB", "", "unknown-unit", 2, 2, "unknown unit \"mB\""},  // bytes take no prefix below one
+        {"5 Mb to MB", "", "unknown-unit", 2, 2, "unknown unit \"Mb\""},
         {"5 Mn to N", "", "unknown-unit", 2, 2, "unknown unit"},
         {"5 nm to N m", "", "incompatible-units", 8, 3, "cannot convert Nanometers (Distance) into Newton meters (Torque)"},
         {"5 Gcal to J", "", "unknown-unit", 2, 4, "gigacalories are not supported"},
