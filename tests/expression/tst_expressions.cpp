@@ -347,7 +347,8 @@ void TestExpressions::refusals_data()
     row("5 N m to J", "incompatible-units", "cannot convert Newton meters (Torque) into Joules (Energy)");
     row("0 min/ft to km/h", "result-out-of-range", "no answer: km/h is the inverse of min/ft");
     row("1 m / 0 s to m/s", "bad-value", "division by zero in \"/ 0 s\" at column 5");
-    row("1 kWh/0km to J/m", "bad-value", "division by zero in \"0\" at column 7");
+    row("1 kWh/0km to J/m", "bad-value", "division by zero in \"/0km\" at column 6");
+    row("1 kWh/km to J/0 m", "bad-value", "\"0\" makes a unit of no size");
     // Numbers alone carry no unit, and "/" divides only after one
     row("60 / s to min", "unknown-unit", "unknown unit");
     row("2 x 3 to m", "missing-unit", "no unit after the value");
