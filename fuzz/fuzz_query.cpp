@@ -11,6 +11,7 @@
 
 #include "fuzz_support.h"
 #include "number_scan.h"
+#include "value_reader.h"
 #include "units_memo.h"
 
 #include <mezzurix/blanks.h>
@@ -311,7 +312,7 @@ void checkValueStart(std::string_view text, const QueryOptions& options, const Q
     std::size_t start = 0;
     while (start < text.size() && blanks::queryBlankLength(text, start) > 0)
         start += blanks::queryBlankLength(text, start);
-    const number_scan::Scan scan = number_scan::scan(text, start, {options.decimalPoint, true});
+    const number_scan::Scan scan = number_scan::scan(text, start, value_reader::styleOf(options));
     if (const Query* query = std::get_if<Query>(&reading); query != nullptr && query->valueSpan.offset == start &&
                                                            query->fromParts.empty()) {
         if (!scan.clean() || scan.number.begin != start || scan.number.length() != query->valueSpan.length)

@@ -32,8 +32,6 @@ constexpr std::string_view kSuperscripts[] = {
     "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074", "\u2075", "\u2076", "\u2077", "\u2078", "\u2079",
 };
 constexpr std::string_view kSuperscriptMinus = "\u207B";
-// More superscript digits than this is no power of a unit or a number.
-constexpr std::size_t kMaxPowerDigits = 4;
 
 bool isAsciiLetter(char c)
 {
@@ -146,12 +144,12 @@ bool sameSize(const UnitTerm& a, const UnitTerm& b)
     return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
 }
 
-// A prefixed unit whose symbol is a declared unit's name: that unit where it is the same
-// ("kilonewtons" are kN), and otherwise written as typed, since its symbol reads as the other
-// ("kilotonne", whose kt is the knot).
+// A prefixed unit whose symbol reads as a declared unit: that unit where it is the same
+// ("kilonewtons" are kN, "gigacycles per second" GHz), and otherwise written as typed, since its
+// symbol reads as the other ("kilotonne", whose kt is the knot).
 Atom declaredAs(Atom atom, std::string_view typed, const Names& names)
 {
-    const names::UnitMatch match = names::lookUpExact(*names.index, atom.unit.symbol);
+    const names::UnitMatch match = names::lookUp(*names.index, atom.unit.symbol);
     if (match.empty())
         return atom;
     const CatalogueUnit* declared = match.codes().size() == 1 ? catalogueUnit(match.codes().front()) : nullptr;
@@ -214,10 +212,8 @@ std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
-    // A prefix stands before one word.
-    if (!words)
-        if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
-            return declaredAs(prefixed(*reading), text, names);
+    if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
+        return declaredAs(prefixed(*reading), text, names);
     for (const std::string* spelling : spellings)
         if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);

@@ -18,6 +18,10 @@
 
 namespace mezzurix::expression_atoms {
 
+// A power written with more digits than this ("^12345", "¹²³⁴⁵") is beyond any unit's and any
+// double's.
+constexpr std::size_t kMaxPowerDigits = 4;
+
 struct Atom {
     UnitTerm unit;
     std::size_t end = 0;       // in the text, after the name

@@ -134,11 +134,11 @@ std::optional<int> Reader::powerAt(bool afterSymbol, int limit)
         pos_ += at("-") ? 1 : at("\u2212") ? 3 : at("+") ? 1 : 0;
         std::size_t digits = 0;
         power = 0;
-        while (pos_ < end_ && number_digits::isDigit(text_[pos_]) && digits <= kMaxPowerDigits) {
+        while (pos_ < end_ && number_digits::isDigit(text_[pos_]) && digits <= expression_atoms::kMaxPowerDigits) {
             power = power * 10 + (text_[pos_++] - '0');
             ++digits;
         }
-        if (digits == 0 || digits > kMaxPowerDigits)
+        if (digits == 0 || digits > expression_atoms::kMaxPowerDigits)
             return fail(unreadable(begin));
         power = negative ? -power : power;
     } else if (const std::optional<int> superscript = expression_atoms::superscriptPower(text_, pos_, length)) {

@@ -125,14 +125,14 @@ Operation Reader::operationAt(std::size_t& length) const
         ++word;
     if (word < end_ && word > pos_ && isPerWord(text_.substr(pos_, word - pos_), c_.names.language)) {
         length = word - pos_;
-        return Operation::Per;
+        return Operation::Divide;
     }
     return Operation::None;
 }
 
 std::optional<Quantity> Reader::product()
 {
-    std::optional<Quantity> q = group(false);
+    std::optional<Quantity> q = group();
     while (q) {
         const std::size_t before = pos_;
         skipBlanks();
@@ -147,10 +147,7 @@ std::optional<Quantity> Reader::product()
         if (operation != Operation::Times && q->unit.isOne())
             return fail(makeError(QueryErrorKind::UnknownUnit, text_, spanFrom(opAt),
                                   say("no unit before %s", quoted(text_.substr(opAt, length)))));
-        // "kWh/100km", "per 100 km": the number counts the unit, not the value.
-        const bool unitBound = operation == Operation::Per ||
-                               (operation == Operation::Divide && pos_ < end_ && number_digits::isDigit(text_[pos_]));
-        const std::optional<Quantity> r = group(unitBound);
+        const std::optional<Quantity> r = group();
         if (!r)
             return std::nullopt;
         q = combined(std::move(*q), *r, operation == Operation::Times, opAt);
@@ -172,7 +169,7 @@ std::optional<Quantity> Reader::combined(Quantity q, const Quantity& r, bool tim
     return Quantity{*value, *unit, code};
 }
 
-std::optional<Quantity> Reader::group(bool unitBound)
+std::optional<Quantity> Reader::group()
 {
     skipBlanks();
     const std::size_t begin = pos_;
@@ -191,10 +188,12 @@ std::optional<Quantity> Reader::group(bool unitBound)
         q = std::move(*read);
         number = true;
     }
-    if (number && (unitBound || into_)) {
+    // On the into side a number belongs to the unit ("to kWh/100 km"); on the from side to the
+    // value, whose unit then reads back from its symbol alone.
+    if (number && into_) {
         if (q.value.isZero())
             return fail(makeError(QueryErrorKind::BadValue, text_, spanFrom(begin),
-                                  say("division by zero in %s", quoted(text_.substr(begin, pos_ - begin)))));
+                                  say("%s makes a unit of no size", quoted(text_.substr(begin, pos_ - begin)))));
         std::string digits;
         for (std::size_t i = begin; i < pos_; i += std::max<std::size_t>(1, query_text::blankLength(text_, i)))
             if (query_text::blankLength(text_, i) == 0)

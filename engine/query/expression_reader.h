@@ -18,10 +18,8 @@ namespace mezzurix::unit_expression {
 
 // Parentheses nest no deeper than this: enough for any unit, and the reader's stack stays small.
 constexpr int kMaxDepth = 16;
-// A power written with more digits than this is beyond any unit's and any double's.
-constexpr std::size_t kMaxPowerDigits = 4;
 
-enum class Operation { None, Times, Divide, Per };
+enum class Operation { None, Times, Divide };
 
 // A double exactly: every finite one is a whole number of at most 53 bits times a power of two.
 ExactAmount exactOf(double x);
@@ -77,7 +75,7 @@ private:
     std::optional<Quantity> combined(Quantity q, const Quantity& r, bool times, std::size_t opAt);
 
     // group = number [factor {factor}] | factor {factor}
-    std::optional<Quantity> group(bool unitBound);
+    std::optional<Quantity> group();
 
     // Two units side by side multiply where they are SI symbols of different quantities.
     static bool multipliesWithBlank(const std::optional<expression_atoms::Atom>& a,

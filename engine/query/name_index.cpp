@@ -5,6 +5,7 @@
 #include "prefix_reading.h"
 #include "query_text.h"
 
+#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_prefixes.h>
 
@@ -26,6 +27,10 @@ namespace {
 constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
+
+// How a name matched a text: in its exact case first, then a name whose case means nothing, then
+// a symbol of another case.
+enum Tier { Exact, Loose, CaseFree, None };
 
 // Every name under its text with ASCII case ignored, so that one lookup finds the names of the
 // exact case and those of any case together. The entries lie in one array, grouped by bucket, so
@@ -80,26 +85,24 @@ public:
 
     // The units `text` names: in its exact case; else by a name whose case means nothing; else,
     // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
-    // differs from it only by case ("KG"), which `caseFree` then tells. `unsupported` gets the
-    // code of the known symbol of a unit the catalogue lacks that `text` is exactly. With
-    // `exactOnly`, only names in the exact case of `text`.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr, bool* caseFree = nullptr) const
+    // differs from it only by case ("KG"); `matched` gets which of these found it. `unsupported`
+    // gets the code of the known symbol of a unit the catalogue lacks that `text` is exactly.
+    UnitMatch find(std::string_view text, int* unsupported = nullptr, Tier* matched = nullptr) const
     {
-        return search<false>(text, unsupported, caseFree);
+        return search<false>(text, unsupported, matched);
     }
+    // Only the names in the exact case of `text`.
     UnitMatch findExact(std::string_view text) const { return search<true>(text, nullptr, nullptr); }
 
 private:
     template <bool exactOnly>
-    UnitMatch search(std::string_view text, int* unsupported, bool* caseFree) const
+    UnitMatch search(std::string_view text, int* unsupported, Tier* matched) const
     {
         if (entries_.empty())
             return {};
         const Key key = keyOf(text);
         const std::uint64_t raw = rawOf(text);
         const std::size_t b = key.hash & mask_;
-        // Exact case first, then names whose case means nothing, then symbols of another case.
-        enum Tier { Exact, Loose, CaseFree, None };
         Tier tier = None;
         UnitMatch found;
         bool knownOtherCase = false;
@@ -130,8 +133,8 @@ private:
         }
         if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
             return {};
-        if (caseFree != nullptr)
-            *caseFree = tier == CaseFree;
+        if (matched != nullptr)
+            *matched = tier;
         return found;
     }
 
@@ -313,13 +316,23 @@ const Index& indexFor(const LanguageNames* language)
 
 namespace {
 
-// Whether a prefixed symbol is spelled `text` in another case, and is no name: then no name of
-// another case is read for it either ("MM" is neither mm nor Mm, "Ms" no ms).
-[[gnu::noinline]] bool prefixedInAnotherCase(const Index& names, std::string_view text)
+// Whether `text`, which names the units of `match` only by a name in another case (`tier`), is to
+// be read with a prefix instead: a prefix reading as written comes before any name in another case
+// of another size ("Gm" is no gm, "mHz" no MHz; "GHz" is the gigahertz either way), and a symbol is
+// not read in another case where a prefixed symbol, no name, is spelled so in another case ("MM" is
+// neither mm nor Mm, "Ms" no ms).
+[[gnu::noinline]] bool prefixedSymbol(const Index& names, std::string_view text, Tier tier, const UnitMatch& match)
 {
-    for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
-        if (names.table.findExact(prefixed).empty())
-            return true;
+    if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text); reading && reading->bySymbol) {
+        const CatalogueUnit* base = catalogueUnit(reading->code);
+        const CatalogueUnit* named = match.codes().size() == 1 ? catalogueUnit(match.codes().front()) : nullptr;
+        return base == nullptr || named == nullptr || named->term.dimension != base->term.dimension ||
+               named->term.amount != prefixFactor(*reading->prefix) * base->term.amount;
+    }
+    if (tier == CaseFree)
+        for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
+            if (names.table.findExact(prefixed).empty())
+                return true;
     return false;
 }
 
@@ -327,9 +340,9 @@ namespace {
 
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
-    bool caseFree = false;
-    UnitMatch match = names.table.find(text, nullptr, &caseFree);
-    if (caseFree && prefixedInAnotherCase(names, text))
+    Tier tier = Exact;
+    UnitMatch match = names.table.find(text, nullptr, &tier);
+    if (tier != Exact && !match.empty() && prefixedSymbol(names, text, tier, match))
         return {};
     return match;
 }

@@ -20,6 +20,7 @@ struct Base {
     int code;
     bool symbol;
     std::string_view firstSymbol;  // the unit's, which a prefix word is written before
+    Prefixes prefixes;
 };
 
 std::vector<std::string_view> split(std::string_view list)
@@ -39,14 +40,15 @@ const std::vector<Base>& bases()
     static const std::vector<Base> all = [] {
         std::vector<Base> found;
         for (const UnitDefinition& definition : unitDefinitions()) {
-            const CatalogueUnit* unit = catalogueUnit(definition.code);
-            if (unit == nullptr || unit->prefixes == Prefixes::None)
+            const PrefixForms* forms = prefixFormsOf(definition.code);
+            if (forms == nullptr)
                 continue;
-            const std::vector<std::string_view> symbols = split(unit->prefixSymbols);
+            const std::vector<std::string_view> symbols = split(forms->symbols);
+            const std::string_view first = symbols.empty() ? std::string_view() : symbols.front();
             for (const std::string_view symbol : symbols)
-                found.push_back({std::string(symbol), definition.code, true, symbols.front()});
-            for (const std::string_view name : split(unit->prefixNames))
-                found.push_back({query_text::fold(name), definition.code, false, symbols.front()});
+                found.push_back({std::string(symbol), definition.code, true, first, forms->prefixes});
+            for (const std::string_view name : split(forms->names))
+                found.push_back({query_text::fold(name), definition.code, false, first, forms->prefixes});
         }
         return found;
     }();
@@ -67,10 +69,15 @@ std::optional<Reading> read(std::string_view text)
             for (const Base& base : bases()) {
                 const bool matches = base.symbol ? bySymbol && text.substr(prefix.symbol.size()) == base.text
                                                  : byWord && query_text::equalsFolded(text.substr(prefix.word.size()), base.text);
-                if (!matches || !takesPrefix(catalogueUnit(base.code)->prefixes, prefix))
+                if (!matches || !takesPrefix(base.prefixes, prefix))
                     continue;
                 Reading reading{&prefix, base.code, base.symbol, std::string(prefix.shown)};
-                reading.symbol += base.symbol ? text.substr(prefix.symbol.size()) : base.firstSymbol;
+                if (base.symbol)
+                    reading.symbol += text.substr(prefix.symbol.size());
+                else if (!base.firstSymbol.empty())
+                    reading.symbol += base.firstSymbol;
+                else
+                    reading.symbol = std::string(text);  // a unit of written names only
                 return reading;
             }
         }
@@ -84,7 +91,7 @@ std::vector<std::string> symbolsInAnyCase(std::string_view text)
         for (const UnitPrefix& prefix : prefixes)
             for (const Base& base : bases()) {
                 if (!base.symbol || prefix.symbol.size() + base.text.size() != text.size() ||
-                    !takesPrefix(catalogueUnit(base.code)->prefixes, prefix))
+                    !takesPrefix(base.prefixes, prefix))
                     continue;
                 std::string symbol = std::string(prefix.symbol) + base.text;
                 if (query_text::equalsFolded(text, query_text::fold(symbol)))

@@ -17,8 +17,8 @@
 // spell a declared product ("kW h" is kW·h) or are SI symbols of different quantities ("A h");
 // otherwise it ends the group, as units of one quantity written side by side ("5 ft 10 in") are
 // the classic reader's. "/" and "÷" divide quantities only after a unit; a number over a number
-// is a fraction. On the into side, and after "per" or a "/" glued to it ("kWh/100km"), a number
-// belongs to the unit rather than to the value.
+// is a fraction. A number belongs to the value on the from side ("18 kWh/100km" is 0.18 kWh/km)
+// and to the unit on the into side ("to kWh/100 km").
 
 #include "expression_atoms.h"
 #include "number_scan.h"

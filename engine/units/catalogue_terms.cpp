@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The one place that reads a catalogue unit as a term: everything unit terms know of the
-// catalogue comes through catalogueUnit() and categoryHolding(), built from the unit table.
+// catalogue comes through catalogueUnit(), prefixFormsOf() and categoryHolding(), built from the
+// unit table.
 #include <mezzurix/catalogue_terms.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_prefixes.h>
@@ -71,9 +72,9 @@ void addTo(std::string& list, std::string_view form)
         list += (list.empty() ? "" : "|") + std::string(form);
 }
 
-// The symbols and written names the prefixes stand before, for every unit that takes them: its
-// symbols, and its written and display names, but none that holds a prefix already.
-void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
+// The symbols and written names the prefixes stand before, for every unit that takes them, by
+// code: its symbols, and its written and display names, but none that holds a prefix already.
+std::vector<std::optional<PrefixForms>> prefixForms()
 {
     std::vector<std::string> symbols;
     std::vector<std::string> names;
@@ -85,11 +86,15 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
         const std::vector<std::string> forms = writtenForms(record);
         names.insert(names.end(), forms.begin(), forms.end());
     }
+    std::vector<std::optional<PrefixForms>> all;
     for (const UnitRecord& record : unitRecords()) {
-        std::optional<CatalogueUnit>& unit = units[static_cast<std::size_t>(unitCode(record))];
-        if (record.prefixes == Prefixes::None || !unit)
+        if (record.prefixes == Prefixes::None)
             continue;
-        unit->prefixes = record.prefixes;
+        const auto code = static_cast<std::size_t>(unitCode(record));
+        if (all.size() <= code)
+            all.resize(code + 1);
+        PrefixForms& forms = all[code].emplace();
+        forms.prefixes = record.prefixes;
         // A bit's "b" is too close to the byte's "B" to take a prefix: kbit and Mbit spell it out.
         // A unit without a symbol of its own takes them before its name (mbar, kbar).
         const std::string ownName = lowered(record.singular);
@@ -98,11 +103,19 @@ void addPrefixForms(std::vector<std::optional<CatalogueUnit>>& units)
                                                                             : record.symbols;
         for (const std::string_view symbol : split(prefixed))
             if (!prefixedForm(symbol, symbols, false))
-                addTo(unit->prefixSymbols, symbol);
+                addTo(forms.symbols, symbol);
         for (const std::string& name : writtenForms(record))
             if (!name.empty() && name.find(' ') == std::string::npos && !prefixedForm(name, names, true))
-                addTo(unit->prefixNames, name);
+                addTo(forms.names, name);
     }
+    return all;
+}
+
+// Built on first use, apart from the terms: every query's name lookups may ask for them.
+const std::vector<std::optional<PrefixForms>>& prefixTable()
+{
+    static const std::vector<std::optional<PrefixForms>> table = prefixForms();
+    return table;
 }
 
 bool hasWrittenPower(std::string_view symbol)
@@ -161,7 +174,10 @@ struct Catalogue {
                 units.resize(code + 1);
             units[code] = fromRecord(record, code < symbols.size() ? symbols[code] : std::string_view());
         }
-        addPrefixForms(units);
+        const auto& forms = prefixTable();
+        for (std::size_t code = 0; code < forms.size() && code < units.size(); ++code)
+            if (forms[code] && units[code])
+                units[code]->prefixForms = *forms[code];
         for (const Category& category : typedCategories())
             categoryUnits.push_back(units[static_cast<std::size_t>(category.units.front().code)]);
     }
@@ -181,6 +197,14 @@ const CatalogueUnit* catalogueUnit(int code)
     if (code < 0 || static_cast<std::size_t>(code) >= units.size() || !units[static_cast<std::size_t>(code)])
         return nullptr;
     return &*units[static_cast<std::size_t>(code)];
+}
+
+const PrefixForms* prefixFormsOf(int code)
+{
+    const auto& forms = prefixTable();
+    if (code < 0 || static_cast<std::size_t>(code) >= forms.size() || !forms[static_cast<std::size_t>(code)])
+        return nullptr;
+    return &*forms[static_cast<std::size_t>(code)];
 }
 
 std::optional<std::size_t> categoryHolding(const Dimension& dimension, UnitKind kind)

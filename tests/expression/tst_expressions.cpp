@@ -136,6 +136,24 @@ void TestExpressions::answers_data()
     row("5 m^-1 to ft^-1", "5*0.3048");
     row("1 s\u207B\u00B9 to min\u207B\u00B9", "60");
     row("3 cubic mm to mL", "0.003");
+    // Rotation, angles, electricity, and prefixes as written before names in another case
+    row("500 mA to A", "0.5");
+    row("5.8 GHz to MHz", "5800");
+    row("50 Hz to rpm", "3000");
+    row("3000 rpm to rad/s", "3000*2*pi/60");
+    row("100 rad/s to Hz", "100/2/pi");
+    row("45 degrees to radians", "45*pi/180");
+    row("250 Mbps to MB/s", "250000000/8/1048576");
+    row("5 \u00B5F to nF", "5000");
+    row("12 V \u00D7 2 A to W", "24");
+    row("1 V/A to \u03A9", "1");
+    row("2 A \u00D7 3 h to mAh", "6000");
+    row("1 mHz to Hz", "0.001");
+    row("1 Gm to km", "1000000");
+    row("2 Pt to t", "2000000000000000");
+    row("1 fC to mC", "0.000000000001");
+    row("1 aC to mC", "0.000000000000001");
+    row("1 cC to mC", "10");
     // Products written with a blank where they spell a declared unit or join SI symbols
     row("100 kW h to MJ", "360");
     row("100 kW\u00B7h to MJ", "360");
@@ -212,14 +230,14 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
     int named = 0;
     for (const UnitDefinition& definition : unitDefinitions()) {
         const CatalogueUnit* unit = catalogueUnit(definition.code);
-        if (unit->prefixes == Prefixes::None)
+        if (unit->prefixForms.prefixes == Prefixes::None)
             continue;
         const std::string bare(typedCategories()[typedPlaceOf(definition.code)->categoryIndex]
                                    .units[typedPlaceOf(definition.code)->position].text);
         std::vector<std::pair<std::string, bool>> bases;  // spelling, a symbol
         for (const bool symbols : {true, false}) {
-            const std::string_view list = symbols ? unit->prefixSymbols : unit->prefixNames;
-            for (std::size_t at = 0; !list.empty() && at <= list.size();) {
+            const std::string_view list = symbols ? unit->prefixForms.symbols : unit->prefixForms.names;
+            for (std::size_t at = 0; at < list.size();) {
                 const std::size_t bar = std::min(list.find('|', at), list.size());
                 bases.emplace_back(std::string(list.substr(at, bar - at)), symbols);
                 at = bar + 1;
@@ -227,7 +245,7 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
         }
         for (const auto& prefixes : {siPrefixes(), binaryPrefixes()})
             for (const UnitPrefix& prefix : prefixes) {
-                if (!takesPrefix(unit->prefixes, prefix))
+                if (!takesPrefix(unit->prefixForms.prefixes, prefix))
                     continue;
                 for (const auto& [base, symbol] : bases) {
                     const std::string spelling = std::string(symbol ? prefix.symbol : prefix.word) + base;
@@ -239,7 +257,8 @@ void TestExpressions::everyPrefixOnEveryPrefixableUnit()
                     const ExactAmount factor = prefixFactor(prefix);
                     const bool declared = !query->fromTerm;
                     if (declared && catalogueUnit(query->fromCode())->term.amount != *(factor * unit->term.amount)) {
-                        ++named;  // another unit's name
+                        qInfo("%s is another unit's name", spelling.c_str());
+                        ++named;
                         continue;
                     }
                     const std::optional<double> result = answered("1 " + spelling + " to " + bare);
@@ -311,18 +330,25 @@ void TestExpressions::refusals_data()
         QTest::newRow(query) << QString::fromUtf8(query) << kind << QString::fromUtf8(message);
     };
     // Both sides named, each with the category that holds it or its dimension
+    row("2.7 g/mm3 to kg", "incompatible-units", "cannot convert g/mm\u00B3 (density) into kg (mass)");
+    // A prefix reading as written comes before a name in another case: fC is no foot-candle.
+    row("1 fC to lx", "incompatible-units", "cannot convert fC (electric charge) into lx (light)");
+    row("1 aC to ac", "incompatible-units", "cannot convert aC (electric charge) into ac (area)");
     row("4 m x 3 m to kg", "incompatible-units", "cannot convert m\u00B2 (area) into kg (mass) at column 14");
     row("50 mph * 3 h to kg", "incompatible-units", "cannot convert mph\u00B7h (distance) into kg (mass)");
     row("1 m\u00B2/s to g/cm", "incompatible-units", "cannot convert m\u00B2/s (m\u00B2/s) into g/cm (kg/m)");
     row("1 kg/(m\u00B7s) to Pa", "incompatible-units", "cannot convert kg/(m\u00B7s) (kg/(m\u00B7s)) into Pa (pressure)");
+    row("2 min/ft to s", "incompatible-units", "cannot convert min/ft (pace) into s (time)");
+    row("2 m\u00B7s to s", "incompatible-units", "cannot convert m\u00B7s (m\u00B7s) into s (time)");
     row("2 min/km to s", "incompatible-units", "cannot convert Minutes per kilometer (Pace) into Seconds (Time)");
     row("5 ft + 3 s to m", "incompatible-units", "cannot add ft (distance) and s (time)");
     row("20 \u00B0C + 5 \u00B0C to \u00B0F", "incompatible-units", "cannot add or subtract \u00B0C, a temperature");
     // Torque is never energy, named or composed of the named
     row("5 N m to J", "incompatible-units", "cannot convert Newton meters (Torque) into Joules (Energy)");
-    row("0 min/km to km/h", "result-out-of-range", "no answer: km/h is the inverse of min/km");
+    row("0 min/ft to km/h", "result-out-of-range", "no answer: km/h is the inverse of min/ft");
     row("1 m / 0 s to m/s", "bad-value", "division by zero in \"/ 0 s\" at column 5");
-    row("1 kWh/0km to J/m", "bad-value", "division by zero in \"0\" at column 7");
+    row("1 kWh/0km to J/m", "bad-value", "division by zero in \"/0km\" at column 6");
+    row("1 kWh/km to J/0 m", "bad-value", "\"0\" makes a unit of no size");
     // Numbers alone carry no unit, and "/" divides only after one
     row("60 / s to min", "unknown-unit", "unknown unit");
     row("2 x 3 to m", "missing-unit", "no unit after the value");
@@ -333,7 +359,7 @@ void TestExpressions::refusals_data()
     // Bits take no prefix below kilo; the classic reader's errors stand where the expression got
     // no farther
     row("1 mbit to bit", "unknown-unit", "unknown unit \"mbit\"");
-    row("2.7 g/cm3 to kg/m3 please", "trailing-text", "please");
+    row("2.7 g/mm3 to kg/m3 please", "unknown-unit", "unknown unit \"please\"");
     row("24 ft to fet", "unknown-unit", "did you mean \"feet\"?");
     row("5 mJ to xyz", "unknown-unit", "unknown unit \"xyz\" at column 9");
 }
@@ -363,15 +389,16 @@ void TestExpressions::sidesAndSpans()
     };
     const auto spanned = [](const std::string& text, TextSpan span) { return text.substr(span.offset, span.length); };
 
-    const std::string density = "2.7 g/mm3 to kg/mm3";
+    const std::string density = "2.7 g/mm3 to lb/in3";
     const Query q = read(density);
     QCOMPARE(spanned(density, q.valueSpan), "2.7");
     QCOMPARE(spanned(density, q.fromSpan), "g/mm3");
-    QCOMPARE(spanned(density, q.intoSpan), "kg/mm3");
+    QCOMPARE(spanned(density, q.intoSpan), "lb/in3");
     QCOMPARE(q.fromTerm->symbol, "g/mm\u00B3");
     QCOMPARE(q.fromCode(), kNoUnitCode);
+    QCOMPARE(q.category().name, "Density");
     QVERIFY(!q.intoCode() && q.pairCode().empty() && !q.inWindow());
-    QCOMPARE(canonicalText(q), "2.7 g/mm\u00B3 to kg/mm\u00B3");
+    QCOMPARE(canonicalText(q), "2.7 g/mm\u00B3 to lb/in\u00B3");
 
     // A computed quantity: its value counted in its unit, its first number the value span.
     const std::string room = "4 m x 3 m to sq ft";
@@ -383,11 +410,15 @@ void TestExpressions::sidesAndSpans()
     QCOMPARE(spanned(room, area.fromSpan), "m x 3 m");
     QCOMPARE(canonicalText(area), "12 Sq Meters to Sq Feet");
 
-    // A catalogue unit beside a term of another category is a term too; a term converts into a
-    // catalogue unit of its own category by the unit's place.
+    // The query's category is the from side's; an into unit of another category is a term, and a
+    // term converts into a catalogue unit of its own category by the unit's place.
     const Query pace = read("4 min/km to km/h");
     QVERIFY(!pace.fromTerm && pace.intoTerm);
     QCOMPARE(pace.category().name, "Pace");
+    const Query composedPace = read("4 min/ft to km/h");
+    QVERIFY(composedPace.fromTerm && composedPace.intoTerm);
+    QCOMPARE(composedPace.category().name, "Pace");
+    QCOMPARE(read("1 m\u00B7s to m\u00B7min").categoryIndex, kNoCategory);
     const Query power = read("2 kcal/h to W");
     QVERIFY(power.fromTerm && !power.intoTerm && power.intoCode());
     QCOMPARE(power.category().name, "Power");

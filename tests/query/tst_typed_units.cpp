@@ -31,7 +31,8 @@ QString outcome(const QString& text)
     if (const auto* error = std::get_if<QueryError>(&reading))
         return QString::fromStdString("error: " + error->message);
     const Query& query = std::get<Query>(reading);
-    return keyOf(query.fromCode()) + '>' + (query.intoCode() ? keyOf(*query.intoCode()) : QString());
+    const QString from = query.fromTerm ? "term:" + QString::fromStdString(query.fromTerm->symbol) : keyOf(query.fromCode());
+    return from + '>' + (query.intoCode() ? keyOf(*query.intoCode()) : QString());
 }
 
 } // namespace

@@ -14,19 +14,28 @@
 
 namespace mezzurix {
 
-struct CatalogueUnit {
-    UnitTerm term;  // its symbol the unit's own first symbol ("ft", "cm³"), or empty for none
+// The prefixes a unit takes, and what they stand before.
+struct PrefixForms {
     Prefixes prefixes = Prefixes::None;
     // Separated by '|': the symbols a prefix symbol stands before ("L|l": kL, ml) and the
     // written names a prefix word stands before ("meter|meters|metre|metres": kilometre).
-    std::string prefixSymbols;
-    std::string prefixNames;
+    std::string symbols;
+    std::string names;
+};
+
+struct CatalogueUnit {
+    UnitTerm term;  // its symbol the unit's own first symbol ("ft", "cm³"), or empty for none
+    PrefixForms prefixForms;
     bool si = false;  // an SI unit or one accepted for use with it (hour, liter): its symbols
                       // multiply with a space ("kW h")
 };
 
 // The unit of catalogue code `code`, or nullptr for no such unit.
 const CatalogueUnit* catalogueUnit(int code);
+
+// Its prefix forms alone, without the exact amounts catalogueUnit() reads: what the name lookups
+// of every query ask. nullptr for a unit that takes no prefix.
+const PrefixForms* prefixFormsOf(int code);
 
 // The first typed category (in the order of typedCategories()) whose units measure `dimension`
 // with a kind compatible with `kind`, or nullopt.
