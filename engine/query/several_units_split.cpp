@@ -6,10 +6,11 @@
 #include "several_units.h"
 
 #include <mezzurix/definitions.h>
-#include <mezzurix/exact_ratio.h>
+#include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_names.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace mezzurix::several_units {
 
@@ -26,26 +27,28 @@ struct Amounts {
 };
 
 // `total` (not negative, in the last of `codes`) split exactly through the units' definitions;
-// nullopt where a term outgrows ExactRatio's 128 bits, or a whole part reaches kLargestExactWhole.
+// nullopt where a quotient carries π (a parsec against light years), or a whole part reaches
+// kLargestExactWhole.
 std::optional<Amounts> exactAmounts(std::string_view total, const std::vector<int>& codes)
 {
-    std::optional<ExactRatio> rest = ExactRatio::parse(total);
+    std::optional<ExactAmount> rest = ExactAmount::parse(total);
     Amounts amounts;
     for (std::size_t i = 0; rest && i + 1 < codes.size(); ++i) {
-        const std::optional<ExactRatio> size = exactFactor(codes[i], codes.back());
-        const std::optional<ExactRatio> quotient = size ? *rest / *size : std::nullopt;
-        if (!quotient)
+        const std::optional<ExactAmount> size = exactFactor(codes[i], codes.back());
+        const std::optional<ExactAmount> quotient = size ? *rest / *size : std::nullopt;
+        if (!quotient || quotient->piPower() != 0)
             return std::nullopt;
-        const ExactRatio::Int whole = quotient->numerator() / quotient->denominator();
-        if (whole >= kLargestExactWhole)
+        const BigInteger whole = BigInteger::divide(quotient->numerator(), quotient->denominator())->quotient;
+        if (whole >= BigInteger(kLargestExactWhole))
             return std::nullopt;
-        const std::optional<ExactRatio> taken = ExactRatio::whole(static_cast<long long>(whole)) * *size;
+        const auto wholePart = static_cast<std::int64_t>(whole.low64());
+        const std::optional<ExactAmount> taken = ExactAmount::whole(wholePart) * *size;
         rest = taken ? *rest - *taken : std::nullopt;
-        amounts.wholes.push_back(static_cast<double>(whole));
+        amounts.wholes.push_back(static_cast<double>(wholePart));
     }
     if (!rest)
         return std::nullopt;
-    amounts.rest = rest->nearestDouble();
+    amounts.rest = rest->toDouble();
     return amounts;
 }
 
@@ -53,8 +56,8 @@ std::optional<Amounts> exactAmounts(std::string_view total, const std::vector<in
 // takes it.
 double sizeOf(int code, int last)
 {
-    const std::optional<ExactRatio> exact = exactFactor(code, last);
-    return exact ? exact->nearestDouble() : sizeIn(code, last).value_or(1.0);
+    const std::optional<ExactAmount> exact = exactFactor(code, last);
+    return exact ? exact->toDouble() : sizeIn(code, last).value_or(1.0);
 }
 
 // The same in doubles, for totals beyond exact terms: each whole part is the quotient, put right

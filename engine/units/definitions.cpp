@@ -13,15 +13,20 @@ namespace {
 
 using enum DefinitionSource;
 
-// One row per record of the unit table, in its order, built once.
+// One row per record of the unit table, in its order, with its amount and offset read, built once.
 struct Definitions {
     std::vector<UnitDefinition> rows;
+    std::vector<std::optional<ExactAmount>> amounts;  // by row; nullopt for a text that does not read
+    std::vector<std::optional<ExactAmount>> offsets;
 
     Definitions()
     {
-        for (const UnitRecord& unit : unitRecords())
+        for (const UnitRecord& unit : unitRecords()) {
             rows.push_back({unitCode(unit), unit.singular, unit.amount, findCategoryRecord(unit.category)->siUnit,
                             unit.offset, unit.description, unit.source, unit.nameIsAmbiguous, unit.reciprocal});
+            amounts.push_back(ExactAmount::parse(unit.amount));
+            offsets.push_back(unit.offset.empty() ? ExactAmount() : ExactAmount::parse(unit.offset));
+        }
     }
 };
 
@@ -43,14 +48,15 @@ bool isExactlyOne(std::string_view number)
     return number == "1";
 }
 
-std::optional<ExactRatio> amountOf(const UnitDefinition& definition)
+// `definition` is one of unitDefinitions().
+const std::optional<ExactAmount>& amountOf(const UnitDefinition& definition)
 {
-    return ExactRatio::parse(definition.amount);
+    return definitions().amounts[static_cast<std::size_t>(&definition - definitions().rows.data())];
 }
 
-std::optional<ExactRatio> offsetOf(const UnitDefinition& definition)
+const std::optional<ExactAmount>& offsetOf(const UnitDefinition& definition)
 {
-    return definition.offset.empty() ? ExactRatio() : ExactRatio::parse(definition.offset);
+    return definitions().offsets[static_cast<std::size_t>(&definition - definitions().rows.data())];
 }
 
 } // namespace
@@ -101,49 +107,50 @@ std::string definitionText(const UnitDefinition& definition)
     if (!definition.offset.empty())
         text = "(x + " + std::string(definition.offset) + ") \u00d7 ";
     text += std::string(definition.amount) + ' ' + std::string(definition.siUnit);
-    if (definition.amount.find('/') != std::string_view::npos)
-        if (const std::optional<ExactRatio> amount = amountOf(definition))
+    // An amount that is no plain decimal ("5/18", "31557600*299792458", "648000/pi") in decimals too.
+    if (definition.amount.find_first_not_of("0123456789.") != std::string_view::npos)
+        if (const std::optional<ExactAmount>& amount = amountOf(definition))
             text += " = " + amount->decimalText(kShownDigits) + ' ' + std::string(definition.siUnit);
     if (definition.reciprocal)
         text += " \u00f7 x";
     return text;
 }
 
-std::optional<ExactRatio> exactFactor(int fromCode, int intoCode)
+std::optional<ExactAmount> exactFactor(int fromCode, int intoCode)
 {
     const UnitDefinition* from = findDefinition(fromCode);
     const UnitDefinition* into = findDefinition(intoCode);
     if (from == nullptr || into == nullptr || !from->offset.empty() || !into->offset.empty() || from->reciprocal ||
         into->reciprocal)
         return std::nullopt;
-    const std::optional<ExactRatio> a = amountOf(*from);
-    const std::optional<ExactRatio> b = amountOf(*into);
+    const std::optional<ExactAmount>& a = amountOf(*from);
+    const std::optional<ExactAmount>& b = amountOf(*into);
     if (!a || !b)
         return std::nullopt;
     return *a / *b;
 }
 
-std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const ExactRatio& x)
+std::optional<ExactAmount> exactConversion(int fromCode, int intoCode, const ExactAmount& x)
 {
     const UnitDefinition* from = findDefinition(fromCode);
     const UnitDefinition* into = findDefinition(intoCode);
     if (from == nullptr || into == nullptr)
         return std::nullopt;
-    const std::optional<ExactRatio> fromAmount = amountOf(*from);
-    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
-    const std::optional<ExactRatio> intoAmount = amountOf(*into);
-    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    const std::optional<ExactAmount>& fromAmount = amountOf(*from);
+    const std::optional<ExactAmount>& fromOffset = offsetOf(*from);
+    const std::optional<ExactAmount>& intoAmount = amountOf(*into);
+    const std::optional<ExactAmount>& intoOffset = offsetOf(*into);
     if (!fromAmount || !fromOffset || !intoAmount || !intoOffset)
         return std::nullopt;
     if (from->reciprocal || into->reciprocal) {
-        const std::optional<ExactRatio> si = from->reciprocal ? *fromAmount / x : x * *fromAmount;
+        const std::optional<ExactAmount> si = from->reciprocal ? *fromAmount / x : x * *fromAmount;
         if (!si)
             return std::nullopt;
         return into->reciprocal ? *intoAmount / *si : *si / *intoAmount;
     }
-    const std::optional<ExactRatio> shifted = x + *fromOffset;
-    const std::optional<ExactRatio> si = shifted ? *shifted * *fromAmount : std::nullopt;
-    const std::optional<ExactRatio> scaled = si ? *si / *intoAmount : std::nullopt;
+    const std::optional<ExactAmount> shifted = x + *fromOffset;
+    const std::optional<ExactAmount> si = shifted ? *shifted * *fromAmount : std::nullopt;
+    const std::optional<ExactAmount> scaled = si ? *si / *intoAmount : std::nullopt;
     return scaled ? *scaled - *intoOffset : std::nullopt;
 }
 
@@ -161,13 +168,13 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     if (from == nullptr || into == nullptr)
         return std::nullopt;
     // One exact factor for the pair, rounded once: k x, k / x, or (x + offset) k - offset.
-    const std::optional<ExactRatio> fromAmount = amountOf(*from);
-    const std::optional<ExactRatio> intoAmount = amountOf(*into);
-    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
-    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    const std::optional<ExactAmount>& fromAmount = amountOf(*from);
+    const std::optional<ExactAmount>& intoAmount = amountOf(*into);
+    const std::optional<ExactAmount>& fromOffset = offsetOf(*from);
+    const std::optional<ExactAmount>& intoOffset = offsetOf(*into);
     if (!fromAmount || !intoAmount || !fromOffset || !intoOffset)
         return std::nullopt;
-    const std::optional<ExactRatio> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
+    const std::optional<ExactAmount> k = into->reciprocal ? *intoAmount / *fromAmount : *fromAmount / *intoAmount;
     if (!k)
         return std::nullopt;
     // What is left after an offset is taken off is noise below this share of the offset: the
@@ -175,10 +182,10 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
     constexpr double kOffsetNoise = 1e-13;
     double result = 0.0;
     if (from->reciprocal != into->reciprocal) {
-        result = k->nearestDouble() / x;
+        result = k->toDouble() / x;
     } else {
-        const double offset = intoOffset->nearestDouble();
-        result = (x + fromOffset->nearestDouble()) * k->nearestDouble() - offset;
+        const double offset = intoOffset->toDouble();
+        result = (x + fromOffset->toDouble()) * k->toDouble() - offset;
         if (std::abs(result) < kOffsetNoise * offset)
             result = 0.0;
     }

@@ -25,15 +25,14 @@ namespace {
 // The size of `code` in units of `last`, from the definitions.
 double sizeIn(int code, int last)
 {
-    return exactFactor(code, last)->nearestDouble();
+    return exactFactor(code, last)->toDouble();
 }
 
-// Whether a double holds `ratio` exactly: a whole number of at most 53 bits over a power of two.
-bool isDouble(const ExactRatio& ratio)
+// Whether a double holds `amount` exactly: a whole number of at most 53 bits over a power of two.
+bool isDouble(const ExactAmount& amount)
 {
-    const ExactRatio::Int d = ratio.denominator();
-    const ExactRatio::Int n = ratio.numerator() < 0 ? -ratio.numerator() : ratio.numerator();
-    return (d & (d - 1)) == 0 && n < (ExactRatio::Int{1} << 53);
+    const BigInteger& d = amount.denominator();
+    return amount.piPower() == 0 && d == (BigInteger(1) << (d.bitLength() - 1)) && amount.numerator().bitLength() <= 53;
 }
 
 // A target of several units, largest first, with the size of each in units of the last and of
@@ -60,8 +59,8 @@ std::vector<Target> severalUnitTargets()
             for (std::size_t i = 0; i < target.units.size(); ++i) {
                 target.inLast.push_back(sizeIn(target.units[i]->code, target.units.back()->code));
                 if (i + 1 < target.units.size()) {
-                    const ExactRatio next = *exactFactor(target.units[i]->code, target.units[i + 1]->code);
-                    target.inNext.push_back(next.nearestDouble());
+                    const ExactAmount next = *exactFactor(target.units[i]->code, target.units[i + 1]->code);
+                    target.inNext.push_back(next.toDouble());
                     target.nextIsDouble.push_back(isDouble(next));
                 }
             }
