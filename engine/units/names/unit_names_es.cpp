@@ -170,6 +170,7 @@ constexpr KeyedName kRows[] = {
     {"watt_hour", "vatios-hora", Name},
     {"megawatt_hour", "megavatio hora", Name}, {"megawatt_hour", "megavatios hora", Name}, {"megawatt_hour", "megavatio-hora", Name},
     {"megawatt_hour", "megavatios-hora", Name},
+    {"erg", "ergio", Name}, {"erg", "ergios", Name},
     {"millisecond", "milisegundo", Name}, {"millisecond", "milisegundos", Name},
     {"second", "segundo", Name}, {"second", "segundos", Name},
     {"minute", "minuto", Name}, {"minute", "minutos", Name},
