@@ -5,6 +5,7 @@
 #include <mezzurix/unit_record.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace mezzurix {
@@ -13,19 +14,34 @@ namespace {
 
 using enum DefinitionSource;
 
+// An amount as a definition writes it: in decimals where they end, otherwise as a fraction.
+std::string writtenAmount(const ExactAmount& amount)
+{
+    // More digits than any decimal amount of a unit has.
+    constexpr int kDecimalDigits = 40;
+    const std::string decimals = amount.decimalText(kDecimalDigits);
+    return amount.piPower() == 0 && !decimals.ends_with("\u2026") ? decimals : amount.definitionText();
+}
+
 // One row per record of the unit table, in its order, with its amount and offset read, built once.
 struct Definitions {
     std::vector<UnitDefinition> rows;
     std::vector<std::optional<ExactAmount>> amounts;  // by row; nullopt for a text that does not read
     std::vector<std::optional<ExactAmount>> offsets;
+    // The amounts that name another unit, written out: their rows' amount texts view them.
+    std::vector<std::string> amountTexts;
 
     Definitions()
     {
+        amountTexts.reserve(unitRecords().size());
         for (const UnitRecord& unit : unitRecords()) {
-            rows.push_back({unitCode(unit), unit.singular, unit.amount, findCategoryRecord(unit.category)->siUnit,
-                            unit.offset, unit.description, unit.source, unit.nameIsAmbiguous, unit.reciprocal});
-            amounts.push_back(ExactAmount::parse(unit.amount));
+            amounts.push_back(unitAmount(unit));
             offsets.push_back(unit.offset.empty() ? ExactAmount() : ExactAmount::parse(unit.offset));
+            std::string_view amount = unit.amount;
+            if (amountNamesUnits(unit) && amounts.back())
+                amount = amountTexts.emplace_back(writtenAmount(*amounts.back()));
+            rows.push_back({unitCode(unit), unit.singular, amount, findCategoryRecord(unit.category)->siUnit,
+                            unit.offset, unit.description, unit.source, unit.nameIsAmbiguous, unit.reciprocal});
         }
     }
 };
@@ -107,7 +123,7 @@ std::string definitionText(const UnitDefinition& definition)
     if (!definition.offset.empty())
         text = "(x + " + std::string(definition.offset) + ") \u00d7 ";
     text += std::string(definition.amount) + ' ' + std::string(definition.siUnit);
-    // An amount that is no plain decimal ("5/18", "31557600*299792458", "648000/pi") in decimals too.
+    // An amount that is no plain decimal ("5/18", "96939420213600000/π") in decimals too.
     if (definition.amount.find_first_not_of("0123456789.") != std::string_view::npos)
         if (const std::optional<ExactAmount>& amount = amountOf(definition))
             text += " = " + amount->decimalText(kShownDigits) + ' ' + std::string(definition.siUnit);
