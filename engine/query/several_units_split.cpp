@@ -9,6 +9,7 @@
 #include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -108,23 +109,32 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
     for (const std::size_t position : query.intoParts)
         codes.push_back(category.units[position].code);
     const std::optional<Amounts> exact = exactAmounts(total, codes);
-    const Amounts amounts = exact ? *exact : nearAmounts(readLeadingNumber(total).value_or(std::fabs(result)), codes);
+    Amounts amounts = exact ? *exact : nearAmounts(readLeadingNumber(total).value_or(std::fabs(result)), codes);
+
+    // A larger part is written in full below kLargestExactWhole; beyond it every double is whole,
+    // and the part becomes the number its text shows.
+    const auto wholeText = [&](double whole) {
+        if (whole < static_cast<double>(kLargestExactWhole))
+            return std::to_string(static_cast<long long>(whole));
+        return decimals ? formatFixed(whole, 0, format) : formatGeneral(whole, format.decimalPoint, significantDigits);
+    };
+    const auto shown = [&](double whole) { return readLeadingNumber(wholeText(whole), format.decimalPoint).value_or(whole); };
+    // Where that rounding reaches one of the next larger unit ("0 ly 3.72469704E+17 in" is more
+    // than a light year), the larger unit takes it and the smaller parts are zero.
+    for (std::size_t i = amounts.wholes.size(); i-- > 1;)
+        if (shown(amounts.wholes[i]) >= sizeOf(codes[i - 1], codes[i])) {
+            amounts.wholes[i - 1] += 1.0;
+            std::fill(amounts.wholes.begin() + std::ptrdiff_t(i), amounts.wholes.end(), 0.0);
+            amounts.rest = 0.0;
+        }
 
     std::vector<AnswerPart> parts;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         AnswerPart part;
         part.position = query.intoParts[i];
         if (i + 1 < codes.size()) {
-            part.amount = amounts.wholes[i];
-            // In full below kLargestExactWhole; beyond it every double is whole, and the part
-            // becomes the number its text shows.
-            if (part.amount < static_cast<double>(kLargestExactWhole)) {
-                part.text = std::to_string(static_cast<long long>(part.amount));
-            } else {
-                part.text = decimals ? formatFixed(part.amount, 0, format)
-                                     : formatGeneral(part.amount, format.decimalPoint, significantDigits);
-                part.amount = readLeadingNumber(part.text, format.decimalPoint).value_or(part.amount);
-            }
+            part.text = wholeText(amounts.wholes[i]);
+            part.amount = shown(amounts.wholes[i]);
         } else {
             part.amount = amounts.rest;
             part.text = written(amounts.rest, format);

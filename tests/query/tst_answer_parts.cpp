@@ -211,11 +211,16 @@ void TestAnswerParts::everyTargetAddsBackExactly()
                         sum += static_cast<long double>(amount) * target.inLast[i];
                     }
                     const double total = std::fabs(answer->result);
-                    // A first part beyond the whole numbers a double holds is rounded as shown too.
-                    const double largest = std::fabs(answer->parts.front().amount);
-                    const double largestUnit =
-                        largest >= 0x1p53 ? shownUnit(largest, precision.decimals, precision.digits) * target.inLast.front() : 0.0;
-                    const double tolerance = shownUnit(total, precision.decimals, precision.digits) + largestUnit + 1e-14 * total;
+                    // A larger part beyond the whole numbers a double holds is rounded as shown too:
+                    // the first, or one after a unit more than 2^53 times its size (kiloparsecs and
+                    // chains).
+                    double roundedParts = 0.0;
+                    for (std::size_t i = 0; i + 1 < n; ++i) {
+                        const double whole = std::fabs(answer->parts[i].amount);
+                        if (whole >= 0x1p53)
+                            roundedParts += shownUnit(whole, precision.decimals, precision.digits) * target.inLast[i];
+                    }
+                    const double tolerance = shownUnit(total, precision.decimals, precision.digits) + roundedParts + 1e-14 * total;
                     QVERIFY2(std::fabs(sum - total) <= tolerance, where.c_str());
                 }
             }
