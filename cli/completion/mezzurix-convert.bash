@@ -19,18 +19,19 @@ _mezzurix_convert_is_value()
     [[ $1 =~ $pattern ]]
 }
 
-# The categories (numbers, one a line) of the unit named $1, in any case.
+# The categories (numbers, one a line) of the unit named $1, in any case. Both sides are lowered
+# by awk alike, whatever it makes of letters beyond ASCII ("Å").
 _mezzurix_convert_categories_of()
 {
-    awk -F '\t' -v name="${1,,}" 'tolower($2) == name { print $1 }' <<<"$_mezzurix_convert_units"
+    awk -F '\t' -v name="$1" 'tolower($2) == tolower(name) { print $1 }' <<<"$_mezzurix_convert_units"
 }
 
 # The names that start with $1 (any case), those of the categories in $2 (one a line) first.
 # With $3, a start of $1, only the part of each name after it is given.
 _mezzurix_convert_names_from()
 {
-    awk -F '\t' -v prefix="${1,,}" -v first=$'\n'"$2"$'\n' -v typed="${3:-}" '
-        index(tolower($2), prefix) == 1 {
+    awk -F '\t' -v prefix="$1" -v first=$'\n'"$2"$'\n' -v typed="${3:-}" '
+        index(tolower($2), tolower(prefix)) == 1 {
             name = substr($2, length(typed) + 1)
             if (index(first, "\n" $1 "\n")) preferred[++p] = name; else others[++o] = name
         }
