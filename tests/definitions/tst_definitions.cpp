@@ -267,12 +267,13 @@ void TestDefinitions::singularAfterExactlyOne()
 }
 
 // Every display name's singular is its plural with the plural ending of one word taken off
-// ("Inches", "Pound-force feet", "Degrees Celsius"), "Feet" made "Foot", or the plural itself
-// where it has none (Lux, PSI, Horsepower); the window's captions ("Pounds(avdp)") are never used.
+// ("Inches", "Pound-force feet", "Degrees Celsius"), "Feet" made "Foot", "Centuries" "Century", or
+// the plural itself where it has none (Lux, PSI, Horsepower); the window's captions
+// ("Pounds(avdp)") are never used.
 void TestDefinitions::singularForEveryUnit()
 {
     const std::set<std::pair<std::string_view, std::string_view>> endings = {{"", ""}, {"", "s"}, {"", "es"},
-                                                                             {"oo", "ee"}};
+                                                                             {"oo", "ee"}, {"y", "ies"}};
     for (const Category& category : typedCategories())
         for (const Unit& unit : category.units) {
             const UnitRecord* record = findUnitRecord(unit.code);

@@ -123,6 +123,8 @@ void TestAnswerParts::answers_data()
     row("-0.0000001 in to ft in", 2, "-", "0 ft 0.00 in");
     row("-1e-300 in to ft in", -1, "-", "-0 ft 1E-300 in");
     row("1e21 in to mi ft in", -1, "-", "1.57828283E+16 mi 0 ft 0 in");
+    // Inches beyond the whole numbers a double holds, rounded as shown to a whole light year.
+    row("9460730470000000000 mm to ly in mm", -1, "-", "1 ly 0 in 0 mm");
     // The sign an answer in one unit shows: the general form writes "-" in every region, the
     // fixed form the regional minus.
     row("-70 in to ft in", -1, "\u2212", "-5 ft 10 in");

@@ -182,6 +182,26 @@ constexpr KeyedName kRows[] = {
     {"mile_per_imperial_gallon", "millas/galón imperial", Name},
     {"liter_per_100_kilometers", "litro/100 km", Name}, {"liter_per_100_kilometers", "litros/100 km", Name},
     {"kilometer_per_liter", "kilómetro/litro", Name}, {"kilometer_per_liter", "kilómetros/litro", Name},
+
+    // Units the unit table added
+    {"fathom", "braza", Name}, {"fathom", "brazas", Name},
+    {"league", "legua", Name}, {"league", "leguas", Name},
+    {"chain", "cadena", Name}, {"chain", "cadenas", Name},
+    {"astronomical_unit", "unidad astronómica", Name}, {"astronomical_unit", "unidades astronómicas", Name},
+    {"astronomical_unit", "ua", CaseSymbol},
+    {"light_year", "año luz", Name}, {"light_year", "años luz", Name},
+    {"parsec", "pársec", Name}, {"parsec", "pársecs", Name},
+    {"are", "área", Name}, {"are", "áreas", Name},
+    {"electronvolt", "electronvoltio", Name}, {"electronvolt", "electronvoltios", Name},
+    {"thermochemical_calorie", "caloría termoquímica", Name},
+    {"thermochemical_calorie", "calorías termoquímicas", Name},
+    {"board_foot", "pie tablar", Name}, {"board_foot", "pies tablares", Name},
+    {"microsecond", "microsegundo", Name}, {"microsecond", "microsegundos", Name},
+    {"nanosecond", "nanosegundo", Name}, {"nanosecond", "nanosegundos", Name},
+    {"picosecond", "picosegundo", Name}, {"picosecond", "picosegundos", Name},
+    {"month", "mes", Name}, {"month", "meses", Name},
+    {"decade", "década", Name}, {"decade", "décadas", Name},
+    {"century", "siglo", Name}, {"century", "siglos", Name},
 };
 
 constexpr auto kNames = withCodes(kRows, es);

@@ -148,6 +148,25 @@ constexpr KeyedName kRows[] = {
     {"mile_per_us_gallon", "mille/gallon", Name}, {"mile_per_us_gallon", "milles/gallon", Name}, {"mile_per_us_gallon", "milles/gallon US", Name},
     {"mile_per_imperial_gallon", "milles/gallon impérial", Name},
     {"kilometer_per_liter", "kilomètre/litre", Name}, {"kilometer_per_liter", "kilomètres/litre", Name},
+
+    // Units the unit table added
+    {"fathom", "brasse", Name}, {"fathom", "brasses", Name},
+    {"league", "lieue", Name}, {"league", "lieues", Name},
+    {"chain", "chaîne", Name}, {"chain", "chaînes", Name},
+    {"astronomical_unit", "unité astronomique", Name}, {"astronomical_unit", "unités astronomiques", Name},
+    {"astronomical_unit", "ua", CaseSymbol},
+    {"light_year", "année-lumière", Name}, {"light_year", "années-lumière", Name}, {"light_year", "al", CaseSymbol},
+    {"electronvolt", "électronvolt", Name}, {"electronvolt", "électronvolts", Name},
+    {"electronvolt", "électron-volt", Name}, {"electronvolt", "électrons-volts", Name},
+    {"thermochemical_calorie", "calorie thermochimique", Name},
+    {"thermochemical_calorie", "calories thermochimiques", Name},
+    {"board_foot", "pied-planche", Name}, {"board_foot", "pieds-planche", Name},
+    {"microsecond", "microseconde", Name}, {"microsecond", "microsecondes", Name},
+    {"nanosecond", "nanoseconde", Name}, {"nanosecond", "nanosecondes", Name},
+    {"picosecond", "picoseconde", Name}, {"picosecond", "picosecondes", Name},
+    {"month", "mois", Name},
+    {"decade", "décennie", Name}, {"decade", "décennies", Name},
+    {"century", "siècle", Name}, {"century", "siècles", Name},
 };
 
 constexpr auto kNames = withCodes(kRows, fr);
