@@ -5,18 +5,16 @@
 #include <mezzurix/unit_record.h>
 
 #include <algorithm>
-#include <string>
 
 namespace mezzurix {
 
 namespace {
 
-std::string folded(std::string_view text)
+// Whether two names read alike with ASCII case ignored, as the reader compares them.
+bool sameFolded(std::string_view a, std::string_view b)
 {
-    std::string out(text);
-    for (char& c : out)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return out;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The names of one unit beyond its list text, each read once: a record may write a name its list
@@ -24,7 +22,7 @@ std::string folded(std::string_view text)
 class UnitNames {
 public:
     UnitNames(std::vector<UnitName>& names, int code, std::string_view listText)
-        : names_(names), code_(code), first_(names.size()), listText_(folded(listText))
+        : names_(names), code_(code), first_(names.size()), listText_(listText)
     {
     }
 
@@ -45,13 +43,13 @@ private:
     {
         if (earlier.kind == NameKind::CaseSymbol)
             return name.kind == NameKind::CaseSymbol && earlier.text == name.text;
-        return folded(earlier.text) == folded(name.text);
+        return sameFolded(earlier.text, name.text);
     }
 
     void add(const UnitName& name)
     {
         // The list text's case means nothing.
-        if (folded(name.text) == listText_)
+        if (sameFolded(name.text, listText_))
             return;
         for (std::size_t i = first_; i < names_.size(); ++i)
             if (covers(names_[i], name))
@@ -62,7 +60,7 @@ private:
     std::vector<UnitName>& names_;
     int code_;
     std::size_t first_;  // this unit's first name in names_
-    std::string listText_;
+    std::string_view listText_;
 };
 
 } // namespace
@@ -70,14 +68,14 @@ private:
 std::span<const UnitName> unitAliases()
 {
     static const std::vector<UnitName> all = [] {
-        std::vector<const UnitRecord*> byCode;
-        for (const UnitRecord& unit : unitRecords())
-            byCode.push_back(&unit);
-        std::stable_sort(byCode.begin(), byCode.end(),
-                         [](const UnitRecord* a, const UnitRecord* b) { return unitCode(*a) < unitCode(*b); });
         std::vector<UnitName> names;
-        for (const UnitRecord* unit : byCode) {
-            UnitNames each(names, unitCode(*unit), unit->window.code >= 0 ? unit->window.caption : unit->plural);
+        // In the order of the codes: every unit has one below the last typed-only code.
+        const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
+        for (int code = 0; code < codeLimit; ++code) {
+            const UnitRecord* unit = findUnitRecord(code);
+            if (unit == nullptr)
+                continue;
+            UnitNames each(names, code, listText(*unit));
             each.add(unit->symbols, NameKind::CaseSymbol);
             each.add(unit->abbreviations, NameKind::Symbol);
             each.add(unit->names, NameKind::Name);

@@ -75,7 +75,7 @@ std::vector<ReadName> namesRead(const LanguageNames* language)
 {
     std::vector<ReadName> names;
     for (const UnitRecord& unit : unitRecords()) {
-        addNames(names, unit, unit.window.code >= 0 ? unit.window.caption : unit.plural, false);
+        addNames(names, unit, listText(unit), false);
         addNames(names, unit, unit.symbols, true);
         addNames(names, unit, unit.abbreviations, false);
         addNames(names, unit, unit.names, false);

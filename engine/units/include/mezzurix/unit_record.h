@@ -95,6 +95,13 @@ std::span<const UnitRecord> unitRecords();
 const UnitRecord* findUnitRecord(std::string_view key);
 const CategoryRecord* findCategoryRecord(std::string_view key);
 
+// The name a unit is listed and read by: the window's caption for its own units ("Pounds(avdp)"),
+// the display plural for the others.
+constexpr std::string_view listText(const UnitRecord& unit)
+{
+    return unit.window.code >= 0 ? unit.window.caption : unit.plural;
+}
+
 // A unit's exact amount: its amount text read, each key in it standing for that unit's amount
 // ("year/12", "astronomical_unit*648000/pi"). nullopt for a text that does not read, a key of no
 // unit, or keys that name each other in a circle.
