@@ -23,7 +23,7 @@ std::string shortest(double value)
     return std::string(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
 }
 
-std::string deviation(double value, const ExactRatio& exact)
+std::string deviation(double value, const ExactAmount& exact)
 {
     const double away = relativeDeviation(value, exact);
     if (away == 0.0)
@@ -59,12 +59,12 @@ void appendDefinitionsRoute(std::string& text, const Query& query, const Unit& f
 {
     text += "through the definitions";
     if (query.fromParts.empty()) {
-        if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
+        if (const std::optional<ExactAmount> exact = exactFactor(from.code, into.code)) {
             text += ", factor " + exact->decimalText(kExactDigits) + '\n';
             return;
         }
-        const std::optional<ExactRatio> x = ExactRatio::parse(query.valueText);
-        if (const std::optional<ExactRatio> value = x ? exactConversion(from.code, into.code, *x) : std::nullopt)
+        const std::optional<ExactAmount> x = ExactAmount::parse(query.valueText);
+        if (const std::optional<ExactAmount> value = x ? exactConversion(from.code, into.code, *x) : std::nullopt)
             text += ", exact result " + value->decimalText(kExactDigits) + ", " + deviation(result, *value);
     }
     text += '\n';
@@ -124,7 +124,7 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
         appendDefinitionsRoute(text, query, from, into, result);
         return;
     }
-    if (const std::optional<ExactRatio> exact = exactFactor(from.code, into.code)) {
+    if (const std::optional<ExactAmount> exact = exactFactor(from.code, into.code)) {
         // A formula entry without offsets multiplies too: its factor is what it makes of 1.
         const double factor = entry->formula != nullptr ? entry->formula(1.0) : entry->factor;
         text += entry->formula != nullptr ? "table formula, factor " : "table factor ";
@@ -133,8 +133,8 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
         return;
     }
     text += entry->formula != nullptr ? "table formula, with the offsets" : "table factor " + shortest(entry->factor);
-    const std::optional<ExactRatio> x = ExactRatio::parse(query.valueText);
-    const std::optional<ExactRatio> exact = x ? exactConversion(from.code, into.code, *x) : std::nullopt;
+    const std::optional<ExactAmount> x = ExactAmount::parse(query.valueText);
+    const std::optional<ExactAmount> exact = x ? exactConversion(from.code, into.code, *x) : std::nullopt;
     if (exact)
         text += ", exact result " + exact->decimalText(kExactDigits) + ", " + deviation(result, *exact);
     text += '\n';

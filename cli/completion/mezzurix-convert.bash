@@ -20,7 +20,7 @@ _mezzurix_convert_is_value()
 }
 
 # The categories (numbers, one a line) of the unit named $1, in any case. Both sides are lowered
-# by awk, whose tolower() may leave letters beyond ASCII as they are ("Ω"), where bash's would not.
+# by awk alike, whatever it makes of letters beyond ASCII ("Ω", "Å").
 _mezzurix_convert_categories_of()
 {
     awk -F '\t' -v name="$1" 'tolower($2) == tolower(name) { print $1 }' <<<"$_mezzurix_convert_units"

@@ -201,7 +201,7 @@ struct OtherSymbol {
     std::string_view symbol;
     std::string_view plural;
 };
-constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilocalories"}};
+constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilocalories"}, {"Ci", "curies"}};
 
 } // namespace
 

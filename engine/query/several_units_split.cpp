@@ -6,10 +6,12 @@
 #include "several_units.h"
 
 #include <mezzurix/definitions.h>
-#include <mezzurix/exact_ratio.h>
+#include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace mezzurix::several_units {
 
@@ -26,26 +28,28 @@ struct Amounts {
 };
 
 // `total` (not negative, in the last of `codes`) split exactly through the units' definitions;
-// nullopt where a term outgrows ExactRatio's 128 bits, or a whole part reaches kLargestExactWhole.
+// nullopt where a quotient carries π (a parsec against light years), or a whole part reaches
+// kLargestExactWhole.
 std::optional<Amounts> exactAmounts(std::string_view total, const std::vector<int>& codes)
 {
-    std::optional<ExactRatio> rest = ExactRatio::parse(total);
+    std::optional<ExactAmount> rest = ExactAmount::parse(total);
     Amounts amounts;
     for (std::size_t i = 0; rest && i + 1 < codes.size(); ++i) {
-        const std::optional<ExactRatio> size = exactFactor(codes[i], codes.back());
-        const std::optional<ExactRatio> quotient = size ? *rest / *size : std::nullopt;
-        if (!quotient)
+        const std::optional<ExactAmount> size = exactFactor(codes[i], codes.back());
+        const std::optional<ExactAmount> quotient = size ? *rest / *size : std::nullopt;
+        if (!quotient || quotient->piPower() != 0)
             return std::nullopt;
-        const ExactRatio::Int whole = quotient->numerator() / quotient->denominator();
-        if (whole >= kLargestExactWhole)
+        const BigInteger whole = BigInteger::divide(quotient->numerator(), quotient->denominator())->quotient;
+        if (whole >= BigInteger(kLargestExactWhole))
             return std::nullopt;
-        const std::optional<ExactRatio> taken = ExactRatio::whole(static_cast<long long>(whole)) * *size;
+        const auto wholePart = static_cast<std::int64_t>(whole.low64());
+        const std::optional<ExactAmount> taken = ExactAmount::whole(wholePart) * *size;
         rest = taken ? *rest - *taken : std::nullopt;
-        amounts.wholes.push_back(static_cast<double>(whole));
+        amounts.wholes.push_back(static_cast<double>(wholePart));
     }
     if (!rest)
         return std::nullopt;
-    amounts.rest = rest->nearestDouble();
+    amounts.rest = rest->toDouble();
     return amounts;
 }
 
@@ -53,8 +57,8 @@ std::optional<Amounts> exactAmounts(std::string_view total, const std::vector<in
 // takes it.
 double sizeOf(int code, int last)
 {
-    const std::optional<ExactRatio> exact = exactFactor(code, last);
-    return exact ? exact->nearestDouble() : sizeIn(code, last).value_or(1.0);
+    const std::optional<ExactAmount> exact = exactFactor(code, last);
+    return exact ? exact->toDouble() : sizeIn(code, last).value_or(1.0);
 }
 
 // The same in doubles, for totals beyond exact terms: each whole part is the quotient, put right
@@ -105,23 +109,32 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
     for (const std::size_t position : query.intoParts)
         codes.push_back(category.units[position].code);
     const std::optional<Amounts> exact = exactAmounts(total, codes);
-    const Amounts amounts = exact ? *exact : nearAmounts(readLeadingNumber(total).value_or(std::fabs(result)), codes);
+    Amounts amounts = exact ? *exact : nearAmounts(readLeadingNumber(total).value_or(std::fabs(result)), codes);
+
+    // A larger part is written in full below kLargestExactWhole; beyond it every double is whole,
+    // and the part becomes the number its text shows.
+    const auto wholeText = [&](double whole) {
+        if (whole < static_cast<double>(kLargestExactWhole))
+            return std::to_string(static_cast<long long>(whole));
+        return decimals ? formatFixed(whole, 0, format) : formatGeneral(whole, format.decimalPoint, significantDigits);
+    };
+    const auto shown = [&](double whole) { return readLeadingNumber(wholeText(whole), format.decimalPoint).value_or(whole); };
+    // Where that rounding reaches one of the next larger unit ("0 ly 3.72469704E+17 in" is more
+    // than a light year), the larger unit takes it and the smaller parts are zero.
+    for (std::size_t i = amounts.wholes.size(); i-- > 1;)
+        if (shown(amounts.wholes[i]) >= sizeOf(codes[i - 1], codes[i])) {
+            amounts.wholes[i - 1] += 1.0;
+            std::fill(amounts.wholes.begin() + std::ptrdiff_t(i), amounts.wholes.end(), 0.0);
+            amounts.rest = 0.0;
+        }
 
     std::vector<AnswerPart> parts;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         AnswerPart part;
         part.position = query.intoParts[i];
         if (i + 1 < codes.size()) {
-            part.amount = amounts.wholes[i];
-            // In full below kLargestExactWhole; beyond it every double is whole, and the part
-            // becomes the number its text shows.
-            if (part.amount < static_cast<double>(kLargestExactWhole)) {
-                part.text = std::to_string(static_cast<long long>(part.amount));
-            } else {
-                part.text = decimals ? formatFixed(part.amount, 0, format)
-                                     : formatGeneral(part.amount, format.decimalPoint, significantDigits);
-                part.amount = readLeadingNumber(part.text, format.decimalPoint).value_or(part.amount);
-            }
+            part.text = wholeText(amounts.wholes[i]);
+            part.amount = shown(amounts.wholes[i]);
         } else {
             part.amount = amounts.rest;
             part.text = written(amounts.rest, format);

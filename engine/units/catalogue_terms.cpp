@@ -146,7 +146,7 @@ std::vector<std::string_view> displaySymbols()
 std::optional<CatalogueUnit> fromRecord(const UnitRecord& record, std::string_view symbol)
 {
     const CategoryRecord* category = findCategoryRecord(record.category);
-    const std::optional<ExactAmount> amount = ExactAmount::parse(record.amount);
+    const std::optional<ExactAmount> amount = unitAmount(record);
     const std::optional<ExactAmount> offset = record.offset.empty() ? ExactAmount() : ExactAmount::parse(record.offset);
     if (category == nullptr || !amount || !offset)
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <mezzurix/unit_record.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace mezzurix {
@@ -14,15 +15,35 @@ namespace {
 
 using enum DefinitionSource;
 
-// One row per record of the unit table, in its order, built once.
+// An amount as a definition writes it: in decimals where they end, otherwise as a fraction.
+std::string writtenAmount(const ExactAmount& amount)
+{
+    // More digits than any decimal amount of a unit has.
+    constexpr int kDecimalDigits = 40;
+    const std::string decimals = amount.decimalText(kDecimalDigits);
+    return amount.piPower() == 0 && !decimals.ends_with("\u2026") ? decimals : amount.definitionText();
+}
+
+// One row per record of the unit table, in its order, with its amount and offset read, built once.
 struct Definitions {
     std::vector<UnitDefinition> rows;
+    std::vector<std::optional<ExactAmount>> amounts;  // by row; nullopt for a text that does not read
+    std::vector<std::optional<ExactAmount>> offsets;
+    // The amounts that name another unit, written out: their rows' amount texts view them.
+    std::vector<std::string> amountTexts;
 
     Definitions()
     {
-        for (const UnitRecord& unit : unitRecords())
-            rows.push_back({unitCode(unit), unit.singular, unit.amount, findCategoryRecord(unit.category)->siUnit,
+        amountTexts.reserve(unitRecords().size());
+        for (const UnitRecord& unit : unitRecords()) {
+            amounts.push_back(unitAmount(unit));
+            offsets.push_back(unit.offset.empty() ? ExactAmount() : ExactAmount::parse(unit.offset));
+            std::string_view amount = unit.amount;
+            if (amountNamesUnits(unit) && amounts.back())
+                amount = amountTexts.emplace_back(writtenAmount(*amounts.back()));
+            rows.push_back({unitCode(unit), unit.singular, amount, findCategoryRecord(unit.category)->siUnit,
                             unit.offset, unit.description, unit.source, unit.nameIsAmbiguous, unit.reciprocal});
+        }
     }
 };
 
@@ -44,31 +65,26 @@ bool isExactlyOne(std::string_view number)
     return number == "1";
 }
 
-std::optional<ExactRatio> amountOf(const UnitDefinition& definition)
+// `definition` is one of unitDefinitions().
+const std::optional<ExactAmount>& amountOf(const UnitDefinition& definition)
 {
-    return ExactRatio::parse(definition.amount);
+    return definitions().amounts[static_cast<std::size_t>(&definition - definitions().rows.data())];
 }
 
-std::optional<ExactRatio> offsetOf(const UnitDefinition& definition)
+const std::optional<ExactAmount>& offsetOf(const UnitDefinition& definition)
 {
-    return definition.offset.empty() ? ExactRatio() : ExactRatio::parse(definition.offset);
+    return definitions().offsets[static_cast<std::size_t>(&definition - definitions().rows.data())];
 }
 
-// The factor that turns x of `from` into `into` (k in k x or k / x), rounded once: from the two
-// amounts as ratios, or, where an amount carries π (an angle's) or the ratio overflows, as exact
-// amounts, slower but as exact.
+// The factor that turns x of `from` into `into` (k in k x or k / x), rounded once from the two
+// exact amounts.
 std::optional<double> roundedFactor(const UnitDefinition& from, const UnitDefinition& into)
 {
-    const std::optional<ExactRatio> a = amountOf(from);
-    const std::optional<ExactRatio> b = amountOf(into);
-    if (a && b)
-        if (const std::optional<ExactRatio> k = into.reciprocal ? *b / *a : *a / *b)
-            return k->nearestDouble();
-    const std::optional<ExactAmount> x = ExactAmount::parse(from.amount);
-    const std::optional<ExactAmount> y = ExactAmount::parse(into.amount);
-    if (!x || !y)
+    const std::optional<ExactAmount>& a = amountOf(from);
+    const std::optional<ExactAmount>& b = amountOf(into);
+    if (!a || !b)
         return std::nullopt;
-    const std::optional<ExactAmount> k = into.reciprocal ? *y / *x : *x / *y;
+    const std::optional<ExactAmount> k = into.reciprocal ? *b / *a : *a / *b;
     return k ? std::optional(k->toDouble()) : std::nullopt;
 }
 
@@ -120,49 +136,50 @@ std::string definitionText(const UnitDefinition& definition)
     if (!definition.offset.empty())
         text = "(x + " + std::string(definition.offset) + ") \u00d7 ";
     text += std::string(definition.amount) + ' ' + std::string(definition.siUnit);
-    if (definition.amount.find('/') != std::string_view::npos)
-        if (const std::optional<ExactRatio> amount = amountOf(definition))
+    // An amount that is no plain decimal ("5/18", "96939420213600000/π") in decimals too.
+    if (definition.amount.find_first_not_of("0123456789.") != std::string_view::npos)
+        if (const std::optional<ExactAmount>& amount = amountOf(definition))
             text += " = " + amount->decimalText(kShownDigits) + ' ' + std::string(definition.siUnit);
     if (definition.reciprocal)
         text += " \u00f7 x";
     return text;
 }
 
-std::optional<ExactRatio> exactFactor(int fromCode, int intoCode)
+std::optional<ExactAmount> exactFactor(int fromCode, int intoCode)
 {
     const UnitDefinition* from = findDefinition(fromCode);
     const UnitDefinition* into = findDefinition(intoCode);
     if (from == nullptr || into == nullptr || !from->offset.empty() || !into->offset.empty() || from->reciprocal ||
         into->reciprocal)
         return std::nullopt;
-    const std::optional<ExactRatio> a = amountOf(*from);
-    const std::optional<ExactRatio> b = amountOf(*into);
+    const std::optional<ExactAmount>& a = amountOf(*from);
+    const std::optional<ExactAmount>& b = amountOf(*into);
     if (!a || !b)
         return std::nullopt;
     return *a / *b;
 }
 
-std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const ExactRatio& x)
+std::optional<ExactAmount> exactConversion(int fromCode, int intoCode, const ExactAmount& x)
 {
     const UnitDefinition* from = findDefinition(fromCode);
     const UnitDefinition* into = findDefinition(intoCode);
     if (from == nullptr || into == nullptr)
         return std::nullopt;
-    const std::optional<ExactRatio> fromAmount = amountOf(*from);
-    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
-    const std::optional<ExactRatio> intoAmount = amountOf(*into);
-    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    const std::optional<ExactAmount>& fromAmount = amountOf(*from);
+    const std::optional<ExactAmount>& fromOffset = offsetOf(*from);
+    const std::optional<ExactAmount>& intoAmount = amountOf(*into);
+    const std::optional<ExactAmount>& intoOffset = offsetOf(*into);
     if (!fromAmount || !fromOffset || !intoAmount || !intoOffset)
         return std::nullopt;
     if (from->reciprocal || into->reciprocal) {
-        const std::optional<ExactRatio> si = from->reciprocal ? *fromAmount / x : x * *fromAmount;
+        const std::optional<ExactAmount> si = from->reciprocal ? *fromAmount / x : x * *fromAmount;
         if (!si)
             return std::nullopt;
         return into->reciprocal ? *intoAmount / *si : *si / *intoAmount;
     }
-    const std::optional<ExactRatio> shifted = x + *fromOffset;
-    const std::optional<ExactRatio> si = shifted ? *shifted * *fromAmount : std::nullopt;
-    const std::optional<ExactRatio> scaled = si ? *si / *intoAmount : std::nullopt;
+    const std::optional<ExactAmount> shifted = x + *fromOffset;
+    const std::optional<ExactAmount> si = shifted ? *shifted * *fromAmount : std::nullopt;
+    const std::optional<ExactAmount> scaled = si ? *si / *intoAmount : std::nullopt;
     return scaled ? *scaled - *intoOffset : std::nullopt;
 }
 
@@ -181,12 +198,12 @@ std::optional<double> convertByDefinitions(int fromCode, int intoCode, double x)
         return std::nullopt;
     // One exact factor for the pair, rounded once: k x, k / x, or (x + offset) k - offset.
     const std::optional<double> k = roundedFactor(*from, *into);
-    const std::optional<ExactRatio> fromOffset = offsetOf(*from);
-    const std::optional<ExactRatio> intoOffset = offsetOf(*into);
+    const std::optional<ExactAmount>& fromOffset = offsetOf(*from);
+    const std::optional<ExactAmount>& intoOffset = offsetOf(*into);
     if (!k || !fromOffset || !intoOffset)
         return std::nullopt;
-    return applyFactor(*k, from->reciprocal != into->reciprocal, fromOffset->nearestDouble(),
-                       intoOffset->nearestDouble(), x);
+    return applyFactor(*k, from->reciprocal != into->reciprocal, fromOffset->toDouble(),
+                       intoOffset->toDouble(), x);
 }
 
 std::optional<double> applyFactor(double k, bool reciprocal, double fromOffset, double intoOffset, double x)

@@ -13,33 +13,35 @@ namespace {
 // Every category of the unit table with all its units: a window category keeps what the window
 // shows of it, a category of typed conversions only has no menu and no lists.
 struct TypedCatalogue {
-    std::vector<std::vector<Unit>> units;  // by category
+    std::vector<Unit> units;  // in table order, where each category's units stand together
     std::vector<Category> all;
     std::vector<std::optional<TypedPlace>> places;  // by unit code
 
     TypedCatalogue()
     {
-        for (const CategoryRecord& record : categoryRecords()) {
-            std::vector<Unit>& list = units.emplace_back();
-            for (const UnitRecord& unit : unitRecords())
-                if (unit.category == record.key)
-                    list.push_back({unitCode(unit), unit.window.code >= 0 ? unit.window.caption : unit.plural});
-        }
-        for (std::size_t c = 0; c < units.size(); ++c) {
+        units.reserve(unitRecords().size());
+        for (const UnitRecord& unit : unitRecords())
+            units.push_back({unitCode(unit), listText(unit)});
+        std::size_t first = 0;
+        for (std::size_t c = 0; c < categoryRecords().size(); ++c) {
             const CategoryRecord& record = categoryRecords()[c];
+            std::size_t end = first;
+            while (end < units.size() && unitRecords()[end].category == record.key)
+                ++end;
             const auto window = std::find_if(categories().begin(), categories().end(),
                                              [&](const Category& each) { return each.name == record.name; });
             Category category = window != categories().end()
                                     ? *window
                                     : Category{record.name, "", "", '\0', "", "", record.description, {}};
-            category.units = units[c];
+            category.units = std::span(units).subspan(first, end - first);
             all.push_back(category);
-            for (std::size_t p = 0; p < units[c].size(); ++p) {
-                const auto code = static_cast<std::size_t>(units[c][p].code);
+            for (std::size_t p = 0; p < category.units.size(); ++p) {
+                const auto code = static_cast<std::size_t>(category.units[p].code);
                 if (places.size() <= code)
                     places.resize(code + 1);
                 places[code] = TypedPlace{c, p};
             }
+            first = end;
         }
     }
 };

@@ -10,32 +10,76 @@ namespace mezzurix {
 
 namespace {
 
-// Each name of `list` ("ft|feet"), as a name of `kind` of the unit with `code`.
-void addNames(std::vector<UnitName>& names, int code, std::string_view list, NameKind kind)
+// Whether two names read alike with ASCII case ignored, as the reader compares them.
+bool sameFolded(std::string_view a, std::string_view b)
 {
-    while (!list.empty()) {
-        const std::size_t bar = list.find('|');
-        names.push_back({code, list.substr(0, bar), kind});
-        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
-    }
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
+
+// The names of one unit beyond its list text, each read once: a record may write a name its list
+// text already reads ("fathom|fathoms" beside the list text "Fathoms").
+class UnitNames {
+public:
+    UnitNames(std::vector<UnitName>& names, int code, std::string_view listText)
+        : names_(names), code_(code), first_(names.size()), listText_(listText)
+    {
+    }
+
+    // Each name of `list` ("ft|feet"), as a name of `kind`.
+    void add(std::string_view list, NameKind kind)
+    {
+        while (!list.empty()) {
+            const std::size_t bar = list.find('|');
+            add(UnitName{code_, list.substr(0, bar), kind});
+            list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
+        }
+    }
+
+private:
+    // Whether `earlier` already reads what `name` reads: a name whose case means nothing reads
+    // every case of its text, an exact-case symbol only its own.
+    static bool covers(const UnitName& earlier, const UnitName& name)
+    {
+        if (earlier.kind == NameKind::CaseSymbol)
+            return name.kind == NameKind::CaseSymbol && earlier.text == name.text;
+        return sameFolded(earlier.text, name.text);
+    }
+
+    void add(const UnitName& name)
+    {
+        // The list text's case means nothing.
+        if (sameFolded(name.text, listText_))
+            return;
+        for (std::size_t i = first_; i < names_.size(); ++i)
+            if (covers(names_[i], name))
+                return;
+        names_.push_back(name);
+    }
+
+    std::vector<UnitName>& names_;
+    int code_;
+    std::size_t first_;  // this unit's first name in names_
+    std::string_view listText_;
+};
 
 } // namespace
 
 std::span<const UnitName> unitAliases()
 {
     static const std::vector<UnitName> all = [] {
-        std::vector<const UnitRecord*> byCode;
-        for (const UnitRecord& unit : unitRecords())
-            byCode.push_back(&unit);
-        std::stable_sort(byCode.begin(), byCode.end(),
-                         [](const UnitRecord* a, const UnitRecord* b) { return unitCode(*a) < unitCode(*b); });
         std::vector<UnitName> names;
-        for (const UnitRecord* unit : byCode) {
+        // In the order of the codes: every unit has one below the last typed-only code.
+        const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
+        for (int code = 0; code < codeLimit; ++code) {
+            const UnitRecord* unit = findUnitRecord(code);
+            if (unit == nullptr)
+                continue;
+            UnitNames each(names, code, listText(*unit));
             if (readsBareSymbols(*unit))
-                addNames(names, unitCode(*unit), unit->symbols, NameKind::CaseSymbol);
-            addNames(names, unitCode(*unit), unit->abbreviations, NameKind::Symbol);
-            addNames(names, unitCode(*unit), unit->names, NameKind::Name);
+                each.add(unit->symbols, NameKind::CaseSymbol);
+            each.add(unit->abbreviations, NameKind::Symbol);
+            each.add(unit->names, NameKind::Name);
         }
         return names;
     }();

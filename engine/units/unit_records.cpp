@@ -5,7 +5,7 @@
 #include "unit_table.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace mezzurix {
 
@@ -22,8 +22,8 @@ constexpr std::size_t categoryIndexOf(std::string_view key)
     return std::size(kCategories);
 }
 
-// What the derived tables rely on: each category's units together, in the order of the
-// categories, and its window units first.
+// What the derived tables rely on (the typed catalogue takes each category's units as one run):
+// each category's units together, in the order of the categories, and its window units first.
 constexpr bool groupedByCategory()
 {
     std::size_t category = 0;
@@ -44,33 +44,34 @@ constexpr bool groupedByCategory()
 }
 static_assert(groupedByCategory(), "each category's units together, in category order, window units first");
 
-// Each row's code, each code's row, and the rows in the order of their keys.
-struct CodeIndex {
-    std::vector<int> codes;                // by row
-    std::vector<const UnitRecord*> rows;   // by code
-    std::vector<const UnitRecord*> byKey;  // sorted by key
+constexpr std::size_t kUnitCount = std::size(kUnits);
 
-    CodeIndex()
-    {
-        for (std::size_t i = 0; i < std::size(kUnits); ++i) {
-            const int code = unit_table::codeAt(i);
-            codes.push_back(code);
-            if (rows.size() <= static_cast<std::size_t>(code))
-                rows.resize(static_cast<std::size_t>(code) + 1);
-            rows[static_cast<std::size_t>(code)] = &kUnits[i];
-            byKey.push_back(&kUnits[i]);
-        }
-        std::sort(byKey.begin(), byKey.end(), [](const UnitRecord* a, const UnitRecord* b) { return a->key < b->key; });
-    }
-};
+// Each row's code, each code's row and the rows in the order of their keys, made while compiling.
+constexpr std::array<int, kUnitCount> kCodes = [] {
+    std::array<int, kUnitCount> codes{};
+    for (std::size_t i = 0; i < kUnitCount; ++i)
+        codes[i] = unit_table::codeAt(i);
+    return codes;
+}();
 
-// Built on first use, so that it is complete whenever it is asked for, from the initialiser of
-// a global in another file too.
-const CodeIndex& codeIndex()
-{
-    static const CodeIndex index;
-    return index;
-}
+constexpr int kNoRow = -1;
+constexpr std::size_t kCodeLimit = static_cast<std::size_t>(*std::max_element(kCodes.begin(), kCodes.end())) + 1;
+
+constexpr std::array<int, kCodeLimit> kRowOfCode = [] {
+    std::array<int, kCodeLimit> rows{};
+    rows.fill(kNoRow);
+    for (std::size_t i = 0; i < kUnitCount; ++i)
+        rows[static_cast<std::size_t>(kCodes[i])] = static_cast<int>(i);
+    return rows;
+}();
+
+constexpr std::array<const UnitRecord*, kUnitCount> kByKey = [] {
+    std::array<const UnitRecord*, kUnitCount> rows{};
+    for (std::size_t i = 0; i < kUnitCount; ++i)
+        rows[i] = &kUnits[i];
+    std::sort(rows.begin(), rows.end(), [](const UnitRecord* a, const UnitRecord* b) { return a->key < b->key; });
+    return rows;
+}();
 
 } // namespace
 
@@ -86,10 +87,9 @@ std::span<const UnitRecord> unitRecords()
 
 const UnitRecord* findUnitRecord(std::string_view key)
 {
-    const auto& byKey = codeIndex().byKey;
-    const auto at = std::lower_bound(byKey.begin(), byKey.end(), key,
+    const auto at = std::lower_bound(kByKey.begin(), kByKey.end(), key,
                                      [](const UnitRecord* unit, std::string_view k) { return unit->key < k; });
-    return at != byKey.end() && (*at)->key == key ? *at : nullptr;
+    return at != kByKey.end() && (*at)->key == key ? *at : nullptr;
 }
 
 const CategoryRecord* findCategoryRecord(std::string_view key)
@@ -100,7 +100,7 @@ const CategoryRecord* findCategoryRecord(std::string_view key)
 
 int unitCode(const UnitRecord& unit)
 {
-    return codeIndex().codes[static_cast<std::size_t>(&unit - kUnits)];
+    return kCodes[static_cast<std::size_t>(&unit - kUnits)];
 }
 
 int unitCode(std::string_view key)
@@ -111,8 +111,10 @@ int unitCode(std::string_view key)
 
 const UnitRecord* findUnitRecord(int code)
 {
-    const auto& rows = codeIndex().rows;
-    return code >= 0 && static_cast<std::size_t>(code) < rows.size() ? rows[static_cast<std::size_t>(code)] : nullptr;
+    if (code < 0 || static_cast<std::size_t>(code) >= kCodeLimit)
+        return nullptr;
+    const int row = kRowOfCode[static_cast<std::size_t>(code)];
+    return row == kNoRow ? nullptr : &kUnits[row];
 }
 
 } // namespace mezzurix

@@ -40,7 +40,7 @@ inline constexpr CategoryRecord kCategories[] = {
     {.key = "velocity", .name = "Velocity", .dimension = Dimension({.length = 1, .time = -1}), .siUnit = "m/s"},
     {.key = "volume", .name = "Volume", .dimension = Dimension({.length = 3}), .siUnit = "m³"},
     {.key = "time", .name = "Time", .dimension = Dimension({.time = 1}), .siUnit = "s",
-     .description = " Durations, from milliseconds to years. "},
+     .description = " Durations, from picoseconds to centuries. "},
     // Distance per volume of fuel; liters per 100 km count the other way round.
     {.key = "fuel_economy", .name = "Fuel economy", .dimension = Dimension({.length = -2}), .siUnit = "m/m³",
      .description = " Distance driven on a measure of fuel, or fuel used over a distance. "},

@@ -15,8 +15,8 @@ namespace {
 
 // Every unit's order, with codes for the keys its record names, built once.
 struct Orders {
-    std::vector<UsefulTargets> table;         // in the order of the unit table
-    std::vector<std::span<const int>> byCode;  // without the unused places
+    std::vector<UsefulTargets> table;       // in the order of the unit table
+    std::vector<std::span<const int>> byRow;  // of the unit table, without the unused places
 
     Orders()
     {
@@ -32,12 +32,11 @@ struct Orders {
                 rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
             }
         }
+        byRow.resize(unitRecords().size());
         for (const UsefulTargets& order : table) {
-            const auto code = static_cast<std::size_t>(order.fromCode);
-            if (byCode.size() <= code)
-                byCode.resize(code + 1);
+            const auto row = static_cast<std::size_t>(findUnitRecord(order.fromCode) - unitRecords().data());
             const auto end = std::find(order.intoCodes.begin(), order.intoCodes.end(), kNoUnit);
-            byCode[code] = {order.intoCodes.begin(), end};
+            byRow[row] = {order.intoCodes.begin(), end};
         }
     }
 };
@@ -57,10 +56,10 @@ std::span<const UsefulTargets> usefulTargetTable()
 
 std::span<const int> usefulTargets(int fromCode)
 {
-    const auto& byCode = orders().byCode;
-    if (fromCode < 0 || static_cast<std::size_t>(fromCode) >= byCode.size())
+    const UnitRecord* unit = findUnitRecord(fromCode);
+    if (unit == nullptr)
         return {};
-    return byCode[static_cast<std::size_t>(fromCode)];
+    return orders().byRow[static_cast<std::size_t>(unit - unitRecords().data())];
 }
 
 } // namespace mezzurix

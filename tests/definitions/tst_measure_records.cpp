@@ -88,7 +88,7 @@ ExactAmount amountOf(const char* key)
     const UnitRecord* record = findUnitRecord(key);
     if (record == nullptr)
         qFatal("no unit record %s", key);
-    return ExactAmount::parse(record->amount).value();
+    return unitAmount(*record).value();
 }
 
 } // namespace

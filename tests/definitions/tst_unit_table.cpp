@@ -80,7 +80,7 @@ std::vector<ReadName> namesRead(const LanguageNames* language)
 {
     std::vector<ReadName> names;
     for (const UnitRecord& unit : unitRecords()) {
-        addNames(names, unit, unit.window.code >= 0 ? unit.window.caption : unit.plural, false);
+        addNames(names, unit, listText(unit), false);
         if (readsBareSymbols(unit))
             addNames(names, unit, unit.symbols, true);
         addNames(names, unit, unit.abbreviations, false);
@@ -99,7 +99,7 @@ bool sameUnitOfTwoKinds(const UnitRecord& a, const UnitRecord& b)
     const CategoryRecord* one = findCategoryRecord(a.category);
     const CategoryRecord* other = findCategoryRecord(b.category);
     return one->dimension == other->dimension && one->kind != other->kind &&
-           ExactAmount::parse(a.amount) == ExactAmount::parse(b.amount);
+           unitAmount(a) == unitAmount(b);
 }
 
 } // namespace
@@ -111,6 +111,8 @@ private slots:
     void everyRecordIsComplete_data();
     void everyRecordIsComplete();
     void everyKeyAndCodeNamesOneUnit();
+    void amountsNameOtherUnits_data();
+    void amountsNameOtherUnits();
     void windowUnitsStayWhereTheWindowHasThem();
     void noNameStandsForTwoUnits_data();
     void noNameStandsForTwoUnits();
@@ -134,7 +136,7 @@ void TestUnitTable::everyRecordIsComplete()
         QVERIFY2((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_', "a key is lower case");
     QVERIFY(findCategoryRecord(unit.category) != nullptr);
 
-    const std::optional<ExactAmount> amount = ExactAmount::parse(unit.amount);
+    const std::optional<ExactAmount> amount = unitAmount(unit);
     QVERIFY2(amount && amount->numerator() > 0, "a positive exact amount");
     QVERIFY(unit.offset.empty() || ExactAmount::parse(unit.offset));
     QVERIFY(!unit.singular.empty() && !unit.plural.empty() && !unit.description.empty());
@@ -166,6 +168,33 @@ void TestUnitTable::everyKeyAndCodeNamesOneUnit()
     }
     QCOMPARE(unitCode("no_such_unit"), -1);
     QVERIFY(findUnitRecord("") == nullptr && findUnitRecord(-1) == nullptr && findUnitRecord(8) == nullptr);
+}
+
+void TestUnitTable::amountsNameOtherUnits_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("exact");  // as a definition writes it; empty: refused
+    QTest::newRow("a key times a number") << "foot*6" << "1143/625";
+    QTest::newRow("a key over a number") << "year/12" << "2629800";
+    QTest::newRow("with pi") << "foot*648000/pi" << "987552/(5\u00b7\u03c0)";
+    QTest::newRow("a number times a key") << "2\u00b7inch" << "127/2500";
+    QTest::newRow("over a key") << "1/foot" << "1250/381";
+    QTest::newRow("no unit's key") << "fathoms*2" << "";
+    QTest::newRow("no factor after the operator") << "foot*" << "";
+    QTest::newRow("a key in upper case") << "Foot*6" << "";
+}
+
+// A factor of an amount may be another unit's key, standing for that unit's amount.
+void TestUnitTable::amountsNameOtherUnits()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, exact);
+    const std::string text = amount.toStdString();
+    const UnitRecord unit{.key = "test", .category = "distance", .amount = text};
+    const std::optional<ExactAmount> read = unitAmount(unit);
+    QCOMPARE(read.has_value(), !exact.isEmpty());
+    if (read)
+        QCOMPARE(QString::fromStdString(read->definitionText()), exact);
 }
 
 // Each window record is its list's unit at its position, with its code and caption, and every

@@ -25,15 +25,14 @@ namespace {
 // The size of `code` in units of `last`, from the definitions.
 double sizeIn(int code, int last)
 {
-    return exactFactor(code, last)->nearestDouble();
+    return exactFactor(code, last)->toDouble();
 }
 
-// Whether a double holds `ratio` exactly: a whole number of at most 53 bits over a power of two.
-bool isDouble(const ExactRatio& ratio)
+// Whether a double holds `amount` exactly: a whole number of at most 53 bits over a power of two.
+bool isDouble(const ExactAmount& amount)
 {
-    const ExactRatio::Int d = ratio.denominator();
-    const ExactRatio::Int n = ratio.numerator() < 0 ? -ratio.numerator() : ratio.numerator();
-    return (d & (d - 1)) == 0 && n < (ExactRatio::Int{1} << 53);
+    const BigInteger& d = amount.denominator();
+    return amount.piPower() == 0 && d == (BigInteger(1) << (d.bitLength() - 1)) && amount.numerator().bitLength() <= 53;
 }
 
 // A target of several units, largest first, with the size of each in units of the last and of
@@ -60,8 +59,8 @@ std::vector<Target> severalUnitTargets()
             for (std::size_t i = 0; i < target.units.size(); ++i) {
                 target.inLast.push_back(sizeIn(target.units[i]->code, target.units.back()->code));
                 if (i + 1 < target.units.size()) {
-                    const ExactRatio next = *exactFactor(target.units[i]->code, target.units[i + 1]->code);
-                    target.inNext.push_back(next.nearestDouble());
+                    const ExactAmount next = *exactFactor(target.units[i]->code, target.units[i + 1]->code);
+                    target.inNext.push_back(next.toDouble());
                     target.nextIsDouble.push_back(isDouble(next));
                 }
             }
@@ -124,6 +123,8 @@ void TestAnswerParts::answers_data()
     row("-0.0000001 in to ft in", 2, "-", "0 ft 0.00 in");
     row("-1e-300 in to ft in", -1, "-", "-0 ft 1E-300 in");
     row("1e21 in to mi ft in", -1, "-", "1.57828283E+16 mi 0 ft 0 in");
+    // Inches beyond the whole numbers a double holds, rounded as shown to a whole light year.
+    row("9460730470000000000 mm to ly in mm", -1, "-", "1 ly 0 in 0 mm");
     // The sign an answer in one unit shows: the general form writes "-" in every region, the
     // fixed form the regional minus.
     row("-70 in to ft in", -1, "\u2212", "-5 ft 10 in");
@@ -212,11 +213,16 @@ void TestAnswerParts::everyTargetAddsBackExactly()
                         sum += static_cast<long double>(amount) * target.inLast[i];
                     }
                     const double total = std::fabs(answer->result);
-                    // A first part beyond the whole numbers a double holds is rounded as shown too.
-                    const double largest = std::fabs(answer->parts.front().amount);
-                    const double largestUnit =
-                        largest >= 0x1p53 ? shownUnit(largest, precision.decimals, precision.digits) * target.inLast.front() : 0.0;
-                    const double tolerance = shownUnit(total, precision.decimals, precision.digits) + largestUnit + 1e-14 * total;
+                    // A larger part beyond the whole numbers a double holds is rounded as shown too:
+                    // the first, or one after a unit more than 2^53 times its size (kiloparsecs and
+                    // chains).
+                    double roundedParts = 0.0;
+                    for (std::size_t i = 0; i + 1 < n; ++i) {
+                        const double whole = std::fabs(answer->parts[i].amount);
+                        if (whole >= 0x1p53)
+                            roundedParts += shownUnit(whole, precision.decimals, precision.digits) * target.inLast[i];
+                    }
+                    const double tolerance = shownUnit(total, precision.decimals, precision.digits) + roundedParts + 1e-14 * total;
                     QVERIFY2(std::fabs(sum - total) <= tolerance, where.c_str());
                 }
             }

@@ -74,10 +74,10 @@ void TestQueryTyping::typingSequences_data()
     row("24 in", "Inches", 1);
     row("24 in t", "Inches", 1);
     row("24 in to", "Inches", 1);
-    row("24 in to f", "Feet", 1);
+    row("24 in to f", "Feet", 3);  // then Fathoms and Furlongs
     row("24 in to ft", "Feet", 1);
     row("24 in to inc", "Inches", 1);  // into the from unit itself, which nothing else begins
-    row("24 in to m", "Meters", 5);  // then Miles, Millimeters, Micrometers and Thou
+    row("24 in to m", "Meters", 6);  // then Millimeters, Miles, Micrometers, Megaparsecs and Thou
     row("5 kg to p", "Pounds(avdp)", 1);
     row("5 kg to po", "Pounds(avdp)", 1);
     row("5 kg to pou", "Pounds(avdp)", 1);
@@ -93,7 +93,7 @@ void TestQueryTyping::typingSequences_data()
     row("32 psi to b", "Bar", 1);
     row("32 psi to ba", "Bar", 1);
     row("convert 5 kg to po", "Pounds(avdp)", 1);
-    row("5 ft 10 in to c", "Centimeters", 1);
+    row("5 ft 10 in to c", "Centimeters", 2);  // or Chains
 }
 
 void TestQueryTyping::typingSequences()

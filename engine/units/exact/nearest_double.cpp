@@ -55,4 +55,12 @@ double ExactAmount::toDouble() const
     return numerator_.isNegative() ? -magnitude : magnitude;
 }
 
+double relativeDeviation(double value, const ExactAmount& exact)
+{
+    const double nearest = exact.toDouble();
+    if (nearest == 0.0)
+        return value == 0.0 ? 0.0 : std::numeric_limits<double>::infinity();
+    return std::fabs(value - nearest) / std::fabs(nearest);
+}
+
 } // namespace mezzurix

@@ -178,6 +178,24 @@ constexpr KeyedName kRows[] = {
     {"milliampere_hour", "Milliamperestunde", Name}, {"milliampere_hour", "Milliamperestunden", Name},
     {"kilohm", "Kiloohm", Name}, {"megohm", "Megaohm", Name},
     {"microfarad", "Mikrofarad", Name}, {"picofarad", "Pikofarad", Name},
+
+    // Units the unit table added
+    {"fathom", "Faden", Name},
+    {"astronomical_unit", "Astronomische Einheit", Name}, {"astronomical_unit", "Astronomische Einheiten", Name},
+    {"astronomical_unit", "AE", CaseSymbol},
+    {"light_year", "Lichtjahr", Name}, {"light_year", "Lichtjahre", Name}, {"light_year", "Lichtjahren", Name},
+    {"light_year", "Lj", CaseSymbol},
+    {"are", "Ar", Name},
+    {"electronvolt", "Elektronenvolt", Name},
+    {"thermochemical_calorie", "thermochemische Kalorie", Name},
+    {"thermochemical_calorie", "thermochemische Kalorien", Name},
+    {"microsecond", "Mikrosekunde", Name}, {"microsecond", "Mikrosekunden", Name},
+    {"nanosecond", "Nanosekunde", Name}, {"nanosecond", "Nanosekunden", Name},
+    {"picosecond", "Pikosekunde", Name}, {"picosecond", "Pikosekunden", Name},
+    {"month", "Monat", Name}, {"month", "Monate", Name}, {"month", "Monaten", Name},
+    {"decade", "Jahrzehnt", Name}, {"decade", "Jahrzehnte", Name}, {"decade", "Jahrzehnten", Name},
+    {"decade", "Dekade", Name}, {"decade", "Dekaden", Name},
+    {"century", "Jahrhundert", Name}, {"century", "Jahrhunderte", Name}, {"century", "Jahrhunderten", Name},
 };
 
 constexpr auto kNames = withCodes(kRows, de);

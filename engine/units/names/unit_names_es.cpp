@@ -170,6 +170,7 @@ constexpr KeyedName kRows[] = {
     {"watt_hour", "vatios-hora", Name},
     {"megawatt_hour", "megavatio hora", Name}, {"megawatt_hour", "megavatios hora", Name}, {"megawatt_hour", "megavatio-hora", Name},
     {"megawatt_hour", "megavatios-hora", Name},
+    {"erg", "ergio", Name}, {"erg", "ergios", Name},
     {"millisecond", "milisegundo", Name}, {"millisecond", "milisegundos", Name},
     {"second", "segundo", Name}, {"second", "segundos", Name},
     {"minute", "minuto", Name}, {"minute", "minutos", Name},
@@ -233,6 +234,26 @@ constexpr KeyedName kRows[] = {
     {"picofarad", "picofaradio", Name}, {"picofarad", "picofaradios", Name},
     {"ampere_hour", "amperio-hora", Name}, {"ampere_hour", "amperios-hora", Name},
     {"milliampere_hour", "miliamperio-hora", Name}, {"milliampere_hour", "miliamperios-hora", Name},
+
+    // Units the unit table added
+    {"fathom", "braza", Name}, {"fathom", "brazas", Name},
+    {"league", "legua", Name}, {"league", "leguas", Name},
+    {"chain", "cadena", Name}, {"chain", "cadenas", Name},
+    {"astronomical_unit", "unidad astronómica", Name}, {"astronomical_unit", "unidades astronómicas", Name},
+    {"astronomical_unit", "ua", CaseSymbol},
+    {"light_year", "año luz", Name}, {"light_year", "años luz", Name},
+    {"parsec", "pársec", Name}, {"parsec", "pársecs", Name},
+    {"are", "área", Name}, {"are", "áreas", Name},
+    {"electronvolt", "electronvoltio", Name}, {"electronvolt", "electronvoltios", Name},
+    {"thermochemical_calorie", "caloría termoquímica", Name},
+    {"thermochemical_calorie", "calorías termoquímicas", Name},
+    {"board_foot", "pie tablar", Name}, {"board_foot", "pies tablares", Name},
+    {"microsecond", "microsegundo", Name}, {"microsecond", "microsegundos", Name},
+    {"nanosecond", "nanosegundo", Name}, {"nanosecond", "nanosegundos", Name},
+    {"picosecond", "picosegundo", Name}, {"picosecond", "picosegundos", Name},
+    {"month", "mes", Name}, {"month", "meses", Name},
+    {"decade", "década", Name}, {"decade", "décadas", Name},
+    {"century", "siglo", Name}, {"century", "siglos", Name},
 };
 
 constexpr auto kNames = withCodes(kRows, es);

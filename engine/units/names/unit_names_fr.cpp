@@ -186,6 +186,25 @@ constexpr KeyedName kRows[] = {
     {"milliampere", "milliampère", Name}, {"milliampere", "milliampères", Name},
     {"ampere_hour", "ampère-heure", Name}, {"ampere_hour", "ampères-heures", Name},
     {"milliampere_hour", "milliampère-heure", Name}, {"milliampere_hour", "milliampères-heures", Name},
+
+    // Units the unit table added
+    {"fathom", "brasse", Name}, {"fathom", "brasses", Name},
+    {"league", "lieue", Name}, {"league", "lieues", Name},
+    {"chain", "chaîne", Name}, {"chain", "chaînes", Name},
+    {"astronomical_unit", "unité astronomique", Name}, {"astronomical_unit", "unités astronomiques", Name},
+    {"astronomical_unit", "ua", CaseSymbol},
+    {"light_year", "année-lumière", Name}, {"light_year", "années-lumière", Name}, {"light_year", "al", CaseSymbol},
+    {"electronvolt", "électronvolt", Name}, {"electronvolt", "électronvolts", Name},
+    {"electronvolt", "électron-volt", Name}, {"electronvolt", "électrons-volts", Name},
+    {"thermochemical_calorie", "calorie thermochimique", Name},
+    {"thermochemical_calorie", "calories thermochimiques", Name},
+    {"board_foot", "pied-planche", Name}, {"board_foot", "pieds-planche", Name},
+    {"microsecond", "microseconde", Name}, {"microsecond", "microsecondes", Name},
+    {"nanosecond", "nanoseconde", Name}, {"nanosecond", "nanosecondes", Name},
+    {"picosecond", "picoseconde", Name}, {"picosecond", "picosecondes", Name},
+    {"month", "mois", Name},
+    {"decade", "décennie", Name}, {"decade", "décennies", Name},
+    {"century", "siècle", Name}, {"century", "siècles", Name},
 };
 
 constexpr auto kNames = withCodes(kRows, fr);

@@ -6,7 +6,7 @@
 // definition comes from, and its name for exactly one.
 
 #include <mezzurix/catalogue.h>
-#include <mezzurix/exact_ratio.h>
+#include <mezzurix/exact_amount.h>
 
 #include <optional>
 #include <span>
@@ -37,7 +37,7 @@ std::string_view sourceName(DefinitionSource source);
 struct UnitDefinition {
     int code;
     std::string_view singular;     // the display name of one: "Foot", "Square foot", "Kilobyte"
-    std::string_view amount;       // exact, ExactRatio::parse reads it: "0.3048", "5/18", "1/0.09290304"
+    std::string_view amount;       // exact, ExactAmount::parse reads it: "0.3048", "5/18", "648000/pi"
     std::string_view siUnit;       // "m", "m²", "K", "bit": its category's
     std::string_view offset;       // exact decimal, or empty for none
     std::string_view description;  // plain words naming the variant: "US liquid gallon (231 cubic inches)"
@@ -62,11 +62,11 @@ std::string definitionText(const UnitDefinition& definition);
 
 // The exact factor that turns a value of `fromCode` into one of `intoCode`: the ratio of their
 // amounts. nullopt when either unit has an offset, is reciprocal or has no definition.
-std::optional<ExactRatio> exactFactor(int fromCode, int intoCode);
+std::optional<ExactAmount> exactFactor(int fromCode, int intoCode);
 
 // The exact value of `x` of `fromCode` in `intoCode`, offsets and reciprocals included; nullopt
 // for 0 of a unit whose reciprocal the other is.
-std::optional<ExactRatio> exactConversion(int fromCode, int intoCode, const ExactRatio& x);
+std::optional<ExactAmount> exactConversion(int fromCode, int intoCode, const ExactAmount& x);
 
 // Whether one of the two units is the reciprocal of the other's kind: 0 of the first has no value
 // in the second.

@@ -92,4 +92,8 @@ private:
     int piPower_ = 0;
 };
 
+// How far `value` lies from `exact`, relative to `exact`: |value - exact| / |exact|, to within a
+// few units in the 16th digit (0 when both are zero, infinity when only `exact` is).
+double relativeDeviation(double value, const ExactAmount& exact);
+
 } // namespace mezzurix

@@ -13,8 +13,10 @@
 
 #include <mezzurix/definitions.h>
 #include <mezzurix/dimension.h>
+#include <mezzurix/exact_amount.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -60,8 +62,9 @@ struct UnitRecord {
     std::string_view key;          // stable identity, lower case: "foot", "us_cup", "pound_force_inch"
     std::string_view category;     // a CategoryRecord's key
     // Exact amount of the category's coherent SI unit, as ExactAmount::parse() reads it: "0.3048",
-    // "5/18", "pi/180". A temperature scale's offset, exact decimal or empty: x of the unit is
-    // (x + offset) × amount.
+    // "5/18", "pi/180"; a factor may be another unit's key, standing for its amount, so that a
+    // definition is written once: "year/12" (see unitAmount()). A temperature scale's offset, exact
+    // decimal or empty: x of the unit is (x + offset) × amount.
     std::string_view amount;
     std::string_view offset = {};
     // The names people type, separated by '|'. Symbols are read in their exact case (mm and Mm,
@@ -98,6 +101,20 @@ std::span<const UnitRecord> unitRecords();
 // The record with this key, or nullptr.
 const UnitRecord* findUnitRecord(std::string_view key);
 const CategoryRecord* findCategoryRecord(std::string_view key);
+
+// The name a unit is listed and read by: the window's caption for its own units ("Pounds(avdp)"),
+// the display plural for the others.
+constexpr std::string_view listText(const UnitRecord& unit)
+{
+    return unit.window.code >= 0 ? unit.window.caption : unit.plural;
+}
+
+// A unit's exact amount: its amount text read, each key in it standing for that unit's amount
+// ("year/12", "astronomical_unit*648000/pi"). nullopt for a text that does not read, a key of no
+// unit, or keys that name each other in a circle.
+std::optional<ExactAmount> unitAmount(const UnitRecord& unit);
+// Whether the unit's amount names another unit.
+bool amountNamesUnits(const UnitRecord& unit);
 
 // A unit's code, as the catalogues, the definitions and the query reader know units: the window's
 // own for its 81 units, and for every other unit its count among them in table order from
