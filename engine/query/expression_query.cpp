@@ -95,6 +95,27 @@ std::optional<UnitTerm> termOf(const Quantity& quantity, const names::Index& ind
     return term;
 }
 
+// Another reading of a side that is one name, where it converts with `other`: the coulomb of the
+// C in "1 mC to C", Celsius for the degrees of "100 degrees to °F". Its code and term, or nullopt.
+std::optional<std::pair<int, UnitTerm>> otherReading(std::string_view text, const Side& side, bool from,
+                                                     const UnitTerm& other, const names::Index& index)
+{
+    if (!side.quantity.code)
+        return std::nullopt;
+    const names::UnitMatch match = names::lookUp(index, text.substr(side.span.offset, side.span.length));
+    for (const int code : match.others()) {
+        const CatalogueUnit* unit = catalogueUnit(code);
+        // Never a unit into itself, which no one asks for.
+        if (unit == nullptr || code == *side.quantity.code ||
+            (unit->term.dimension == other.dimension && unit->term.amount == other.amount &&
+             unit->term.offset == other.offset))
+            continue;
+        if (from ? termConversion(unit->term, other) : termConversion(other, unit->term))
+            return std::pair(code, unit->term);
+    }
+    return std::nullopt;
+}
+
 class Reading {
 public:
     Reading(std::string_view text, std::size_t begin, const QueryOptions& options, Query& query)
@@ -203,14 +224,20 @@ private:
         result.value = typed ? query_.value : value;
         result.valueText = typed ? query_.valueText : value_reader::decimalText(value);
         result.fromSpan = from.span;
-        const std::optional<int> fromCode = codeOf(from.quantity, *fromTerm, index);
+        UnitTerm fromRead = *fromTerm;
+        std::optional<int> fromCode = codeOf(from.quantity, *fromTerm, index);
+        if (into != nullptr && !termConversion(*fromTerm, *intoTerm))
+            if (const auto other = otherReading(text_, from, true, *intoTerm, index)) {
+                fromCode = other->first;
+                fromRead = other->second;
+            }
         if (fromCode) {
             placeFrom(result, names::placeOf(*fromCode), from.span);
         } else {
-            result.categoryIndex = categoryHolding(fromTerm->dimension, fromTerm->kind).value_or(kNoCategory);
-            result.fromTerm = *fromTerm;
+            result.categoryIndex = categoryHolding(fromRead.dimension, fromRead.kind).value_or(kNoCategory);
+            result.fromTerm = fromRead;
         }
-        if (into != nullptr && !placeInto(result, *fromTerm, *into, *intoTerm))
+        if (into != nullptr && !placeInto(result, fromRead, *into, *intoTerm))
             return false;
         if (options_.category && result.categoryIndex != *options_.category)
             return false;
@@ -218,9 +245,17 @@ private:
         return true;
     }
 
-    bool placeInto(Query& result, const UnitTerm& fromTerm, const Side& into, const UnitTerm& intoTerm)
+    bool placeInto(Query& result, const UnitTerm& fromTerm, const Side& into, const UnitTerm& typedInto)
     {
-        const std::optional<TermConversion> conversion = termConversion(fromTerm, intoTerm);
+        UnitTerm intoTerm = typedInto;
+        std::optional<int> intoCode;
+        std::optional<TermConversion> conversion = termConversion(fromTerm, intoTerm);
+        if (!conversion)
+            if (const auto other = otherReading(text_, into, false, fromTerm, *context_.names.index)) {
+                intoCode = other->first;
+                intoTerm = other->second;
+                conversion = termConversion(fromTerm, intoTerm);
+            }
         if (!conversion) {
             std::vector<std::string> sides{unit_expression::describeTerm(fromTerm),
                                            unit_expression::describeTerm(intoTerm)};
@@ -237,7 +272,8 @@ private:
                                    fromTerm.symbol)));
             return false;
         }
-        const std::optional<int> intoCode = codeOf(into.quantity, intoTerm, *context_.names.index);
+        if (!intoCode)
+            intoCode = codeOf(into.quantity, intoTerm, *context_.names.index);
         if (intoCode && names::placeOf(*intoCode).categoryIndex == result.categoryIndex)
             result.intoPosition = names::placeOf(*intoCode).position;
         else

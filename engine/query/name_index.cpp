@@ -41,6 +41,7 @@ public:
         std::string_view text;
         int code;
         bool exactCase;
+        bool otherSide = false;  // read only as another reading (UnitMatch::others())
     };
 
     NameTable() = default;
@@ -105,6 +106,8 @@ private:
         const std::size_t b = key.hash & mask_;
         Tier tier = None;
         UnitMatch found;
+        UnitMatch lower;   // symbols of another case, below a better match
+        UnitMatch others;  // other-side names
         bool knownOtherCase = false;
         for (std::uint32_t i = starts_[b]; i < starts_[b + 1]; ++i) {
             const Keyed& keyed = entries_[i];
@@ -123,16 +126,32 @@ private:
             }
             if (exactOnly && !exact)
                 continue;
+            if (entry.otherSide) {
+                if (exact || !entry.exactCase)
+                    others.add(entry.code);
+                continue;
+            }
             const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
             if (entryTier < tier) {
+                if (tier == CaseFree)
+                    lower = found;
                 tier = entryTier;
                 found = {};
             }
             if (entryTier == tier)
                 found.add(entry.code);
+            else if (entryTier == CaseFree)
+                lower.add(entry.code);
         }
         if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
             return {};
+        // A symbol in another case is another reading only beside a name in the exact case ("ps"
+        // beside "PS"), as a name of any case reads every case already.
+        if (tier == Exact)
+            for (const int code : lower.codes())
+                others.add(code);
+        for (const int code : others.codes())
+            found.addOther(code);
         if (matched != nullptr)
             *matched = tier;
         return found;
@@ -254,11 +273,13 @@ struct Index {
         }
 
         std::vector<NameTable::Entry> keyed;
-        keyed.reserve(all.size() + unsupportedSymbols.size());
+        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size());
         for (const UnitName& name : all) {
             keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
+        for (const UnitName& name : otherSideNames())
+            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
         // The symbols are complete here: the table keeps views of them.
         for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
             keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});

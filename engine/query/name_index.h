@@ -17,25 +17,34 @@
 
 namespace mezzurix::names {
 
-// The units one name stands for: one, or two for the names shared by Torque and Energy.
+// The units one name stands for: one, or two for the names shared by Torque and Energy. Besides
+// them, its other readings: units the name stands for only where the other side of a query asks
+// for their category ("C" the coulomb, "degrees" Celsius), or whose symbol it spells in another
+// case ("ps" the PS).
 class UnitMatch {
 public:
     static constexpr std::size_t kCapacity = 4;
 
-    void add(int code)
-    {
-        for (std::size_t i = 0; i < count_; ++i)
-            if (codes_[i] == code)
-                return;
-        if (count_ < kCapacity)
-            codes_[count_++] = code;
-    }
+    void add(int code) { addTo(codes_, count_, code); }
+    void addOther(int code) { addTo(others_, otherCount_, code); }
     bool empty() const { return count_ == 0; }
     std::span<const int> codes() const { return {codes_.data(), count_}; }
+    std::span<const int> others() const { return {others_.data(), otherCount_}; }
 
 private:
+    static void addTo(std::array<int, kCapacity>& codes, std::size_t& count, int code)
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            if (codes[i] == code)
+                return;
+        if (count < kCapacity)
+            codes[count++] = code;
+    }
+
     std::array<int, kCapacity> codes_{};
+    std::array<int, kCapacity> others_{};
     std::size_t count_ = 0;
+    std::size_t otherCount_ = 0;
 };
 
 // Where a unit stands in the typed catalogue.

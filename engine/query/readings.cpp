@@ -8,7 +8,8 @@ namespace mezzurix::readings {
 
 namespace {
 
-// `match` without the units outside `category`, when one is given.
+// `match` without the units outside `category`, when one is given: its codes, or its other
+// readings.
 names::UnitMatch within(const names::UnitMatch& match, std::optional<std::size_t> category)
 {
     if (!category)
@@ -17,7 +18,38 @@ names::UnitMatch within(const names::UnitMatch& match, std::optional<std::size_t
     for (const int code : match.codes())
         if (names::placeOf(code).categoryIndex == *category)
             kept.add(code);
+    for (const int code : match.others())
+        if (names::placeOf(code).categoryIndex == *category)
+            kept.addOther(code);
     return kept;
+}
+
+void addPair(std::vector<Pair>& pairs, const UnitsText& units, const Side& from, const Side& into, int f, int t)
+{
+    const bool known = std::any_of(pairs.begin(), pairs.end(), [&](const Pair& p) { return p.from == f && p.into == t; });
+    if (!known)
+        pairs.push_back({f, t, names::placeOf(f), names::placeOf(t), units.span(from.first, from.last),
+                         units.span(into.first, into.last)});
+}
+
+bool sameCategory(int from, int into)
+{
+    return names::placeOf(from).categoryIndex == names::placeOf(into).categoryIndex;
+}
+
+// The pairs of one category the two sides read as, where one side takes another reading of its
+// name: never a unit into itself, which no one asks for ("100 degrees to F" is Celsius).
+void pairOtherReadings(const UnitsText& units, const Side& from, const Side& into, Readings& readings)
+{
+    const auto pairEach = [&](std::span<const int> fromCodes, std::span<const int> intoCodes) {
+        for (const int f : fromCodes)
+            for (const int t : intoCodes)
+                if (f != t && sameCategory(f, t))
+                    addPair(readings.byOtherSide, units, from, into, f, t);
+    };
+    pairEach(from.units.codes(), into.units.others());
+    pairEach(from.units.others(), into.units.codes());
+    pairEach(from.units.others(), into.units.others());
 }
 
 void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Readings& readings)
@@ -26,20 +58,14 @@ void pairUp(const UnitsText& units, const Side& from, std::size_t intoFirst, Rea
     if (into.units.empty())
         return;
     bool any = false;
-    for (const int f : from.units.codes()) {
-        const names::UnitPlace fromPlace = names::placeOf(f);
-        for (const int t : into.units.codes()) {
-            const names::UnitPlace intoPlace = names::placeOf(t);
-            if (fromPlace.categoryIndex != intoPlace.categoryIndex)
-                continue;
-            any = true;
-            const bool known = std::any_of(readings.compatible.begin(), readings.compatible.end(),
-                                           [&](const Pair& p) { return p.from == f && p.into == t; });
-            if (!known)
-                readings.compatible.push_back({f, t, fromPlace, intoPlace, units.span(from.first, from.last),
-                                               units.span(into.first, into.last)});
-        }
-    }
+    for (const int f : from.units.codes())
+        for (const int t : into.units.codes())
+            if (sameCategory(f, t)) {
+                any = true;
+                addPair(readings.compatible, units, from, into, f, t);
+            }
+    if (!any)
+        pairOtherReadings(units, from, into, readings);
     if (!any && !readings.incompatible)
         readings.incompatible.emplace(from, into);
 }
@@ -70,6 +96,8 @@ void collectReadings(const UnitsText& units, std::optional<std::size_t> category
                 pairUp(units, from, i + 1, readings);
         }
     }
+    if (readings.compatible.empty())
+        readings.compatible.swap(readings.byOtherSide);
 }
 
 

@@ -34,6 +34,9 @@ struct Pair {
 // Every way to split the units part into FROM, an optional separator and INTO.
 struct Readings {
     std::vector<Pair> compatible;  // distinct unit pairs of one category
+    // Pairs of one category where a side is read as one of its name's other readings: taken
+    // only where no split has a compatible pair ("100 ps in kW", "1 Ah to C").
+    std::vector<Pair> byOtherSide;
     std::optional<std::pair<Side, Side>> incompatible;  // the first split into two named sides
     std::optional<Side> fromOnly;            // all of it names one unit
     std::optional<Side> fromThenSeparator;   // one unit and a separator
@@ -41,6 +44,7 @@ struct Readings {
     void clear()
     {
         compatible.clear();
+        byOtherSide.clear();
         incompatible.reset();
         fromOnly.reset();
         fromThenSeparator.reset();

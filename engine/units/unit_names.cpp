@@ -86,6 +86,25 @@ std::span<const UnitName> unitAliases()
     return all;
 }
 
+std::span<const UnitName> otherSideNames()
+{
+    static const std::vector<UnitName> all = [] {
+        std::vector<UnitName> names;
+        const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
+        for (int code = 0; code < codeLimit; ++code) {
+            const UnitRecord* unit = findUnitRecord(code);
+            if (unit == nullptr)
+                continue;
+            UnitNames each(names, code, {});
+            if (!readsBareSymbols(*unit))
+                each.add(unit->symbols, NameKind::CaseSymbol);
+            each.add(unit->byOtherSide, NameKind::Symbol);
+        }
+        return names;
+    }();
+    return all;
+}
+
 const LanguageNames* findNameLanguage(std::string_view locale)
 {
     if (locale.empty())

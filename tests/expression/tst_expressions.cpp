@@ -151,6 +151,11 @@ void TestExpressions::answers_data()
     row("1 mHz to Hz", "0.001");
     row("1 Gm to km", "1000000");
     row("2 Pt to t", "2000000000000000");
+    // The other side reads a bare symbol that is another unit's: C the coulomb, F the farad
+    row("1 mC to C", "0.001");
+    row("2 A h to C", "7200");
+    row("3 C to mAh", "3/3.6");
+    row("4700 nF to F", "0.0000047");
     row("1 fC to mC", "0.000000000001");
     row("1 aC to mC", "0.000000000000001");
     row("1 cC to mC", "10");

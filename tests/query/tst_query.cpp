@@ -78,6 +78,7 @@ private slots:
     void aliasTableIsConsistent();
     void everyNameReadsInEveryPair_data();
     void everyNameReadsInEveryPair();
+    void otherSideNamesReadByTheOtherSide();
     void languageWordsNameNoUnit();
     void typedInTheUsersLanguage_data();
     void typedInTheUsersLanguage();
@@ -208,10 +209,14 @@ void TestQuery::everyNameReadsInEveryPair()
                         // In another case a symbol reads as its unit only where no other unit
                         // has a name of that spelling; it never reads as another unit, unless it
                         // is exactly that unit's own symbol ("b" bits, "B" bytes) or a prefix
-                        // before one ("Ml", megaliters: a term rather than a catalogue unit).
+                        // before one ("Ml", megaliters: a term rather than a catalogue unit). Where
+                        // that unit is of another category, the other side reads it as this one
+                        // ("1 MB to bar" is millibars, as "100 ps in kW" is metric horsepower).
                         const std::string result = outcome(readQuery("1 " + other_case + " to " + o));
-                        const bool anotherUnitsSymbol = exactNames.count(other_case) &&
-                                                        result.rfind(keyOf(exactNames[other_case]) + ">", 0) == 0;
+                        const bool anotherUnitsSymbol =
+                            exactNames.count(other_case) &&
+                            (result.rfind(keyOf(exactNames[other_case]) + ">", 0) == 0 ||
+                             (result == forward && &categoryOf(exactNames[other_case]) != &category));
                         const bool prefixed = result.rfind(keyOf(kNoUnitCode) + ">", 0) == 0;
                         QVERIFY2(result.rfind("error", 0) == 0 || anotherUnitsSymbol || prefixed ||
                                      (result == forward && byFolded[folded(n)].size() == 1),
@@ -220,6 +225,43 @@ void TestQuery::everyNameReadsInEveryPair()
                     checked += 4;
                 }
     qInfo("%d queries, %zu aliases", checked, unitAliases().size() + (language != nullptr ? language->names.size() : 0));
+}
+
+// Every name read only by the other side ("C" the coulomb, "degrees" Celsius), against every
+// other unit of its category on either side: it reads as its unit, or, where it names several of
+// that category, as one of them or not at all; never as a unit of another category, and never as
+// the other side's own unit. Alone, or beside a unit of no category it has, it keeps its own reading.
+void TestQuery::otherSideNamesReadByTheOtherSide()
+{
+    std::map<std::string, std::set<int>> unitsOf;  // of each other-side name
+    for (const UnitName& name : otherSideNames())
+        unitsOf[std::string(name.text)].insert(name.unitCode);
+    QVERIFY(unitsOf.count("C") && unitsOf.count("degrees"));
+    int checked = 0;
+    for (const auto& [name, units] : unitsOf)
+        for (const int unit : units)
+            for (const Unit& other : categoryOf(unit).units) {
+                if (other.code == unit)
+                    continue;
+                std::set<int> readable = units;  // what the name may read as beside `other`
+                readable.erase(other.code);
+                const std::string o(other.text);
+                for (const bool forward : {true, false}) {
+                    const std::string query = forward ? "1 " + name + " to " + o : "1 " + o + " to " + name;
+                    const QueryReading reading = readQuery(query);
+                    const auto* read = std::get_if<Query>(&reading);
+                    const int side = read == nullptr ? -1 : forward ? read->fromCode() : read->intoCode().value_or(-1);
+                    const int across = read == nullptr ? -1 : forward ? read->intoCode().value_or(-1) : read->fromCode();
+                    const bool fine = read != nullptr ? readable.count(side) && across == other.code
+                                                      : readable.size() > 1 && std::get<QueryError>(reading).kind ==
+                                                                                   QueryErrorKind::AmbiguousUnit;
+                    QVERIFY2(fine, (query + ": " + outcome(reading)).c_str());
+                    ++checked;
+                }
+            }
+    QVERIFY(checked > 20);
+    QCOMPARE(outcome(readQuery("1 C to F")), std::string("celsius>fahrenheit"));
+    QCOMPARE(outcome(readQuery("30 degrees to rad")), std::string("degree>radian"));
 }
 
 void TestQuery::languageWordsNameNoUnit()
@@ -371,7 +413,7 @@ void TestQuery::grammar_data()
         {"1 t to lb", "", "1 Megagrams to Pounds(avdp)"},
         {"1 short ton to kg", "", "1 Tons(avdp-2000#) to Kilograms"},
         {"10 MB to KB", "", "10 Megabytes (MB) to Kilobytes (KB)"},
-        {"10 mb to hPa", "", "10 Millibar to Millibar"},
+        {"10 mb to hPa", "", "10 Millibar to Hectopascals"},
         {"3 Bytes (B) to kB", "", "3 Bytes (B) to Kilobytes (KB)"},
         {"1,5 m to cm", ",", "1.5 Meters to Centimeters"},
         {"1.5 m to cm", ",", "1.5 Meters to Centimeters"},

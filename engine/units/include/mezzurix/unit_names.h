@@ -44,6 +44,10 @@ const LanguageNames* findNameLanguage(std::string_view locale);
 // units first, then those only typed conversions know.
 std::span<const UnitName> unitAliases();
 
+// The names read as a unit only where a query's other side asks for its category (see
+// UnitRecord::byOtherSide), in the order of the unit codes: kinds CaseSymbol and Symbol.
+std::span<const UnitName> otherSideNames();
+
 // Every name a unit is read by: its list text first, then its aliases in table order, then
 // those of `language` when given.
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = nullptr);

@@ -73,6 +73,11 @@ struct UnitRecord {
     std::string_view symbols = {};
     std::string_view abbreviations = {};
     std::string_view names = {};
+    // Names read as this unit only where the other side of a query is of its category and no
+    // reading of the name's own converts: "degrees" is the angle, but Celsius in "100 degrees to
+    // F". Any case. A unit whose bare symbols are another unit's (Prefixes::SiOnlyPrefixed) reads
+    // them so too: the C of "1 Ah to C" is the coulomb.
+    std::string_view byOtherSide = {};
     std::string_view singular = {};  // display name: "Foot", "Pound-force foot"
     std::string_view plural = {};    // "Feet", "Pound-force feet"
     std::string_view description = {};  // plain words naming the variant: "international foot (12 inches)"
