@@ -96,7 +96,17 @@ Stop readFromParts(std::string_view text, const UnitsText& units, const Query& q
     double value = query.value;
     std::size_t valueBegin = query.valueSpan.offset;
     while (true) {
-        const std::size_t end = nameAt(units, pos);
+        std::size_t end = nameAt(units, pos);
+        // A later part's name that ends in "in" ("6 oz in kg") is read without it, the "in" then
+        // a separator, where only the shorter name is of the first part's category.
+        if (!from.empty() && end > pos + 1 && units.tokens[end - 1].separator) {
+            const auto fits = [&](const names::UnitMatch& match) {
+                return std::any_of(from.front().units.codes().begin(), from.front().units.codes().end(),
+                                   [&](int code) { return codeIn(match, names::placeOf(code).categoryIndex) >= 0; });
+            };
+            if (!fits(units.lookUp(pos, end)) && fits(units.lookUp(pos, end - 1)))
+                --end;
+        }
         Part part{value, {}, {}, {}};
         if (end > pos) {
             part.units = units.lookUp(pos, end);
