@@ -50,11 +50,14 @@ std::optional<double> sizeIn(int code, int last)
 
 namespace {
 
+// The reading of `match` in the category, its other readings after its own: after a degree part
+// the foot's ' and the inch's " are the arcminute and arcsecond (12°30'15").
 int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
 {
-    for (const int code : match.codes())
-        if (names::placeOf(code).categoryIndex == categoryIndex)
-            return code;
+    for (const std::span<const int> codes : {match.codes(), match.others()})
+        for (const int code : codes)
+            if (names::placeOf(code).categoryIndex == categoryIndex)
+                return code;
     return -1;
 }
 
