@@ -42,6 +42,7 @@ public:
         int code;
         bool exactCase;
         bool otherSide = false;  // read only as another reading (UnitMatch::others())
+        bool translated = false; // a name of the user's language, which wins over English ones
     };
 
     NameTable() = default;
@@ -108,6 +109,7 @@ private:
         UnitMatch found;
         UnitMatch lower;   // symbols of another case, below a better match
         UnitMatch others;  // other-side names
+        bool translated = false;  // `found` holds names of the user's language
         bool knownOtherCase = false;
         for (std::uint32_t i = starts_[b]; i < starts_[b + 1]; ++i) {
             const Keyed& keyed = entries_[i];
@@ -131,17 +133,34 @@ private:
                     others.add(entry.code);
                 continue;
             }
-            const Tier entryTier = exact ? Exact : !entry.exactCase ? Loose : CaseFree;
+            // A name of the user's language in another case ranks as the exact English one
+            // ("grad" in German is Grad, the degree).
+            const Tier entryTier = exact || (entry.translated && !entry.exactCase) ? Exact
+                                   : !entry.exactCase                          ? Loose
+                                                                               : CaseFree;
             if (entryTier < tier) {
                 if (tier == CaseFree)
                     lower = found;
                 tier = entryTier;
                 found = {};
+                translated = false;
             }
-            if (entryTier == tier)
-                found.add(entry.code);
-            else if (entryTier == CaseFree)
+            if (entryTier == tier) {
+                // Of one tier, the user's language's names win: German "Grad" is the degree, not
+                // the English grad; the English readings become other readings.
+                if (entry.translated && !translated) {
+                    for (const int code : found.codes())
+                        others.add(code);
+                    found = {};
+                    translated = true;
+                }
+                if (entry.translated == translated)
+                    found.add(entry.code);
+                else
+                    others.add(entry.code);
+            } else if (entryTier == CaseFree) {
                 lower.add(entry.code);
+            }
         }
         if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
             return {};
@@ -275,7 +294,7 @@ struct Index {
         std::vector<NameTable::Entry> keyed;
         keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size());
         for (const UnitName& name : all) {
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol});
+            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, !name.language.empty()});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
         for (const UnitName& name : otherSideNames())

@@ -67,6 +67,7 @@ struct ReadName {
     const UnitRecord* unit;
     std::string_view text;
     bool exactCase;
+    bool translated = false;  // a name of the user's language, which wins over English ones
 };
 
 void addNames(std::vector<ReadName>& names, const UnitRecord& unit, std::string_view list, bool exactCase)
@@ -88,7 +89,7 @@ std::vector<ReadName> namesRead(const LanguageNames* language)
     }
     if (language != nullptr)
         for (const UnitName& name : language->names)
-            names.push_back({findUnitRecord(name.unitCode), name.text, name.kind == NameKind::CaseSymbol});
+            names.push_back({findUnitRecord(name.unitCode), name.text, name.kind == NameKind::CaseSymbol, true});
     return names;
 }
 
@@ -237,7 +238,8 @@ void TestUnitTable::noNameStandsForTwoUnits_data()
 }
 
 // Within English and each language: two exact-case symbols of two units differ in their exact
-// text, and any other name differs from every name of another unit in its folded case.
+// text, and any other name differs from every name of another unit in its folded case, but for a
+// name of the language, which wins over an English one.
 void TestUnitTable::noNameStandsForTwoUnits()
 {
     QFETCH(QString, language);
@@ -249,6 +251,9 @@ void TestUnitTable::noNameStandsForTwoUnits()
         for (const ReadName* a : same)
             for (const ReadName* b : same) {
                 if (a->unit == b->unit || (a->exactCase && b->exactCase && a->text != b->text))
+                    continue;
+                // The language's name is read, the English one of another unit is not ("Grad").
+                if (a->translated != b->translated && !a->exactCase && !b->exactCase)
                     continue;
                 QVERIFY2(sameUnitOfTwoKinds(*a->unit, *b->unit),
                          bytes(a->text) + " of " + bytes(a->unit->key) + " and " + bytes(b->text) + " of " +

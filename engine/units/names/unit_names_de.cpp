@@ -144,9 +144,9 @@ constexpr KeyedName kRows[] = {
     {"mile_per_us_gallon", "Meile/Gallone", Name}, {"mile_per_us_gallon", "Meilen/Gallone", Name}, {"mile_per_us_gallon", "Meilen/US-Gallone", Name},
     {"mile_per_imperial_gallon", "Meilen/britische Gallone", Name},
 
-    // Angle, frequency, rates, density, acceleration, pace and electricity; "Grad" alone would meet
-    // the gradian's English "grad"
-    {"degree", "Winkelgrad", Name},
+    // Angle, frequency, rates, density, acceleration, pace and electricity; "Grad" is the degree,
+    // as German names win over the gradian's English "grad"
+    {"degree", "Grad", Name}, {"degree", "Winkelgrad", Name},
     {"radian", "Radiant", Name}, {"radian", "Radianten", Name},
     {"gradian", "Neugrad", Name},
     {"arcminute", "Bogenminute", Name}, {"arcminute", "Bogenminuten", Name},
