@@ -79,8 +79,12 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const std::string_view from = fromUnit != nullptr ? fromUnit->text : std::string_view(q.fromTerm->symbol);
     const std::string_view into = intoUnit != nullptr ? intoUnit->text : std::string_view(q.intoTerm->symbol);
     // The value as typed: a quantity of several units has none, and its unit is named in the plural.
-    const std::string_view typedValue =
-        q.fromParts.empty() ? query.substr(q.valueSpan.offset, q.valueSpan.length) : std::string_view();
+    // A value in words is written as the answers' numbers are ("a third": 0.333333333).
+    const std::string inWords =
+        q.valueInWords ? formatGeneral(q.value, settings_.format.decimalPoint, settings_.significantDigits) : std::string();
+    const std::string_view typedValue = !q.fromParts.empty() ? std::string_view()
+                                        : q.valueInWords     ? std::string_view(inWords)
+                                                             : query.substr(q.valueSpan.offset, q.valueSpan.length);
     const auto nameOf = [&](const Unit* unit, std::string_view side, std::string_view number) {
         return unit != nullptr ? nameAfterNumber(*unit, number) : side;
     };

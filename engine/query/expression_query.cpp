@@ -217,6 +217,7 @@ private:
         Query result;
         result.expression = true;
         result.valueSpan = query_.valueSpan;
+        result.valueInWords = query_.valueInWords;
         result.valueColumn = query_.valueColumn;
         // A value as typed keeps its reading ("-0"); a computed one is written anew.
         const bool typed = from.quantity.value == typed_.value;

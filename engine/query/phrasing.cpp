@@ -3,6 +3,7 @@
 #include "phrasing.h"
 
 #include "number_scan.h"
+#include "number_words.h"
 #include "query_text.h"
 #include "value_reader.h"
 
@@ -54,43 +55,63 @@ std::size_t questionEnd(std::string_view text)
     return end;
 }
 
-Phrasing readPhrasing(std::string_view text, std::size_t start, const QueryOptions& options)
+namespace {
+
+// "INTO in VALUE ...": the into units run from `units` up to the first "in" or "are in" that a
+// value follows, in digits or words ("ounces in a quart"). Whether it found one.
+bool readIntoFirst(std::string_view text, std::size_t units, const QueryOptions& options, Phrasing& phrasing)
 {
-    Phrasing phrasing{start, {}, {}};
-    // Every phrasing starts with "c", "w" or "h"; no number does.
-    const char first = query_text::foldByte(text[start]);
-    if (first != 'c' && first != 'w' && first != 'h')
-        return phrasing;
-    for (const std::string_view words : {"convert", "what is", "what's", "whats"})
-        if (const std::optional<std::size_t> after = wordsAt(text, start, words)) {
-            phrasing.valueStart = *after;
-            return phrasing;
-        }
-    std::optional<std::size_t> units;
-    for (const std::string_view words : {"how many", "how much"})
-        if (!units)
-            units = wordsAt(text, start, words);
-    if (!units)
-        return phrasing;
-    // The into units run up to the first "in" or "are in" that a value follows.
-    for (std::size_t pos = *units; pos < text.size(); ++pos) {
-        if (pos == *units || query_text::blankLength(text, pos - 1) == 0)
+    for (std::size_t pos = units; pos < text.size(); ++pos) {
+        if (pos == units || query_text::blankLength(text, pos - 1) == 0)
             continue;
         for (const std::string_view words : {"in", "are in"}) {
             const std::optional<std::size_t> after = wordsAt(text, pos, words);
-            if (!after || !number_scan::startsNumber(text, *after, value_reader::styleOf(options)))
+            if (!after || (!number_scan::startsNumber(text, *after, value_reader::styleOf(options)) &&
+                           !number_words::read(text, *after)))
                 continue;
             std::size_t intoEnd = pos;
-            while (intoEnd > *units && query_text::blankLength(text, intoEnd - 1) > 0)
+            while (intoEnd > units && query_text::blankLength(text, intoEnd - 1) > 0)
                 --intoEnd;
             phrasing.valueStart = *after;
-            phrasing.into = {*units, intoEnd - *units};
+            phrasing.into = {units, intoEnd - units};
             phrasing.separator = {pos, words.size()};
-            return phrasing;
+            return true;
         }
     }
-    return phrasing;
+    return false;
 }
 
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+} // namespace
+
+Phrasing readPhrasing(std::string_view text, std::size_t start, const QueryOptions& options)
+{
+    Phrasing phrasing{start, {}, {}};
+    // Every phrasing starts with a letter; no number in digits does.
+    const char first = query_text::foldByte(text[start]);
+    if (!isAsciiLetter(first))
+        return phrasing;
+    if (first == 'c' || first == 'w')
+        for (const std::string_view words : {"convert", "what is", "what's", "whats"})
+            if (const std::optional<std::size_t> after = wordsAt(text, start, words)) {
+                phrasing.valueStart = *after;
+                return phrasing;
+            }
+    if (first == 'h')
+        for (const std::string_view words : {"how many", "how much"})
+            if (const std::optional<std::size_t> units = wordsAt(text, start, words)) {
+                readIntoFirst(text, *units, options, phrasing);
+                return phrasing;
+            }
+    // "ounces in a quart": a unit, then "in" and a value. A value in words comes first ("a stone
+    // in pounds").
+    if (!number_words::read(text, start))
+        readIntoFirst(text, start, options, phrasing);
+    return phrasing;
+}
 
 } // namespace mezzurix::phrasing

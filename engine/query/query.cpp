@@ -37,6 +37,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     query.value = value.value;
     query.valueText = std::move(value.text);
     query.valueSpan = value.span;
+    query.valueInWords = value.words;
     query.valueColumn = query_text::columnOf(text, value.span.offset);
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "value_reader.h"
 
+#include "number_words.h"
 #include "query_parts.h"
 #include "query_text.h"
 
@@ -196,8 +197,16 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
                                     Value& out)
 {
     const Scan scan = number_scan::scan(text, start, styleOf(options));
-    if (!scan.found())
+    if (!scan.found()) {
+        if (const std::optional<number_words::Words> words = number_words::read(text, start)) {
+            out.value = words->value;
+            out.text = decimalText(words->value);
+            out.span = {start, words->end - start};
+            out.words = true;
+            return std::nullopt;
+        }
         return noValue(text, scan);
+    }
     const bool bothConventions = options.refuseAmbiguousNumbers && options.decimalPoint != ".";
     if (!scan.stray.empty()) {
         // "1,234.5" has one reading, with "." as the point.
@@ -208,7 +217,17 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     }
     if (std::optional<QueryError> error = valueOf(text, scan, out))
         return error;
-    return bothConventions ? ambiguity(text, start, options, out) : std::nullopt;
+    if (std::optional<QueryError> error = bothConventions ? ambiguity(text, start, options, out) : std::nullopt)
+        return error;
+    // "2 and a half feet"
+    if (const std::optional<number_words::Words> fraction =
+            number_words::fractionAfter(text, out.span.offset + out.span.length)) {
+        out.value += std::signbit(out.value) ? -fraction->value : fraction->value;
+        out.text = decimalText(out.value);
+        out.span.length = fraction->end - out.span.offset;
+        out.words = true;
+    }
+    return std::nullopt;
 }
 
 } // namespace mezzurix::value_reader

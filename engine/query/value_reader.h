@@ -19,6 +19,7 @@ struct Value {
     double value = 0.0;
     std::string text;  // a decimal the window's leading-number rule reads to `value`
     TextSpan span;     // the number as typed
+    bool words = false;  // written in words, in part or whole
 };
 
 // How numbers are written in queries read with `options`.

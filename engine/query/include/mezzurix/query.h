@@ -91,6 +91,9 @@ struct Query {
     // The value is computed from several quantities or numbers ("4 m × 3 m", "3 × 10^8"): an
     // answer shows what was typed, from valueSpan to the end of fromSpan, rather than the value.
     bool computed = false;
+    // The value was written in words, in part or whole ("half a", "2 and a half"): an answer
+    // writes valueText, its digits, rather than what was typed.
+    bool valueInWords = false;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Numbers written in words where a value is expected: "a", "one", "twenty-one", "two hundred
+// fifty", "a dozen", "half a", "a quarter of a", "three quarters", "one and a half".
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace mezzurix::number_words {
+
+struct Words {
+    double value = 0.0;
+    std::size_t end = 0;  // just after the last word read, before any blank
+};
+
+// The number the words at text[start..] say, or nullopt. A word must end at a blank, a hyphen
+// between tens and units ("twenty-one"), or the end of the text; "a" and "an" alone are one only
+// before another word ("a mile"), never at the end.
+std::optional<Words> read(std::string_view text, std::size_t start);
+
+// "and a half", "and a quarter", "and three quarters" at text[pos..] (after blanks) following a
+// number: the fraction they add, and their end.
+std::optional<Words> fractionAfter(std::string_view text, std::size_t pos);
+
+} // namespace mezzurix::number_words

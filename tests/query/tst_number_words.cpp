@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Numbers written in words where a value is expected, and questions whose value is "a" or "one".
+
+#include <mezzurix/query.h>
+#include <mezzurix/unit_record.h>
+
+#include <QtTest>
+
+#include <string>
+
+using namespace mezzurix;
+
+namespace {
+
+// English words for 0 to 999,999, as people write them: "two hundred fifty", "twenty-one",
+// "one thousand five hundred"; with `and` after a hundred ("one hundred and fifty").
+std::string spelled(int n, bool and_)
+{
+    static const char* const small[] = {"zero",    "one",     "two",       "three",    "four",
+                                        "five",    "six",     "seven",     "eight",    "nine",
+                                        "ten",     "eleven",  "twelve",    "thirteen", "fourteen",
+                                        "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
+    static const char* const tens[] = {"", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
+    const auto below100 = [&](int k) {
+        if (k < 20)
+            return std::string(small[k]);
+        return std::string(tens[k / 10]) + (k % 10 != 0 ? std::string("-") + small[k % 10] : "");
+    };
+    const auto below1000 = [&](int k) {
+        if (k < 100)
+            return below100(k);
+        std::string words = std::string(small[k / 100]) + " hundred";
+        if (k % 100 != 0)
+            words += (and_ ? " and " : " ") + below100(k % 100);
+        return words;
+    };
+    if (n < 1000)
+        return below1000(n);
+    std::string words = below1000(n / 1000) + " thousand";
+    if (n % 1000 != 0)
+        words += " " + below1000(n % 1000);
+    return words;
+}
+
+double valueOf(const std::string& text)
+{
+    const QueryReading reading = readQuery(text);
+    const Query* query = std::get_if<Query>(&reading);
+    if (query == nullptr)
+        return -1.0;
+    return query->value;
+}
+
+std::string unitsOf(const std::string& text)
+{
+    const QueryReading reading = readQuery(text);
+    const Query* query = std::get_if<Query>(&reading);
+    if (query == nullptr)
+        return "error " + std::string(errorKindName(std::get<QueryError>(reading).kind));
+    return std::string(findUnitRecord(query->fromCode())->key) + ">" +
+           std::string(findUnitRecord(*query->intoCode())->key);
+}
+
+} // namespace
+
+class TestNumberWords : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWholeNumberInWords();
+    void fractionsInWords_data();
+    void fractionsInWords();
+    void questionsWithoutANumber_data();
+    void questionsWithoutANumber();
+    void wordsThatAreNoNumber_data();
+    void wordsThatAreNoNumber();
+};
+
+// Every whole number to 999,999 in steps that reach each form, written as people write it, in
+// any case, reads as its digits.
+void TestNumberWords::everyWholeNumberInWords()
+{
+    int checked = 0;
+    for (int n = 0; n < 1000000; n += n < 2000 ? 1 : 997) {
+        for (const bool and_ : {false, true}) {
+            const std::string words = spelled(n, and_);
+            QCOMPARE(valueOf(words + " m to cm"), double(n));
+            ++checked;
+        }
+    }
+    QCOMPARE(valueOf("Twenty-One miles to km"), 21.0);
+    QCOMPARE(valueOf("a hundred m to cm"), 100.0);
+    QCOMPARE(valueOf("a dozen eggs m to cm"), -1.0);  // "eggs" is no unit
+    QCOMPARE(valueOf("two dozen inches to cm"), 24.0);
+    QVERIFY(checked > 5000);
+}
+
+void TestNumberWords::fractionsInWords_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<double>("value");
+    const auto row = [](const char* query, double value) { QTest::newRow(query) << QString(query) << value; };
+    row("half a cup to ml", 0.5);
+    row("half an hour to min", 0.5);
+    row("a half cup to ml", 0.5);
+    row("a quarter pound in grams", 0.25);
+    row("a quarter of a mile to m", 0.25);
+    row("three quarters of a cup to ml", 0.75);
+    row("a third cup to ml", 1.0 / 3);
+    row("two thirds cup to ml", 2.0 / 3);
+    row("one and a half liters to cups", 1.5);
+    row("one and a quarter miles to km", 1.25);
+    row("twenty and three quarters inches to cm", 20.75);
+    row("2 and a half feet in cm", 2.5);
+    row("1 and a half liters to cups", 1.5);
+    row("-2 and a half feet in cm", -2.5);
+    row("a mile to km", 1.0);
+    row("an hour to minutes", 1.0);
+    row("one liter to cups", 1.0);
+}
+
+void TestNumberWords::fractionsInWords()
+{
+    QFETCH(QString, query);
+    QFETCH(double, value);
+    QCOMPARE(valueOf(query.toStdString()), value);
+}
+
+void TestNumberWords::questionsWithoutANumber_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("units");
+    const auto row = [](const char* query, const char* units) { QTest::newRow(query) << QString(query) << QString(units); };
+    row("how many ounces in a quart", "us_quart>us_fluid_ounce");
+    row("how many ml in a tablespoon", "us_tablespoon>cubic_centimeter");
+    row("how many yards are in a mile", "mile>yard");
+    row("how many seconds in an hour", "hour>second");
+    row("How many feet in one mile?", "mile>foot");
+    row("a stone in pounds", "stone>pound");
+    row("what is a mile in km", "mile>kilometer");
+    row("inches in a foot", "foot>inch");
+    row("cups in a gallon?", "us_gallon>us_cup");
+    row("feet in 3 miles", "mile>foot");
+}
+
+void TestNumberWords::questionsWithoutANumber()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, units);
+    QCOMPARE(QString::fromStdString(unitsOf(query.toStdString())), units);
+}
+
+// Words are numbers only where the value stands: elsewhere they keep their meaning, and a word
+// that is no number is still refused.
+void TestNumberWords::wordsThatAreNoNumber_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("units");
+    const auto row = [](const char* query, const char* units) { QTest::newRow(query) << QString(query) << QString(units); };
+    row("a", "error no-value");
+    row("a to b", "error missing-unit");
+    row("several m to cm", "error no-value");
+    row("halfway m to cm", "error no-value");
+    row("one2 m to cm", "error no-value");
+    row("kg to lb", "error no-value");
+    row("24 in to ft", "inch>foot");
+    row("5 ft and 10 in to cm", "inch>centimeter");
+}
+
+void TestNumberWords::wordsThatAreNoNumber()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, units);
+    QCOMPARE(QString::fromStdString(unitsOf(query.toStdString())), units);
+}
+
+QTEST_APPLESS_MAIN(TestNumberWords)
+#include "tst_number_words.moc"
