@@ -134,12 +134,19 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             .string("text", answerText_);
         if (!q.intoParts.empty())
             object.raw("parts", partsJson(q, parts));
+        if (q.ignoredWords.length > 0)
+            object.string("ignored", query.substr(q.ignoredWords.offset, q.ignoredWords.length));
         line += object.text();
         break;
     }
     }
     line += '\n';
     out_.lineDone();
+    if (q.ignoredWords.length > 0 && settings_.style != OutputStyle::Json) {
+        std::string shown;
+        appendShown(shown, query.substr(q.ignoredWords.offset, q.ignoredWords.length));
+        message(fillMessage(tr("note: left out \"%s\", which names no unit"), {shown}), source);
+    }
     return true;
 }
 
@@ -150,17 +157,22 @@ bool AnswerWriter::skip()
     return true;
 }
 
-void AnswerWriter::fail(std::string_view query, const QueryError& error, const QuerySource& source)
+void AnswerWriter::message(std::string_view text, const QuerySource& source)
 {
-    // The answers before this query reach the terminal before its message.
+    // The answers before it reach the terminal before the message.
     out_.flush();
     // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
     std::string where;
     if (source.line > 0)
         where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+    std::fprintf(err_, "%s: %s%.*s\n", kProgramName, where.c_str(), static_cast<int>(text.size()), text.data());
+}
+
+void AnswerWriter::fail(std::string_view query, const QueryError& error, const QuerySource& source)
+{
     // A number the two conventions read differently says how to choose one.
     const char* choice = error.kind == QueryErrorKind::AmbiguousNumber ? tr("; choose with --regional or --no-regional") : "";
-    std::fprintf(err_, "%s: %s%s%s\n", kProgramName, where.c_str(), error.message.c_str(), choice);
+    message(error.message + choice, source);
 
     if (settings_.style == OutputStyle::Json) {
         JsonObject object;

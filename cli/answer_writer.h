@@ -55,6 +55,8 @@ public:
 private:
     bool skip();
     void fail(std::string_view query, const QueryError& error, const QuerySource& source);
+    // Writes `text` to `err` after the answers before it, prefixed by the program's name and the source.
+    void message(std::string_view text, const QuerySource& source);
 
     OutputSettings settings_;
     Output& out_;

@@ -123,6 +123,11 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
         if (!notes.isEmpty())
             found.description += QStringLiteral(" \u00b7 ") + notes.join(QStringLiteral("; "));
     }
+    if (!query.ignoredText.empty())
+        //: Words of the query that name no unit, left out of the conversion: "2 cups of water"
+        found.description += QStringLiteral(" \u00b7 ") +
+                             QCoreApplication::translate("SearchAnswers", "left out \u201c%1\u201d")
+                                 .arg(QString::fromStdString(query.ignoredText));
     found.bothUnits = bothUnits;
     return found;
 }

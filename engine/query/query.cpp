@@ -3,6 +3,7 @@
 #include <mezzurix/query.h>
 
 #include "expression_query.h"
+#include "filler_words.h"
 #include "name_index.h"
 #include "phrasing.h"
 #include "query_parts.h"
@@ -235,6 +236,34 @@ std::optional<QueryError> classicFault(std::string_view text, const Readings& re
     return farther ? expression_query::explained(text, *expression.error, options) : error;
 }
 
+std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query);
+
+// Where the units part does not read, the query with its words that name no unit left out ("2
+// cups of water to ml"), unless one of them is a near miss of a unit that would fit; `error`
+// becomes nullopt when that reads, or says why a volume and a mass do not convert.
+[[gnu::noinline]] void leaveOutFiller(std::string_view text, const UnitsPart& part, const QueryOptions& options,
+                                      Query& query, std::optional<QueryError>& error)
+{
+    const std::optional<filler_words::Blanked> blanked =
+        filler_words::withoutFiller(text, part.start, part.end, options);
+    if (!blanked)
+        return;
+    Query again;
+    if (const std::optional<QueryError> still = readInto(blanked->text, options, again)) {
+        if (still->kind == QueryErrorKind::IncompatibleUnits)
+            if (const std::optional<std::string> why = filler_words::needsDensity(blanked->from, blanked->into))
+                error = makeError(QueryErrorKind::IncompatibleUnits, text, still->where, *why);
+        return;
+    }
+    if (!blanked->afterOf && again.categoryIndex != kNoCategory &&
+        filler_words::nearMissOf(text, blanked->words, again.categoryIndex, options))
+        return;
+    again.ignoredWords = blanked->words;
+    again.ignoredText = std::string(text.substr(blanked->words.offset, blanked->words.length));
+    query = std::move(again);
+    error.reset();
+}
+
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
 std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
 {
@@ -260,7 +289,10 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (!readings.compatible.empty())
         return placePairs(text, readings, part, options, query);
 
-    return readOtherwise(text, phrasing, part, readings, units, options, query);
+    std::optional<QueryError> error = readOtherwise(text, phrasing, part, readings, units, options, query);
+    if (error && phrasing.into.length == 0)
+        leaveOutFiller(text, part, options, query, error);
+    return error;
 }
 
 // Zero of a unit whose reciprocal the other is has no answer: "0 mpg" drives no distance on any

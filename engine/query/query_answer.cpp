@@ -114,6 +114,9 @@ std::string canonicalText(const Query& query)
         else
             text += query.category().units[query.fromPosition].text;
     }
+    // Read again, the words left out are left out again, and the answer can say so.
+    if (!query.ignoredText.empty())
+        text += ' ' + query.ignoredText;
     for (std::size_t i = 0; i < query.fromParts.size(); ++i) {
         text += i > 0 ? " " : "";
         text += writtenNumber(query, i, value_reader::decimalText);

@@ -12,5 +12,10 @@
         <extracomment>The whole conversion and its category: &quot;24 Inches = 2 Feet · Distance&quot;</extracomment>
         <translation>%1 = %2 · %3</translation>
     </message>
+    <message>
+        <source>left out “%1”</source>
+        <extracomment>Words of the query that name no unit, left out of the conversion: &quot;2 cups of water&quot;</extracomment>
+        <translation>« %1 » ignoré</translation>
+    </message>
 </context>
 </TS>

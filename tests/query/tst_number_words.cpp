@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Numbers written in words where a value is expected, and questions whose value is "a" or "one".
+// What people mean beyond the plain query: numbers written in words where a value is expected,
+// questions whose value is "a" or "one", and words around a quantity that name no unit.
 
 #include <mezzurix/query.h>
+#include <mezzurix/typed_units.h>
 #include <mezzurix/unit_record.h>
 
 #include <QtTest>
@@ -76,6 +78,9 @@ private slots:
     void questionsWithoutANumber();
     void wordsThatAreNoNumber_data();
     void wordsThatAreNoNumber();
+    void leftOutWordsNeverChangeTheAnswer();
+    void leftOutWords_data();
+    void leftOutWords();
 };
 
 // Every whole number to 999,999 in steps that reach each form, written as people write it, in
@@ -174,6 +179,64 @@ void TestNumberWords::wordsThatAreNoNumber()
     QFETCH(QString, query);
     QFETCH(QString, units);
     QCOMPARE(QString::fromStdString(unitsOf(query.toStdString())), units);
+}
+
+// Every pair of every category, with words that name no unit after the from unit: the same units
+// as without them, and the words said.
+void TestNumberWords::leftOutWordsNeverChangeTheAnswer()
+{
+    int checked = 0;
+    for (const Category& category : typedCategories())
+        for (const Unit& from : category.units)
+            for (const Unit& into : category.units) {
+                const std::string f(from.text), t(into.text);
+                const std::string plain = unitsOf("2 " + f + " to " + t);
+                for (const char* words : {"of water", "yesterday"}) {
+                    const std::string text = "2 " + f + " " + words + " to " + t;
+                    const QueryReading reading = readQuery(text);
+                    QVERIFY2(unitsOf(text) == plain, text.c_str());
+                    if (const Query* query = std::get_if<Query>(&reading))
+                        QCOMPARE(query->ignoredText, std::string(words));
+                    ++checked;
+                }
+            }
+    QVERIFY(checked > 5000);
+}
+
+void TestNumberWords::leftOutWords_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("ignored");
+    const auto row = [](const char* query, const char* units, const char* ignored) {
+        QTest::newRow(query) << QString(query) << QString(units) << QString(ignored);
+    };
+    row("2 cups of water to ml", "us_cup>cubic_centimeter", "of water");
+    row("30 mph wind in km/h", "mile_per_hour>kilometer_per_hour", "wind");
+    row("25 mm of rain in inches", "millimeter>inch", "of rain");
+    row("3 gallons of gas to liters", "us_gallon>liter", "of gas");
+    row("10 kg bag of rice to lb", "kilogram>pound", "bag of rice");
+    // Names that hold "of" stay names; a near miss of a unit that fits is no word to leave out;
+    // leaving words out never makes a volume a mass; an operator is no word.
+    row("5 inches of mercury to kPa", "inch_of_mercury>kilopascal", "");
+    row("5 feat tall in cm", "error unknown-unit", "");
+    row("2 cups of flour to grams", "error incompatible-units", "");
+    row("4 m x to ft", "error unknown-unit", "");
+}
+
+void TestNumberWords::leftOutWords()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, units);
+    QFETCH(QString, ignored);
+    const std::string text = query.toStdString();
+    QCOMPARE(QString::fromStdString(unitsOf(text)), units);
+    const QueryReading reading = readQuery(text);
+    if (const Query* read = std::get_if<Query>(&reading))
+        QCOMPARE(QString::fromStdString(read->ignoredText), ignored);
+    else if (query.contains(u"flour"))
+        QCOMPARE(QString::fromStdString(std::get<QueryError>(reading).message),
+                 QStringLiteral("Volume cannot be converted into Mass without a density at column 20"));
 }
 
 QTEST_APPLESS_MAIN(TestNumberWords)

@@ -94,6 +94,10 @@ struct Query {
     // The value was written in words, in part or whole ("half a", "2 and a half"): an answer
     // writes valueText, its digits, rather than what was typed.
     bool valueInWords = false;
+    // Words left out, as naming no unit ("of water" in "2 cups of water to ml"): where they stand,
+    // and as typed; empty for none.
+    TextSpan ignoredWords;
+    std::string ignoredText;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "filler_words.h"
+
+#include "name_index.h"
+#include "query_parts.h"
+#include "query_text.h"
+#include "tokeniser.h"
+
+#include <mezzurix/catalogue_terms.h>
+
+#include <algorithm>
+
+namespace mezzurix::filler_words {
+
+namespace {
+
+// A word of two letters or more: no operator ("x", "+") and no number.
+bool isWord(std::string_view token)
+{
+    return token.size() >= 2 && std::all_of(token.begin(), token.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+           });
+}
+
+} // namespace
+
+std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
+                                     const QueryOptions& options)
+{
+    query_parts::UnitsText units;
+    query_parts::tokenise(text, unitsStart, unitsEnd, options, units);
+    const std::size_t n = units.size();
+    std::size_t separator = 1;
+    while (separator < n && !units.tokens[separator].separator)
+        ++separator;
+    if (separator >= n)
+        return std::nullopt;
+    // The longest from unit before the separator that leaves words after it.
+    for (std::size_t k = separator - 1; k >= 1; --k) {
+        if (units.lookUp(0, k).empty())
+            continue;
+        const bool of = query_text::equalsFolded(units.normRun(k, k + 1), "of");
+        bool fillers = true;
+        for (std::size_t j = k; j < separator && fillers; ++j)
+            fillers = !units.tokens[j].number && (of || (isWord(units.normRun(j, j + 1)) && units.lookUp(j, j + 1).empty()));
+        if (!fillers)
+            return std::nullopt;
+        const TextSpan words = units.span(k, separator);
+        Blanked blanked{std::string(text), words};
+        blanked.afterOf = of;
+        if (const names::UnitMatch from = units.lookUp(0, k); !from.empty())
+            blanked.from = from.codes().front();
+        if (const names::UnitMatch into = units.lookUp(separator + 1, n); !into.empty())
+            blanked.into = into.codes().front();
+        for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
+            blanked.text[i] = ' ';
+        return blanked;
+    }
+    return std::nullopt;
+}
+
+bool nearMissOf(std::string_view text, TextSpan words, std::size_t categoryIndex, const QueryOptions& options)
+{
+    const LanguageNames* language = findNameLanguage(options.language);
+    const names::Index& index = names::indexFor(language);
+    std::string_view rest = text.substr(words.offset, words.length);
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        const std::string_view word = rest.substr(0, blank);
+        rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
+        if (word.empty())
+            continue;
+        for (const std::string& suggestion : names::suggestionsFor(word, language))
+            for (const int code : names::lookUp(index, suggestion).codes())
+                if (names::placeOf(code).categoryIndex == categoryIndex)
+                    return true;
+    }
+    return false;
+}
+
+std::optional<std::string> needsDensity(int from, int into)
+{
+    const CatalogueUnit* a = from >= 0 ? catalogueUnit(from) : nullptr;
+    const CatalogueUnit* b = into >= 0 ? catalogueUnit(into) : nullptr;
+    if (a == nullptr || b == nullptr)
+        return std::nullopt;
+    constexpr Dimension kVolume({.length = 3});
+    constexpr Dimension kMass({.mass = 1});
+    const bool volumeAndMass = (a->term.dimension == kVolume && b->term.dimension == kMass) ||
+                               (a->term.dimension == kMass && b->term.dimension == kVolume);
+    if (!volumeAndMass)
+        return std::nullopt;
+    const auto categoryOf = [](int code) {
+        return std::string(typedCategories()[names::placeOf(code).categoryIndex].name);
+    };
+    return query_parts::say("%s cannot be converted into %s without a density", categoryOf(from), categoryOf(into));
+}
+
+} // namespace mezzurix::filler_words
