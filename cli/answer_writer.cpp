@@ -136,12 +136,25 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             object.raw("parts", partsJson(q, parts));
         if (q.ignoredWords.length > 0)
             object.string("ignored", query.substr(q.ignoredWords.offset, q.ignoredWords.length));
+        if (!q.corrections.empty()) {
+            std::string corrected = "[";
+            for (const QueryCorrection& correction : q.corrections)
+                corrected += (corrected.size() > 1 ? "," : "") +
+                             JsonObject().string("typed", correction.typed).string("read", correction.read).text();
+            object.raw("corrected", corrected + "]");
+        }
         line += object.text();
         break;
     }
     }
     line += '\n';
     out_.lineDone();
+    if (settings_.style != OutputStyle::Json)
+        for (const QueryCorrection& correction : q.corrections) {
+            std::string typed;
+            appendShown(typed, correction.typed);
+            message(fillMessage(tr("note: read \"%s\" as \"%s\""), {typed, correction.read}), source);
+        }
     if (q.ignoredWords.length > 0 && settings_.style != OutputStyle::Json) {
         std::string shown;
         appendShown(shown, query.substr(q.ignoredWords.offset, q.ignoredWords.length));

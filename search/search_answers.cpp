@@ -128,6 +128,11 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
         found.description += QStringLiteral(" \u00b7 ") +
                              QCoreApplication::translate("SearchAnswers", "left out \u201c%1\u201d")
                                  .arg(QString::fromStdString(query.ignoredText));
+    for (const QueryCorrection& correction : query.corrections)
+        //: A misspelt unit name read as the name it is near: "kilogarms" as "kilograms"
+        found.description += QStringLiteral(" \u00b7 ") +
+                             QCoreApplication::translate("SearchAnswers", "read \u201c%1\u201d as \u201c%2\u201d")
+                                 .arg(QString::fromStdString(correction.typed), QString::fromStdString(correction.read));
     found.bothUnits = bothUnits;
     return found;
 }

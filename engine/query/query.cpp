@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/query.h>
 
+#include "corrections.h"
 #include "expression_query.h"
 #include "filler_words.h"
 #include "name_index.h"
@@ -335,6 +336,13 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
     // Returned as it stands: the query is not moved on its way out.
     QueryReading reading(std::in_place_type<Query>);
     std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading));
+    if (error && error->kind == QueryErrorKind::UnknownUnit && options.correctTypos) {
+        const auto read = [&options](std::string_view corrected, Query& query) {
+            return readInto(corrected, options, query);
+        };
+        if (corrections::readCorrected(text, *error, read, std::get<Query>(reading)))
+            error.reset();
+    }
     if (!error)
         error = reciprocalOfZero(text, std::get<Query>(reading));
     if (error)

@@ -103,6 +103,20 @@ bool Query::inWindow() const
                        [&](const QuantityPart& part) { return inWindowList(part.position); });
 }
 
+namespace {
+
+// A side's unit as canonical text names it: its list text, or a misspelt name it was read from,
+// so that reading the text again says so again.
+std::string_view sideText(const Query& query, bool into, std::string_view listText)
+{
+    for (const QueryCorrection& correction : query.corrections)
+        if (correction.into == into && correction.wholeSide)
+            return correction.typed;
+    return listText;
+}
+
+} // namespace
+
 std::string canonicalText(const Query& query)
 {
     std::string text;
@@ -112,7 +126,7 @@ std::string canonicalText(const Query& query)
         if (query.fromTerm)
             text += query.fromTerm->symbol;
         else
-            text += query.category().units[query.fromPosition].text;
+            text += sideText(query, false, query.category().units[query.fromPosition].text);
     }
     // Read again, the words left out are left out again, and the answer can say so.
     if (!query.ignoredText.empty())
@@ -129,7 +143,7 @@ std::string canonicalText(const Query& query)
     } else if (query.intoPosition) {
         text += " to ";
         if (query.intoParts.empty())
-            text += query.category().units[*query.intoPosition].text;
+            text += sideText(query, true, query.category().units[*query.intoPosition].text);
         for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
             text += i > 0 ? " " : "";
             text += query.category().units[query.intoParts[i]].text;

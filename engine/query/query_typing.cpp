@@ -204,7 +204,9 @@ std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t from
     return positions;
 }
 
-std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options)
+namespace {
+
+std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, const QueryOptions& options)
 {
     QueryOptions open = options;
     open.allowMissingInto = true;
@@ -262,6 +264,25 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
             return finished;
     }
     return std::move(error);
+}
+
+} // namespace
+
+std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options)
+{
+    // A word being typed is first read as the start of a name ("Kilobyt" may become Kilobytes);
+    // only where nothing reads so is it read as a misspelt name.
+    QueryOptions asTyped = options;
+    asTyped.correctTypos = false;
+    std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped);
+    if (std::holds_alternative<QueryError>(reading) && options.correctTypos) {
+        QueryOptions open = options;
+        open.allowMissingInto = true;
+        QueryReading corrected = readQuery(text, open);
+        if (Query* query = std::get_if<Query>(&corrected))
+            return std::vector<Query>{std::move(*query)};
+    }
+    return reading;
 }
 
 } // namespace mezzurix

@@ -6,6 +6,7 @@
 
 #include <mezzurix/query.h>
 #include <mezzurix/typed_units.h>
+#include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <QtTest>
@@ -81,6 +82,9 @@ private slots:
     void leftOutWordsNeverChangeTheAnswer();
     void leftOutWords_data();
     void leftOutWords();
+    void misspeltNamesOfEveryUnit();
+    void misspeltNames_data();
+    void misspeltNames();
 };
 
 // Every whole number to 999,999 in steps that reach each form, written as people write it, in
@@ -216,10 +220,10 @@ void TestNumberWords::leftOutWords_data()
     row("25 mm of rain in inches", "millimeter>inch", "of rain");
     row("3 gallons of gas to liters", "us_gallon>liter", "of gas");
     row("10 kg bag of rice to lb", "kilogram>pound", "bag of rice");
-    // Names that hold "of" stay names; a near miss of a unit that fits is no word to leave out;
+    // Names that hold "of" stay names; a near miss of a unit that fits is read as that unit;
     // leaving words out never makes a volume a mass; an operator is no word.
     row("5 inches of mercury to kPa", "inch_of_mercury>kilopascal", "");
-    row("5 feat tall in cm", "error unknown-unit", "");
+    row("5 feat tall in cm", "foot>centimeter", "tall");
     row("2 cups of flour to grams", "error incompatible-units", "");
     row("4 m x to ft", "error unknown-unit", "");
 }
@@ -237,6 +241,64 @@ void TestNumberWords::leftOutWords()
     else if (query.contains(u"flour"))
         QCOMPARE(QString::fromStdString(std::get<QueryError>(reading).message),
                  QStringLiteral("Volume cannot be converted into Mass without a density at column 20"));
+}
+
+// Every written name of five letters or more of every unit, with two of its letters swapped,
+// beside each other unit of its category: read as a unit of that category, mostly its own, and
+// said to be corrected; never as a unit of another category.
+void TestNumberWords::misspeltNamesOfEveryUnit()
+{
+    int checked = 0;
+    int own = 0;
+    for (const Category& category : typedCategories())
+        for (const Unit& unit : category.units)
+            for (const UnitName& name : namesOf(unit.code)) {
+                std::string typo(name.text);
+                if (name.kind != NameKind::Name || typo.size() < 5 || typo.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos ||
+                    typo[2] == typo[3])
+                    continue;
+                std::swap(typo[2], typo[3]);
+                for (const Unit& other : category.units) {
+                    if (other.code == unit.code)
+                        continue;
+                    const QueryReading reading = readQuery("1 " + typo + " to " + std::string(other.text));
+                    const Query* query = std::get_if<Query>(&reading);
+                    if (query == nullptr)
+                        continue;
+                    ++checked;
+                    QVERIFY2(query->fromTerm || &query->category() == &category, typo.c_str());
+                    if (query->fromCode() == unit.code && !query->corrections.empty() &&
+                        query->corrections.front().typed == typo)
+                        ++own;
+                }
+            }
+    qInfo("%d misspelt queries read, %d as their own unit", checked, own);
+    QVERIFY(checked > 1000);
+    QVERIFY(own * 10 > checked * 9);
+}
+
+void TestNumberWords::misspeltNames_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("units");
+    const auto row = [](const char* query, const char* units) { QTest::newRow(query) << QString(query) << QString(units); };
+    row("5 kilogarms to lb", "kilogram>pound");
+    row("10 millimiters to in", "millimeter>inch");  // milliliters would not convert
+    row("100 fahrenhiet to celsuis", "fahrenheit>celsius");
+    row("3 yrads in m", "yard>meter");
+    row("2 poudns to kg", "pound>kilogram");
+    row("5 kg to poudns", "kilogram>pound");
+    // Three letters are never corrected, nor is a word that fits no unit the other side takes,
+    // nor one two units fit alike
+    row("5 ft to fet", "error unknown-unit");
+    row("5 poudns to liters", "error unknown-unit");
+}
+
+void TestNumberWords::misspeltNames()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, units);
+    QCOMPARE(QString::fromStdString(unitsOf(query.toStdString())), units);
 }
 
 QTEST_APPLESS_MAIN(TestNumberWords)

@@ -509,7 +509,7 @@ void TestQuery::errors_data()
         {"5 MM to m", "", "unknown-unit", 2, 2, "unknown unit \"MM\""},
         {"1 MG to g", "", "unknown-unit", 2, 2, "did you mean \"g\", \"kg\" or \"ug\"?"},  // never "mg"
         {"1 dB to B", "", "unknown-unit", 2, 2, "unknown unit \"dB\" at column 3; did you mean"},  // no decibytes
-        {"1 yrds to m", "", "unknown-unit", 2, 4, "did you mean \"yards\" or \"yrs\"?"},  // one edit in 4 bytes
+        {"1 yrds to kg", "", "unknown-unit", 2, 4, "did you mean \"yards\" or \"yrs\"?"},  // one edit in 4 bytes
         {"5 mw to W", "", "unknown-unit", 2, 2, "unknown unit \"mw\""},
         {"5 Mb to MB", "", "unknown-unit", 2, 2, "unknown unit \"Mb\""},
         {"5 Mn to N", "", "unknown-unit", 2, 2, "unknown unit"},

@@ -32,6 +32,7 @@ struct QueryOptions {
     // point and "," between groups ("1,250", "1.500"), rather than taking the regional reading.
     bool refuseAmbiguousNumbers = false;
     bool allowMissingInto = false;   // "24 in" then reads as a value and a from unit only
+    bool correctTypos = true;        // a misspelt unit is read as the one name near it that fits
     // The user's language ("de", or a locale such as "de_DE.UTF-8"): its unit names and words
     // are read as well as the English ones, which are read in every language.
     std::string language;
@@ -47,6 +48,14 @@ struct TextSpan {
 };
 
 // One part of a quantity of several units: the "10 in" of "5 ft 10 in".
+// A misspelt unit name read as the name it is near: "kilogarms" as "kilograms".
+struct QueryCorrection {
+    std::string typed;
+    std::string read;
+    bool into = false;       // on the into side
+    bool wholeSide = false;  // the word is all of its side: answers read again keep it
+};
+
 struct QuantityPart {
     double value = 0.0;
     std::size_t position = 0;  // in the query's category
@@ -98,6 +107,8 @@ struct Query {
     // and as typed; empty for none.
     TextSpan ignoredWords;
     std::string ignoredText;
+    // Misspelt unit names read as names they are near, in the order typed; empty for none.
+    std::vector<QueryCorrection> corrections;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }

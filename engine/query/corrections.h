@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Misspelt unit names read as the one unit they are near that makes the query convert:
+// "kilogarms" as "kilograms", "millimiters to in" as millimeters (milliliters would not convert).
+
+#include <mezzurix/query.h>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace mezzurix::corrections {
+
+// Reads one query text into a Query, or says why it cannot.
+using Reader = std::function<std::optional<QueryError>(std::string_view text, Query& query)>;
+
+// Where `error`, of reading `text`, is an unknown unit close to names of units: the query read
+// with each such name in its place, and with those of a second unknown unit after it. Exactly one
+// reading that converts (one pair of units) fills `query` with its corrections and spans of
+// `text`, and gives true; none, or several, leave `query` as it was.
+bool readCorrected(std::string_view text, const QueryError& error, const Reader& read, Query& query);
+
+} // namespace mezzurix::corrections
