@@ -31,6 +31,18 @@ const FeetAndInches& feetAndInches()
     return codes;
 }
 
+// After an hour part, "m" is minutes ("1h45m"), not meters.
+struct HoursAndMinutes {
+    int hour = unitCode("hour");
+    int meter = unitCode("meter");
+    int minute = unitCode("minute");
+};
+const HoursAndMinutes& hoursAndMinutes()
+{
+    static const HoursAndMinutes codes;
+    return codes;
+}
+
 struct Part {
     double value = 0.0;
     names::UnitMatch units;
@@ -113,6 +125,12 @@ Stop readFromParts(std::string_view text, const UnitsText& units, const Query& q
         Part part{value, {}, {}, {}};
         if (end > pos) {
             part.units = units.lookUp(pos, end);
+            const HoursAndMinutes& time = hoursAndMinutes();
+            const auto names = [](const names::UnitMatch& match, int code) {
+                return std::find(match.codes().begin(), match.codes().end(), code) != match.codes().end();
+            };
+            if (!from.empty() && names(from.back().units, time.hour) && names(part.units, time.meter))
+                part.units.addOther(time.minute);
             part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
             part.name = units.span(pos, end);
         } else if (!from.empty() && codeIn(from.back().units, names::placeOf(feetAndInches().feet).categoryIndex) == feetAndInches().feet) {

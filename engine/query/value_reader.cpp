@@ -16,6 +16,9 @@ namespace mezzurix::value_reader {
 
 namespace {
 
+// "h:mm:ss": at most two fields after the first.
+constexpr int kMaxClockFields = 2;
+
 using number_scan::Form;
 using number_scan::Scan;
 using number_scan::Span;
@@ -219,6 +222,30 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
         return error;
     if (std::optional<QueryError> error = bothConventions ? ambiguity(text, start, options, out) : std::nullopt)
         return error;
+    // "2:30 h", "5:30 min/km", "1:05:30 h": each field after a colon is sixtieths of the one before.
+    if (scan.form == Form::Decimal && scan.point.empty() && scan.exponent.empty() && !scan.grouped) {
+        std::size_t end = out.span.offset + out.span.length;
+        double sixtieth = 1.0;
+        double value = std::abs(out.value);
+        int fields = 0;
+        while (fields < kMaxClockFields && end + 2 < text.size() && text[end] == ':' &&
+               number_digits::isDigit(text[end + 1]) && number_digits::isDigit(text[end + 2]) &&
+               (end + 3 == text.size() || !number_digits::isDigit(text[end + 3]))) {
+            const int field = (text[end + 1] - '0') * 10 + (text[end + 2] - '0');
+            if (field >= 60)
+                break;
+            sixtieth /= 60.0;
+            value += field * sixtieth;
+            end += 3;
+            ++fields;
+        }
+        if (fields > 0) {
+            out.value = std::signbit(out.value) ? -value : value;
+            out.text = decimalText(out.value);
+            out.span.length = end - out.span.offset;
+            return std::nullopt;
+        }
+    }
     // "2 and a half feet"
     if (const std::optional<number_words::Words> fraction =
             number_words::fractionAfter(text, out.span.offset + out.span.length)) {

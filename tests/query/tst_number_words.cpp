@@ -128,6 +128,16 @@ void TestNumberWords::fractionsInWords_data()
     row("a mile to km", 1.0);
     row("an hour to minutes", 1.0);
     row("one liter to cups", 1.0);
+    // Durations: the fields after a colon are sixtieths, "m" after an hour part is minutes
+    row("2:30 h to min", 2.5);
+    row("1:05:30 h to min", 1.0 + 5.0 / 60 + 30.0 / 3600);
+    row("5:30 min/km to km/h", 5.5);
+    row("-2:30 h to min", -2.5);
+    row("1h45m to min", 105.0);
+    row("1h 45m to min", 105.0);
+    row("1 h 45 min to s", 105.0);
+    row("12:75 h to min", -1.0);  // no field of sixty or more
+    row("5 m to s", -1.0);        // "m" alone stays meters
 }
 
 void TestNumberWords::fractionsInWords()
