@@ -55,6 +55,13 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const bool batchLine = source.line > 0;
     if (batchLine && isComment(query))
         return skip();
+    const CurrencyReading money = readCurrencyQuery(query, settings_.reading, settings_.monetaryLocale);
+    if (const CurrencyQuery* currency = std::get_if<CurrencyQuery>(&money))
+        return answerCurrency(query, *currency, source);
+    if (const QueryError* error = std::get_if<QueryError>(&money)) {
+        fail(query, *error, source);
+        return false;
+    }
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
         if (batchLine && error->kind == QueryErrorKind::Empty)
@@ -139,6 +146,14 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     return true;
 }
 
+std::string AnswerWriter::whereOf(const QuerySource& source) const
+{
+    // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
+    if (source.line == 0)
+        return {};
+    return (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+}
+
 bool AnswerWriter::skip()
 {
     out_.text() += '\n';
@@ -150,10 +165,7 @@ void AnswerWriter::fail(std::string_view query, const QueryError& error, const Q
 {
     // The answers before this query reach the terminal before its message.
     out_.flush();
-    // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
-    std::string where;
-    if (source.line > 0)
-        where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+    const std::string where = whereOf(source);
     // A number the two conventions read differently says how to choose one.
     const char* choice = error.kind == QueryErrorKind::AmbiguousNumber ? tr("; choose with --regional or --no-regional") : "";
     std::fprintf(err_, "%s: %s%s%s\n", kProgramName, where.c_str(), error.message.c_str(), choice);

@@ -6,9 +6,11 @@
 
 #include "output.h"
 
+#include <mezzurix/currency.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
+#include <mezzurix/rates_source.h>
 
 #include <cstddef>
 #include <cstdio>
@@ -31,9 +33,12 @@ struct OutputSettings {
     OutputStyle style = OutputStyle::Sentence;
     std::optional<int> decimals;  // fixed decimals as in the window; none: the general form
     int significantDigits = kTableSignificantDigits;  // of the general form
+    bool digitsGiven = false;     // --digits: currency amounts are written with them too
     bool explain = false;         // sentences followed by the units' definitions and the factor
     NumberFormat format;          // decimal separator of the numbers written
     QueryOptions reading;         // decimal separator read besides "."
+    std::string monetaryLocale;   // LC_MONETARY: whose "$", "¥" and "kr" a query means
+    rates::FetchPolicy ratesPolicy;  // whether a currency query may fetch the rates first
 };
 
 // Where a query came from, for messages: the whole command line, or a line of a batch.
@@ -41,6 +46,9 @@ struct QuerySource {
     std::string_view file;  // empty for standard input
     std::size_t line = 0;   // 0 for the command line
 };
+
+// LC_MONETARY as the environment sets it (LC_ALL, LC_MONETARY, LANG).
+std::string monetaryLocale();
 
 class AnswerWriter {
 public:
@@ -53,6 +61,11 @@ public:
     bool answer(std::string_view query, const QuerySource& source);
 
 private:
+    bool answerCurrency(std::string_view query, const CurrencyQuery& currency, const QuerySource& source);
+    // The rates, obtained for the first currency query (fetched first when due), then kept.
+    const rates::RatesOutcome& exchangeRates();
+    void failWithoutRates(std::string_view query, const QuerySource& source);
+    std::string whereOf(const QuerySource& source) const;
     bool skip();
     void fail(std::string_view query, const QueryError& error, const QuerySource& source);
 
@@ -60,6 +73,8 @@ private:
     Output& out_;
     std::FILE* err_;
     std::string answerText_;  // the current answer's number, its storage kept from one to the next
+    rates::RatesSource ratesSource_{rates::InstalledIn::BinDir, rates::Waiting::ForTheFetch};
+    std::optional<rates::RatesOutcome> rates_;
 };
 
 } // namespace mezzurix::cli
