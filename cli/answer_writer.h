@@ -47,9 +47,6 @@ struct QuerySource {
     std::size_t line = 0;   // 0 for the command line
 };
 
-// LC_MONETARY as the environment sets it (LC_ALL, LC_MONETARY, LANG).
-std::string monetaryLocale();
-
 class AnswerWriter {
 public:
     AnswerWriter(OutputSettings settings, Output& out, std::FILE* err);

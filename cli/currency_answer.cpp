@@ -11,7 +11,6 @@
 #include <mezzurix/utf8.h>
 
 #include <chrono>
-#include <cstdlib>
 
 namespace mezzurix::cli {
 
@@ -50,14 +49,6 @@ std::string perEuroLine(const Currency& currency, std::string_view perEuro)
 }
 
 } // namespace
-
-std::string monetaryLocale()
-{
-    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"})
-        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0')
-            return value;
-    return {};
-}
 
 const rates::RatesOutcome& AnswerWriter::exchangeRates()
 {

@@ -211,7 +211,7 @@ int main(int argc, char** argv)
     settings.decimals = decimals;
     settings.significantDigits = digits.value_or(kTableSignificantDigits);
     settings.digitsGiven = digits.has_value();
-    settings.monetaryLocale = monetaryLocale();
+    settings.monetaryLocale = rates::monetaryLocale();
     settings.ratesPolicy.offline = offline || rates::offlineFromEnvironment();
     settings.ratesPolicy.forced = updateRates;
     settings.explain = explain;

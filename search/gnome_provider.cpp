@@ -61,8 +61,12 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
 void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStringList&, uint)
 {
     service->noteCall();
-    if (const std::optional<SearchAnswer> answer = answerForId(identifier))
-        service->openWindow(answer->id);
+    if (const std::optional<SearchAnswer> answer = answerForId(identifier)) {
+        if (answer->currency)
+            service->copy(answer->number);
+        else
+            service->openWindow(answer->id);
+    }
 }
 
 void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint)
