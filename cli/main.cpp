@@ -155,7 +155,7 @@ int main(int argc, char** argv)
     auto* fileOption = app.add_option("-f,--file", file, tr("Read the queries from FILE, one a line"))->option_text("FILE");
     auto* listOption =
         app.add_option("--list", listCategory,
-                       tr("List the categories (or one), their units, what each is and all their names"))
+                       tr("List the categories (or one, or \"currencies\"), their units, what each is and all their names"))
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
     auto* updateOption =
@@ -237,8 +237,6 @@ int main(int argc, char** argv)
                 return usageError(problem);
         }
         writeUnitList(category, settings.style, findNameLanguage(messagesLocale), out);
-        if (!category)
-            writeCurrencyList(settings.style, settings.reading.language, out);
     } else if (updateRates && queryWords.empty() && file.empty()) {
         return updateExchangeRates(settings.ratesPolicy);
     } else if (!queryWords.empty()) {
