@@ -4,6 +4,7 @@
 // Reading a currency query: a currency before or after the number, the other after the
 // separator. The query is split into tokens as the unit reader splits its units part, so that
 // both agree on blanks, separators and abbreviation dots.
+#include "currency_words.h"
 #include "phrasing.h"
 #include "query_parts.h"
 #include "query_text.h"
@@ -49,35 +50,6 @@ bool listHolds(std::string_view list, std::string_view folded)
     return found;
 }
 
-// Every word of every currency name, folded and sorted: a query without one of them is no
-// currency query, which is all most queries cost.
-const std::vector<std::string>& currencyWords()
-{
-    static const std::vector<std::string> words = [] {
-        std::vector<std::string> all;
-        const auto addWords = [&](std::string_view list) {
-            forEachItem(list, [&](std::string_view name) {
-                for (std::size_t blank = 0; !name.empty(); name.remove_prefix(blank == std::string_view::npos ? name.size() : blank + 1)) {
-                    blank = name.find(' ');
-                    all.push_back(query_text::fold(name.substr(0, blank)));
-                }
-            });
-        };
-        for (const Currency& currency : currencies()) {
-            for (std::string_view list : {currency.code, currency.names, currency.byOtherSide})
-                addWords(list);
-            for (const LanguageNames* language : unitNameLanguages())
-                addWords(currencyNamesIn(currency, language->code));
-        }
-        for (const SharedCurrencyName& shared : sharedCurrencyNames())
-            addWords(shared.names);
-        std::sort(all.begin(), all.end());
-        all.erase(std::unique(all.begin(), all.end()), all.end());
-        return all;
-    }();
-    return words;
-}
-
 bool isWordByte(std::string_view text, std::size_t pos)
 {
     return query_text::blankLength(text, pos) == 0 && !number_digits::isDigit(text[pos]);
@@ -89,7 +61,6 @@ bool mentionsCurrency(std::string_view text)
 {
     constexpr std::string_view kLeading = "+-";
     constexpr std::string_view kTrailing = ".,;:?!";
-    const std::vector<std::string>& words = currencyWords();
     for (std::size_t pos = 0; pos < text.size();) {
         if (!isWordByte(text, pos)) {
             pos += std::max<std::size_t>(1, query_text::blankLength(text, pos));
@@ -103,11 +74,10 @@ bool mentionsCurrency(std::string_view text)
             run.remove_prefix(1);
         if (run.starts_with("\u2212"))
             run.remove_prefix(3);
-        const std::string folded = query_text::fold(run);
-        if (std::binary_search(words.begin(), words.end(), folded))
+        if (isCurrencyWord(run))
             return true;
-        const std::size_t kept = folded.find_last_not_of(kTrailing);
-        if (kept != std::string::npos && std::binary_search(words.begin(), words.end(), folded.substr(0, kept + 1)))
+        const std::size_t kept = run.find_last_not_of(kTrailing);
+        if (kept != std::string_view::npos && kept + 1 < run.size() && isCurrencyWord(run.substr(0, kept + 1)))
             return true;
     }
     return false;

@@ -4,6 +4,8 @@
 // The currencies of the euro reference rates, one row each: the euro, then the bank's daily
 // list. Names that are one currency's alone go in its row; names several currencies are written
 // with go in kSharedNames, read by the user's region.
+#include "currency_words.h"
+
 #include <mezzurix/currency.h>
 #include <mezzurix/definitions.h>
 
@@ -107,6 +109,54 @@ constexpr SharedCurrencyName kSharedNames[] = {
     {"krone|kroner|kronen|couronne|couronnes|corona|coronas", "SEK|NOK|DKK|ISK|CZK", ""},
 };
 
+// Every word of every name in the tables, in any language, sorted without regard to ASCII case: a
+// query none of whose words is among them is no currency query. Made by the compiler, so that
+// the check costs a query nothing but a few comparisons, and a one-shot process nothing at all.
+constexpr char foldedByte(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr bool foldedLess(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return foldedByte(x) < foldedByte(y); });
+}
+
+// Calls `each` with every word of the "|"-separated lists of names of both tables.
+template <typename Each>
+constexpr void forEachWord(Each each)
+{
+    const auto words = [&](std::string_view list) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= list.size(); ++i)
+            if (i == list.size() || list[i] == '|' || list[i] == ' ') {
+                if (i > start)
+                    each(list.substr(start, i - start));
+                start = i + 1;
+            }
+    };
+    for (const Currency& currency : kCurrencies)
+        for (const std::string_view list : {currency.code, currency.names, currency.byOtherSide, currency.de, currency.fr, currency.es})
+            words(list);
+    for (const SharedCurrencyName& shared : kSharedNames)
+        words(shared.names);
+}
+
+constexpr std::size_t kWordCount = [] {
+    std::size_t count = 0;
+    forEachWord([&](std::string_view) { ++count; });
+    return count;
+}();
+
+constexpr auto kWords = [] {
+    std::array<std::string_view, kWordCount> words{};
+    std::size_t next = 0;
+    forEachWord([&](std::string_view word) { words[next++] = word; });
+    std::sort(words.begin(), words.end(), foldedLess);
+    return words;
+}();
+
 // A locale's region: "CA" of "fr_CA.UTF-8@euro".
 std::string_view regionOf(std::string_view locale)
 {
@@ -146,6 +196,11 @@ const Currency* localCurrency(std::string_view monetaryLocale)
             if (currency.territories.substr(at, 2) == region)
                 return &currency;
     return nullptr;
+}
+
+bool isCurrencyWord(std::string_view word)
+{
+    return std::binary_search(kWords.begin(), kWords.end(), word, foldedLess);
 }
 
 std::string_view currencyNameAfter(const Currency& currency, std::string_view number)
