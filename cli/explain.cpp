@@ -4,6 +4,7 @@
 
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/unit_record.h>
 
 #include <array>
 #include <charconv>
@@ -51,7 +52,11 @@ void appendUnit(std::string& text, const Unit& unit)
     text += definitionText(*definition);
     text += " (";
     text += sourceName(definition->source);
-    text += ")\n";
+    text += ")";
+    if (const UnitRecord* record = findUnitRecord(unit.code))
+        if (const CategoryRecord* category = findCategoryRecord(record->category))
+            text += "; dimension " + category->dimension.text();
+    text += "\n";
 }
 
 // A pair with a unit the window does not show converts through both definitions.

@@ -148,6 +148,13 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const
         out.text() += text;
         out.lineDone();
     }
+    if (style == OutputStyle::Sentence) {
+        out.text() += tr("Composed units are read too: products (N·m, kW h), quotients (g/cm³, km/h, "
+                         "kWh/100km), powers (m², ft3, s⁻¹), and SI prefixes on SI units (mA, kN, "
+                         "µs).");
+        out.text() += "\n";
+        out.lineDone();
+    }
 }
 
 } // namespace mezzurix::cli

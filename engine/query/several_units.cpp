@@ -50,11 +50,14 @@ std::optional<double> sizeIn(int code, int last)
 
 namespace {
 
+// The reading of `match` in the category, its other readings after its own: after a degree part
+// the foot's ' and the inch's " are the arcminute and arcsecond (12°30'15").
 int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
 {
-    for (const int code : match.codes())
-        if (names::placeOf(code).categoryIndex == categoryIndex)
-            return code;
+    for (const std::span<const int> codes : {match.codes(), match.others()})
+        for (const int code : codes)
+            if (names::placeOf(code).categoryIndex == categoryIndex)
+                return code;
     return -1;
 }
 
@@ -96,7 +99,17 @@ Stop readFromParts(std::string_view text, const UnitsText& units, const Query& q
     double value = query.value;
     std::size_t valueBegin = query.valueSpan.offset;
     while (true) {
-        const std::size_t end = nameAt(units, pos);
+        std::size_t end = nameAt(units, pos);
+        // A later part's name that ends in "in" ("6 oz in kg") is read without it, the "in" then
+        // a separator, where only the shorter name is of the first part's category.
+        if (!from.empty() && end > pos + 1 && units.tokens[end - 1].separator) {
+            const auto fits = [&](const names::UnitMatch& match) {
+                return std::any_of(from.front().units.codes().begin(), from.front().units.codes().end(),
+                                   [&](int code) { return codeIn(match, names::placeOf(code).categoryIndex) >= 0; });
+            };
+            if (!fits(units.lookUp(pos, end)) && fits(units.lookUp(pos, end - 1)))
+                --end;
+        }
         Part part{value, {}, {}, {}};
         if (end > pos) {
             part.units = units.lookUp(pos, end);

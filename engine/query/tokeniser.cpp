@@ -91,9 +91,10 @@ bool isAsciiLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-constexpr std::string_view kMarks[] = {"'", "\"", "\u2032", "\u2033", "\u2019", "\u201D"};
+constexpr std::string_view kMarks[] = {"'", "\"", "\u2032", "\u2033", "\u2019", "\u201D", "\u00B0"};
 
-// Feet and inches marks: a number after one starts a new part, as in 5'10".
+// Feet and inches marks, and the degree sign: a number after one starts a new part, as in 5'10"
+// and 12°30'15".
 bool endsWithMark(std::string_view word)
 {
     return std::any_of(std::begin(kMarks), std::end(kMarks), [&](std::string_view mark) { return word.ends_with(mark); });

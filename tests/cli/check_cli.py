@@ -98,19 +98,19 @@ ROWS = [
     # --explain: the answer, both units, the factor and its distance from the exact ratio.
     ("explain", ["--explain", "1 L to qt"], b"",
      "1 Liter = 1.05668821 Quarts\n"
-     "Liters: liter (cubic decimeter); 1 Liter = 0.001 m\u00b3 (SI Brochure)\n"
-     "Quarts: US liquid quart (57.75 cubic inches); 1 Quart = 0.000946352946 m\u00b3 (NIST Handbook 44)\n"
+     "Liters: liter (cubic decimeter); 1 Liter = 0.001 m\u00b3 (SI Brochure); dimension m\u00b3\n"
+     "Quarts: US liquid quart (57.75 cubic inches); 1 Quart = 0.000946352946 m\u00b3 (NIST Handbook 44); dimension m\u00b3\n"
      "table factor 1.056688209, exact 1.0566882094325936\u2026, within 4.1e-10\n".encode(), 0, ""),
     ("explain exact factor", ["--explain", "5 ft to m"], b"",
      "5 Feet = 1.524 Meters\n"
-     "Feet: international foot (12 inches); 1 Foot = 0.3048 m (NIST SP 811)\n"
-     "Meters: meter, the SI unit of length; 1 Meter = 1 m (SI Brochure)\n"
+     "Feet: international foot (12 inches); 1 Foot = 0.3048 m (NIST SP 811); dimension m\n"
+     "Meters: meter, the SI unit of length; 1 Meter = 1 m (SI Brochure); dimension m\n"
      "table factor 0.3048, exact 0.3048, the nearest double\n".encode(), 0, ""),
     ("explain temperature", ["--explain", "-459.67 F to C"], b"",
      "-459.67 Degrees Fahrenheit = -273.15 Degrees Celsius\n"
      "Fahrenheit: degree Fahrenheit (5/9 kelvin; water freezes at 32); x Fahrenheit = (x + 459.67) \u00d7 5/9 K"
-     " = 0.555555555555555\u2026 K (NIST SP 811)\n"
-     "Celsius: degree Celsius (kelvin less 273.15); x Celsius = (x + 273.15) \u00d7 1 K (SI Brochure)\n"
+     " = 0.555555555555555\u2026 K (NIST SP 811); dimension K\n"
+     "Celsius: degree Celsius (kelvin less 273.15); x Celsius = (x + 273.15) \u00d7 1 K (SI Brochure); dimension K\n"
      "table formula, with the offsets, exact result -273.15, within 2.1e-16\n".encode(), 0, ""),
     ("explain formula factor", ["--explain", "3 ft to yd"], b"", None, 0, ""),
     ("explain and terse", ["--explain", "-t", "1 m cm"], b"", b"", 1, "mezzurix-convert: "),
