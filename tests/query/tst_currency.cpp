@@ -165,7 +165,8 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
         const auto row = [](const char* query, const char* locale, const char* expected) {
-            QTest::newRow(query) << QString::fromUtf8(query) << QString::fromUtf8(locale) << QString::fromUtf8(expected);
+            const std::string tag = *locale != '\0' ? std::string(query) + " under " + locale : std::string(query);
+            QTest::newRow(tag.c_str()) << QString::fromUtf8(query) << QString::fromUtf8(locale) << QString::fromUtf8(expected);
         };
         row("$20 to eur", "", "USD>EUR");
         row("20$ in €", "", "USD>EUR");
