@@ -92,14 +92,15 @@ bool AnswerWriter::answerCurrency(std::string_view query, const CurrencyQuery& c
             ? mezzurix::answerCurrency(currency, from->text, into->text, settings_.decimals, digits, settings_.format)
             : std::nullopt;
     if (!answer) {
-        const std::string_view missing = from == nullptr ? currency.from->code : currency.into->code;
+        // Both rates there: the result is beyond the range of numbers. Else the rates file lacks one.
+        const bool rated = from != nullptr && into != nullptr;
         QueryError error;
-        error.kind = QueryErrorKind::UnknownUnit;
-        error.where = from == nullptr ? currency.fromSpan : currency.intoSpan;
-        error.message = from != nullptr && into != nullptr
-                            ? std::string(tr("the result is beyond the range of numbers"))
-                            : fillMessage(tr("the exchange rates of %s hold no rate for %s"),
-                                          {rates::dateText(outcome.rates->rates.date), missing});
+        error.kind = rated ? QueryErrorKind::ResultOutOfRange : QueryErrorKind::UnknownUnit;
+        error.where = rated ? currency.valueSpan : from == nullptr ? currency.fromSpan : currency.intoSpan;
+        error.message = rated ? std::string(tr("the result is beyond the range of numbers"))
+                              : fillMessage(tr("the exchange rates of %s hold no rate for %s"),
+                                            {rates::dateText(outcome.rates->rates.date),
+                                             from == nullptr ? currency.from->code : currency.into->code});
         fail(query, error, source);
         return false;
     }

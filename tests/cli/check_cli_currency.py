@@ -99,6 +99,14 @@ with RatesServer(RATES / "responses") as server, tempfile.TemporaryDirectory() a
     check("cached answer", answer.get("text") == "133.03" and answer.get("rate_date") == today.isoformat() and
           abs(answer.get("rate", 0) - 1.0833 / 162.87) < 1e-15 and answer.get("from") == "JPY", run)
     check("cached answer asks nothing", len(server.requests) == requests, server.requests)
+    run, _ = convert(server, cache, "--json", "1e308 eur to jpy")
+    check("result out of range", run.returncode == 2 and json.loads(run.stdout).get("error") == "result-out-of-range", run)
+    # A currency the rates kept lack is refused by name.
+    partial = scratch / "partial"
+    write_cache(partial, today, [line for line in recorded if not line.startswith("JPY ")])
+    run, _ = convert(server, partial, "1 eur to yen")
+    check("a rate missing", run.returncode == 2 and
+          f"the exchange rates of {today.isoformat()} hold no rate for JPY" in run.stderr, run)
     # --update-rates fetches all the same.
     run, _ = convert(server, cache, "--update-rates")
     check("update now", run.returncode == 0 and "2026-12-08" in run.stdout and len(server.requests) == requests + 1, run)
