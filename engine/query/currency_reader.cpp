@@ -249,8 +249,9 @@ CurrencyReading readCurrencyQuery(std::string_view text, const QueryOptions& opt
             prefixAt += minus.size();
         }
     value_reader::Value value;
-    if (value_reader::readValue(text, numberAt, options, value))
-        return NotCurrency{};  // the unit reader says what is wrong with it
+    // The unit reader says what is wrong with a value that does not read, or has two signs ("-$-20").
+    if (value_reader::readValue(text, numberAt, options, value) || (negative && value.text.starts_with('-')))
+        return NotCurrency{};
 
     UnitsText prefix;
     UnitsText rest;

@@ -174,6 +174,7 @@ private slots:
         row("20 € to dollars", "en_AU.UTF-8", "EUR>AUD");
         row("$20 to eur", "es_MX.UTF-8", "MXN>EUR");
         row("-$20 to eur", "", "USD>EUR");
+        row("-$-20 to eur", "", "not currency");
         row("£50 in €", "", "GBP>EUR");
         row("100 pounds to eur", "", "GBP>EUR");
         row("100 usd in pounds", "", "USD>GBP");
