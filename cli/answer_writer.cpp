@@ -55,18 +55,16 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const bool batchLine = source.line > 0;
     if (batchLine && isComment(query))
         return skip();
-    const CurrencyReading money = readCurrencyQuery(query, settings_.reading, settings_.monetaryLocale);
-    if (const CurrencyQuery* currency = std::get_if<CurrencyQuery>(&money))
-        return answerCurrency(query, *currency, source);
-    if (const QueryError* error = std::get_if<QueryError>(&money)) {
-        fail(query, *error, source);
-        return false;
-    }
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
         if (batchLine && error->kind == QueryErrorKind::Empty)
             return skip();
-        fail(query, *error, source);
+        // Money is read only where units are not, so that a query of units costs nothing more.
+        const CurrencyReading money = readCurrencyQuery(query, settings_.reading, settings_.monetaryLocale);
+        if (const CurrencyQuery* currency = std::get_if<CurrencyQuery>(&money))
+            return answerCurrency(query, *currency, source);
+        const QueryError* moneyError = std::get_if<QueryError>(&money);
+        fail(query, moneyError != nullptr ? *moneyError : *error, source);
         return false;
     }
     const Query& q = std::get<Query>(reading);
