@@ -73,7 +73,8 @@ void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint)
 {
     service->noteCall();
     const QList<SearchAnswer> answers = answersFor(terms);
-    service->openWindow(answers.isEmpty() ? QString() : answers.front().id);
+    // The window converts no money: it opens on its own.
+    service->openWindow(answers.isEmpty() || answers.front().currency ? QString() : answers.front().id);
 }
 
 } // namespace mezzurix::search
