@@ -11,11 +11,12 @@
 #include "tokeniser.h"
 #include "value_reader.h"
 
+#include <mezzurix/blanks.h>
 #include <mezzurix/currency.h>
-#include <mezzurix/number_digits.h>
 #include <mezzurix/unit_names.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -50,34 +51,48 @@ bool listHolds(std::string_view list, std::string_view folded)
     return found;
 }
 
-bool isWordByte(std::string_view text, std::size_t pos)
+// Bytes that may end a word of the check: digits and the bytes a blank starts with.
+constexpr auto kMayEndWord = [] {
+    std::array<bool, 256> ends{};
+    for (unsigned c = 0; c < ends.size(); ++c)
+        ends[c] = (c >= '0' && c <= '9') || blanks::mayStartQueryBlank(static_cast<unsigned char>(c));
+    return ends;
+}();
+
+// The length of the digit or blank at `pos`, or 0.
+std::size_t wordEndLength(std::string_view text, std::size_t pos)
 {
-    return query_text::blankLength(text, pos) == 0 && !number_digits::isDigit(text[pos]);
+    const auto c = static_cast<unsigned char>(text[pos]);
+    if (!kMayEndWord[c])
+        return 0;
+    return c >= '0' && c <= '9' ? 1 : query_text::blankLength(text, pos);
 }
 
-// Whether a run of the text between blanks and digits, without the signs and marks around it,
-// is a word of a currency name.
+// Whether a run of the text between blanks and digits, without the signs before it or the
+// punctuation after it, is a word of a currency name. Every query passes here: it is kept to a
+// loop over the bytes and a probe of a hash set a word.
 bool mentionsCurrency(std::string_view text)
 {
-    constexpr std::string_view kLeading = "+-";
-    constexpr std::string_view kTrailing = ".,;:?!";
+    const auto trailing = [](char c) { return c == '.' || c == ',' || c == ';' || c == ':' || c == '?' || c == '!'; };
     for (std::size_t pos = 0; pos < text.size();) {
-        if (!isWordByte(text, pos)) {
-            pos += std::max<std::size_t>(1, query_text::blankLength(text, pos));
+        if (const std::size_t skip = wordEndLength(text, pos)) {
+            pos += skip;
             continue;
         }
         const std::size_t begin = pos;
-        while (pos < text.size() && isWordByte(text, pos))
+        while (pos < text.size() && wordEndLength(text, pos) == 0)
             ++pos;
         std::string_view run = text.substr(begin, pos - begin);
-        while (!run.empty() && kLeading.find(run.front()) != std::string_view::npos)
+        while (!run.empty() && (run.front() == '+' || run.front() == '-'))
             run.remove_prefix(1);
         if (run.starts_with("\u2212"))
             run.remove_prefix(3);
         if (isCurrencyWord(run))
             return true;
-        const std::size_t kept = run.find_last_not_of(kTrailing);
-        if (kept != std::string_view::npos && kept + 1 < run.size() && isCurrencyWord(run.substr(0, kept + 1)))
+        const std::size_t length = run.size();
+        while (!run.empty() && trailing(run.back()))
+            run.remove_suffix(1);
+        if (run.size() < length && isCurrencyWord(run))
             return true;
     }
     return false;
@@ -225,7 +240,7 @@ std::string_view currencyNamesIn(const Currency& currency, std::string_view lang
 
 CurrencyReading readCurrencyQuery(std::string_view text, const QueryOptions& options, std::string_view monetaryLocale)
 {
-    if (text.size() > kMaxQueryBytes || query_text::firstInvalidUtf8(text) || !mentionsCurrency(text))
+    if (text.size() > kMaxQueryBytes || !mentionsCurrency(text) || query_text::firstInvalidUtf8(text))
         return NotCurrency{};
     const std::size_t start = phrasing::skipBlanks(text, 0);
     const std::size_t end = phrasing::questionEnd(text);

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 namespace mezzurix {
 
@@ -109,18 +111,26 @@ constexpr SharedCurrencyName kSharedNames[] = {
     {"krone|kroner|kronen|couronne|couronnes|corona|coronas", "SEK|NOK|DKK|ISK|CZK", ""},
 };
 
-// Every word of every name in the tables, in any language, sorted without regard to ASCII case: a
-// query none of whose words is among them is no currency query. Made by the compiler, so that
-// the check costs a query nothing but a few comparisons, and a one-shot process nothing at all.
+// Every word of every name in the tables, in any language, in a hash set keyed without regard to
+// ASCII case: a query none of whose words is among them is no currency query. Made by the
+// compiler, so that the check costs a query a hash and a probe or two a word, and a one-shot
+// process nothing more.
 constexpr char foldedByte(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-constexpr bool foldedLess(std::string_view a, std::string_view b)
+constexpr std::uint32_t foldedHash(std::string_view word)  // FNV-1a
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return foldedByte(x) < foldedByte(y); });
+    std::uint32_t hash = 2166136261U;
+    for (const char c : word)
+        hash = (hash ^ static_cast<unsigned char>(foldedByte(c))) * 16777619U;
+    return hash;
+}
+
+constexpr bool foldedEqual(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldedByte(x) == foldedByte(y); });
 }
 
 // Calls `each` with every word of the "|"-separated lists of names of both tables.
@@ -149,12 +159,40 @@ constexpr std::size_t kWordCount = [] {
     return count;
 }();
 
-constexpr auto kWords = [] {
-    std::array<std::string_view, kWordCount> words{};
-    std::size_t next = 0;
-    forEachWord([&](std::string_view word) { words[next++] = word; });
-    std::sort(words.begin(), words.end(), foldedLess);
-    return words;
+// Slots of the word set: a power of two, at least four times the words, so that most probes of a
+// word that is not there end at the first slot.
+constexpr std::size_t kWordSlots = std::bit_ceil(kWordCount * 4);
+
+struct WordSet {
+    std::array<std::string_view, kWordSlots> slots{};  // empty: a free slot
+
+    constexpr void add(std::string_view word)
+    {
+        for (std::size_t i = foldedHash(word) & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
+            if (slots[i].empty()) {
+                slots[i] = word;
+                return;
+            }
+            if (foldedEqual(slots[i], word))
+                return;
+        }
+    }
+
+    constexpr bool holds(std::string_view word) const
+    {
+        for (std::size_t i = foldedHash(word) & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
+            if (slots[i].empty())
+                return false;
+            if (foldedEqual(slots[i], word))
+                return true;
+        }
+    }
+};
+
+constexpr WordSet kWords = [] {
+    WordSet set;
+    forEachWord([&](std::string_view word) { set.add(word); });
+    return set;
 }();
 
 // A locale's region: "CA" of "fr_CA.UTF-8@euro".
@@ -200,7 +238,7 @@ const Currency* localCurrency(std::string_view monetaryLocale)
 
 bool isCurrencyWord(std::string_view word)
 {
-    return std::binary_search(kWords.begin(), kWords.end(), word, foldedLess);
+    return !word.empty() && kWords.holds(word);
 }
 
 std::string_view currencyNameAfter(const Currency& currency, std::string_view number)
