@@ -55,19 +55,21 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const bool batchLine = source.line > 0;
     if (batchLine && isComment(query))
         return skip();
-    // Money first: a query without a currency word is told apart in a few probes of a hash set,
-    // where the unit reader would take milliseconds to refuse a currency query with suggestions.
-    const CurrencyReading money = readCurrencyQuery(query, settings_.reading, settings_.monetaryLocale);
-    if (const CurrencyQuery* currency = std::get_if<CurrencyQuery>(&money))
-        return answerCurrency(query, *currency, source);
-    if (const QueryError* error = std::get_if<QueryError>(&money)) {
-        fail(query, *error, source);
-        return false;
-    }
+    // Money and units. The query of the command line is checked for currency words first: a few
+    // probes of a hash set, where the unit reader would take milliseconds of a fresh process to
+    // refuse a currency query. A batch line is read as units first, as nearly all are, so that
+    // their throughput does not pay for the check; only the lines the unit reader refuses are
+    // read as money. The currency reader leaves to the unit reader what both could read.
+    if (!batchLine)
+        if (const std::optional<bool> answered = answerAsMoney(query, source))
+            return *answered;
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
         if (batchLine && error->kind == QueryErrorKind::Empty)
             return skip();
+        if (batchLine)
+            if (const std::optional<bool> answered = answerAsMoney(query, source))
+                return *answered;
         fail(query, *error, source);
         return false;
     }

@@ -58,6 +58,8 @@ public:
     bool answer(std::string_view query, const QuerySource& source);
 
 private:
+    // Whether a currency query was answered; nullopt for a query that names no currency.
+    std::optional<bool> answerAsMoney(std::string_view query, const QuerySource& source);
     bool answerCurrency(std::string_view query, const CurrencyQuery& currency, const QuerySource& source);
     // The rates, obtained for the first currency query (fetched first when due), then kept.
     const rates::RatesOutcome& exchangeRates();

@@ -77,6 +77,18 @@ void AnswerWriter::failWithoutRates(std::string_view query, const QuerySource& s
     out_.lineDone();
 }
 
+std::optional<bool> AnswerWriter::answerAsMoney(std::string_view query, const QuerySource& source)
+{
+    const CurrencyReading money = readCurrencyQuery(query, settings_.reading, settings_.monetaryLocale);
+    if (const CurrencyQuery* currency = std::get_if<CurrencyQuery>(&money))
+        return answerCurrency(query, *currency, source);
+    if (const QueryError* error = std::get_if<QueryError>(&money)) {
+        fail(query, *error, source);
+        return false;
+    }
+    return std::nullopt;
+}
+
 bool AnswerWriter::answerCurrency(std::string_view query, const CurrencyQuery& currency, const QuerySource& source)
 {
     const rates::RatesOutcome& outcome = exchangeRates();
