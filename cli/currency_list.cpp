@@ -18,11 +18,7 @@ namespace {
 std::vector<std::string> itemsOf(std::string_view list)
 {
     std::vector<std::string> items;
-    while (!list.empty()) {
-        const std::size_t bar = list.find('|');
-        items.emplace_back(list.substr(0, bar));
-        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
-    }
+    forEachListed(list, [&](std::string_view item) { items.emplace_back(item); });
     return items;
 }
 

@@ -32,22 +32,11 @@ constexpr std::size_t kMaxSideTokens = 4;
 // no number is the value.
 constexpr std::size_t kMaxPrefixBytes = 32;
 
-// Calls `each` with every item of a "|"-separated list.
-template <typename Each>
-void forEachItem(std::string_view list, Each each)
-{
-    while (!list.empty()) {
-        const std::size_t bar = list.find('|');
-        each(list.substr(0, bar));
-        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
-    }
-}
-
 // Whether the list holds `folded` (folded by query_text::fold) in any case.
 bool listHolds(std::string_view list, std::string_view folded)
 {
     bool found = false;
-    forEachItem(list, [&](std::string_view item) { found = found || query_text::equalsFolded(item, folded); });
+    forEachListed(list, [&](std::string_view item) { found = found || query_text::equalsFolded(item, folded); });
     return found;
 }
 
@@ -189,7 +178,7 @@ struct Split {
 std::string codesOf(const SharedCurrencyName& shared)
 {
     std::vector<std::string> codes;
-    forEachItem(shared.codes, [&](std::string_view code) { codes.emplace_back(code); });
+    forEachListed(shared.codes, [&](std::string_view code) { codes.emplace_back(code); });
     return query_parts::joinAlternatives(codes);
 }
 
@@ -200,7 +189,7 @@ QueryError ambiguous(std::string_view text, const Side& side)
         query_parts::say("%s may be %s", query_text::quoted(text.substr(side.span.offset, side.span.length)),
                          codesOf(*side.shared)),
         query_parts::say("; write the currency's code"));
-    forEachItem(side.shared->codes, [&](std::string_view code) { error.candidates.emplace_back(code); });
+    forEachListed(side.shared->codes, [&](std::string_view code) { error.candidates.emplace_back(code); });
     return error;
 }
 

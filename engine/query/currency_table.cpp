@@ -138,13 +138,13 @@ template <typename Each>
 constexpr void forEachWord(Each each)
 {
     const auto words = [&](std::string_view list) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i <= list.size(); ++i)
-            if (i == list.size() || list[i] == '|' || list[i] == ' ') {
-                if (i > start)
-                    each(list.substr(start, i - start));
-                start = i + 1;
+        forEachListed(list, [&](std::string_view name) {
+            for (std::size_t blank = 0; !name.empty(); name.remove_prefix(blank == std::string_view::npos ? name.size() : blank + 1)) {
+                blank = name.find(' ');
+                if (blank != 0)
+                    each(name.substr(0, blank));
             }
+        });
     };
     for (const Currency& currency : kCurrencies)
         for (const std::string_view list : {currency.code, currency.names, currency.byOtherSide, currency.de, currency.fr, currency.es})

@@ -19,10 +19,7 @@ namespace {
 std::vector<std::string> itemsOf(std::string_view list)
 {
     std::vector<std::string> items;
-    for (std::size_t bar = 0; !list.empty(); list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1)) {
-        bar = list.find('|');
-        items.emplace_back(list.substr(0, bar));
-    }
+    forEachListed(list, [&](std::string_view item) { items.emplace_back(item); });
     return items;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace mezzurix {
 
@@ -42,6 +43,25 @@ struct SharedCurrencyName {
     std::string_view codes;     // "|"-separated: the currencies it may be
     std::string_view fallback;  // the code read outside their locales; empty: refused there
 };
+
+// Calls `each` with every name of a "|"-separated list of the tables.
+template <typename Each>
+constexpr void forEachListed(std::string_view list, Each each)
+{
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        each(list.substr(0, bar));
+        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
+    }
+}
+
+// The names of such a list.
+inline std::vector<std::string_view> listedNames(std::string_view list)
+{
+    std::vector<std::string_view> names;
+    forEachListed(list, [&](std::string_view name) { names.push_back(name); });
+    return names;
+}
 
 // The euro first, then the currencies of the bank's daily file.
 std::span<const Currency> currencies();
