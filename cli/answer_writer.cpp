@@ -55,10 +55,21 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const bool batchLine = source.line > 0;
     if (batchLine && isComment(query))
         return skip();
+    // Money and units. The query of the command line is checked for currency words first: a few
+    // probes of a hash set, where the unit reader would take milliseconds of a fresh process to
+    // refuse a currency query. A batch line is read as units first, as nearly all are, so that
+    // their throughput does not pay for the check; only the lines the unit reader refuses are
+    // read as money. The currency reader leaves to the unit reader what both could read.
+    if (!batchLine)
+        if (const std::optional<bool> answered = answerAsMoney(query, source))
+            return *answered;
     const QueryReading reading = readQuery(query, settings_.reading);
     if (const QueryError* error = std::get_if<QueryError>(&reading)) {
         if (batchLine && error->kind == QueryErrorKind::Empty)
             return skip();
+        if (batchLine)
+            if (const std::optional<bool> answered = answerAsMoney(query, source))
+                return *answered;
         fail(query, *error, source);
         return false;
     }
@@ -163,6 +174,14 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     return true;
 }
 
+std::string AnswerWriter::whereOf(const QuerySource& source) const
+{
+    // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
+    if (source.line == 0)
+        return {};
+    return (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
+}
+
 bool AnswerWriter::skip()
 {
     out_.text() += '\n';
@@ -174,11 +193,7 @@ void AnswerWriter::message(std::string_view text, const QuerySource& source)
 {
     // The answers before it reach the terminal before the message.
     out_.flush();
-    // mezzurix-convert: line 3: ..., or mezzurix-convert: queries.txt:3: ... for a file
-    std::string where;
-    if (source.line > 0)
-        where = (source.file.empty() ? std::string(tr("line ")) : std::string(source.file) + ":") + std::to_string(source.line) + ": ";
-    std::fprintf(err_, "%s: %s%.*s\n", kProgramName, where.c_str(), static_cast<int>(text.size()), text.data());
+    std::fprintf(err_, "%s: %s%.*s\n", kProgramName, whereOf(source).c_str(), static_cast<int>(text.size()), text.data());
 }
 
 void AnswerWriter::fail(std::string_view query, const QueryError& error, const QuerySource& source)

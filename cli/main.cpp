@@ -5,16 +5,20 @@
 
 #include "answer_writer.h"
 #include "batch.h"
+#include "currency_list.h"
 #include "messages.h"
 #include "number_convention.h"
 #include "unit_list.h"
 
+#include <mezzurix/currency.h>
 #include <mezzurix/query_arguments.h>
+#include <mezzurix/rates_source.h>
 #include <mezzurix/utf8.h>
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -44,6 +48,8 @@ constexpr const char* kDescription = marked(
 
 constexpr const char* kFooter = marked(
     "A query is VALUE FROM [to|in|into|as|>|->|=>|→|=] INTO, for example \"24 in to ft\".\n"
+    "Currencies convert with the ECB's euro reference rates, fetched when newer ones are due:\n"
+    "\"100 usd to eur\", '$20 in €' (quote $ in a shell).\n"
     "Options come before the query.\n"
     "\n"
     "Examples:\n"
@@ -81,6 +87,21 @@ int usageError(std::string_view what)
     return kExitUsage;
 }
 
+// --update-rates alone: fetch, and say what the cache holds now.
+int updateExchangeRates(rates::FetchPolicy policy)
+{
+    rates::RatesSource source(rates::InstalledIn::BinDir, rates::Waiting::ForTheFetch);
+    const rates::RatesOutcome outcome =
+        source.obtain(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), policy);
+    if (outcome.fetch != rates::RatesOutcome::Fetch::Fetched || !outcome.rates) {
+        std::fprintf(stderr, tr("%s: could not fetch the exchange rates: %s\n"), kProgramName,
+                     outcome.problem.empty() ? "MEZZURIX_OFFLINE is set" : outcome.problem.c_str());
+        return kExitUnanswered;
+    }
+    std::printf(tr("Fetched the ECB reference rates of %s.\n"), rates::dateText(outcome.rates->rates.date).c_str());
+    return kExitAnswered;
+}
+
 std::string joined(const std::vector<std::string>& words)
 {
     std::string text;
@@ -114,6 +135,8 @@ int main(int argc, char** argv)
     bool explain = false;
     std::string file;
     std::string listCategory;
+    bool updateRates = false;
+    bool offline = false;
     // option_text() keeps the help to the value's name, without CLI11's notes on exclusions.
     app.add_option("QUERY", queryWords, tr("The query, as one argument or as several words"))->option_text("...");
     auto* terseOption = app.add_flag("-t,--terse", terse, tr("Write the number of the result only"))->option_text(" ");
@@ -132,9 +155,15 @@ int main(int argc, char** argv)
     auto* fileOption = app.add_option("-f,--file", file, tr("Read the queries from FILE, one a line"))->option_text("FILE");
     auto* listOption =
         app.add_option("--list", listCategory,
-                       tr("List the categories (or one), their units, what each is and all their names"))
+                       tr("List the categories (or one, or \"currencies\"), their units, what each is and all their names"))
             ->option_text("[CATEGORY]")
             ->expected(0, 1);
+    auto* updateOption =
+        app.add_flag("--update-rates", updateRates, tr("Fetch the exchange rates now (alone: fetch them and exit)"))
+            ->option_text(" ");
+    app.add_flag("--offline", offline, tr("Never fetch the exchange rates; answer from those kept (also MEZZURIX_OFFLINE=1)"))
+        ->option_text(" ")
+        ->excludes(updateOption);
     auto* regionalOption = app.add_flag(
         "--regional", regional,
         tr("Read and write numbers as LC_NUMERIC does, and read a number such as 1,250 that way"));
@@ -181,6 +210,10 @@ int main(int argc, char** argv)
     settings.style = json ? OutputStyle::Json : terse ? OutputStyle::Terse : OutputStyle::Sentence;
     settings.decimals = decimals;
     settings.significantDigits = digits.value_or(kTableSignificantDigits);
+    settings.digitsGiven = digits.has_value();
+    settings.monetaryLocale = rates::monetaryLocale();
+    settings.ratesPolicy.offline = offline || rates::offlineFromEnvironment();
+    settings.ratesPolicy.forced = updateRates;
     settings.explain = explain;
     // English names are read in every locale; only a language with names of its own is added.
     if (const LanguageNames* language = findNameLanguage(messagesLocale))
@@ -193,7 +226,9 @@ int main(int argc, char** argv)
     Output out(STDOUT_FILENO);
     AnswerWriter writer(settings, out, stderr);
     bool answered = true;
-    if (listOption->count() > 0) {
+    if (listOption->count() > 0 && isCurrencyListName(listCategory)) {
+        writeCurrencyList(settings.style, settings.reading.language, out);
+    } else if (listOption->count() > 0) {
         std::optional<std::size_t> category;
         if (!listCategory.empty()) {
             std::string problem;
@@ -202,6 +237,8 @@ int main(int argc, char** argv)
                 return usageError(problem);
         }
         writeUnitList(category, settings.style, findNameLanguage(messagesLocale), out);
+    } else if (updateRates && queryWords.empty() && file.empty()) {
+        return updateExchangeRates(settings.ratesPolicy);
     } else if (!queryWords.empty()) {
         answered = writer.answer(joined(queryWords), {});
     } else {

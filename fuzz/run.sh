@@ -13,7 +13,7 @@ scripts/deps.sh test
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(leading_number format_fixed general_form convert query rates)
+[ ${#targets[@]} -eq 0 ] && targets=(leading_number format_fixed general_form convert query currency rates)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

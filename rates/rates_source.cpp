@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/rates_source.h>
 
+#include <cstdlib>
+
 namespace mezzurix::rates {
 
 namespace {
@@ -28,6 +30,14 @@ std::string problemOf(const HelperRun& run, std::chrono::milliseconds waited)
 }
 
 } // namespace
+
+std::string monetaryLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"})
+        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0')
+            return value;
+    return {};
+}
 
 RatesSource::RatesSource(InstalledIn caller, Waiting waiting, std::chrono::milliseconds timeout)
     : caller_(caller), waiting_(waiting), timeout_(timeout)

@@ -61,15 +61,20 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
 void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStringList&, uint)
 {
     service->noteCall();
-    if (const std::optional<SearchAnswer> answer = answerForId(identifier))
-        service->openWindow(answer->id);
+    if (const std::optional<SearchAnswer> answer = answerForId(identifier)) {
+        if (answer->currency)
+            service->copy(answer->number);
+        else
+            service->openWindow(answer->id);
+    }
 }
 
 void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint)
 {
     service->noteCall();
     const QList<SearchAnswer> answers = answersFor(terms);
-    service->openWindow(answers.isEmpty() ? QString() : answers.front().id);
+    // The window converts no money: it opens on its own.
+    service->openWindow(answers.isEmpty() || answers.front().currency ? QString() : answers.front().id);
 }
 
 } // namespace mezzurix::search

@@ -103,7 +103,7 @@ void KRunnerRunner::Run(const QString& matchId, const QString& actionId)
     const std::optional<SearchAnswer> answer = answerForId(matchId);
     if (!answer)
         return;
-    if (actionId == kCopyAction)
+    if (actionId == kCopyAction || answer->currency)
         service->copy(answer->number);
     else
         service->openWindow(answer->id);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/search_answers.h>
 
+#include "currency_answers.h"
+
 #include <mezzurix/definitions.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
@@ -150,6 +152,8 @@ QList<SearchAnswer> answersFor(const QString& query)
     const std::optional<QByteArray> utf8 = utf8Of(query);
     if (!utf8)
         return {};
+    if (const std::optional<CurrencyReply> money = currencyAnswer(viewOf(*utf8), options, format))
+        return money->answer ? QList<SearchAnswer>{*money->answer} : QList<SearchAnswer>();
     auto reading = readWhileTyping(viewOf(*utf8), options);
     const std::vector<Query>* typed = std::get_if<std::vector<Query>>(&reading);
     if (typed == nullptr)
@@ -194,6 +198,9 @@ QList<SearchAnswer> answersFor(const QStringList& terms)
 std::optional<SearchAnswer> answerForId(const QString& id)
 {
     // Ids are written with "." whatever the region, and always name both units.
+    if (const std::optional<QByteArray> utf8 = utf8Of(id))
+        if (const std::optional<CurrencyReply> money = currencyAnswer(viewOf(*utf8), QueryOptions{}, ui::regionalFormat()))
+            return money->answer;
     const std::optional<Query> query = read(id, QueryOptions{});
     if (!query)
         return std::nullopt;

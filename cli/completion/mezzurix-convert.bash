@@ -58,7 +58,7 @@ _mezzurix_convert()
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
         --list)
-            COMPREPLY=($(compgen -W "$_mezzurix_convert_categories" -- "$cur"))
+            COMPREPLY=($(compgen -W "$_mezzurix_convert_categories"$'\ncurrencies' -- "$cur"))
             return ;;
     esac
 
@@ -78,7 +78,7 @@ _mezzurix_convert()
     done
     if ((value < 0 || value >= ${#words[@]})); then
         [[ $cur == -* ]] && ! _mezzurix_convert_is_value "$cur" &&
-            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--regional\n--no-regional\n-h\n--help\n--version' -- "$cur"))
+            COMPREPLY=($(compgen -W $'-t\n--terse\n-d\n--decimals\n--digits\n--explain\n--json\n-f\n--file\n--list\n--update-rates\n--offline\n--regional\n--no-regional\n-h\n--help\n--version' -- "$cur"))
         return
     fi
 

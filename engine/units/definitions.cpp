@@ -55,16 +55,6 @@ const Definitions& definitions()
     return all;
 }
 
-bool isExactlyOne(std::string_view number)
-{
-    constexpr std::string_view kMinusSign = "\u2212";
-    if (number.starts_with(kMinusSign))
-        number.remove_prefix(kMinusSign.size());
-    else if (!number.empty() && (number.front() == '-' || number.front() == '+'))
-        number.remove_prefix(1);
-    return number == "1";
-}
-
 // `definition` is one of unitDefinitions().
 const std::optional<ExactAmount>& amountOf(const UnitDefinition& definition)
 {
@@ -118,6 +108,16 @@ const UnitDefinition* findDefinition(int unitCode)
 {
     const UnitRecord* unit = findUnitRecord(unitCode);
     return unit != nullptr ? &definitions().rows[static_cast<std::size_t>(unit - unitRecords().data())] : nullptr;
+}
+
+bool isExactlyOne(std::string_view number)
+{
+    constexpr std::string_view kMinusSign = "\u2212";
+    if (number.starts_with(kMinusSign))
+        number.remove_prefix(kMinusSign.size());
+    else if (!number.empty() && (number.front() == '-' || number.front() == '+'))
+        number.remove_prefix(1);
+    return number == "1";
 }
 
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText)

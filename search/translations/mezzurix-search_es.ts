@@ -22,5 +22,10 @@
         <extracomment>Words of the query that name no unit, left out of the conversion: &quot;2 cups of water&quot;</extracomment>
         <translation>«%1» omitido</translation>
     </message>
+    <message>
+        <source>%1 = %2 · ECB reference rate of %3</source>
+        <extracomment>A currency conversion and the date of its rate: &quot;100 US dollars = 92.31 euros · ECB reference rate of 2026-12-08&quot;</extracomment>
+        <translation>%1 = %2 · tipo de referencia del BCE del %3</translation>
+    </message>
 </context>
 </TS>

@@ -73,6 +73,8 @@ with tempfile.TemporaryDirectory() as folder:
         ("decimals", [P, "-d", "3"], ["3", "30"], [], ""),
         ("list", [P, "--list", "ma"], ["mass"], [], ""),
         ("options", [P, "--js"], ["--json"], [], ""),
+        ("rates options", [P, "--"], [], ["--update-rates", "--offline"], ""),
+        ("list currencies", [P, "--list", "cu"], ["currencies"], [], ""),
         ("no options in the query", [P, "24", "in", "-"], [], ["->"], "-o nosort"),
         ("sq", [P, "24", "sq"], [], ["sq\\ ft", "sq\\ in", "Sq\\ Feet"], "-o nosort"),
         ("cu", [P, "24", "cu"], [], ["cu\\ ft", "cu\\ in", "Cubic\\ feet"], "-o nosort"),

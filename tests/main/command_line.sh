@@ -33,6 +33,18 @@ grep -q '^mezzurix: unknown unit "fet" at column 4; did you mean "feet"?$' "$log
 rm -f "$log"
 [ "$status" = 124 ] || fail "the window did not stay open after an unanswerable query (status $status)"
 
+# A currency query is told to go to the terminal or the search, and the window opens as usual,
+# without a fetch: the rates URL leads nowhere and no cache folder is made.
+log=$(mktemp)
+cache=$(mktemp -d)
+status=0
+XDG_CACHE_HOME=$cache MEZZURIX_RATES_URL=http://127.0.0.1:9/ timeout 3 "$program" -platform offscreen '$20' to eur 2>"$log" \
+    || status=$?
+grep -q '^mezzurix: the window converts no currencies; for "\$20 to eur" use mezzurix-convert' "$log" \
+    || fail "no message for a currency query: $(cat "$log")"
+[ "$status" = 124 ] && [ -z "$(ls -A "$cache")" ] || fail "a currency query: status $status, cache $(ls -A "$cache")"
+rm -rf "$log" "$cache"
+
 # A negative value is the conversion's start, not an option.
 status=0
 out=$(timeout 3 "$program" -platform offscreen -40 C to F 2>&1) || status=$?

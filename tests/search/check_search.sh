@@ -109,6 +109,24 @@ got=$(window_arguments copied)
 krunner Run "no such id" copy >/dev/null
 [ -z "$(window_arguments copied)" ] || fail "Copy of an unknown id started the clipboard helper"
 
+# Currencies: no answer without rates; from today's rates in the cache, an answer dated in its
+# description, which activating copies rather than opening the window, in either shell.
+expect "$no_ids" gnome GetInitialResultSet "['100', 'usd', 'to', 'eur']"
+mkdir -p "$root/cache/mezzurix"
+printf 'mezzurix exchange rates 1\ndate %s\nfetched %s\nUSD 1.0833\n' "$(date -u +%F)" "$(date +%s)" \
+    >"$root/cache/mezzurix/exchange-rates"
+expect "(['100 USD to EUR'],)" gnome GetInitialResultSet "['100', 'usd', 'to', 'eur']"
+expect "([{'clipboardText': <'92.31'>, 'description': <'100 US dollars = 92.31 euros · ECB reference rate of $(date -u +%F)'>, 'gicon': <'org.example.Mezzurix'>, 'id': <'100 USD to EUR'>, 'name': <'92.31 euros'>}],)" \
+    gnome GetResultMetas "['100 USD to EUR']"
+gnome ActivateResult "100 USD to EUR" "['100', 'usd', 'to', 'eur']" 0 >/dev/null
+got=$(window_arguments copied)
+[ "$got" = "--|92.31|" ] || fail "activating a currency answer started the clipboard helper with '$got'"
+krunner Run "100 USD to EUR" "" >/dev/null
+got=$(window_arguments copied)
+[ "$got" = "--|92.31|" ] || fail "running a currency match started the clipboard helper with '$got'"
+[ ! -e "$root/window" ] || fail "a currency answer opened the window"
+opened "|" gnome LaunchSearch "['100', 'usd', 'to', 'eur']" 0
+
 # Idle exit: ten seconds after the last call.
 ms() { echo $(($(date +%s%N) / 1000000)); }
 krunner Teardown >/dev/null

@@ -17,8 +17,10 @@ if [ -z "${MEZZURIX_SEARCH_ROOT:-}" ]; then
             "$root" "${stub#*:}" "$root" "${stub#*:}" "$root" "${stub#*:}" >"$root/usr/${stub%:*}"
     done
     # The bus's own notes go to a log; the checks keep this stderr as descriptor 3.
+    # Exchange rates are kept in the prefix and never fetched: no test reaches the internet.
     MEZZURIX_SEARCH_ROOT=$root XDG_DATA_DIRS=$root/usr/share XDG_DATA_HOME=$root/home \
-        XDG_CONFIG_HOME=$root/config dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
+        XDG_CONFIG_HOME=$root/config XDG_CACHE_HOME=$root/cache MEZZURIX_OFFLINE=1 \
+        MEZZURIX_RATES_URL=http://127.0.0.1:9/ dbus-run-session -- "$0" "$@" 3>&2 2>"$root/bus.log" \
         || { grep -v 'fd limit' "$root/bus.log" >&2; exit 1; }
     exit 0
 fi

@@ -36,6 +36,10 @@ struct RatesOutcome {
     std::string problem; // why there are no rates, or why newer ones could not be had; empty if none
 };
 
+// LC_MONETARY as the environment sets it (LC_ALL, then LC_MONETARY, then LANG): the locale whose
+// currency "$" or "kr" stands for. Empty when none is set.
+std::string monetaryLocale();
+
 class RatesSource {
 public:
     explicit RatesSource(InstalledIn caller, Waiting waiting, std::chrono::milliseconds timeout = kTerminalTimeout);

@@ -29,6 +29,7 @@ struct SearchAnswer {
                           // what a unit is where its name leaves that open: "... · Gallons: US liquid gallon ..."
     QString number;       // the result alone, to 9 significant digits, as shown and copied: "2"
     bool bothUnits = false;  // the query named the into unit itself
+    bool currency = false;   // money, which the window does not convert: activating it copies it
 };
 
 // The answers to one typed query, read with the regional decimal separator as well as ".".

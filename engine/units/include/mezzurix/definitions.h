@@ -56,6 +56,8 @@ const UnitDefinition* findDefinition(int unitCode);
 // "1" or "-1" (also with "+" or the minus sign U+2212), the plural otherwise ("1 Foot", "1.0 Feet",
 // "2 Pounds" for the window's "Pounds(avdp)").
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText);
+// Whether a written number is exactly "1" or "-1", as above: where a name takes the singular.
+bool isExactlyOne(std::string_view numberText);
 
 // "0.3048 m", "(x + 273.15) × 1 K" for a unit with an offset, "… m/m³ ÷ x" for a reciprocal one.
 std::string definitionText(const UnitDefinition& definition);
