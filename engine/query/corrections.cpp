@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "corrections.h"
 
+#include "currency_words.h"
 #include "query_text.h"
 
 #include <string>
@@ -59,7 +60,8 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
         return;
     const TextSpan word = firstWord(text, error.where);
     const std::string_view typed = text.substr(word.offset, word.length);
-    if (typed.size() < kShortestCorrected)
+    // A currency's word is no misspelt unit ("francos").
+    if (typed.size() < kShortestCorrected || isCurrencyWord(typed))
         return;
     const int bound = typed.size() >= kTwoEditsFrom ? 2 : 1;
     const std::string folded = query_text::fold(typed);
