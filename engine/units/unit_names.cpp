@@ -65,43 +65,43 @@ private:
 
 } // namespace
 
+namespace {
+
+// The names `add` gives each unit, unit by unit in the order of the codes: every unit has one
+// below the last typed-only code.
+template <typename Add>
+std::vector<UnitName> namesByCode(Add add)
+{
+    std::vector<UnitName> names;
+    const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
+    for (int code = 0; code < codeLimit; ++code)
+        if (const UnitRecord* unit = findUnitRecord(code))
+            add(names, code, *unit);
+    return names;
+}
+
+} // namespace
+
 std::span<const UnitName> unitAliases()
 {
-    static const std::vector<UnitName> all = [] {
-        std::vector<UnitName> names;
-        // In the order of the codes: every unit has one below the last typed-only code.
-        const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
-        for (int code = 0; code < codeLimit; ++code) {
-            const UnitRecord* unit = findUnitRecord(code);
-            if (unit == nullptr)
-                continue;
-            UnitNames each(names, code, listText(*unit));
-            if (readsBareSymbols(*unit))
-                each.add(unit->symbols, NameKind::CaseSymbol);
-            each.add(unit->abbreviations, NameKind::Symbol);
-            each.add(unit->names, NameKind::Name);
-        }
-        return names;
-    }();
+    static const std::vector<UnitName> all = namesByCode([](std::vector<UnitName>& names, int code, const UnitRecord& unit) {
+        UnitNames each(names, code, listText(unit));
+        if (readsBareSymbols(unit))
+            each.add(unit.symbols, NameKind::CaseSymbol);
+        each.add(unit.abbreviations, NameKind::Symbol);
+        each.add(unit.names, NameKind::Name);
+    });
     return all;
 }
 
 std::span<const UnitName> otherSideNames()
 {
-    static const std::vector<UnitName> all = [] {
-        std::vector<UnitName> names;
-        const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
-        for (int code = 0; code < codeLimit; ++code) {
-            const UnitRecord* unit = findUnitRecord(code);
-            if (unit == nullptr)
-                continue;
-            UnitNames each(names, code, {});
-            if (!readsBareSymbols(*unit))
-                each.add(unit->symbols, NameKind::CaseSymbol);
-            each.add(unit->byOtherSide, NameKind::Symbol);
-        }
-        return names;
-    }();
+    static const std::vector<UnitName> all = namesByCode([](std::vector<UnitName>& names, int code, const UnitRecord& unit) {
+        UnitNames each(names, code, {});
+        if (!readsBareSymbols(unit))
+            each.add(unit.symbols, NameKind::CaseSymbol);
+        each.add(unit.byOtherSide, NameKind::Symbol);
+    });
     return all;
 }
 
