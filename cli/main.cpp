@@ -237,6 +237,10 @@ int main(int argc, char** argv)
                 return usageError(problem);
         }
         writeUnitList(category, settings.style, findNameLanguage(messagesLocale), out);
+        // The whole list, as a person reads it, ends with the currencies; scripts, which read
+        // categories of units, ask for them by name.
+        if (!category && settings.style == OutputStyle::Sentence)
+            writeCurrencyList(settings.style, settings.reading.language, out);
     } else if (updateRates && queryWords.empty() && file.empty()) {
         return updateExchangeRates(settings.ratesPolicy);
     } else if (!queryWords.empty()) {
