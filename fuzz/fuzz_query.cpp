@@ -107,16 +107,32 @@ std::string written(std::string_view typed, bool fold)
     return out;
 }
 
-void checkNamed(std::string_view text, TextSpan span, int code, const char* side)
+void checkNamed(std::string_view text, const Query& query, TextSpan span, int code, const char* side)
 {
     if (span.length == 0 || span.offset + span.length > text.size())
         fail("unit span outside the text", side);
     const std::string_view typed = text.substr(span.offset, span.length);
-    for (const UnitName& name : namesOf(code, activeLanguage)) {
+    std::vector<UnitName> names = namesOf(code, activeLanguage);
+    // A name read only by the other side ("C" the coulomb beside a charge).
+    for (const UnitName& name : otherSideNames())
+        if (name.unitCode == code)
+            names.push_back(name);
+    for (const UnitName& name : names) {
         // A symbol whose case means something is read in another case only where no other
-        // unit has that spelling: the exact case is not required here.
+        // unit has that spelling, or where the other side asks for it: the exact case is not
+        // required here.
         if (written(typed, true) == written(name.text, true))
             return;
+    }
+    // A misspelt name read as one of the unit's: the typed word stands where the name would.
+    for (const QueryCorrection& correction : query.corrections) {
+        std::string read(typed);
+        if (const std::size_t at = read.find(correction.typed); at != std::string::npos) {
+            read.replace(at, correction.typed.size(), correction.read);
+            for (const UnitName& name : names)
+                if (written(read, true) == written(name.text, true))
+                    return;
+        }
     }
     fail("accepted a unit the text does not name", std::string(side) + " [" + std::string(typed) + "] code " +
                                                        std::to_string(code));
@@ -261,7 +277,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
     if (query.fromPosition >= category.units.size())
         fail("from unit is not at its place", text);
     if (query.fromParts.empty())
-        checkNamed(text, query.fromSpan, query.fromCode(), "from");
+        checkNamed(text, query, query.fromSpan, query.fromCode(), "from");
     else if (query.fromParts.back().position != query.fromPosition)
         fail("from unit is not the last part's", text);
     if (!query.intoCode()) {
@@ -275,7 +291,7 @@ void checkQuery(std::string_view text, const Query& query, std::uint8_t decimals
     if (query.pairCode() != (windowPair ? pairCode(query.fromCode(), *query.intoCode()) : std::string()))
         fail("pair code does not join the two codes", query.pairCode());
     if (query.intoParts.empty())
-        checkNamed(text, query.intoSpan, *query.intoCode(), "into");
+        checkNamed(text, query, query.intoSpan, *query.intoCode(), "into");
     else if (query.intoParts.back() != *query.intoPosition)
         fail("into unit is not the last into part", text);
     // "how many INTO in VALUE FROM" names the into unit first.

@@ -51,8 +51,9 @@ std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsSta
         blanked.afterOf = of;
         if (const names::UnitMatch from = units.lookUp(0, k); !from.empty())
             blanked.from = from.codes().front();
-        if (const names::UnitMatch into = units.lookUp(separator + 1, n); !into.empty())
-            blanked.into = into.codes().front();
+        if (separator + 1 < n)
+            if (const names::UnitMatch into = units.lookUp(separator + 1, n); !into.empty())
+                blanked.into = into.codes().front();
         for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
             blanked.text[i] = ' ';
         return blanked;
@@ -71,10 +72,12 @@ bool nearMissOf(std::string_view text, TextSpan words, std::size_t categoryIndex
         rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
         if (word.empty())
             continue;
-        for (const std::string& suggestion : names::suggestionsFor(word, language))
-            for (const int code : names::lookUp(index, suggestion).codes())
+        for (const std::string& suggestion : names::suggestionsFor(word, language)) {
+            const names::UnitMatch match = names::lookUp(index, suggestion);
+            for (const int code : match.codes())
                 if (names::placeOf(code).categoryIndex == categoryIndex)
                     return true;
+        }
     }
     return false;
 }

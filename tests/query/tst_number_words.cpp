@@ -236,6 +236,7 @@ void TestNumberWords::leftOutWords_data()
     row("5 feat tall in cm", "foot>centimeter", "tall");
     row("2 cups of flour to grams", "error incompatible-units", "");
     row("4 m x to ft", "error unknown-unit", "");
+    row("4 kWh bs to", "error unknown-unit", "");  // a separator ending the query
 }
 
 void TestNumberWords::leftOutWords()
