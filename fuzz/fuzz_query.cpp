@@ -329,8 +329,13 @@ void checkValueStart(std::string_view text, const QueryOptions& options, const Q
     while (start < text.size() && blanks::queryBlankLength(text, start) > 0)
         start += blanks::queryBlankLength(text, start);
     const number_scan::Scan scan = number_scan::scan(text, start, value_reader::styleOf(options));
+    // A value in words ("an") or in fields after a colon ("2:30") reads beyond the scanner's number.
+    const auto beyondScanner = [&](const Query& query) {
+        return query.valueInWords ||
+               (scan.found() && scan.number.end < text.size() && text[scan.number.end] == ':');
+    };
     if (const Query* query = std::get_if<Query>(&reading); query != nullptr && query->valueSpan.offset == start &&
-                                                           query->fromParts.empty()) {
+                                                           query->fromParts.empty() && !beyondScanner(*query)) {
         if (!scan.clean() || scan.number.begin != start || scan.number.length() != query->valueSpan.length)
             fail("the value is not the number the scanner finds", std::string(text));
     }

@@ -5,6 +5,7 @@
 #include "currency_words.h"
 #include "query_text.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,11 @@ constexpr int kMaxCorrections = 2;
 // The first word of the unknown unit, as typed.
 TextSpan firstWord(std::string_view text, TextSpan where)
 {
+    if (where.offset >= text.size())
+        return {text.size(), 0};
+    const std::size_t end = std::min(text.size(), where.offset + where.length);
     std::size_t length = 0;
-    while (length < where.length && query_text::blankLength(text, where.offset + length) == 0)
+    while (where.offset + length < end && query_text::blankLength(text, where.offset + length) == 0)
         ++length;
     return {where.offset, length};
 }
