@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Gallons/Second</source>
-        <translation>Gallonen/Sekunde</translation>
+        <translation>US-Gallonen/Sekunde</translation>
     </message>
     <message>
         <source>Gallons/Minute</source>
-        <translation>Gallonen/Minute</translation>
+        <translation>US-Gallonen/Minute</translation>
     </message>
     <message>
         <source>Liters/Second</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Flame</source>
-        <translation>Flamme</translation>
+        <translation>Flammen</translation>
     </message>
     <message>
         <source>Foot-candles</source>
