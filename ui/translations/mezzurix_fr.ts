@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LONGUEUR – Mètre – Jusqu’en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton&#xa0;86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792,45 de seconde.</translation>
+        <translation>LONGUEUR – Mètre – Jusqu’en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton&#xa0;86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792&#xa0;458 de seconde.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
