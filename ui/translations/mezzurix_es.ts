@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Mole        mol      amount of substance</source>
-        <translation>Mol         mol      cantidad de sustancia</translation>
+        <translation>Mol         mol      cant. de sustancia</translation>
     </message>
     <message>
         <source>Candela     cd       luminous intensity</source>
