@@ -634,11 +634,11 @@
     </message>
     <message>
         <source>Click here to reverse conversion. Now the left list converts into the right list.</source>
-        <translation>Pulse aquí para invertir la conversión. Ahora la lista izquierda se convierte a la derecha.</translation>
+        <translation>Pulse aquí para invertir la conversión. Ahora se convierte de la lista izquierda a la derecha.</translation>
     </message>
     <message>
         <source>Click here to reverse conversion. Now the right list converts into the left list.</source>
-        <translation>Pulse aquí para invertir la conversión. Ahora la lista derecha se convierte a la izquierda.</translation>
+        <translation>Pulse aquí para invertir la conversión. Ahora se convierte de la lista derecha a la izquierda.</translation>
     </message>
     <message>
         <source>Resting place</source>
