@@ -381,19 +381,19 @@
     </message>
     <message>
         <source>Ounce-force/inch</source>
-        <translation>Onzas-fuerza-pulgada</translation>
+        <translation>Onzas-fuerza pulgada</translation>
     </message>
     <message>
         <source>Ounce-force/foot</source>
-        <translation>Onzas-fuerza-pie</translation>
+        <translation>Onzas-fuerza pie</translation>
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Libras-fuerza-pulgada (lbf·in)</translation>
+        <translation>Libras-fuerza pulgada</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
-        <translation>Libras-fuerza-pie (lbf·ft)</translation>
+        <translation>Libras-fuerza pie</translation>
     </message>
     <message>
         <source>Newton meters</source>
@@ -409,11 +409,11 @@
     </message>
     <message>
         <source>Pound-force inches</source>
-        <translation>Libras-fuerza-pulgada</translation>
+        <translation>Libras-fuerza pulgada</translation>
     </message>
     <message>
         <source>Pound-force feet</source>
-        <translation>Libras-fuerza-pie</translation>
+        <translation>Libras-fuerza pie</translation>
     </message>
     <message>
         <source>Horsepower-hours</source>
