@@ -157,7 +157,7 @@
     </message>
     <message>
         <source> Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time. </source>
-        <translation> Velocità: la variazione della distanza nell’unità di tempo. Si esprime come distanza divisa per tempo. </translation>
+        <translation> Velocità: la variazione della distanza nell’unità di tempo. Si esprime come distanza divisa per il tempo. </translation>
     </message>
     <message>
         <source>Volume</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Kilowatts</source>
-        <translation>Kilowatt</translation>
+        <translation>Chilowatt</translation>
     </message>
     <message>
         <source>Megawatts</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Kilopascal</source>
-        <translation>Kilopascal</translation>
+        <translation>Chilopascal</translation>
     </message>
     <message>
         <source>Feet/second</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Kilonewtons</source>
-        <translation>Kilonewton</translation>
+        <translation>Chilonewton</translation>
     </message>
     <message>
         <source>Ounce-force</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Convert from one unit to another</source>
-        <translation>Converti da un’unità a un’altra</translation>
+        <translation>Converte da un’unità a un’altra</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
-        <translation>Mantiene il focus dopo un clic sulla finestra; qui la digitazione non ha effetto. Premi Tab per continuare.</translation>
+        <translation>Mantiene il focus dopo un clic sulla finestra; scrivere qui non ha alcun effetto. Premi Tab per continuare.</translation>
     </message>
 </context>
 <context>
@@ -661,15 +661,15 @@
     </message>
     <message>
         <source>The International System of Units is a modernized version of the metric system, established by international agreement, that provides a logical and interconnected framework for all measurements in science, industry, and commerce. The system is built on a foundation of seven basic units, and all other units are derived from them. (Use of metric weights and measures was legalized in the United States in 1866, and our customary units of weights and measures are defined in terms of the meter and kilogram.)</source>
-        <translation>Il Sistema Internazionale di Unità è una versione modernizzata del sistema metrico, stabilita per accordo internazionale, che offre un quadro logico e coerente per tutte le misure della scienza, dell’industria e del commercio. Il sistema si basa su sette unità di base, dalle quali derivano tutte le altre. (Negli Stati Uniti l’uso di pesi e misure metrici è legale dal 1866, e le unità di peso e di misura consuete del paese sono definite a partire dal metro e dal chilogrammo.)</translation>
+        <translation>Il Sistema Internazionale di unità di misura è una versione modernizzata del sistema metrico, stabilita per accordo internazionale, che offre un quadro logico e coerente per tutte le misure della scienza, dell’industria e del commercio. Il sistema si basa su sette unità di base, dalle quali derivano tutte le altre. (Negli Stati Uniti l’uso di pesi e misure metrici è legale dal 1866, e le unità di peso e di misura consuete del paese sono definite a partire dal metro e dal chilogrammo.)</translation>
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LUNGHEZZA - Metro - Fino al 1983 il metro era definito come 1 650 763,73 lunghezze d’onda, nel vuoto, della riga rosso-arancione dello spettro del kripton 86. Da allora è uguale alla distanza percorsa dalla luce nel vuoto in 1/299 792 458 di secondo.</translation>
+        <translation>LUNGHEZZA - Metro - Fino al 1983 il metro era definito come 1&#xa0;650&#xa0;763,73 lunghezze d’onda, nel vuoto, della riga rosso-arancione dello spettro del kripton&#xa0;86. Da allora è uguale alla distanza percorsa dalla luce nel vuoto in 1/299&#xa0;792&#xa0;458 di secondo.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TEMPO - Secondo - Il secondo è la durata di 9 192 631 770 periodi della radiazione corrispondente a una determinata transizione dell’atomo di cesio 133.</translation>
+        <translation>TEMPO - Secondo - Il secondo è la durata di 9&#xa0;192&#xa0;631&#xa0;770 periodi della radiazione corrispondente a una determinata transizione dell’atomo di cesio&#xa0;133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPERATURA - Kelvin - Il kelvin è la frazione 1/273,16 della temperatura termodinamica del punto triplo dell’acqua, cioè del punto in cui l’acqua coesiste allo stato solido, liquido e gassoso. Questo punto vale 0,01 °C sulla scala centigrada o Celsius e 32,02 °F sulla scala Fahrenheit. La temperatura di 0 K è detta «zero assoluto».</translation>
+        <translation>TEMPERATURA - Kelvin - Il kelvin è la frazione 1/273,16 della temperatura termodinamica del punto triplo dell’acqua, cioè del punto in cui l’acqua coesiste nei tre stati solido, liquido e gassoso. Questo punto vale 0,01&#xa0;°C sulla scala centigrada o Celsius e 32,02&#xa0;°F sulla scala Fahrenheit. La temperatura di 0&#xa0;K è detta «zero assoluto».</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -685,15 +685,15 @@
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>INTENSITÀ LUMINOSA - Candela - La candela è l’intensità luminosa di 1/600 000 di metro quadrato di un corpo nero alla temperatura di solidificazione del platino (2042 K).</translation>
+        <translation>INTENSITÀ LUMINOSA - Candela - La candela è l’intensità luminosa di 1/600&#xa0;000 di metro quadrato di un corpo nero alla temperatura di solidificazione del platino (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>QUANTITÀ DI SOSTANZA - Mole - La mole è la quantità di sostanza di un sistema che contiene tante entità elementari quanti sono gli atomi in 0,012 chilogrammi di carbonio 12.</translation>
+        <translation>QUANTITÀ DI SOSTANZA - Mole - La mole è la quantità di sostanza di un sistema che contiene tante entità elementari quanti sono gli atomi in 0,012&#xa0;chilogrammi di carbonio&#xa0;12.</translation>
     </message>
     <message>
         <source> SI Info </source>
-        <translation> Informazioni SI </translation>
+        <translation> Informazioni sul SI </translation>
     </message>
     <message>
         <source> SI Base Units </source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source> The cause, or agent, that puts an object at rest into motion or alters the motion of a moving object. </source>
-        <translation> A causa que põe em movimento um objeto em repouso ou altera o movimento de um objeto em movimento. </translation>
+        <translation> A causa que põe em movimento um objeto em repouso ou altera o movimento de um objeto que se move. </translation>
     </message>
     <message>
         <source>Light</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source> Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time. </source>
-        <translation> Velocidade: a variação da distância por unidade de tempo. É expressa como distância dividida por tempo. </translation>
+        <translation> Velocidade: a variação da distância por unidade de tempo. É expressa como distância dividida pelo tempo. </translation>
     </message>
     <message>
         <source>Volume</source>
@@ -665,11 +665,11 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>COMPRIMENTO - Metro - Até 1983, o metro era definido como 1 650 763,73 comprimentos de onda, no vácuo, da raia vermelho-alaranjada do espectro do criptônio 86. Desde então, é igual à distância percorrida pela luz no vácuo em 1/299 792 458 de segundo.</translation>
+        <translation>COMPRIMENTO - Metro - Até 1983, o metro era definido como 1&#xa0;650&#xa0;763,73 comprimentos de onda, no vácuo, da raia vermelho-alaranjada do espectro do criptônio&#xa0;86. Desde então, é igual à distância percorrida pela luz no vácuo em 1/299&#xa0;792&#xa0;458 de segundo.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TEMPO - Segundo - O segundo é a duração de 9 192 631 770 períodos da radiação correspondente a uma determinada transição do átomo de césio 133.</translation>
+        <translation>TEMPO - Segundo - O segundo é a duração de 9&#xa0;192&#xa0;631&#xa0;770 períodos da radiação correspondente a uma determinada transição do átomo de césio&#xa0;133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPERATURA - Kelvin - O kelvin é a fração 1/273,16 da temperatura termodinâmica do ponto triplo da água, isto é, do ponto em que a água coexiste nos estados sólido, líquido e gasoso. Esse ponto equivale a 0,01 °C na escala centígrada ou Celsius e a 32,02 °F na escala Fahrenheit. A temperatura de 0 K é chamada “zero absoluto”.</translation>
+        <translation>TEMPERATURA - Kelvin - O kelvin é a fração 1/273,16 da temperatura termodinâmica do ponto triplo da água, isto é, do ponto em que a água coexiste nos estados sólido, líquido e gasoso. Esse ponto equivale a 0,01&#xa0;°C na escala centígrada ou Celsius e a 32,02&#xa0;°F na escala Fahrenheit. A temperatura de 0&#xa0;K é chamada “zero absoluto”.</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -685,11 +685,11 @@
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>INTENSIDADE LUMINOSA - Candela - A candela é a intensidade luminosa de 1/600 000 de metro quadrado de um corpo negro à temperatura de solidificação da platina (2042 K).</translation>
+        <translation>INTENSIDADE LUMINOSA - Candela - A candela é a intensidade luminosa de 1/600&#xa0;000 de metro quadrado de um corpo negro à temperatura de solidificação da platina (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>QUANTIDADE DE SUBSTÂNCIA - Mol - O mol é a quantidade de substância de um sistema que contém tantas entidades elementares quantos são os átomos existentes em 0,012 quilograma de carbono 12.</translation>
+        <translation>QUANTIDADE DE SUBSTÂNCIA - Mol - O mol é a quantidade de substância de um sistema que contém tantas entidades elementares quantos são os átomos existentes em 0,012&#xa0;quilograma de carbono&#xa0;12.</translation>
     </message>
     <message>
         <source> SI Info </source>
