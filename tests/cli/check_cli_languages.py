@@ -27,7 +27,7 @@ TYPED = {
          ("1 Pfund in Gramm", "1 Pfund (avdp) = 453,59237 Gramm"),
          ("100 km/h in Meilen pro Stunde", "100 Kilometer/Stunde = 62,1371192 Meilen/Stunde"),
          ("24 in to ft", "24 Zoll = 2 Fuß")],
-        ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit "Zol" in Spalte 4; meinten Sie "Zoll"?'),
+        ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit „Zol“ in Spalte 4; meinten Sie „Zoll“?'),
         "Aufruf:", "Nur die Zahl des Ergebnisses ausgeben"),
     "fr_FR.UTF-8": (
         [("24 pouces en cm", "24 Pouces = 60,96 Centimètres"),
