@@ -8,6 +8,7 @@
 #include "currency_list.h"
 #include "messages.h"
 #include "number_convention.h"
+#include "option_errors.h"
 #include "unit_list.h"
 
 #include <mezzurix/currency.h>
@@ -81,7 +82,7 @@ int usageError(std::string_view what)
 {
     // What was typed is shown as the reader's messages show it.
     std::string shown;
-    appendShown(shown, what);
+    appendShown(shown, translatedOptionError(what));
     std::fprintf(stderr, "%s: %s\n", kProgramName, shown.c_str());
     std::fprintf(stderr, tr("Try '%s --help' for more information.\n"), kProgramName);
     return kExitUsage;
@@ -119,7 +120,8 @@ int main(int argc, char** argv)
     app.footer(tr(kFooter));
     app.formatter(std::make_shared<HelpFormatter>());
     app.get_formatter()->column_width(22);
-    for (const char* label : {marked("Usage"), marked("OPTIONS"), marked("Positionals")})
+    for (const char* label : {marked("Usage"), marked("OPTIONS"), marked("Positionals"), marked("Excludes"),
+                              marked("Needs"), marked("REQUIRED")})
         app.get_formatter()->label(label, tr(label));
     app.option_defaults()->group(tr("Options"));
     app.set_help_flag("-h,--help", tr("Print this help message and exit"));
@@ -138,7 +140,9 @@ int main(int argc, char** argv)
     bool updateRates = false;
     bool offline = false;
     // option_text() keeps the help to the value's name, without CLI11's notes on exclusions.
-    app.add_option("QUERY", queryWords, tr("The query, as one argument or as several words"))->option_text("...");
+    // The placeholders are words of the help's language, as the help's sentences name them.
+    auto* queryOption =
+        app.add_option(tr("QUERY"), queryWords, tr("The query, as one argument or as several words"))->option_text("...");
     auto* terseOption = app.add_flag("-t,--terse", terse, tr("Write the number of the result only"))->option_text(" ");
     auto* decimalsOption =
         app.add_option("-d,--decimals", decimals, tr("Write the result with N decimals (0 to 30), as the window shows it"))
@@ -152,11 +156,11 @@ int main(int argc, char** argv)
                                        tr("Also say what both units are and how exact the factor used is"))
                               ->option_text(" ");
     auto* jsonOption = app.add_flag("--json", json, tr("Write one JSON object per answer or failed query"))->option_text(" ");
-    auto* fileOption = app.add_option("-f,--file", file, tr("Read the queries from FILE, one a line"))->option_text("FILE");
+    auto* fileOption = app.add_option("-f,--file", file, tr("Read the queries from FILE, one a line"))->option_text(tr("FILE"));
     auto* listOption =
         app.add_option("--list", listCategory,
                        tr("List the categories (or one, or \"currencies\"), their units, what each is and all their names"))
-            ->option_text("[CATEGORY]")
+            ->option_text(tr("[CATEGORY]"))
             ->expected(0, 1);
     auto* updateOption =
         app.add_flag("--update-rates", updateRates, tr("Fetch the exchange rates now (alone: fetch them and exit)"))
@@ -171,8 +175,8 @@ int main(int argc, char** argv)
         ->excludes(regionalOption);
     terseOption->excludes(jsonOption);
     explainOption->excludes(terseOption)->excludes(jsonOption);
-    fileOption->excludes("QUERY");
-    listOption->excludes("QUERY")->excludes(fileOption)->excludes(explainOption);
+    fileOption->excludes(queryOption);
+    listOption->excludes(queryOption)->excludes(fileOption)->excludes(explainOption);
 
     // The query's words from its value on are the query, even where they look like options
     // ("-40 C -> F"). CLI11 takes the arguments in reverse order, without the program's name.

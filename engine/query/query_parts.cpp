@@ -21,6 +21,11 @@ void setMessageTranslator(MessageTranslator translator)
 
 std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values)
 {
+    return fillMessage(format, std::span(values.begin(), values.size()));
+}
+
+std::string fillMessage(std::string_view format, std::span<const std::string_view> values)
+{
     std::string text;
     auto value = values.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {

@@ -101,6 +101,16 @@ for language, locale in LOCALES.items():
     result = run(locale, "24 in to")
     expect(f"{locale} 24 in to", (result.returncode, texts["no unit to convert into"] in result.stderr.decode()),
            (2, True))
+    # The option parser's own messages and the help's placeholders are the language's too.
+    for args, form, parts in [(["--bogus", "1 m ft"], "The following argument was not expected: %s", ["--bogus"]),
+                              (["-d", "40", "1 m ft"], "%s: Value %s not in range %s to %s", ["--decimals", "40", "0", "30"]),
+                              (["-t", "--json", "1 m ft"], "%s excludes %s", ["--terse", "--json"])]:
+        wanted = texts[form]
+        for part in parts:
+            wanted = wanted.replace("%s", part, 1)
+        expect(f"{locale} {args}", run(locale, *args).stderr.decode().splitlines()[0], f"mezzurix-convert: {wanted}")
+    for placeholder in ("QUERY", "FILE", "[CATEGORY]"):
+        expect(f"{locale} --help {placeholder}", texts[placeholder] in help_text, True)
 
 # The C locale stays English and reads no other language's names.
 result = run("C", "24 Zoll in cm")

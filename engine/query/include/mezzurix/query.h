@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -151,6 +152,7 @@ void setMessageTranslator(MessageTranslator translator);
 
 // `format` with each "%s" replaced by the next of `values`, as the messages are filled in.
 std::string fillMessage(std::string_view format, std::initializer_list<std::string_view> values);
+std::string fillMessage(std::string_view format, std::span<const std::string_view> values);
 
 // A stable lower-case name for machine-readable output, e.g. "unknown-unit".
 std::string_view errorKindName(QueryErrorKind kind);
