@@ -40,8 +40,6 @@ std::string localeDir()
 std::string setUpMessages()
 {
     const char* chosen = std::setlocale(LC_MESSAGES, "");
-    // The character set of the terminal, so that the C library's own messages (strerror) keep
-    // their letters rather than being cut down to ASCII ("Ger?t").
     std::setlocale(LC_CTYPE, "");
     const std::string locale = chosen != nullptr ? chosen : "C";
     const bool englishLocale = locale == "C" || locale == "POSIX" || locale.starts_with("C.") || locale.starts_with("en_") ||
@@ -50,6 +48,9 @@ std::string setUpMessages()
         bindtextdomain(kTextDomain, localeDir().c_str());
         // The texts are UTF-8 whatever LC_CTYPE says, as the rest of the output is.
         bind_textdomain_codeset(kTextDomain, "UTF-8");
+        // And so are the C library's own (strerror), which would otherwise follow LC_CTYPE and
+        // lose their letters ("Ger?t") where only LC_MESSAGES names the language.
+        bind_textdomain_codeset("libc", "UTF-8");
         // A language without a catalogue stays English: gettext then has no header to give.
         active = *dgettext(kTextDomain, "") != '\0';
     }

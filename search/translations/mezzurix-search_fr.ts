@@ -15,12 +15,12 @@
     <message>
         <source>read “%1” as “%2”</source>
         <extracomment>A misspelt unit name read as the name it is near: &quot;kilogarms&quot; as &quot;kilograms&quot;</extracomment>
-        <translation>« %1 » lu comme « %2 »</translation>
+        <translation>«&#xa0;%1&#xa0;» lu comme «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>left out “%1”</source>
         <extracomment>Words of the query that name no unit, left out of the conversion: &quot;2 cups of water&quot;</extracomment>
-        <translation>« %1 » ignoré</translation>
+        <translation>«&#xa0;%1&#xa0;» ignoré</translation>
     </message>
     <message>
         <source>%1 = %2 · ECB reference rate of %3</source>

@@ -105,6 +105,13 @@ private slots:
         const QStringList seen = state(window);
         QCOMPARE(seen[6], value);
         QCOMPARE(seen[7], u'3' + point + QStringLiteral("30693393277317"));
+        // The language's own unit names are read, as in the terminal.
+        if (qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE"))) {
+            MainWindow english;
+            window.openConversion(resolved({QStringLiteral("24 Zoll in Zentimeter")}));
+            english.openConversion(resolved({QStringLiteral("24 in in cm")}));
+            QCOMPARE(state(window), state(english));
+        }
     }
 
     void opens_data()

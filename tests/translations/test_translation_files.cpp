@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every entry of every window translation, read from the .ts files: finished, with the English
-// text's placeholders, line breaks, surrounding blanks and access key; the SI base units' rows
-// keep their columns; and the catalogue's texts are all marked for translation.
+// text's placeholders, line breaks, surrounding blanks and access key, and no ASCII quotes of its
+// own; the SI base units' rows keep their columns; the catalogue's texts are all marked for
+// translation; and every language has all four files, each naming the language of its file name.
 #include <mezzurix/catalogue.h>
 #include <mezzurix/window_texts.h>
 
@@ -70,6 +71,12 @@ int accessKeys(const QString& text)
     return int(QString(text).remove(QStringLiteral("&&")).count(u'&'));
 }
 
+// ASCII quotes: a translation writes its language's quotes, and only keeps those of the English text.
+qsizetype asciiQuotes(const QString& text)
+{
+    return text.count(u'"') + text.count(u'\'');
+}
+
 QStringList filesIn(const char* dirPath, const QString& pattern)
 {
     const QDir dir(QString::fromUtf8(dirPath));
@@ -134,6 +141,38 @@ QStringList cFormats(const QString& text)
     return found;
 }
 
+// A file's language, from its name: "pt_BR" for mezzurix_pt_BR.ts or pt_BR.po.
+QString languageOfName(const QString& file)
+{
+    const QFileInfo info(file);
+    return info.suffix() == u"ts" ? info.completeBaseName().section(u'_', 1) : info.completeBaseName();
+}
+
+// The language a file declares: the .ts file's language attribute, the catalogue's Language header.
+QString declaredLanguage(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    if (path.endsWith(u".ts")) {
+        QXmlStreamReader xml(&file);
+        while (xml.readNextStartElement())
+            if (xml.name() == u"TS")
+                return xml.attributes().value(QStringLiteral("language")).toString();
+        return {};
+    }
+    static const QRegularExpression header(QStringLiteral("^\"Language: ([^\\\\]*)\\\\n\"$"),
+                                           QRegularExpression::MultilineOption);
+    return header.match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+// Every translation's file of each kind: the windows', the search's, the terminal's, the desktop's.
+QList<QStringList> filesOfEachKind()
+{
+    return {tsFiles(), filesIn(MEZZURIX_SEARCH_TS_DIR, QStringLiteral("*.ts")),
+            filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.po")), filesIn(MEZZURIX_DESKTOP_PO_DIR, QStringLiteral("*.po"))};
+}
+
 } // namespace
 
 class TranslationFilesTest : public QObject {
@@ -175,6 +214,8 @@ private slots:
                 faults << where + QStringLiteral(" has another number of access keys");
             if (entry.source.startsWith(u' ') != to.startsWith(u' ') || entry.source.endsWith(u' ') != to.endsWith(u' '))
                 faults << where + QStringLiteral(" has other surrounding blanks");
+            if (asciiQuotes(to) > asciiQuotes(entry.source))
+                faults << where + QStringLiteral(" has ASCII quotes of its own");
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
@@ -202,6 +243,8 @@ private slots:
                 faults << where + QStringLiteral(" has other formats");
             else if (entry.translation.count(u'\n') != entry.source.count(u'\n'))
                 faults << where + QStringLiteral(" has other line breaks");
+            else if (asciiQuotes(entry.translation) > asciiQuotes(entry.source))
+                faults << where + QStringLiteral(" has ASCII quotes of its own");
         }
         const QStringList templates = filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.pot"));
         QCOMPARE(templates.size(), 1);
@@ -258,6 +301,32 @@ private slots:
                 QCOMPARE(to[column].isDigit(), entry.source[column].isDigit());
         }
         QCOMPARE(rows, 20);
+    }
+
+    // A language is added as four files, none of them forgotten.
+    void everyLanguageHasEveryFile()
+    {
+        QList<QStringList> languages;
+        for (const QStringList& files : filesOfEachKind()) {
+            QStringList names;
+            for (const QString& file : files)
+                names << languageOfName(file);
+            languages << names;
+        }
+        QVERIFY(!languages.front().isEmpty());
+        for (const QStringList& names : languages)
+            QCOMPARE(names, languages.front());
+    }
+
+    // A file copied from another language's says so.
+    void everyFileNamesItsLanguage()
+    {
+        QStringList faults;
+        for (const QStringList& files : filesOfEachKind())
+            for (const QString& file : files)
+                if (declaredLanguage(file) != languageOfName(file))
+                    faults << QFileInfo(file).fileName() + QStringLiteral(" declares ") + declaredLanguage(file);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
 
     // Every text of the catalogue that the windows show is marked for translation, and nothing else.

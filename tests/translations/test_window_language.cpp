@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,23 +29,18 @@
 
 namespace {
 
-// Texts that the language writes exactly as English does: names of units and of the program,
-// and words that are spelt the same.
-const QHash<QString, QSet<QString>> kSameAsEnglish{
-    {QStringLiteral("de"),
-     {QStringLiteral("Bar"), QStringLiteral("Millibar"), QStringLiteral("Pascal"), QStringLiteral("Kilopascal"),
-      QStringLiteral("&Info"), QStringLiteral("Name")}},
-    {QStringLiteral("fr"),
-     {QStringLiteral("Distance"), QStringLiteral("&Distance"), QStringLiteral("Force"), QStringLiteral("Volume"),
-      QStringLiteral("Yards"),
-      QStringLiteral("&Options"), QStringLiteral("Watts"), QStringLiteral("Kilowatts"), QStringLiteral("Calories"),
-      QStringLiteral("Joules"), QStringLiteral("Dynes"), QStringLiteral("Millinewtons"), QStringLiteral("Newtons"),
-      QStringLiteral("Kilonewtons")}},
-    {QStringLiteral("es"),
-     {QStringLiteral("&Info"), QStringLiteral("Newtons"), QStringLiteral("Kilonewtons"), QStringLiteral("Bytes (B)"),
-      QStringLiteral("Kilobytes (KB)"), QStringLiteral("Megabytes (MB)"), QStringLiteral("Gigabytes (GB)"),
-      QStringLiteral("Terabytes (TB)")}},
-};
+// Texts that the language writes exactly as English does (names of units, words spelt the same),
+// one a line in same_as_english/<language>.txt: a language without the file has none.
+QSet<QString> sameAsEnglish(const QString& language)
+{
+    QFile file(QStringLiteral(MEZZURIX_SAME_AS_ENGLISH_DIR "/%1.txt").arg(language));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QSet<QString> texts;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        texts << line;
+    return texts;
+}
 // The same in every language: unit names and symbols, and the program's name.
 const QSet<QString> kNames{QStringLiteral("BTU"), QStringLiteral("Lux"), QStringLiteral("Celsius"),
                            QStringLiteral("Fahrenheit"), QStringLiteral("Mezzurix!!")};
@@ -130,9 +126,12 @@ QStringList repeatedKeys(const QStringList& captions)
     return repeated;
 }
 
+// The translation the locale takes: pt_BR's own, or else its language's (de for de_AT).
 QString language()
 {
-    return QLocale::system().name().section(u'_', 0, 0);
+    const QString name = QLocale::system().name();
+    const QStringList languages = mezzurix::ui::translatedLanguages();
+    return languages.contains(name) ? name : name.section(u'_', 0, 0);
 }
 
 } // namespace
@@ -156,7 +155,7 @@ private slots:
 
     void everyTextIsTranslated()
     {
-        const QSet<QString> same = kSameAsEnglish.value(language()) + kNames;
+        const QSet<QString> same = sameAsEnglish(language()) + kNames;
         QStringList untranslated;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
             const QString& text = translated[it.key()];

@@ -5,6 +5,8 @@
 #include <mezzurix/query.h>
 #include <mezzurix/regional_format.h>
 
+#include <QLocale>
+
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,8 @@ std::variant<StartConversion, QString> readStartConversion(const QStringList& wo
     const NumberFormat format = regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
+    // The user's own unit names, as the terminal and the search read them.
+    options.language = QLocale().name().toStdString();
     const QueryReading reading = readQuery(std::string_view(text.constData(), std::size_t(text.size())), options);
     if (const QueryError* error = std::get_if<QueryError>(&reading))
         return QString::fromStdString(error->message);

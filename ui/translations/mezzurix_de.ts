@@ -97,7 +97,7 @@
     </message>
     <message>
         <source> The quantity of matter in a body as measured by its inertia: experimentally it is found that the gravitational force on an object is proportional to its mass. </source>
-        <translation> Die Stoffmenge eines Körpers, gemessen an seiner Trägheit: Versuche zeigen, dass die Schwerkraft auf einen Körper seiner Masse proportional ist. </translation>
+        <translation> Die Menge an Materie in einem Körper, gemessen an seiner Trägheit: Versuche zeigen, dass die Schwerkraft auf einen Körper seiner Masse proportional ist. </translation>
     </message>
     <message>
         <source>Power</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source> Moment of Force (Torque) - A measure of the tendency of a force to rotate the body upon which it acts about an axis. </source>
-        <translation> Kraftmoment (Drehmoment) – Ein Maß dafür, wie stark eine Kraft den Körper, an dem sie angreift, um eine Achse zu drehen sucht. </translation>
+        <translation> Kraftmoment (Drehmoment) – ein Maß dafür, wie stark eine Kraft den Körper, an dem sie angreift, um eine Achse zu drehen sucht. </translation>
     </message>
     <message>
         <source>Velocity</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source> Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time. </source>
-        <translation> Geschwindigkeit – Die zeitliche Änderung des Weges: Sie wird als Weg geteilt durch Zeit angegeben. </translation>
+        <translation> Geschwindigkeit – die zeitliche Änderung des Weges: Sie wird als Weg geteilt durch Zeit angegeben. </translation>
     </message>
     <message>
         <source>Volume</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Gallons/Second</source>
-        <translation>Gallonen/Sekunde</translation>
+        <translation>US-Gallonen/Sekunde</translation>
     </message>
     <message>
         <source>Gallons/Minute</source>
-        <translation>Gallonen/Minute</translation>
+        <translation>US-Gallonen/Minute</translation>
     </message>
     <message>
         <source>Liters/Second</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Horsepower</source>
-        <translation>Pferdestärken (hp)</translation>
+        <translation>Horsepower (hp)</translation>
     </message>
     <message>
         <source>Watts</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Celsius</source>
-        <translation>Celsius</translation>
+        <translation>Grad Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation>Fahrenheit</translation>
+        <translation>Grad Fahrenheit</translation>
     </message>
     <message>
         <source>Cubic inches</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Gallons</source>
-        <translation>Gallonen</translation>
+        <translation>US-Gallonen</translation>
     </message>
     <message>
         <source>Liters</source>
@@ -381,19 +381,19 @@
     </message>
     <message>
         <source>Ounce-force/inch</source>
-        <translation>Unzenkraft/Zoll</translation>
+        <translation>Unzenkraft-Zoll</translation>
     </message>
     <message>
         <source>Ounce-force/foot</source>
-        <translation>Unzenkraft/Fuß</translation>
+        <translation>Unzenkraft-Fuß</translation>
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Pfundkraft/Zoll (lbf·in)</translation>
+        <translation>Pfundkraft-Zoll (lbf·in)</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
-        <translation>Pfundkraft/Fuß (lbf·ft)</translation>
+        <translation>Pfundkraft-Fuß (lbf·ft)</translation>
     </message>
     <message>
         <source>Newton meters</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Horsepower-hours</source>
-        <translation>hp-Stunden</translation>
+        <translation>Horsepower-Stunden</translation>
     </message>
     <message>
         <source>Joules</source>
@@ -461,11 +461,11 @@
     </message>
     <message>
         <source>Flame</source>
-        <translation>Flamme</translation>
+        <translation>Flammen</translation>
     </message>
     <message>
         <source>Foot-candles</source>
-        <translation>Footcandle (fc)</translation>
+        <translation>Footcandles (fc)</translation>
     </message>
     <message>
         <source>Lux</source>
@@ -665,31 +665,31 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LÄNGE - Meter - Bis 1983 war der Meter als das 1&#xa0;650&#xa0;763,73-Fache der Wellenlänge der orangeroten Linie im Spektrum von Krypton-86 im Vakuum festgelegt. Seitdem ist er die Strecke, die das Licht im Vakuum in 1/299&#xa0;792,45 Sekunde zurücklegt.</translation>
+        <translation>LÄNGE – Meter – Bis 1983 war der Meter als das 1&#xa0;650&#xa0;763,73-Fache der Wellenlänge der orangeroten Linie im Spektrum von Krypton-86 im Vakuum festgelegt. Seitdem ist er die Strecke, die das Licht im Vakuum in 1/299&#xa0;792,45 Sekunde zurücklegt.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>ZEIT - Sekunde - Die Sekunde ist die Dauer von 9&#xa0;192&#xa0;631&#xa0;770 Perioden der Strahlung, die einem bestimmten Übergang des Cäsium-133-Atoms entspricht.</translation>
+        <translation>ZEIT – Sekunde – Die Sekunde ist die Dauer von 9&#xa0;192&#xa0;631&#xa0;770 Perioden der Strahlung, die einem bestimmten Übergang des Caesium-133-Atoms entspricht.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
-        <translation>MASSE - Kilogramm - Das Normal des Kilogramms ist ein Zylinder aus einer Platin-Iridium-Legierung, der vom Internationalen Büro für Maß und Gewicht in Paris aufbewahrt wird. Eine Kopie beim National Bureau of Standards dient als Massenormal der Vereinigten Staaten. Das Kilogramm ist die einzige Basiseinheit, die noch durch einen Gegenstand festgelegt ist.</translation>
+        <translation>MASSE – Kilogramm – Das Normal des Kilogramms ist ein Zylinder aus einer Platin-Iridium-Legierung, der vom Internationalen Büro für Maß und Gewicht in Paris aufbewahrt wird. Eine Kopie beim National Bureau of Standards dient als Massenormal der Vereinigten Staaten. Das Kilogramm ist die einzige Basiseinheit, die noch durch einen Gegenstand festgelegt ist.</translation>
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPERATUR - Kelvin - Das Kelvin ist der 273,16te Teil der thermodynamischen Temperatur des Tripelpunkts des Wassers, also des Punkts, an dem Wasser fest, flüssig und gasförmig nebeneinander besteht. Dieser Punkt liegt bei 0,01&#xa0;°C auf der Celsius-Skala und bei 32,02&#xa0;°F auf der Fahrenheit-Skala. Die Temperatur 0&#xa0;K heißt „absoluter Nullpunkt“.</translation>
+        <translation>TEMPERATUR – Kelvin – Das Kelvin ist der Bruchteil 1/273,16 der thermodynamischen Temperatur des Tripelpunkts des Wassers, also des Punkts, an dem Wasser fest, flüssig und gasförmig nebeneinander besteht. Dieser Punkt liegt bei 0,01&#xa0;°C auf der Celsius-Skala und bei 32,02&#xa0;°F auf der Fahrenheit-Skala. Die Temperatur 0&#xa0;K heißt „absoluter Nullpunkt“.</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
-        <translation>ELEKTRISCHE STROMSTÄRKE - Ampere - Das Ampere ist die Stärke des Stroms, der, durch zwei lange parallele Leiter im Abstand von einem Meter im leeren Raum fließend, zwischen diesen Leitern (durch ihre Magnetfelder) je Meter Leiterlänge eine Kraft von 2 × 10⁻⁷ Newton hervorruft. (Ein Newton ist die Kraft, die einer Masse von einem Kilogramm eine Beschleunigung von einem Meter je Sekunde im Quadrat erteilt.)</translation>
+        <translation>ELEKTRISCHE STROMSTÄRKE – Ampere – Das Ampere ist die Stärke des Stroms, der, durch zwei lange parallele Leiter im Abstand von einem Meter im leeren Raum fließend, zwischen diesen Leitern (durch ihre Magnetfelder) je Meter Leiterlänge eine Kraft von 2&#xa0;×&#xa0;10⁻⁷&#xa0;Newton hervorruft. (Ein Newton ist die Kraft, die einer Masse von einem Kilogramm eine Beschleunigung von einem Meter je Sekunde im Quadrat erteilt.)</translation>
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>LICHTSTÄRKE - Candela - Die Candela ist die Lichtstärke von 1/600&#xa0;000 Quadratmeter eines Hohlraumstrahlers bei der Erstarrungstemperatur des Platins (2042&#xa0;K).</translation>
+        <translation>LICHTSTÄRKE – Candela – Die Candela ist die Lichtstärke von 1/600&#xa0;000 Quadratmeter eines Hohlraumstrahlers bei der Erstarrungstemperatur des Platins (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>STOFFMENGE - Mol - Das Mol ist die Stoffmenge eines Systems, das aus ebenso vielen Einzelteilchen besteht, wie Atome in 0,012&#xa0;Kilogramm Kohlenstoff-12 enthalten sind.</translation>
+        <translation>STOFFMENGE – Mol – Das Mol ist die Stoffmenge eines Systems, das aus ebenso vielen Einzelteilchen besteht, wie Atome in 0,012&#xa0;Kilogramm Kohlenstoff-12 enthalten sind.</translation>
     </message>
     <message>
         <source> SI Info </source>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Computer Memory / Disk Capacity</source>
-        <translation>Memoria / Capacidad de disco</translation>
+        <translation>Memoria / capacidad de disco</translation>
     </message>
     <message>
         <source>&amp;Computer Memory / Disk Capacity</source>
-        <translation>&amp;Memoria / Capacidad de disco</translation>
+        <translation>&amp;Memoria / capacidad de disco</translation>
     </message>
     <message>
         <source> Memory and storage sizes for digital devices. [Using the binary (base 2) method] </source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source> The quantity of matter in a body as measured by its inertia: experimentally it is found that the gravitational force on an object is proportional to its mass. </source>
-        <translation> La cantidad de materia de un cuerpo medida por su inercia: la experiencia muestra que la fuerza de la gravedad sobre un objeto es proporcional a su masa. </translation>
+        <translation> La materia que contiene un cuerpo, medida por su inercia: la experiencia muestra que la fuerza de la gravedad sobre un objeto es proporcional a su masa. </translation>
     </message>
     <message>
         <source>Power</source>
@@ -381,19 +381,19 @@
     </message>
     <message>
         <source>Ounce-force/inch</source>
-        <translation>Onza-fuerza/pulgada</translation>
+        <translation>Onzas-fuerza pulgada</translation>
     </message>
     <message>
         <source>Ounce-force/foot</source>
-        <translation>Onza-fuerza/pie</translation>
+        <translation>Onzas-fuerza pie</translation>
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Libra-fuerza/pulgada (lbf·in)</translation>
+        <translation>Libras-fuerza pulgada</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
-        <translation>Libra-fuerza/pie (lbf·ft)</translation>
+        <translation>Libras-fuerza pie</translation>
     </message>
     <message>
         <source>Newton meters</source>
@@ -409,11 +409,11 @@
     </message>
     <message>
         <source>Pound-force inches</source>
-        <translation>Libras-fuerza-pulgada</translation>
+        <translation>Libras-fuerza pulgada</translation>
     </message>
     <message>
         <source>Pound-force feet</source>
-        <translation>Libras-fuerza-pie</translation>
+        <translation>Libras-fuerza pie</translation>
     </message>
     <message>
         <source>Horsepower-hours</source>
@@ -634,11 +634,11 @@
     </message>
     <message>
         <source>Click here to reverse conversion. Now the left list converts into the right list.</source>
-        <translation>Pulse aquí para invertir la conversión. Ahora la lista izquierda se convierte a la derecha.</translation>
+        <translation>Pulse aquí para invertir la conversión. Ahora se convierte de la lista izquierda a la derecha.</translation>
     </message>
     <message>
         <source>Click here to reverse conversion. Now the right list converts into the left list.</source>
-        <translation>Pulse aquí para invertir la conversión. Ahora la lista derecha se convierte a la izquierda.</translation>
+        <translation>Pulse aquí para invertir la conversión. Ahora se convierte de la lista derecha a la izquierda.</translation>
     </message>
     <message>
         <source>Resting place</source>
@@ -665,11 +665,11 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LONGITUD - Metro - Hasta 1983, el metro se definía como 1&#xa0;650&#xa0;763,73 longitudes de onda, en el vacío, de la línea rojo anaranjada del espectro del criptón 86. Desde entonces es igual a la distancia que recorre la luz en el vacío en 1/299&#xa0;792,45 de segundo.</translation>
+        <translation>LONGITUD - Metro - Hasta 1983, el metro se definía como 1&#xa0;650&#xa0;763,73 longitudes de onda, en el vacío, de la línea rojo anaranjada del espectro del criptón&#xa0;86. Desde entonces es igual a la distancia que recorre la luz en el vacío en 1/299&#xa0;792,45 de segundo.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TIEMPO - Segundo - El segundo es la duración de 9&#xa0;192&#xa0;631&#xa0;770 periodos de la radiación correspondiente a una transición determinada del átomo de cesio 133.</translation>
+        <translation>TIEMPO - Segundo - El segundo es la duración de 9&#xa0;192&#xa0;631&#xa0;770 periodos de la radiación correspondiente a una transición determinada del átomo de cesio&#xa0;133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
-        <translation>CORRIENTE ELÉCTRICA - Amperio - El amperio es la corriente que, mantenida en dos conductores largos y paralelos separados un metro en el vacío, produciría entre ellos (por sus campos magnéticos) una fuerza de 2 × 10⁻⁷ newton por metro de longitud. (El newton es la fuerza que comunica a una masa de un kilogramo una aceleración de un metro por segundo al cuadrado.)</translation>
+        <translation>CORRIENTE ELÉCTRICA - Amperio - El amperio es la corriente que, mantenida en dos conductores largos y paralelos separados un metro en el vacío, produciría entre ellos (por sus campos magnéticos) una fuerza de 2&#xa0;×&#xa0;10⁻⁷&#xa0;newtons por metro de longitud. (El newton es la fuerza que comunica a una masa de un kilogramo una aceleración de un metro por segundo al cuadrado.)</translation>
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>CANTIDAD DE SUSTANCIA - Mol - El mol es la cantidad de sustancia de un sistema que contiene tantas entidades elementales como átomos hay en 0,012&#xa0;kilogramos de carbono 12.</translation>
+        <translation>CANTIDAD DE SUSTANCIA - Mol - El mol es la cantidad de sustancia de un sistema que contiene tantas entidades elementales como átomos hay en 0,012&#xa0;kilogramos de carbono&#xa0;12.</translation>
     </message>
     <message>
         <source> SI Info </source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Mole        mol      amount of substance</source>
-        <translation>Mol         mol      cantidad de materia</translation>
+        <translation>Mol         mol      cant. de sustancia</translation>
     </message>
     <message>
         <source>Candela     cd       luminous intensity</source>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Computer Memory / Disk Capacity</source>
-        <translation>Mémoire / Capacité de disque</translation>
+        <translation>Mémoire / capacité de disque</translation>
     </message>
     <message>
         <source>&amp;Computer Memory / Disk Capacity</source>
-        <translation>&amp;Mémoire / Capacité de disque</translation>
+        <translation>&amp;Mémoire / capacité de disque</translation>
     </message>
     <message>
         <source> Memory and storage sizes for digital devices. [Using the binary (base 2) method] </source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source> The quantity of matter in a body as measured by its inertia: experimentally it is found that the gravitational force on an object is proportional to its mass. </source>
-        <translation> La quantité de matière d’un corps, mesurée par son inertie : l’expérience montre que la force de gravitation exercée sur un objet est proportionnelle à sa masse. </translation>
+        <translation> La mesure de la matière que contient un corps, d’après son inertie&#xa0;: l’expérience montre que la force de gravitation exercée sur un objet est proportionnelle à sa masse. </translation>
     </message>
     <message>
         <source>Power</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source> Moment of Force (Torque) - A measure of the tendency of a force to rotate the body upon which it acts about an axis. </source>
-        <translation> Moment de force (couple) – Mesure de la tendance d’une force à faire tourner autour d’un axe le corps sur lequel elle agit. </translation>
+        <translation> Moment d’une force (couple) – mesure de la tendance d’une force à faire tourner autour d’un axe le corps sur lequel elle agit. </translation>
     </message>
     <message>
         <source>Velocity</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source> Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time. </source>
-        <translation> Vitesse – La variation de la distance par unité de temps : elle s’exprime en distance divisée par le temps. </translation>
+        <translation> Vitesse – variation de la distance par unité de temps&#xa0;: elle s’exprime en distance divisée par un temps. </translation>
     </message>
     <message>
         <source>Volume</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Horsepower</source>
-        <translation>Chevaux-vapeur (hp)</translation>
+        <translation>Horse-power (hp)</translation>
     </message>
     <message>
         <source>Watts</source>
@@ -381,19 +381,19 @@
     </message>
     <message>
         <source>Ounce-force/inch</source>
-        <translation>Once-force/pouce</translation>
+        <translation>Onces-force pouces</translation>
     </message>
     <message>
         <source>Ounce-force/foot</source>
-        <translation>Once-force/pied</translation>
+        <translation>Onces-force pieds</translation>
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Livre-force/pouce (lbf·in)</translation>
+        <translation>Livres-force pouces (lbf·in)</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
-        <translation>Livre-force/pied (lbf·ft)</translation>
+        <translation>Livres-force pieds (lbf·ft)</translation>
     </message>
     <message>
         <source>Newton meters</source>
@@ -409,15 +409,15 @@
     </message>
     <message>
         <source>Pound-force inches</source>
-        <translation>Livres-force-pouces</translation>
+        <translation>Livres-force pouces</translation>
     </message>
     <message>
         <source>Pound-force feet</source>
-        <translation>Livres-force-pieds</translation>
+        <translation>Livres-force pieds</translation>
     </message>
     <message>
         <source>Horsepower-hours</source>
-        <translation>Chevaux-vapeur-heures</translation>
+        <translation>Horse-power-heures</translation>
     </message>
     <message>
         <source>Joules</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Convert from one unit to another</source>
-        <translation>Convertir d’une unité à une autre</translation>
+        <translation>Convertir d’une unité en une autre</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
-        <translation>Garde le focus après un clic dans la fenêtre ; la saisie ici n’a aucun effet. Appuyez sur Tab pour continuer.</translation>
+        <translation>Garde le focus après un clic dans la fenêtre&#xa0;; la saisie ici n’a aucun effet. Appuyez sur Tab pour continuer.</translation>
     </message>
 </context>
 <context>
@@ -665,31 +665,31 @@
     </message>
     <message>
         <source>LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>LONGUEUR - Mètre - Jusqu’en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton 86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792,45 de seconde.</translation>
+        <translation>LONGUEUR – Mètre – Jusqu’en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d’onde, dans le vide, de la raie orange-rouge du spectre du krypton&#xa0;86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792&#xa0;458 de seconde.</translation>
     </message>
     <message>
         <source>TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>TEMPS - Seconde - La seconde est la durée de 9&#xa0;192&#xa0;631&#xa0;770 périodes du rayonnement correspondant à une transition déterminée de l’atome de césium 133.</translation>
+        <translation>TEMPS – Seconde – La seconde est la durée de 9&#xa0;192&#xa0;631&#xa0;770 périodes du rayonnement correspondant à une transition déterminée de l’atome de césium&#xa0;133.</translation>
     </message>
     <message>
         <source>MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
-        <translation>MASSE - Kilogramme - L’étalon du kilogramme est un cylindre en alliage de platine iridié conservé par le Bureau international des poids et mesures, près de Paris. Une copie conservée au National Bureau of Standards sert d’étalon de masse aux États-Unis. Le kilogramme est la seule unité de base encore définie par un objet matériel.</translation>
+        <translation>MASSE – Kilogramme – L’étalon du kilogramme est un cylindre en alliage de platine iridié conservé par le Bureau international des poids et mesures, près de Paris. Une copie conservée au National Bureau of Standards sert d’étalon de masse aux États-Unis. Le kilogramme est la seule unité de base encore définie par un objet matériel.</translation>
     </message>
     <message>
         <source>TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>TEMPÉRATURE - Kelvin - Le kelvin est la fraction 1/273,16 de la température thermodynamique du point triple de l’eau, c’est-à-dire du point où l’eau existe à la fois à l’état solide, liquide et gazeux. Ce point vaut 0,01&#xa0;°C sur l’échelle Celsius (centigrade) et 32,02&#xa0;°F sur l’échelle Fahrenheit. La température de 0&#xa0;K est appelée «&#xa0;zéro absolu&#xa0;».</translation>
+        <translation>TEMPÉRATURE – Kelvin – Le kelvin est la fraction 1/273,16 de la température thermodynamique du point triple de l’eau, c’est-à-dire du point où l’eau existe à la fois à l’état solide, liquide et gazeux. Ce point vaut 0,01&#xa0;°C sur l’échelle Celsius (centigrade) et 32,02&#xa0;°F sur l’échelle Fahrenheit. La température de 0&#xa0;K est appelée «&#xa0;zéro absolu&#xa0;».</translation>
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
-        <translation>COURANT ÉLECTRIQUE - Ampère - L’ampère est l’intensité d’un courant qui, maintenu dans deux longs conducteurs parallèles placés à un mètre l’un de l’autre dans le vide, produirait entre eux (par leurs champs magnétiques) une force de 2 × 10⁻⁷ newton par mètre de longueur. (Le newton est la force qui communique à une masse d’un kilogramme une accélération d’un mètre par seconde carrée.)</translation>
+        <translation>COURANT ÉLECTRIQUE – Ampère – L’ampère est l’intensité d’un courant qui, maintenu dans deux longs conducteurs parallèles placés à un mètre l’un de l’autre dans le vide, produirait entre eux (par leurs champs magnétiques) une force de 2&#xa0;×&#xa0;10⁻⁷&#xa0;newton par mètre de longueur. (Le newton est la force qui communique à une masse d’un kilogramme une accélération d’un mètre par seconde carrée.)</translation>
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>INTENSITÉ LUMINEUSE - Candela - La candela est l’intensité lumineuse de 1/600&#xa0;000 de mètre carré d’un corps noir à la température de solidification du platine (2042&#xa0;K).</translation>
+        <translation>INTENSITÉ LUMINEUSE – Candela – La candela est l’intensité lumineuse de 1/600&#xa0;000 de mètre carré d’un corps noir à la température de solidification du platine (2042&#xa0;K).</translation>
     </message>
     <message>
         <source>AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
-        <translation>QUANTITÉ DE MATIÈRE - Mole - La mole est la quantité de matière d’un système contenant autant d’entités élémentaires qu’il y a d’atomes dans 0,012&#xa0;kilogramme de carbone 12.</translation>
+        <translation>QUANTITÉ DE MATIÈRE – Mole – La mole est la quantité de matière d’un système contenant autant d’entités élémentaires qu’il y a d’atomes dans 0,012&#xa0;kilogramme de carbone&#xa0;12.</translation>
     </message>
     <message>
         <source> SI Info </source>
