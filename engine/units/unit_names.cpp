@@ -150,4 +150,10 @@ DisplayName displayNames(int unitCode, const LanguageNames* language)
     return unit != nullptr ? DisplayName{unitCode, unit->singular, unit->plural} : DisplayName{};
 }
 
+std::string_view unitDisplayName(int unitCode, const LanguageNames* language, PluralCategory category)
+{
+    const DisplayName names = displayNames(unitCode, language);
+    return category == PluralCategory::One ? names.singular : names.plural;
+}
+
 } // namespace mezzurix

@@ -103,6 +103,8 @@ private slots:
     void translationsDifferFromEnglish();
     void numberWordsNameNoUnit_data();
     void numberWordsNameNoUnit();
+    void oneTakesTheSingular_data();
+    void oneTakesTheSingular();
 };
 
 namespace {
@@ -208,6 +210,22 @@ void TestUnitCatalogues::numberWordsNameNoUnit()
             QVERIFY2(folded(name.text) != folded(word), bytes(word));
         for (const DisplayName& names : language.displayNames)
             QVERIFY2(folded(names.singular) != folded(word) && folded(names.plural) != folded(word), bytes(word));
+    }
+}
+
+void TestUnitCatalogues::oneTakesTheSingular_data()
+{
+    addLanguageRows();
+}
+
+// "1 X" names every unit in the singular, "2 X" in the plural, by the language's own plural rule.
+void TestUnitCatalogues::oneTakesTheSingular()
+{
+    const LanguageNames& language = fetchedLanguage();
+    for (const UnitRecord& unit : unitRecords()) {
+        const DisplayName names = displayNames(unitCode(unit), &language);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "1")), names.singular);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "2")), names.plural);
     }
 }
 

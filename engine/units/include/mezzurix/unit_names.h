@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <mezzurix/plural_rules.h>
+
 #include <span>
 #include <string_view>
 #include <vector>
@@ -69,5 +71,7 @@ std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = null
 // A unit's display names in `language`, English's (the unit record's) for nullptr or a unit the
 // language has none for.
 DisplayName displayNames(int unitCode, const LanguageNames* language = nullptr);
+// The one of them a number of `category` takes: pluralCategory() of the number as printed.
+std::string_view unitDisplayName(int unitCode, const LanguageNames* language, PluralCategory category);
 
 } // namespace mezzurix
