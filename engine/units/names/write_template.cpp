@@ -47,8 +47,9 @@ void entry(std::string& out, std::string_view comment, const std::string& contex
 
 constexpr std::string_view kHeader =
     "# The names of the units in one language: the names read, and the display names after a number.\n"
-    "# SPDX-FileCopyrightText: 2026 Mezzurix developers\n"
-    "# SPDX-License-Identifier: GPL-3.0-or-later\n"
+    // Split, so that licence scanners do not take the template's tags for this file's.
+    "# SPDX-" "FileCopyrightText: 2026 Mezzurix developers\n"
+    "# SPDX-" "License-Identifier: GPL-3.0-or-later\n"
     "msgid \"\"\n"
     "msgstr \"\"\n"
     "\"Project-Id-Version: mezzurix-unit-names\\n\"\n"
