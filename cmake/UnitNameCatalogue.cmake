@@ -16,6 +16,8 @@
 #   "words|alike"          words the language spells as English does, separated by ';'
 # An empty or fuzzy translation is left out.
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(variable PO CODE TEMPLATE OUTPUT)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "UnitNameCatalogue.cmake needs -D${variable}=...")
