@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "query_text.h"
 
+#include "query_parts.h"
+
 #include <mezzurix/utf8.h>
 
 #include <algorithm>
@@ -117,11 +119,11 @@ std::size_t columnOf(std::string_view text, std::size_t offset)
 
 std::string quoted(std::string_view text)
 {
-    std::string out = "\"";
-    if (!appendShown(out, text, kMaxQuotedBytes))
-        out += "\u2026";
-    out += '"';
-    return out;
+    std::string shown;
+    if (!appendShown(shown, text, kMaxQuotedBytes))
+        shown += "\u2026";
+    // In the quotes of the messages' language: „Zoll“, « pouce ».
+    return query_parts::say("\"%s\"", {shown});
 }
 
 } // namespace mezzurix::query_text

@@ -77,6 +77,22 @@ qsizetype asciiQuotes(const QString& text)
     return text.count(u'"') + text.count(u'\'');
 }
 
+// French typography: a no-break space (U+00A0 or U+202F) before : ; ? ! and inside « ». The
+// terminal's "%s: " before a message is the program's name, written the GNU way in every language.
+QStringList typographyFaults(const QString& file, QString text)
+{
+    if (!QFileInfo(file).completeBaseName().endsWith(QLatin1String("fr")))
+        return {};
+    if (text.startsWith(QLatin1String("%s: ")))
+        text.remove(0, 4);
+    static const QRegularExpression fault(
+        QStringLiteral("(?:(?<=\\w)|[ \\t])[:;?!](?=\\s|$)|«[^\\x{00a0}\\x{202f}]|[^\\x{00a0}\\x{202f}]»"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : fault.globalMatch(text))
+        found << match.captured();
+    return found;
+}
+
 QStringList filesIn(const char* dirPath, const QString& pattern)
 {
     const QDir dir(QString::fromUtf8(dirPath));
@@ -216,6 +232,8 @@ private slots:
                 faults << where + QStringLiteral(" has other surrounding blanks");
             if (asciiQuotes(to) > asciiQuotes(entry.source))
                 faults << where + QStringLiteral(" has ASCII quotes of its own");
+            if (const QStringList found = typographyFaults(file, to); !found.isEmpty())
+                faults << where + QStringLiteral(" lacks a no-break space at ") + found.join(u' ');
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
@@ -245,6 +263,8 @@ private slots:
                 faults << where + QStringLiteral(" has other line breaks");
             else if (asciiQuotes(entry.translation) > asciiQuotes(entry.source))
                 faults << where + QStringLiteral(" has ASCII quotes of its own");
+            else if (const QStringList found = typographyFaults(file, entry.translation); !found.isEmpty())
+                faults << where + QStringLiteral(" lacks a no-break space at ") + found.join(u' ');
         }
         const QStringList templates = filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.pot"));
         QCOMPARE(templates.size(), 1);
