@@ -6,6 +6,7 @@
 #include "json.h"
 #include "messages.h"
 
+#include <mezzurix/unit_names.h>
 #include <mezzurix/utf8.h>
 
 #include <string>
@@ -36,10 +37,13 @@ std::string partsJson(const Query& query, const std::vector<AnswerPart>& parts)
     return json + "]";
 }
 
-// The unit's name after a number: in English the singular for 1, in the user's language the
-// name the window lists it by.
-std::string_view unitAfter(const Unit& unit, std::string_view number)
+// The unit's name after a number: in English the singular for 1; in a language with unit names
+// its display name by the language's plural rule, the number printed with `decimalSign`.
+std::string_view unitAfter(const Unit& unit, std::string_view number, const LanguageNames* language,
+                           std::string_view decimalSign)
 {
+    if (language != nullptr)
+        return unitDisplayName(unit.code, language, pluralCategory(language->code, number, decimalSign));
     return translating() ? catalogueText(unit.text) : nameAfterNumber(unit, number);
 }
 
@@ -96,6 +100,13 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const std::string_view typedValue = !q.fromParts.empty() ? std::string_view()
                                         : q.valueInWords     ? std::string_view(inWords)
                                                              : query.substr(q.valueSpan.offset, q.valueSpan.length);
+    // Names are shown in the language messages are written in, where it has unit names.
+    const LanguageNames* shownIn = translating() ? findNameLanguage(settings_.reading.language) : nullptr;
+    // The typed value's decimal sign: the regional one where the value holds it, else ".".
+    const std::string_view regionalSign = settings_.reading.decimalPoint;
+    const std::string_view typedSign = q.valueInWords ? std::string_view(settings_.format.decimalPoint)
+                                       : typedValue.find(regionalSign) != std::string_view::npos ? regionalSign
+                                                                                                 : std::string_view(".");
     const auto nameOf = [&](const Unit* unit, std::string_view side, std::string_view number) {
         return unit != nullptr ? nameAfterNumber(*unit, number) : side;
     };
@@ -110,7 +121,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         } else if (q.fromParts.empty()) {
             appendShown(line, typedValue);
             line += ' ';
-            line += fromUnit != nullptr ? unitAfter(*fromUnit, typedValue) : from;
+            line += fromUnit != nullptr ? unitAfter(*fromUnit, typedValue, shownIn, typedSign) : from;
         } else {
             appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
@@ -118,7 +129,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         if (q.intoParts.empty()) {  // several into units are named within the answer
             line += ' ';
-            line += intoUnit != nullptr ? unitAfter(*intoUnit, answerText_) : into;
+            line += intoUnit != nullptr ? unitAfter(*intoUnit, answerText_, shownIn, settings_.format.decimalPoint) : into;
         }
         if (settings_.explain) {
             line += '\n';

@@ -9,6 +9,7 @@
 #include <mezzurix/query.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/regional_format.h>
+#include <mezzurix/unit_names.h>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -58,10 +59,13 @@ QString catalogueText(std::string_view english)
     return QCoreApplication::translate("Catalogue", key.constData());
 }
 
-// The unit's name after a number: in English its display name, the singular for 1; in a
-// translation the name the window lists the unit by. Without a number, the plural.
-QString nameAfter(const Unit& unit, std::string_view number = {})
+// The unit's name after a number: in English its display name, the singular for 1; in a language
+// with unit names its display name by the language's plural rule; in another translation the
+// name the window lists the unit by. Without a number, the plural.
+QString nameAfter(const Unit& unit, std::string_view number = {}, std::string_view decimalSign = ".")
 {
+    if (const LanguageNames* language = findNameLanguage(QLocale::system().name().toStdString()))
+        return fromView(unitDisplayName(unit.code, language, pluralCategory(language->code, number, decimalSign)));
     const QString translated = catalogueText(unit.text);
     return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
 }
@@ -86,7 +90,7 @@ QString valueText(const Query& query, const NumberFormat& format)
 {
     const auto general = [&](double value) { return formatGeneral(value, format.decimalPoint); };
     const auto named = [&](const std::string& number, std::size_t position) {
-        return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number);
+        return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number, format.decimalPoint);
     };
     if (query.fromTerm)
         return QString::fromStdString(general(query.value) + ' ' + query.fromTerm->symbol);
@@ -111,7 +115,8 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     // Answers into several units carry their units already: "5 ft 8.8976378 in". A composed unit
     // is named by its symbol: "2700 kg/m³".
     const QString intoName = query.intoTerm ? QString::fromStdString(query.intoTerm->symbol)
-                                            : nameAfter(query.category().units[*query.intoPosition], result->text);
+                                            : nameAfter(query.category().units[*query.intoPosition], result->text,
+                                                        format.decimalPoint);
     found.name = result->parts.empty() ? found.number + u' ' + intoName : found.number;
     const QString category = query.categoryIndex != kNoCategory
                                  ? catalogueText(query.category().name)

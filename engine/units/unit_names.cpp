@@ -107,14 +107,20 @@ std::span<const UnitName> otherSideNames()
 
 const LanguageNames* findNameLanguage(std::string_view locale)
 {
-    if (locale.empty())
+    // "de_DE.UTF-8@euro": language and territory come before the codeset and modifier.
+    const std::string_view full = locale.substr(0, locale.find_first_of(".@"));
+    const std::string_view code = full.substr(0, full.find('_'));
+    if (code.empty())
         return nullptr;
-    // "de_DE.UTF-8@euro": the language is what comes before the territory, codeset and modifier.
-    const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
-    for (const LanguageNames* language : unitNameLanguages())
-        if (language->code == code)
+    const auto languageOf = [&](std::string_view each) { return each.substr(0, each.find('_')); };
+    const LanguageNames* found = nullptr;
+    for (const LanguageNames* language : unitNameLanguages()) {
+        if (language->code == full)
             return language;
-    return nullptr;
+        if (language->code == code || (found == nullptr && languageOf(language->code) == code))
+            found = language;
+    }
+    return found;
 }
 
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)
@@ -132,6 +138,22 @@ std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)
             if (name.unitCode == unitCode)
                 names.push_back(name);
     return names;
+}
+
+DisplayName displayNames(int unitCode, const LanguageNames* language)
+{
+    if (language != nullptr)
+        for (const DisplayName& names : language->displayNames)
+            if (names.unitCode == unitCode)
+                return names;
+    const UnitRecord* unit = findUnitRecord(unitCode);
+    return unit != nullptr ? DisplayName{unitCode, unit->singular, unit->plural} : DisplayName{};
+}
+
+std::string_view unitDisplayName(int unitCode, const LanguageNames* language, PluralCategory category)
+{
+    const DisplayName names = displayNames(unitCode, language);
+    return category == PluralCategory::One ? names.singular : names.plural;
 }
 
 } // namespace mezzurix

@@ -24,20 +24,25 @@ TYPED = {
     "de_DE.UTF-8": (
         [("24 Zoll in cm", "24 Zoll = 60,96 Zentimeter"),
          ("5 Fuß 10 Zoll in cm", "5 Fuß 10 Zoll = 177,8 Zentimeter"),
-         ("1 Pfund in Gramm", "1 Pfund (avdp) = 453,59237 Gramm"),
-         ("100 km/h in Meilen pro Stunde", "100 Kilometer/Stunde = 62,1371192 Meilen/Stunde"),
+         ("1 Pfund in Gramm", "1 Pfund = 453,59237 Gramm"),
+         ("100 km/h in Meilen pro Stunde", "100 Kilometer pro Stunde = 62,1371192 Meilen pro Stunde"),
+         ("2 US cups in ml", "2 US-Tassen = 473,176473 Kubikzentimeter"),
+         ("100 Pferdestärken in kW", "100 Pferdestärken = 73,549875 Kilowatt"),
          ("24 in to ft", "24 Zoll = 2 Fuß")],
         ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit „Zol“ in Spalte 4; meinten Sie „Zoll“?'),
         "Aufruf:", "Nur die Zahl des Ergebnisses ausgeben"),
     "fr_FR.UTF-8": (
-        [("24 pouces en cm", "24 Pouces = 60,96 Centimètres"),
-         ("1 livre en grammes", "1 Livres (avdp) = 453,59237 Grammes")],
+        [("24 pouces en cm", "24 pouces = 60,96 centimètres"),
+         ("1 livre en grammes", "1 livre = 453,59237 grammes"),
+         ("1,5 l en ml", "1,5 litre = 1500 centimètres cubes"),
+         ("3 nœuds en km/h", "3 nœuds = 5,556 kilomètres par heure")],
         ("1 livre en pieds", "mezzurix-convert: impossible de convertir Livres (avdp) (Masse) en Pieds (Distance) "
                              "à la colonne 12"),
         "Utilisation:", "N’écrire que le nombre du résultat"),
     "es_ES.UTF-8": (
-        [("24 pulgadas a cm", "24 Pulgadas = 60,96 Centímetros"),
-         ("1 libra a gramos", "1 Libras (avdp) = 453,59237 Gramos")],
+        [("24 pulgadas a cm", "24 pulgadas = 60,96 centímetros"),
+         ("1 libra a gramos", "1 libra = 453,59237 gramos"),
+         ("100 CV a kW", "100 caballos de vapor = 73,549875 kilovatios")],
         ("1 libra a", "mezzurix-convert: ninguna unidad de destino en la columna 10"),
         "Uso:", "Escribir solo el número del resultado"),
 }

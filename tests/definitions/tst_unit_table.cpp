@@ -76,7 +76,8 @@ void addNames(std::vector<ReadName>& names, const UnitRecord& unit, std::string_
         names.push_back({&unit, text, exactCase});
 }
 
-// Every name of English, the list texts included, and those of `language` when given.
+// Every name of English, the list texts included, and those of `language` when given, with its
+// display names.
 std::vector<ReadName> namesRead(const LanguageNames* language)
 {
     std::vector<ReadName> names;
@@ -87,9 +88,14 @@ std::vector<ReadName> namesRead(const LanguageNames* language)
         addNames(names, unit, unit.abbreviations, false);
         addNames(names, unit, unit.names, false);
     }
-    if (language != nullptr)
+    if (language != nullptr) {
         for (const UnitName& name : language->names)
             names.push_back({findUnitRecord(name.unitCode), name.text, name.kind == NameKind::CaseSymbol, true});
+        // What answers show is read back too.
+        for (const DisplayName& shown : language->displayNames)
+            for (const std::string_view text : {shown.singular, shown.plural})
+                names.push_back({findUnitRecord(shown.unitCode), text, false, true});
+    }
     return names;
 }
 

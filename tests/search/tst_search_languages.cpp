@@ -41,12 +41,12 @@ private slots:
         QTest::newRow("de Zoll") << "de" << "24 Zoll in cm" << "60,96 Zentimeter" << "24 Zoll = 60,96 Zentimeter · Entfernung";
         QTest::newRow("de Fuß Zoll") << "de" << "5 Fuß 10 Zoll in cm" << "177,8 Zentimeter" << "";
         QTest::newRow("de Pfund") << "de" << "1 Pfund in Gramm" << "453,59237 Gramm" << "";
-        QTest::newRow("de pro") << "de" << "100 km/h in Meilen pro Stunde" << "62,1371192 Meilen/Stunde" << "";
+        QTest::newRow("de pro") << "de" << "100 km/h in Meilen pro Stunde" << "62,1371192 Meilen pro Stunde" << "";
         QTest::newRow("de English") << "de" << "24 in to ft" << "2 Fuß" << "24 Zoll = 2 Fuß · Entfernung";
-        QTest::newRow("fr pouces") << "fr" << "24 pouces en cm" << "60,96 Centimètres" << "24 Pouces = 60,96 Centimètres · Distance";
-        QTest::newRow("fr livre") << "fr" << "1 livre en grammes" << "453,59237 Grammes" << "";
-        QTest::newRow("es pulgadas") << "es" << "24 pulgadas a cm" << "60,96 Centímetros" << "24 Pulgadas = 60,96 Centímetros · Distancia";
-        QTest::newRow("es libra") << "es" << "1 libra a gramos" << "453,59237 Gramos" << "";
+        QTest::newRow("fr pouces") << "fr" << "24 pouces en cm" << "60,96 centimètres" << "24 pouces = 60,96 centimètres · Distance";
+        QTest::newRow("fr livre") << "fr" << "1 livre en grammes" << "453,59237 grammes" << "";
+        QTest::newRow("es pulgadas") << "es" << "24 pulgadas a cm" << "60,96 centímetros" << "24 pulgadas = 60,96 centímetros · Distancia";
+        QTest::newRow("es libra") << "es" << "1 libra a gramos" << "453,59237 gramos" << "";
     }
 
     void answersInTheUsersLanguage()

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The rows of a language's name file name their unit by key; the reader looks names up by code.
+// The rows of a language's table, generated from its catalogue, name their unit by key; the
+// reader looks names up by code. Each array ends with an empty row, so that a catalogue without
+// entries of a kind still builds.
 
 #include <mezzurix/unit_names.h>
 
@@ -10,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace mezzurix {
@@ -20,15 +23,36 @@ struct KeyedName {
     NameKind kind;
 };
 
-// The rows as names of `language`, with their units' codes found while compiling: a key of no
-// unit does not build.
+struct KeyedDisplayName {
+    std::string_view unit;
+    std::string_view singular;
+    std::string_view plural;
+};
+
+// The rows but the last as names of `language`, with their units' codes found while compiling: a
+// key of no unit does not build.
 template <std::size_t N>
-consteval std::array<UnitName, N> withCodes(const KeyedName (&rows)[N], std::string_view language)
+consteval std::array<UnitName, N - 1> withCodes(const KeyedName (&rows)[N], std::string_view language)
 {
-    std::array<UnitName, N> names{};
-    for (std::size_t i = 0; i < N; ++i)
+    std::array<UnitName, N - 1> names{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
         names[i] = {unit_table::codeOf(rows[i].unit), rows[i].text, rows[i].kind, language};
     return names;
+}
+
+template <std::size_t N>
+consteval std::array<DisplayName, N - 1> withCodes(const KeyedDisplayName (&rows)[N])
+{
+    std::array<DisplayName, N - 1> names{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        names[i] = {unit_table::codeOf(rows[i].unit), rows[i].singular, rows[i].plural};
+    return names;
+}
+
+template <std::size_t N>
+constexpr std::span<const std::string_view> withoutEnd(const std::string_view (&words)[N])
+{
+    return std::span(words).first(N - 1);
 }
 
 } // namespace mezzurix

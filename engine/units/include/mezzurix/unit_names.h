@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <mezzurix/plural_rules.h>
+
 #include <span>
 #include <string_view>
 #include <vector>
@@ -23,21 +25,35 @@ struct UnitName {
     std::string_view language = {};  // "de", "fr", ...; empty for English, which is always read
 };
 
-// A language whose names are read besides English: its rows of the alias table, and the words
-// a query is written with in it. Each language is one file, names/unit_names_<code>.cpp.
+// How a unit is named after a number: "1 Fuß", "2 Fuß"; "1 pouce", "2 pouces".
+struct DisplayName {
+    int unitCode = -1;
+    std::string_view singular;  // after a number the language's plural rule calls "one"
+    std::string_view plural;    // after any other number
+};
+
+// A language whose names are read and shown besides English: its rows of the alias table, its
+// display names, and the words a query is written with in it. Each language is one translation
+// catalogue, names/<code>.po, turned into its table when the program is built.
 struct LanguageNames {
-    std::string_view code;                        // "de"
+    std::string_view code;                        // "de", "pt_BR"
     std::span<const UnitName> names;              // rows whose language column is `code`
     std::span<const std::string_view> intoWords;  // "in", "nach": between the two units
     std::span<const std::string_view> perWords;   // "pro": read as "/" within a name
     std::span<const std::string_view> andWords;   // "und": between the parts of a quantity
+    std::span<const DisplayName> displayNames;    // in the catalogue's order
+    // Words the language spells as English does ("Meter", "watt"): a display name or name equal
+    // to the English one is no untranslated text when it is one of these.
+    std::span<const std::string_view> spelledAlike;
 };
 
 // Every language with names, in the order of their codes.
 std::span<const LanguageNames* const> unitNameLanguages();
 
-// The language of a locale or language name ("de_DE.UTF-8", "de_AT", "de"); nullptr for English,
-// "C", "POSIX" and languages without names.
+// The language of a locale or language name ("de_DE.UTF-8", "de_AT", "de", "pt_BR"): the one of
+// its language and territory, else of its language alone, else another territory's of its
+// language ("pt_PT" reads Brazilian names); nullptr for English, "C", "POSIX" and languages
+// without names.
 const LanguageNames* findNameLanguage(std::string_view locale);
 
 // Every name beyond the list texts, grouped by unit in the order of the unit codes: the window's
@@ -51,5 +67,11 @@ std::span<const UnitName> otherSideNames();
 // Every name a unit is read by: its list text first, then its aliases in table order, then
 // those of `language` when given.
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = nullptr);
+
+// A unit's display names in `language`, English's (the unit record's) for nullptr or a unit the
+// language has none for.
+DisplayName displayNames(int unitCode, const LanguageNames* language = nullptr);
+// The one of them a number of `category` takes: pluralCategory() of the number as printed.
+std::string_view unitDisplayName(int unitCode, const LanguageNames* language, PluralCategory category);
 
 } // namespace mezzurix

@@ -1,0 +1,167 @@
+# SPDX-FileCopyrightText: 2026 Mezzurix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Turns a language's unit name catalogue (engine/units/names/<code>.po) into the engine's table of
+# that language, a C++ source file written from TEMPLATE. Run as a script:
+#   cmake -DPO=names/de.po -DCODE=de -DTEMPLATE=names/unit_names.cpp.in -DOUTPUT=unit_names_de.cpp -P ...
+# The entries are written in the catalogue's order, which is the template's, and nothing else
+# (no time, no path) reaches the output: two builds write the same bytes.
+#
+# Entries, by context:
+#   "<unit key>|names"     the names read, separated by ';': "=EL" a symbol read in its exact case,
+#                          "~qm" an abbreviation read in any case, anything else a written name
+#   "<unit key>|singular"  the display name after a number of the plural rule's "one"
+#   "<unit key>|plural"    the display name after any other number
+#   "words|into", "words|per", "words|and"   the query's own words, separated by ';'
+#   "words|alike"          words the language spells as English does, separated by ';'
+# An empty or fuzzy translation is left out.
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable PO CODE TEMPLATE OUTPUT)
+    if(NOT DEFINED ${variable})
+        message(FATAL_ERROR "UnitNameCatalogue.cmake needs -D${variable}=...")
+    endif()
+endforeach()
+
+# CMake lists are separated by ';', which the catalogue's lists use too: the file's own semicolons
+# become the unit separator character while it is read.
+# Square brackets would hold a list's separators together: they are set aside too.
+string(ASCII 31 semicolon)
+string(ASCII 2 open_bracket)
+string(ASCII 3 close_bracket)
+file(READ "${PO}" content)
+string(REPLACE ";" "${semicolon}" content "${content}")
+string(REPLACE "[" "${open_bracket}" content "${content}")
+string(REPLACE "]" "${close_bracket}" content "${content}")
+string(REPLACE "\r" "" content "${content}")
+string(REPLACE "\n" ";" lines "${content}")
+
+set(entries_context "")
+set(entries_text "")
+set(context "")
+set(translation "")
+set(field "")
+set(fuzzy FALSE)
+
+# Records the entry read so far, then starts the next.
+macro(end_entry)
+    if(NOT context STREQUAL "" AND NOT translation STREQUAL "" AND NOT fuzzy)
+        list(APPEND entries_context "${context}")
+        list(APPEND entries_text "${translation}")
+    endif()
+    set(context "")
+    set(translation "")
+    set(field "")
+    set(fuzzy FALSE)
+endmacro()
+
+foreach(line IN LISTS lines)
+    if(line MATCHES "^#,.*fuzzy")
+        end_entry()
+        set(fuzzy TRUE)
+    elseif(line MATCHES "^#" OR line STREQUAL "")
+        if(NOT field STREQUAL "")
+            end_entry()
+        endif()
+    elseif(line MATCHES "^msgctxt \"(.*)\"$")
+        set(keep_fuzzy ${fuzzy})
+        end_entry()
+        set(fuzzy ${keep_fuzzy})
+        set(context "${CMAKE_MATCH_1}")
+        set(field context)
+    elseif(line MATCHES "^msgid \"(.*)\"$")
+        set(field id)
+    elseif(line MATCHES "^msgstr \"(.*)\"$")
+        set(translation "${CMAKE_MATCH_1}")
+        set(field translation)
+    elseif(line MATCHES "^\"(.*)\"$")
+        if(field STREQUAL "translation")
+            string(APPEND translation "${CMAKE_MATCH_1}")
+        elseif(field STREQUAL "context")
+            string(APPEND context "${CMAKE_MATCH_1}")
+        endif()
+    else()
+        message(FATAL_ERROR "${PO}: cannot read the line \"${line}\"")
+    endif()
+endforeach()
+end_entry()
+
+# The pieces of a ';'-separated list, trimmed, into `out`; `text` keeps the catalogue's escapes,
+# which C++ string literals share.
+function(catalogue_pieces text out)
+    string(REPLACE "${semicolon}" ";" pieces "${text}")
+    set(kept "")
+    foreach(piece IN LISTS pieces)
+        string(STRIP "${piece}" piece)
+        if(NOT piece STREQUAL "")
+            list(APPEND kept "${piece}")
+        endif()
+    endforeach()
+    set(${out} "${kept}" PARENT_SCOPE)
+endfunction()
+
+set(MEZZURIX_NAME_ROWS "")
+set(MEZZURIX_DISPLAY_ROWS "")
+set(singulars "")
+foreach(word_list into per and alike)
+    set(words_${word_list} "")
+endforeach()
+list(LENGTH entries_context count)
+if(count GREATER 0)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        list(GET entries_context ${i} context)
+        list(GET entries_text ${i} text)
+        if(NOT context MATCHES "^([a-z0-9_]+)\\|([a-z]+)$")
+            message(FATAL_ERROR "${PO}: the context \"${context}\" is not <key>|<role>")
+        endif()
+        set(key "${CMAKE_MATCH_1}")
+        set(role "${CMAKE_MATCH_2}")
+        if(key STREQUAL "words")
+            if(NOT role MATCHES "^(into|per|and|alike)$")
+                message(FATAL_ERROR "${PO}: no word list \"${role}\"")
+            endif()
+            catalogue_pieces("${text}" pieces)
+            foreach(piece IN LISTS pieces)
+                string(APPEND words_${role} "\"${piece}\", ")
+            endforeach()
+        elseif(role STREQUAL "names")
+            catalogue_pieces("${text}" pieces)
+            foreach(piece IN LISTS pieces)
+                set(kind Name)
+                if(piece MATCHES "^=(.+)$")
+                    set(kind CaseSymbol)
+                    set(piece "${CMAKE_MATCH_1}")
+                elseif(piece MATCHES "^~(.+)$")
+                    set(kind Symbol)
+                    set(piece "${CMAKE_MATCH_1}")
+                endif()
+                string(APPEND MEZZURIX_NAME_ROWS "    {\"${key}\", \"${piece}\", ${kind}},\n")
+            endforeach()
+        elseif(role STREQUAL "singular")
+            set(singular_${key} "${text}")
+            list(APPEND singulars ${key})
+        elseif(role STREQUAL "plural")
+            if(NOT DEFINED singular_${key})
+                message(FATAL_ERROR "${PO}: \"${key}\" has a plural and no singular before it")
+            endif()
+            string(APPEND MEZZURIX_DISPLAY_ROWS "    {\"${key}\", \"${singular_${key}}\", \"${text}\"},\n")
+        else()
+            message(FATAL_ERROR "${PO}: no role \"${role}\" in \"${context}\"")
+        endif()
+    endforeach()
+endif()
+
+set(MEZZURIX_LANGUAGE_CODE "${CODE}")
+foreach(word_list into per and alike)
+    string(TOUPPER ${word_list} upper)
+    set(MEZZURIX_${upper}_WORDS "${words_${word_list}}")
+endforeach()
+foreach(rows MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_INTO_WORDS MEZZURIX_PER_WORDS MEZZURIX_AND_WORDS
+        MEZZURIX_ALIKE_WORDS)
+    string(REPLACE "${semicolon}" ";" ${rows} "${${rows}}")
+    string(REPLACE "${open_bracket}" "[" ${rows} "${${rows}}")
+    string(REPLACE "${close_bracket}" "]" ${rows} "${${rows}}")
+endforeach()
+configure_file("${TEMPLATE}" "${OUTPUT}" @ONLY)

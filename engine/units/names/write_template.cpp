@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Writes the template of the unit name catalogues (names/unit-names.pot) from the unit table:
+// for each unit its names as English reads them and its two display names, then the query's
+// own words. Usage: mezzurix-unit-names-pot FILE
+
+#include <mezzurix/unit_record.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using mezzurix::UnitRecord;
+
+// A PO string's text: backslashes and quotes escaped.
+std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// The pieces of a record's list ("ft|feet"), each after `mark`, appended to `list` with ';'.
+void appendPieces(std::string& list, std::string_view pieces, std::string_view mark)
+{
+    while (!pieces.empty()) {
+        const std::size_t bar = pieces.find('|');
+        list += list.empty() ? "" : ";";
+        list += mark;
+        list += pieces.substr(0, bar);
+        pieces.remove_prefix(bar == std::string_view::npos ? pieces.size() : bar + 1);
+    }
+}
+
+void entry(std::string& out, std::string_view comment, const std::string& context, std::string_view id)
+{
+    out += "#. " + std::string(comment) + "\nmsgctxt " + quoted(context) + "\nmsgid " + quoted(id) +
+           "\nmsgstr \"\"\n\n";
+}
+
+constexpr std::string_view kHeader =
+    "# The names of the units in one language: the names read, and the display names after a number.\n"
+    // Split, so that licence scanners do not take the template's tags for this file's.
+    "# SPDX-" "FileCopyrightText: 2026 Mezzurix developers\n"
+    "# SPDX-" "License-Identifier: GPL-3.0-or-later\n"
+    "msgid \"\"\n"
+    "msgstr \"\"\n"
+    "\"Project-Id-Version: mezzurix-unit-names\\n\"\n"
+    "\"Language: \\n\"\n"
+    "\"MIME-Version: 1.0\\n\"\n"
+    "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+    "\"Content-Transfer-Encoding: 8bit\\n\"\n\n";
+
+constexpr std::string_view kNamesComment =
+    "Names read, separated by ';': the language's own words, singular and plural, and its usual "
+    "abbreviations. English names are always read too. '=' before a symbol read in its exact case, "
+    "'~' before an abbreviation read in any case.";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: mezzurix-unit-names-pot FILE\n", stderr);
+        return 2;
+    }
+    std::string out(kHeader);
+    for (const UnitRecord& unit : mezzurix::unitRecords()) {
+        std::string names;
+        appendPieces(names, unit.symbols, "=");
+        appendPieces(names, unit.abbreviations, "~");
+        appendPieces(names, unit.names, "");
+        const std::string key(unit.key);
+        entry(out, std::string(unit.description) + ". " + std::string(kNamesComment), key + "|names", names);
+        entry(out, "After a number of the plural rule's \"one\", within a sentence.", key + "|singular", unit.singular);
+        entry(out, "After any other number, within a sentence.", key + "|plural", unit.plural);
+    }
+    entry(out, "Words between the value's unit and the unit to convert into, separated by ';'.", "words|into",
+          "in;to;into;as");
+    entry(out, "Words read as '/' within a unit's name, separated by ';'.", "words|per", "per");
+    entry(out, "Words between the parts of a quantity (\"5 feet and 3 inches\"), separated by ';'.", "words|and",
+          "and");
+    entry(out, "Words of the names and display names that the language spells as English does, separated by ';'.",
+          "words|alike", "meter;watt");
+    std::FILE* file = std::fopen(argv[1], "wb");
+    if (file == nullptr || std::fwrite(out.data(), 1, out.size(), file) != out.size() || std::fclose(file) != 0) {
+        std::perror(argv[1]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The unit name catalogues of every language, as whole tables: every unit has both display names,
+// every display name and every caption of the window reads back as its unit, and no translation
+// is the English text unless the catalogue lists the word as spelled alike.
+
+#include <mezzurix/catalogue.h>
+#include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace mezzurix;
+
+namespace {
+
+QByteArray bytes(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+QString folded(std::string_view text)
+{
+    return QString::fromUtf8(bytes(text)).toCaseFolded();
+}
+
+// The window's captions in `language`, by unit code, from its translation file.
+std::multimap<int, std::string> windowCaptions(std::string_view language)
+{
+    std::map<std::string, int> codeOfCaption;
+    for (const UnitRecord& unit : unitRecords())
+        if (unit.window.code >= 0)
+            codeOfCaption[std::string(unit.window.caption)] = unitCode(unit);
+    std::multimap<int, std::string> captions;
+    QFile file(QStringLiteral(MEZZURIX_TRANSLATIONS_DIR "/mezzurix_%1.ts").arg(QString::fromUtf8(bytes(language))));
+    if (!file.open(QIODevice::ReadOnly))
+        return captions;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation" && context == u"Catalogue") {
+            const QString translation = xml.readElementText();
+            const auto unit = codeOfCaption.find(source.toStdString());
+            if (unit != codeOfCaption.end() && !translation.isEmpty())
+                captions.emplace(unit->second, translation.toStdString());
+        }
+    }
+    return captions;
+}
+
+// The unit a name is read as in `language`, against another unit of its category; -1 for none.
+int readAs(const std::string& name, int code, const LanguageNames& language)
+{
+    QueryOptions options;
+    options.language = std::string(language.code);
+    for (const Category& category : typedCategories())
+        for (const Unit& unit : category.units)
+            if (unit.code == code)
+                for (const Unit& other : category.units)
+                    if (other.code != code) {
+                        const QueryReading reading = readQuery("2 " + name + " to " + std::string(other.text), options);
+                        const Query* query = std::get_if<Query>(&reading);
+                        return query != nullptr ? query->fromCode() : -1;
+                    }
+    return -1;
+}
+
+// The words for one, a hundred and a thousand: where a value is expected they are numbers.
+const std::map<std::string, std::vector<std::string_view>> kNumberWords = {
+    {"de", {"ein", "eine", "eins", "hundert", "tausend"}},
+    {"es", {"un", "uno", "una", "cien", "ciento", "mil"}},
+    {"fr", {"un", "une", "cent", "mille"}},
+    {"it", {"un", "uno", "una", "cento", "mille", "mila"}},
+    {"pt_BR", {"um", "uma", "cem", "cento", "mil"}},
+};
+
+} // namespace
+
+class TestUnitCatalogues : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyUnitHasBothDisplayNames_data();
+    void everyUnitHasBothDisplayNames();
+    void everyShownNameReadsBack_data();
+    void everyShownNameReadsBack();
+    void translationsDifferFromEnglish_data();
+    void translationsDifferFromEnglish();
+    void numberWordsNameNoUnit_data();
+    void numberWordsNameNoUnit();
+    void oneTakesTheSingular_data();
+    void oneTakesTheSingular();
+};
+
+namespace {
+
+void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const LanguageNames* language : unitNameLanguages())
+        QTest::newRow(bytes(language->code).constData()) << QString::fromUtf8(bytes(language->code));
+}
+
+const LanguageNames& fetchedLanguage()
+{
+    QFETCH(QString, language);
+    for (const LanguageNames* each : unitNameLanguages())
+        if (each->code == language.toStdString())
+            return *each;
+    qFatal("no language %s", qPrintable(language));
+}
+
+} // namespace
+
+void TestUnitCatalogues::everyUnitHasBothDisplayNames_data()
+{
+    addLanguageRows();
+}
+
+void TestUnitCatalogues::everyUnitHasBothDisplayNames()
+{
+    const LanguageNames& language = fetchedLanguage();
+    std::map<int, int> entries;
+    for (const DisplayName& names : language.displayNames) {
+        ++entries[names.unitCode];
+        QVERIFY2(!names.singular.empty() && !names.plural.empty(), bytes(findUnitRecord(names.unitCode)->key));
+    }
+    for (const UnitRecord& unit : unitRecords())
+        QVERIFY2(entries[unitCode(unit)] == 1, bytes(unit.key));
+}
+
+void TestUnitCatalogues::everyShownNameReadsBack_data()
+{
+    addLanguageRows();
+}
+
+// Whatever a list or an answer shows in a language reads back as its unit in that language.
+void TestUnitCatalogues::everyShownNameReadsBack()
+{
+    const LanguageNames& language = fetchedLanguage();
+    const std::multimap<int, std::string> captions = windowCaptions(language.code);
+    for (const UnitRecord& unit : unitRecords()) {
+        const int code = unitCode(unit);
+        const DisplayName names = displayNames(code, &language);
+        std::vector<std::string> shown{std::string(names.singular), std::string(names.plural)};
+        const auto [first, last] = captions.equal_range(code);
+        for (auto caption = first; caption != last; ++caption)
+            shown.push_back(caption->second);
+        for (const std::string& name : shown)
+            QVERIFY2(readAs(name, code, language) == code, (name + " of " + std::string(unit.key)).c_str());
+    }
+}
+
+void TestUnitCatalogues::translationsDifferFromEnglish_data()
+{
+    addLanguageRows();
+}
+
+// A display name the same as English's is a word the language spells alike; the language's names
+// hold its own words, as English names are read in every language anyway.
+void TestUnitCatalogues::translationsDifferFromEnglish()
+{
+    const LanguageNames& language = fetchedLanguage();
+    const auto alike = [&](std::string_view text) {
+        return std::any_of(language.spelledAlike.begin(), language.spelledAlike.end(),
+                           [&](std::string_view word) { return folded(word) == folded(text); });
+    };
+    for (const DisplayName& names : language.displayNames) {
+        const DisplayName english = displayNames(names.unitCode);
+        for (const auto& [translated, source] : {std::pair(names.singular, english.singular), std::pair(names.plural, english.plural)})
+            QVERIFY2(folded(translated) != folded(source) || alike(translated),
+                     bytes(translated) + " is the English name of " + bytes(findUnitRecord(names.unitCode)->key));
+    }
+    for (const UnitName& name : language.names)
+        for (const UnitName& englishName : namesOf(name.unitCode))
+            QVERIFY2(name.kind == NameKind::CaseSymbol || englishName.kind == NameKind::CaseSymbol ||
+                         folded(name.text) != folded(englishName.text),
+                     bytes(name.text) + " repeats an English name of " + bytes(findUnitRecord(name.unitCode)->key));
+    for (const std::string_view word : language.spelledAlike)
+        QVERIFY2(!word.empty(), bytes(language.code));
+}
+
+void TestUnitCatalogues::numberWordsNameNoUnit_data()
+{
+    addLanguageRows();
+}
+
+void TestUnitCatalogues::numberWordsNameNoUnit()
+{
+    const LanguageNames& language = fetchedLanguage();
+    const auto words = kNumberWords.find(std::string(language.code));
+    QVERIFY2(words != kNumberWords.end(), bytes(language.code));
+    for (const std::string_view word : words->second) {
+        for (const UnitName& name : language.names)
+            QVERIFY2(folded(name.text) != folded(word), bytes(word));
+        for (const DisplayName& names : language.displayNames)
+            QVERIFY2(folded(names.singular) != folded(word) && folded(names.plural) != folded(word), bytes(word));
+    }
+}
+
+void TestUnitCatalogues::oneTakesTheSingular_data()
+{
+    addLanguageRows();
+}
+
+// "1 X" names every unit in the singular, "2 X" in the plural, by the language's own plural rule.
+void TestUnitCatalogues::oneTakesTheSingular()
+{
+    const LanguageNames& language = fetchedLanguage();
+    for (const UnitRecord& unit : unitRecords()) {
+        const DisplayName names = displayNames(unitCode(unit), &language);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "1")), names.singular);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "2")), names.plural);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestUnitCatalogues)
+#include "tst_unit_catalogues.moc"
