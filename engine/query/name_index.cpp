@@ -292,13 +292,17 @@ struct Index {
         }
 
         std::vector<NameTable::Entry> keyed;
-        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size());
+        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size() +
+                      (language != nullptr ? otherSideNames(*language).size() : 0));
         for (const UnitName& name : all) {
             keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, !name.language.empty()});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
-        for (const UnitName& name : otherSideNames())
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
+        const std::span<const UnitName> translatedOtherSide =
+            language != nullptr ? otherSideNames(*language) : std::span<const UnitName>();
+        for (const std::span<const UnitName> names : {otherSideNames(), translatedOtherSide})
+            for (const UnitName& name : names)
+                keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
         // The symbols are complete here: the table keeps views of them.
         for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
             keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});
