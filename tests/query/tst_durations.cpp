@@ -4,6 +4,8 @@
 // Durations as people write them ("1h45m", "2h15", "2:30 h", "1:05:30"), paces ("5:30 min/km"),
 // numbers in scientific notation, and the degree words of each language beside a temperature.
 
+#include "query_outcome.h"
+
 #include <mezzurix/query.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
@@ -17,20 +19,6 @@
 using namespace mezzurix;
 
 namespace {
-
-std::string keyOf(int code)
-{
-    const UnitRecord* record = findUnitRecord(code);
-    return record != nullptr ? std::string(record->key) : "term";
-}
-
-// "from>into" unit keys, or the error kind.
-std::string outcome(const QueryReading& reading)
-{
-    if (const auto* query = std::get_if<Query>(&reading))
-        return keyOf(query->fromCode()) + ">" + (query->intoCode() ? keyOf(*query->intoCode()) : "");
-    return "error " + std::string(errorKindName(std::get<QueryError>(reading).kind));
-}
 
 // The answer's number, or NaN when the query is refused.
 double resultOf(const std::string& text, const QueryOptions& options = {})
