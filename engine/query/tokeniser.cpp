@@ -60,8 +60,18 @@ constexpr Rewrite kRewrites[] = {
     {"\u00BA", "\u00B0"},  // the ordinal indicator, typed for a degree sign
 };
 
+// The first bytes of the typed forms: most bytes start none, and are passed at once.
+constexpr auto kFormStarts = [] {
+    std::array<bool, 256> starts{};
+    for (const Rewrite& rewrite : kRewrites)
+        starts[static_cast<unsigned char>(rewrite.typed.front())] = true;
+    return starts;
+}();
+
 inline std::size_t formAt(std::string_view text, std::size_t pos, std::string_view& written)
 {
+    if (!kFormStarts[static_cast<unsigned char>(text[pos])])
+        return 0;
     for (const Rewrite& rewrite : kRewrites)
         if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
             written = rewrite.written;
