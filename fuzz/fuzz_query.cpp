@@ -400,8 +400,8 @@ void checkIgnoredWords(std::string_view text, const Query& query, const QueryOpt
         fail("words left out change the answer", std::string(text));
 }
 
-// A correction is a near miss, of words long enough, into a name of a unit of the category the
-// query converts in.
+// A correction is a near miss, of words long enough; one that stands for a whole side reads as
+// a name of that side's unit, of the category the other side asks for.
 void checkCorrections(const Query& query)
 {
     for (const QueryCorrection& correction : query.corrections) {
@@ -411,15 +411,11 @@ void checkCorrections(const Query& query)
         if (typed.size() < corrections::kShortestCorrected || read.size() < corrections::kShortestCorrected ||
             query_text::editDistance(typed, read, bound) > bound)
             fail("a correction is no near miss", correction.typed + " as " + correction.read);
-        if (query.expression || query.categoryIndex >= typedCategories().size())
+        if (!correction.wholeSide || (correction.into && !query.intoCode()))
             continue;
-        const auto& units = query.category().units;
-        const bool inCategory = std::any_of(units.begin(), units.end(), [&](const Unit& unit) {
-            const std::vector<UnitName> names = readableNames(unit.code);
-            return std::any_of(names.begin(), names.end(), [&](const UnitName& name) { return query_text::fold(name.text) == read; });
-        });
-        if (!inCategory)
-            fail("a correction names no unit of the query's category", correction.read);
+        const std::vector<UnitName> names = readableNames(correction.into ? *query.intoCode() : query.fromCode());
+        if (std::none_of(names.begin(), names.end(), [&](const UnitName& name) { return query_text::fold(name.text) == read; }))
+            fail("a correction does not name its side's unit", correction.read);
     }
 }
 
