@@ -429,9 +429,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.allowMissingInto = data[0] & 1;
     static const char* const kPoints[] = {".", ",", "\u066B", ""};
     options.decimalPoint = kPoints[(data[0] >> 1) % 4];
-    // English alone, or with one of the languages.
+    // English alone, or with one of the languages; from bits of their own, so that each language
+    // is read both whole and while typing (bit 3).
     const auto languages = unitNameLanguages();
-    const std::size_t language = (data[0] >> 3) % (languages.size() + 1);
+    const std::size_t language = (data[0] >> 4) % (languages.size() + 1);
     activeLanguage = language < languages.size() ? languages[language] : nullptr;
     if (activeLanguage != nullptr)
         options.language = std::string(activeLanguage->code);
