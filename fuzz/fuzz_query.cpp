@@ -10,6 +10,8 @@
 // canonical text.
 
 #include "fuzz_support.h"
+#include "corrections.h"
+#include "query_text.h"
 #include "number_scan.h"
 #include "value_reader.h"
 #include "units_memo.h"
@@ -23,7 +25,9 @@
 #include <mezzurix/query_arguments.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -107,16 +111,35 @@ std::string written(std::string_view typed, bool fold)
     return out;
 }
 
+// Every name a unit is read by in the active language, with those read only by the other side
+// ("C" the coulomb beside a charge).
+std::vector<UnitName> readableNames(int code)
+{
+    std::vector<UnitName> names = namesOf(code, activeLanguage);
+    for (const std::span<const UnitName> sideNames :
+         {otherSideNames(), activeLanguage != nullptr ? otherSideNames(*activeLanguage) : std::span<const UnitName>()})
+        for (const UnitName& name : sideNames)
+            if (name.unitCode == code)
+                names.push_back(name);
+    return names;
+}
+
+// h:mm:ss with no unit of its own: hours, named by no text, where the value ends.
+bool impliedHours(std::string_view text, const Query& query, TextSpan span, int code)
+{
+    const std::string_view value = text.substr(query.valueSpan.offset, query.valueSpan.length);
+    return span.length == 0 && span.offset == query.valueSpan.offset + query.valueSpan.length &&
+           std::count(value.begin(), value.end(), ':') == value_reader::kMaxClockFields && code == unitCode("hour");
+}
+
 void checkNamed(std::string_view text, const Query& query, TextSpan span, int code, const char* side)
 {
+    if (impliedHours(text, query, span, code))
+        return;
     if (span.length == 0 || span.offset + span.length > text.size())
         fail("unit span outside the text", side);
     const std::string_view typed = text.substr(span.offset, span.length);
-    std::vector<UnitName> names = namesOf(code, activeLanguage);
-    // A name read only by the other side ("C" the coulomb beside a charge).
-    for (const UnitName& name : otherSideNames())
-        if (name.unitCode == code)
-            names.push_back(name);
+    const std::vector<UnitName> names = readableNames(code);
     for (const UnitName& name : names) {
         // A symbol whose case means something is read in another case only where no other
         // unit has that spelling, or where the other side asks for it: the exact case is not
@@ -347,6 +370,55 @@ void checkValueStart(std::string_view text, const QueryOptions& options, const Q
         fail("the argument splitter and the reader disagree on a value's start", std::string(text));
 }
 
+// Whether two readings are the same units and value.
+bool sameReading(const Query& a, const QueryReading& reading)
+{
+    const Query* b = std::get_if<Query>(&reading);
+    return b != nullptr && b->fromCode() == a.fromCode() && b->intoCode() == a.intoCode() &&
+           std::bit_cast<std::uint64_t>(b->value) == std::bit_cast<std::uint64_t>(a.value);
+}
+
+// A value in words reads as its digits: the text with the digits in the words' place reads alike.
+void checkNumberWords(std::string_view text, const Query& query, const QueryOptions& options)
+{
+    if (!query.valueInWords || !query.corrections.empty())
+        return;
+    std::string digits(text);
+    digits.replace(query.valueSpan.offset, query.valueSpan.length, query.valueText);
+    if (!sameReading(query, readQuery(digits, options)))
+        fail("a number in words reads otherwise than its digits", digits);
+}
+
+// Words left out never change the answer: the text without them reads alike.
+void checkIgnoredWords(std::string_view text, const Query& query, const QueryOptions& options)
+{
+    if (query.ignoredWords.length == 0 || !query.corrections.empty())
+        return;
+    std::string without(text);
+    without.replace(query.ignoredWords.offset, query.ignoredWords.length, query.ignoredWords.length, ' ');
+    if (!sameReading(query, readQuery(without, options)))
+        fail("words left out change the answer", std::string(text));
+}
+
+// A correction is a near miss, of words long enough; one that stands for a whole side reads as
+// a name of that side's unit, of the category the other side asks for.
+void checkCorrections(const Query& query)
+{
+    for (const QueryCorrection& correction : query.corrections) {
+        const std::string typed = query_text::fold(correction.typed);
+        const std::string read = query_text::fold(correction.read);
+        const int bound = typed.size() >= corrections::kTwoEditsFrom ? 2 : 1;
+        if (typed.size() < corrections::kShortestCorrected || read.size() < corrections::kShortestCorrected ||
+            query_text::editDistance(typed, read, bound) > bound)
+            fail("a correction is no near miss", correction.typed + " as " + correction.read);
+        if (!correction.wholeSide || (correction.into && !query.intoCode()))
+            continue;
+        const std::vector<UnitName> names = readableNames(correction.into ? *query.intoCode() : query.fromCode());
+        if (std::none_of(names.begin(), names.end(), [&](const UnitName& name) { return query_text::fold(name.text) == read; }))
+            fail("a correction does not name its side's unit", correction.read);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -357,9 +429,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.allowMissingInto = data[0] & 1;
     static const char* const kPoints[] = {".", ",", "\u066B", ""};
     options.decimalPoint = kPoints[(data[0] >> 1) % 4];
-    // English alone, or with one of the languages.
+    // English alone, or with one of the languages; from bits of their own, so that each language
+    // is read both whole and while typing (bit 3).
     const auto languages = unitNameLanguages();
-    const std::size_t language = (data[0] >> 3) % (languages.size() + 1);
+    const std::size_t language = (data[0] >> 4) % (languages.size() + 1);
     activeLanguage = language < languages.size() ? languages[language] : nullptr;
     if (activeLanguage != nullptr)
         options.language = std::string(activeLanguage->code);
@@ -399,6 +472,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkExpression(text, *query, options, decimalsByte);
         else
             checkQuery(text, *query, decimalsByte);
+        checkNumberWords(text, *query, options);
+        checkIgnoredWords(text, *query, options);
+        checkCorrections(*query);
         // A reading that came from the units memo (kept from an earlier input) is the one
         // the text gives afresh.
         units_memo::clear();

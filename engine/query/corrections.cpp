@@ -13,11 +13,6 @@ namespace mezzurix::corrections {
 
 namespace {
 
-// Words this short are never corrected, nor made into names this short: too many units differ
-// from them by one letter.
-constexpr std::size_t kShortestCorrected = 4;
-// A word this long may be two edits from its name; shorter ones one.
-constexpr std::size_t kTwoEditsFrom = 7;
 // At most this many misspelt units a query: one on each side.
 constexpr int kMaxCorrections = 2;
 

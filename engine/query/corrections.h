@@ -7,11 +7,18 @@
 
 #include <mezzurix/query.h>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string_view>
 
 namespace mezzurix::corrections {
+
+// Words this short are never corrected, nor made into names this short: too many units differ
+// from them by one letter.
+constexpr std::size_t kShortestCorrected = 4;
+// A word this long may be two edits from its name; shorter ones one.
+constexpr std::size_t kTwoEditsFrom = 7;
 
 // Reads one query text into a Query, or says why it cannot.
 using Reader = std::function<std::optional<QueryError>(std::string_view text, Query& query)>;

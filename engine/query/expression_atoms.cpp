@@ -13,7 +13,9 @@
 #include <mezzurix/unit_prefixes.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <span>
 #include <vector>
 
 namespace mezzurix::expression_atoms {
@@ -206,15 +208,15 @@ std::optional<Atom> lookUpAtom(const std::string& text, const Names& names)
     std::string joined;
     for (const char c : words ? std::string_view(text) : std::string_view())
         joined += c == ' ' ? std::string_view("\u00B7") : std::string_view(&c, 1);
-    std::vector<const std::string*> spellings{&text};
-    if (words)
-        spellings.push_back(&joined);
-    for (const std::string* spelling : spellings)
+    // As typed, then joined; no allocation, as this runs for every word a failing reading tries.
+    const std::array<const std::string*, 2> spellings{&text, &joined};
+    const std::span<const std::string* const> tried(spellings.data(), words ? 2 : 1);
+    for (const std::string* spelling : tried)
         if (const names::UnitMatch match = names::lookUpExact(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
     if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text))
         return declaredAs(prefixed(*reading), text, names);
-    for (const std::string* spelling : spellings)
+    for (const std::string* spelling : tried)
         if (const names::UnitMatch match = names::lookUp(*names.index, *spelling); !match.empty())
             return atomOf(match, *spelling, names);
     return std::nullopt;

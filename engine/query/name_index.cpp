@@ -10,6 +10,7 @@
 #include <mezzurix/unit_prefixes.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <deque>
@@ -292,13 +293,17 @@ struct Index {
         }
 
         std::vector<NameTable::Entry> keyed;
-        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size());
+        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size() +
+                      (language != nullptr ? otherSideNames(*language).size() : 0));
         for (const UnitName& name : all) {
             keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, !name.language.empty()});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
-        for (const UnitName& name : otherSideNames())
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
+        const std::span<const UnitName> translatedOtherSide =
+            language != nullptr ? otherSideNames(*language) : std::span<const UnitName>();
+        for (const std::span<const UnitName> names : {otherSideNames(), translatedOtherSide})
+            for (const UnitName& name : names)
+                keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
         // The symbols are complete here: the table keeps views of them.
         for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
             keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});
@@ -411,9 +416,41 @@ UnitPlace placeOf(int code)
     return typedPlaceOf(code).value();
 }
 
+namespace {
+
+std::vector<std::string> nearestNames(std::string_view typed, const Index& idx);
+
+// The last texts suggestions were asked for, and the suggestions: a query that fails is read
+// again with each correction, and each name the last word may be finishing, and the same unknown
+// word in each reading is looked for once.
+constexpr std::size_t kRememberedSuggestions = 8;
+struct RememberedSuggestions {
+    const Index* index = nullptr;
+    std::string typed;
+    std::vector<std::string> names;
+};
+
+} // namespace
+
 std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNames* language)
 {
+    thread_local std::array<RememberedSuggestions, kRememberedSuggestions> remembered;
+    thread_local std::size_t next = 0;
     const Index& idx = index(language);
+    for (const RememberedSuggestions& known : remembered)
+        if (known.index == &idx && known.typed == typed)
+            return known.names;
+    RememberedSuggestions& slot = remembered[next];
+    next = (next + 1) % kRememberedSuggestions;
+    slot = {&idx, std::string(typed), nearestNames(typed, idx)};
+    return slot.names;
+}
+
+namespace {
+
+// The names nearest `typed`, by unit, best first.
+std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
+{
     const std::string folded = query_text::fold(typed);
     // A single letter is a plausible slip for every other single letter: only its case may differ.
     const int bound = std::min(folded.size() <= kShortTextBytes ? 1 : kMaxSuggestionDistance,
@@ -471,5 +508,7 @@ std::vector<std::string> suggestionsFor(std::string_view typed, const LanguageNa
     }
     return names;
 }
+
+} // namespace
 
 } // namespace mezzurix::names

@@ -29,13 +29,18 @@ using namespace query_parts;
 using namespace readings;
 using query_text::quoted;
 
-// Fills a new query's value, valueText and valueSpan from the number at `start`.
+// A value of hours, minutes and seconds ("1:05:30") with no unit of its own is hours.
+constexpr std::string_view kClockUnit = "h";
+
+// Fills a new query's value, valueText and valueSpan from the number at `start`; `clock` tells
+// whether it is written as h:mm:ss.
 std::optional<QueryError> readValue(std::string_view text, std::size_t start, const QueryOptions& options,
-                                    Query& query)
+                                    Query& query, bool& clock)
 {
     value_reader::Value value;
     if (std::optional<QueryError> error = value_reader::readValue(text, start, options, value))
         return error;
+    clock = value.clockFields == value_reader::kMaxClockFields;
     query.value = value.value;
     query.valueText = std::move(value.text);
     query.valueSpan = value.span;
@@ -119,12 +124,13 @@ struct UnitsPart {
     std::string_view text;  // when memorable
 };
 
-UnitsPart unitsPartOf(std::string_view text, const phrasing::Phrasing& phrasing, const Query& query)
+UnitsPart unitsPartOf(std::string_view text, const phrasing::Phrasing& phrasing, const Query& query, bool clock)
 {
     UnitsPart part;
     part.start = query.valueSpan.offset + query.valueSpan.length;
     part.end = phrasing::questionEnd(text);
-    part.memorable = phrasing.into.length == 0 && part.end >= part.start;
+    // The units of an h:mm:ss value depend on the value: "in min" is not read alike after "24".
+    part.memorable = phrasing.into.length == 0 && part.end >= part.start && !clock;
     if (part.memorable)
         part.text = text.substr(part.start, part.end - part.start);
     return part;
@@ -132,9 +138,16 @@ UnitsPart unitsPartOf(std::string_view text, const phrasing::Phrasing& phrasing,
 
 // The tokens of the units part, and for "how many INTO in ...", of the into units after them.
 void tokeniseUnits(std::string_view text, const phrasing::Phrasing& phrasing, const UnitsPart& part,
-                   const QueryOptions& options, UnitsText& units)
+                   const QueryOptions& options, bool clock, UnitsText& units)
 {
     tokenise(text, part.start, part.end, options, units);
+    // h:mm:ss before no unit, or before a separator: hours.
+    if (clock && (units.size() == 0 || units.tokens.front().separator)) {
+        units.tokens.clear();
+        units.norm.clear();
+        addImpliedName(units, kClockUnit, part.start);
+        tokenise(text, part.start, part.end, options, units, true);
+    }
     if (phrasing.into.length > 0) {
         addSeparator(units, phrasing.separator);
         tokenise(text, phrasing.into.offset, phrasing.into.offset + phrasing.into.length, options, units, true);
@@ -272,10 +285,11 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     if (std::optional<QueryError> error = checkText(text, start))
         return error;
     const phrasing::Phrasing phrasing = phrasing::readPhrasing(text, start, options);
-    if (std::optional<QueryError> error = readValue(text, phrasing.valueStart, options, query))
+    bool clock = false;
+    if (std::optional<QueryError> error = readValue(text, phrasing.valueStart, options, query, clock))
         return error;
 
-    const UnitsPart part = unitsPartOf(text, phrasing, query);
+    const UnitsPart part = unitsPartOf(text, phrasing, query, clock);
     if (part.memorable)
         if (const units_memo::Reading* known = units_memo::find(part.text, options)) {
             placeUnits(query, *known, part.start);
@@ -285,7 +299,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     // Kept from query to query, so that a batch of them allocates nothing here.
     thread_local UnitsText units;
     thread_local Readings readings;
-    tokeniseUnits(text, phrasing, part, options, units);
+    tokeniseUnits(text, phrasing, part, options, clock, units);
     collectReadings(units, options.category, readings);
     if (!readings.compatible.empty())
         return placePairs(text, readings, part, options, query);

@@ -79,14 +79,44 @@ std::string fold(std::string_view text)
     return folded;
 }
 
+namespace {
+
+// Whether the bytes of `a` and `b`, counted by their low five bits, differ by at most `bound`
+// either way: an edit adds at most one byte and takes away at most one, a swap neither, so this
+// rules out most names far cheaper than the distance itself.
+bool countsWithin(std::string_view a, std::string_view b, int bound)
+{
+    constexpr std::size_t kBuckets = 32;
+    std::array<int, kBuckets> count{};
+    for (const char c : a)
+        ++count[static_cast<unsigned char>(c) % kBuckets];
+    for (const char c : b)
+        --count[static_cast<unsigned char>(c) % kBuckets];
+    int more = 0;
+    int fewer = 0;
+    for (const int n : count) {
+        if (n > 0)
+            more += n;
+        else
+            fewer -= n;
+    }
+    return more <= bound && fewer <= bound;
+}
+
+} // namespace
+
 int editDistance(std::string_view a, std::string_view b, int bound)
 {
     const auto sizeGap = static_cast<int>(a.size() > b.size() ? a.size() - b.size() : b.size() - a.size());
-    if (sizeGap > bound || a.size() > kMaxDistanceBytes || b.size() > kMaxDistanceBytes)
+    if (sizeGap > bound || a.size() > kMaxDistanceBytes || b.size() > kMaxDistanceBytes || !countsWithin(a, b, bound))
         return bound + 1;
-    // Three rows of the dynamic programme: two back for transpositions.
+    // Three rows of the dynamic programme, turned round each step: two back for transpositions.
+    // Only the cells written are read.
     constexpr std::size_t kRow = kMaxDistanceBytes + 1;
-    std::array<int, kRow> before{}, previous{}, current{};
+    std::array<std::array<int, kRow>, 3> rows;
+    int* before = rows[0].data();
+    int* previous = rows[1].data();
+    int* current = rows[2].data();
     for (std::size_t j = 0; j <= b.size(); ++j)
         previous[j] = static_cast<int>(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -94,7 +124,8 @@ int editDistance(std::string_view a, std::string_view b, int bound)
         int rowMinimum = current[0];
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            int best = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            int best = std::min(previous[j], current[j - 1]) + 1;
+            best = std::min(best, previous[j - 1] + cost);
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 best = std::min(best, before[j - 2] + 1);
             current[j] = best;
@@ -102,8 +133,8 @@ int editDistance(std::string_view a, std::string_view b, int bound)
         }
         if (rowMinimum > bound)
             return bound + 1;
-        before = previous;
-        previous = current;
+        std::swap(before, previous);
+        std::swap(previous, current);
     }
     return std::min(previous[b.size()], bound + 1);
 }

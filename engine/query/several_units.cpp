@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace mezzurix::several_units {
 
@@ -20,15 +21,16 @@ namespace {
 
 using namespace query_parts;
 
-// Feet followed by a bare number: the number is inches, as in 5'10 or "5 ft 10".
-struct FeetAndInches {
-    int feet = unitCode("foot");
-    int inches = unitCode("inch");
+// A unit followed by a bare number, and the unit of that number: 5'10 and "5 ft 10" are inches,
+// "2h15" and "2 h 15" minutes.
+struct ImpliedNext {
+    int after;
+    int next;
 };
-const FeetAndInches& feetAndInches()
+std::span<const ImpliedNext> impliedNext()
 {
-    static const FeetAndInches codes;
-    return codes;
+    static const ImpliedNext pairs[] = {{unitCode("foot"), unitCode("inch")}, {unitCode("hour"), unitCode("minute")}};
+    return pairs;
 }
 
 // After an hour part, "m" is minutes ("1h45m"), not meters.
@@ -70,6 +72,15 @@ int codeIn(const names::UnitMatch& match, std::size_t categoryIndex)
         for (const int code : codes)
             if (names::placeOf(code).categoryIndex == categoryIndex)
                 return code;
+    return -1;
+}
+
+// The unit of a bare number after a part read as `match`, or -1 when it needs one of its own.
+int impliedAfter(const names::UnitMatch& match)
+{
+    for (const ImpliedNext& pair : impliedNext())
+        if (codeIn(match, names::placeOf(pair.after).categoryIndex) == pair.after)
+            return pair.next;
     return -1;
 }
 
@@ -133,8 +144,8 @@ Stop readFromParts(std::string_view text, const UnitsText& units, const Query& q
                 part.units.addOther(time.minute);
             part.span = {valueBegin, units.tokens[end - 1].end - valueBegin};
             part.name = units.span(pos, end);
-        } else if (!from.empty() && codeIn(from.back().units, names::placeOf(feetAndInches().feet).categoryIndex) == feetAndInches().feet) {
-            part.units.add(feetAndInches().inches);
+        } else if (const int next = from.empty() ? -1 : impliedAfter(from.back().units); next >= 0) {
+            part.units.add(next);
             part.span = {valueBegin, units.tokens[pos - 1].end - valueBegin};
         } else {
             if (from.empty())

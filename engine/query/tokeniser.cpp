@@ -60,8 +60,18 @@ constexpr Rewrite kRewrites[] = {
     {"\u00BA", "\u00B0"},  // the ordinal indicator, typed for a degree sign
 };
 
+// The first bytes of the typed forms: most bytes start none, and are passed at once.
+constexpr auto kFormStarts = [] {
+    std::array<bool, 256> starts{};
+    for (const Rewrite& rewrite : kRewrites)
+        starts[static_cast<unsigned char>(rewrite.typed.front())] = true;
+    return starts;
+}();
+
 inline std::size_t formAt(std::string_view text, std::size_t pos, std::string_view& written)
 {
+    if (!kFormStarts[static_cast<unsigned char>(text[pos])])
+        return 0;
     for (const Rewrite& rewrite : kRewrites)
         if (text.substr(pos, rewrite.typed.size()) == rewrite.typed) {
             written = rewrite.written;
@@ -224,7 +234,8 @@ private:
         if (!scan.clean())
             return 0;
         const bool onItsOwn = !open_ || endsWithMark(currentWord()) ||
-                              (isAsciiLetter(units_.norm.back()) && nameOrMarkAt(text_, scan.number.end));
+                              (isAsciiLetter(units_.norm.back()) &&
+                               (nameOrMarkAt(text_, scan.number.end) || endsWordAfterName(scan.number)));
         value_reader::Value number;
         if (!onItsOwn || value_reader::valueOf(text_, scan, number))
             return 0;
@@ -236,6 +247,24 @@ private:
         current_.value = number.value;
         end(scan.number.end);
         return scan.number.end;
+    }
+
+    // Whether `number`, glued to the word before it, ends the word, where the word names a unit
+    // and the word with the number names none: "2h15" is 2 h 15 and "5ft10" 5 ft 10, but "m3"
+    // and "in2" are names.
+    bool endsWordAfterName(number_scan::Span number) const
+    {
+        if (number.end < text_.size() && blankLength(text_, number.end) == 0)
+            return false;
+        const std::string_view word = currentWord();
+        if (names::lookUp(*units_.names, word).empty())
+            return false;
+        std::string glued(word);
+        glued.append(number.of(text_));
+        if (!names::lookUp(*units_.names, glued).empty())
+            return false;
+        const std::string powered = withSuperscriptPowers(glued);
+        return powered.empty() || names::lookUp(*units_.names, powered).empty();
     }
 
     // One character of a name, in the form the name table writes it.
@@ -349,6 +378,15 @@ void tokenise(std::string_view text, std::size_t from, std::size_t to, const Que
     units.maxNameTokens = names::maxNameTokens(*units.names);
     Tokeniser(text.substr(0, to), options, units).run(from);
     classify(units, firstNew);
+}
+
+void addImpliedName(UnitsText& units, std::string_view name, std::size_t at)
+{
+    if (!units.tokens.empty())
+        units.norm.push_back(' ');
+    const Token token{at, at, units.norm.size(), units.norm.size() + name.size()};
+    units.norm.insert(units.norm.end(), name.begin(), name.end());
+    units.tokens.push_back(token);
 }
 
 void addSeparator(UnitsText& units, TextSpan where)

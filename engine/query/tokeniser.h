@@ -65,6 +65,10 @@ bool isPerWord(std::string_view word, const LanguageNames* language);
 // as "·"), with the written form in `written`; 0 for none.
 std::size_t typedFormAt(std::string_view text, std::size_t pos, std::string_view& written);
 
+// Adds a token of no text standing at `at` that names a unit by `name`: the hours of "1:05:30 in
+// min", which names none.
+void addImpliedName(UnitsText& units, std::string_view name, std::size_t at);
+
 // Adds a separator token of no text standing at `where`, as the "in" of "how many ft in 2 m".
 void addSeparator(UnitsText& units, TextSpan where);
 

@@ -16,9 +16,6 @@ namespace mezzurix::value_reader {
 
 namespace {
 
-// "h:mm:ss": at most two fields after the first.
-constexpr int kMaxClockFields = 2;
-
 using number_scan::Form;
 using number_scan::Scan;
 using number_scan::Span;
@@ -243,6 +240,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             out.value = std::signbit(out.value) ? -value : value;
             out.text = decimalText(out.value);
             out.span.length = end - out.span.offset;
+            out.clockFields = fields;
             return std::nullopt;
         }
     }

@@ -15,11 +15,15 @@
 
 namespace mezzurix::value_reader {
 
+// "h:mm:ss": at most two fields after the first.
+constexpr int kMaxClockFields = 2;
+
 struct Value {
     double value = 0.0;
     std::string text;  // a decimal the window's leading-number rule reads to `value`
     TextSpan span;     // the number as typed
     bool words = false;  // written in words, in part or whole
+    int clockFields = 0;  // fields after a colon: 2 in "1:05:30"
 };
 
 // How numbers are written in queries read with `options`.

@@ -17,6 +17,17 @@ bool sameFolded(std::string_view a, std::string_view b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// Calls `each` with every name of `list` ("ft|feet").
+template <typename Each>
+void forEachInList(std::string_view list, Each each)
+{
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        each(list.substr(0, bar));
+        list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
+    }
+}
+
 // The names of one unit beyond its list text, each read once: a record may write a name its list
 // text already reads ("fathom|fathoms" beside the list text "Fathoms").
 class UnitNames {
@@ -29,11 +40,7 @@ public:
     // Each name of `list` ("ft|feet"), as a name of `kind`.
     void add(std::string_view list, NameKind kind)
     {
-        while (!list.empty()) {
-            const std::size_t bar = list.find('|');
-            add(UnitName{code_, list.substr(0, bar), kind});
-            list.remove_prefix(bar == std::string_view::npos ? list.size() : bar + 1);
-        }
+        forEachInList(list, [&](std::string_view name) { add(UnitName{code_, name, kind}); });
     }
 
 private:
@@ -103,6 +110,57 @@ std::span<const UnitName> otherSideNames()
         each.add(unit.byOtherSide, NameKind::Symbol);
     });
     return all;
+}
+
+namespace {
+
+// Whether `list` ("degree|degrees|deg") holds `word`, with ASCII case ignored.
+bool listHolds(std::string_view list, std::string_view word)
+{
+    bool holds = false;
+    forEachInList(list, [&](std::string_view name) { holds = holds || sameFolded(name, word); });
+    return holds;
+}
+
+// The codes of the units of another category whose English written names the other-side list of
+// `unit` holds: the angle's degree for Celsius ("degree"), the ounce of mass for the fluid ounce.
+std::vector<int> unitsNamedBy(const UnitRecord& unit)
+{
+    std::vector<int> codes;
+    for (const UnitName& name : unitAliases()) {
+        const UnitRecord* other = findUnitRecord(name.unitCode);
+        if (name.kind == NameKind::Name && other != nullptr && other->category != unit.category &&
+            listHolds(unit.byOtherSide, name.text) && std::find(codes.begin(), codes.end(), name.unitCode) == codes.end())
+            codes.push_back(name.unitCode);
+    }
+    return codes;
+}
+
+std::vector<UnitName> translatedOtherSideNames(const LanguageNames& language)
+{
+    return namesByCode([&](std::vector<UnitName>& names, int code, const UnitRecord& unit) {
+        if (unit.byOtherSide.empty())
+            return;
+        for (const int named : unitsNamedBy(unit))
+            for (const UnitName& name : language.names)
+                if (name.unitCode == named)
+                    names.push_back({code, name.text, name.kind, name.language});
+    });
+}
+
+} // namespace
+
+std::span<const UnitName> otherSideNames(const LanguageNames& language)
+{
+    static const std::vector<std::vector<UnitName>> all = [] {
+        std::vector<std::vector<UnitName>> each;
+        for (const LanguageNames* known : unitNameLanguages())
+            each.push_back(translatedOtherSideNames(*known));
+        return each;
+    }();
+    const auto languages = unitNameLanguages();
+    const auto at = std::find(languages.begin(), languages.end(), &language);
+    return at == languages.end() ? std::span<const UnitName>() : std::span<const UnitName>(all[std::size_t(at - languages.begin())]);
 }
 
 const LanguageNames* findNameLanguage(std::string_view locale)

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "query_outcome.h"
+
 #include <mezzurix/catalogue.h>
 #include <mezzurix/convert.h>
 #include <mezzurix/query.h>
@@ -41,22 +43,6 @@ const Category& categoryOf(int code)
             if (unit.code == code)
                 return category;
     qFatal("no unit %d", code);
-}
-
-// The key of a unit's record; "term" for a side the catalogue has no unit for.
-std::string keyOf(int code)
-{
-    const UnitRecord* record = findUnitRecord(code);
-    return record != nullptr ? std::string(record->key) : "term";
-}
-
-// "from>into" unit keys of a query, or the error kind; what the round-trip checks compare.
-std::string outcome(const QueryReading& reading)
-{
-    if (const auto* query = std::get_if<Query>(&reading))
-        return keyOf(query->fromCode()) + ">" + (query->intoCode() ? keyOf(*query->intoCode()) : "");
-    return "error " + std::string(errorKindName(std::get<QueryError>(reading).kind)) + ": " +
-           std::get<QueryError>(reading).message;
 }
 
 QueryOptions optionsFor(const QString& flags)

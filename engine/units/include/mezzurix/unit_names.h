@@ -64,6 +64,11 @@ std::span<const UnitName> unitAliases();
 // UnitRecord::byOtherSide), in the order of the unit codes: kinds CaseSymbol and Symbol.
 std::span<const UnitName> otherSideNames();
 
+// The same in `language`: its names of the units whose English written names a unit's other-side
+// list holds. "degree" is the angle's name, so German "Grad", French "degrés" and Spanish
+// "grados" beside a temperature are degrees Celsius, as "degrees" is in English.
+std::span<const UnitName> otherSideNames(const LanguageNames& language);
+
 // Every name a unit is read by: its list text first, then its aliases in table order, then
 // those of `language` when given.
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = nullptr);
