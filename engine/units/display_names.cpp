@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/display_names.h>
 
+#include <mezzurix/unit_names.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -123,14 +125,17 @@ const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed)
 
 bool hasDisplayNames(std::string_view language)
 {
-    return isEnglish(language);
+    return isEnglish(language) || findNameLanguage(language) != nullptr;
 }
 
 std::optional<std::string_view> displayName(const UnitRecord& unit, const NamedForm* form, std::string_view language,
                                             PluralCategory category)
 {
-    if (!hasDisplayNames(language))
-        return std::nullopt;
+    // Another language names the unit by its catalogue; a form of its own is English's for now.
+    if (!isEnglish(language)) {
+        const LanguageNames* names = findNameLanguage(language);
+        return names != nullptr ? std::optional(unitDisplayName(unitCode(unit), names, category)) : std::nullopt;
+    }
     const bool one = category == PluralCategory::One;
     if (form != nullptr)
         return one ? form->singular : form->plural;

@@ -3,6 +3,7 @@
 #include <mezzurix/display_names.h>
 #include <mezzurix/plural_rules.h>
 #include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <QTest>
@@ -87,9 +88,9 @@ void TestDisplayNames::pluralCategories()
 }
 
 // Every unit of the model, with and without each of its forms, after every printed number in every
-// language: the singular exactly where the language's rule says one, else the plural. A language
-// without display names of its own takes the front end's caption where there is one, and the
-// English names otherwise.
+// language: the singular exactly where the language's rule says one, else the plural. English
+// answers in the form typed; a language with a catalogue of names in its own names; one without
+// takes the front end's caption where there is one, and the English names otherwise.
 void TestDisplayNames::everyUnitByEveryRule()
 {
     for (const UnitRecord& unit : unitRecords()) {
@@ -97,20 +98,25 @@ void TestDisplayNames::everyUnitByEveryRule()
         std::vector<const NamedForm*> forms = {nullptr};
         for (const NamedForm& form : namedForms(unit))
             forms.push_back(&form);
-        for (const LanguageRow& row : kLanguages)
+        for (const LanguageRow& row : kLanguages) {
+            const LanguageNames* catalogue = findNameLanguage(row.language);
             for (std::size_t i = 0; i < kNumbers.size(); ++i)
                 for (const NamedForm* form : forms) {
                     const bool one = categoryOf(row.categories[i]) == PluralCategory::One;
-                    const std::string_view singular = form != nullptr ? form->singular : unit.singular;
-                    const std::string_view plural = form != nullptr ? form->plural : unit.plural;
-                    QCOMPARE(nameAfterNumber(unit, form, row.language, kNumbers[i], "."), one ? singular : plural);
+                    const DisplayName own = catalogue != nullptr ? displayNames(unitCode(unit), catalogue)
+                                            : form != nullptr    ? DisplayName{-1, form->singular, form->plural}
+                                                                 : DisplayName{-1, unit.singular, unit.plural};
+                    const std::string_view expected = one ? own.singular : own.plural;
+                    QCOMPARE(nameAfterNumber(unit, form, row.language, kNumbers[i], "."), expected);
                     const std::string_view withCaption =
                         nameAfterNumber(unit, form, row.language, kNumbers[i], ".", "Caption");
-                    QCOMPARE(withCaption, hasDisplayNames(row.language) ? (one ? singular : plural) : "Caption");
+                    QCOMPARE(withCaption, hasDisplayNames(row.language) ? expected : std::string_view("Caption"));
                 }
+        }
     }
-    QVERIFY(!hasDisplayNames("de_DE.UTF-8"));
+    QVERIFY(hasDisplayNames("de_DE.UTF-8"));
     QVERIFY(hasDisplayNames("en_US.UTF-8"));
+    QVERIFY(!hasDisplayNames("xx_YY"));
 }
 
 // Every form of the model reads: each of its names reads as its unit and answers in the form, on

@@ -31,11 +31,13 @@ std::span<const NamedForm> namedForms(const UnitRecord& unit);
 const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed);
 
 // Whether the program has display names of its own in `language` (a code or a locale): English
-// always, whatever the locale's region ("", "C", "en_GB").
+// always, whatever the locale's region ("", "C", "en_GB"), and each language with a catalogue of
+// unit names (unit_names.h).
 bool hasDisplayNames(std::string_view language);
 
 // The unit's display name in `language` for a number of plural `category`, in `form` where one
-// is given (a form of this unit); nullopt for a language without display names of its own.
+// is given (a form of this unit; other languages name the unit itself); nullopt for a language
+// without display names of its own.
 std::optional<std::string_view> displayName(const UnitRecord& unit, const NamedForm* form, std::string_view language,
                                             PluralCategory category);
 
