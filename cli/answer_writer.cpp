@@ -6,7 +6,6 @@
 #include "json.h"
 #include "messages.h"
 
-#include <mezzurix/unit_names.h>
 #include <mezzurix/utf8.h>
 
 #include <string>
@@ -37,14 +36,18 @@ std::string partsJson(const Query& query, const std::vector<AnswerPart>& parts)
     return json + "]";
 }
 
-// The unit's name after a number: in English the singular for 1; in a language with unit names
-// its display name by the language's plural rule, the number printed with `decimalSign`.
-std::string_view unitAfter(const Unit& unit, std::string_view number, const LanguageNames* language,
-                           std::string_view decimalSign)
+// The unit's name after a number as printed, as the user named it, singular or plural by the
+// language's rule; in a language without display names, the name the window lists it by.
+// JSON names units in English whatever the language.
+std::string_view unitAfter(const Unit& unit, const NamedForm* form, std::string_view number,
+                           std::string_view decimalPoint, bool json)
 {
-    if (language != nullptr)
-        return unitDisplayName(unit.code, language, pluralCategory(language->code, number, decimalSign));
-    return translating() ? catalogueText(unit.text) : nameAfterNumber(unit, number);
+    const UnitRecord* record = findUnitRecord(unit.code);
+    if (record == nullptr)
+        return unit.text;
+    const std::string_view caption = json ? unit.text : catalogueText(unit.text);
+    return nameAfterNumber(*record, form, json ? std::string_view() : messagesLanguage(), number, decimalPoint,
+                           caption != unit.text ? caption : std::string_view());
 }
 
 } // namespace
@@ -100,15 +103,16 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
     const std::string_view typedValue = !q.fromParts.empty() ? std::string_view()
                                         : q.valueInWords     ? std::string_view(inWords)
                                                              : query.substr(q.valueSpan.offset, q.valueSpan.length);
-    // Names are shown in the language messages are written in, where it has unit names.
-    const LanguageNames* shownIn = translating() ? findNameLanguage(settings_.reading.language) : nullptr;
-    // The typed value's decimal sign: the regional one where the value holds it, else ".".
-    const std::string_view regionalSign = settings_.reading.decimalPoint;
-    const std::string_view typedSign = q.valueInWords ? std::string_view(settings_.format.decimalPoint)
-                                       : typedValue.find(regionalSign) != std::string_view::npos ? regionalSign
-                                                                                                 : std::string_view(".");
-    const auto nameOf = [&](const Unit* unit, std::string_view side, std::string_view number) {
-        return unit != nullptr ? nameAfterNumber(*unit, number) : side;
+    // The printed value's digits, with "." for the point as the reader writes them.
+    const std::string_view valueDigits = q.valueInWords ? std::string_view(inWords) : std::string_view(q.valueText);
+    const std::string_view valuePoint = q.valueInWords ? std::string_view(settings_.format.decimalPoint) : ".";
+    const bool json = settings_.style == OutputStyle::Json;
+    const auto fromName = [&] {
+        return fromUnit != nullptr ? unitAfter(*fromUnit, q.fromForm, valueDigits, valuePoint, json) : from;
+    };
+    const auto intoName = [&] {
+        return intoUnit != nullptr ? unitAfter(*intoUnit, q.intoForm, answerText_, settings_.format.decimalPoint, json)
+                                   : into;
     };
 
     std::string& line = out_.text();
@@ -121,7 +125,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         } else if (q.fromParts.empty()) {
             appendShown(line, typedValue);
             line += ' ';
-            line += fromUnit != nullptr ? unitAfter(*fromUnit, typedValue, shownIn, typedSign) : from;
+            line += fromName();
         } else {
             appendShown(line, query.substr(q.fromSpan.offset, q.fromSpan.length));  // "5 ft 10 in" as typed
         }
@@ -129,7 +133,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         line += answerText_;
         if (q.intoParts.empty()) {  // several into units are named within the answer
             line += ' ';
-            line += intoUnit != nullptr ? unitAfter(*intoUnit, answerText_, shownIn, settings_.format.decimalPoint) : into;
+            line += intoName();
         }
         if (settings_.explain) {
             line += '\n';
@@ -148,8 +152,8 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
             .number("value", q.value)
             .string("from", from)
             .string("into", into)
-            .string("from_name", nameOf(fromUnit, from, typedValue))
-            .string("into_name", nameOf(intoUnit, into, answerText_))
+            .string("from_name", fromName())
+            .string("into_name", intoName())
             .string("category", q.categoryIndex != kNoCategory ? std::string(q.category().name)
                                                                : q.fromTerm->dimension.text())
             .number("result", result)

@@ -20,6 +20,7 @@ constexpr const char* kTextDomain = "mezzurix-convert";
 constexpr std::string_view kCatalogueContext = "Catalogue|\x04";
 
 bool active = false;
+std::string language;  // the locale of the texts while translating
 
 // The catalogues of this program's own prefix, where it runs from (the build tree too), else
 // those of the prefix it was built for.
@@ -55,6 +56,7 @@ std::string setUpMessages()
         active = *dgettext(kTextDomain, "") != '\0';
     }
     if (active) {
+        language = locale;
         // The reader's messages name units and categories as the window does.
         setMessageTranslator([](const char* english) -> const char* {
             const char* translated = dgettext(kTextDomain, english);
@@ -67,6 +69,11 @@ std::string setUpMessages()
 bool translating()
 {
     return active;
+}
+
+std::string_view messagesLanguage()
+{
+    return language;
 }
 
 const char* tr(const char* english)

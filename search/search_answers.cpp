@@ -5,11 +5,11 @@
 #include "currency_answers.h"
 
 #include <mezzurix/definitions.h>
+#include <mezzurix/display_names.h>
 #include <mezzurix/number_rules.h>
 #include <mezzurix/query.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/regional_format.h>
-#include <mezzurix/unit_names.h>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -59,15 +59,21 @@ QString catalogueText(std::string_view english)
     return QCoreApplication::translate("Catalogue", key.constData());
 }
 
-// The unit's name after a number: in English its display name, the singular for 1; in a language
-// with unit names its display name by the language's plural rule; in another translation the
-// name the window lists the unit by. Without a number, the plural.
-QString nameAfter(const Unit& unit, std::string_view number = {}, std::string_view decimalSign = ".")
+// The unit's name after a number as printed (with the regional decimal point), as the user named
+// it in `form`, singular or plural by the language's rule; in a language without display names,
+// the name the window lists the unit by. Without a number, the plural.
+QString nameAfter(const Unit& unit, const NamedForm* form = nullptr, std::optional<std::string_view> number = {},
+                  std::string_view decimalPoint = ".")
 {
-    if (const LanguageNames* language = findNameLanguage(QLocale::system().name().toStdString()))
-        return fromView(unitDisplayName(unit.code, language, pluralCategory(language->code, number, decimalSign)));
     const QString translated = catalogueText(unit.text);
-    return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
+    const UnitRecord* record = findUnitRecord(unit.code);
+    if (record == nullptr)
+        return translated;
+    const QByteArray caption = translated != fromView(unit.text) ? translated.toUtf8() : QByteArray();
+    const std::string language = QLocale::system().name().toStdString();
+    const PluralCategory category =
+        number ? pluralCategory(language, *number, decimalPoint) : PluralCategory::Other;
+    return fromView(unitName(*record, form, language, category, viewOf(caption)));
 }
 
 // "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
@@ -90,7 +96,9 @@ QString valueText(const Query& query, const NumberFormat& format)
 {
     const auto general = [&](double value) { return formatGeneral(value, format.decimalPoint); };
     const auto named = [&](const std::string& number, std::size_t position) {
-        return QString::fromStdString(number) + u' ' + nameAfter(query.category().units[position], number, format.decimalPoint);
+        const NamedForm* form = query.fromParts.empty() ? query.fromForm : nullptr;
+        return QString::fromStdString(number) + u' ' +
+               nameAfter(query.category().units[position], form, number, format.decimalPoint);
     };
     if (query.fromTerm)
         return QString::fromStdString(general(query.value) + ' ' + query.fromTerm->symbol);
@@ -115,8 +123,8 @@ std::optional<SearchAnswer> answer(const Query& query, bool bothUnits, const Num
     // Answers into several units carry their units already: "5 ft 8.8976378 in". A composed unit
     // is named by its symbol: "2700 kg/m³".
     const QString intoName = query.intoTerm ? QString::fromStdString(query.intoTerm->symbol)
-                                            : nameAfter(query.category().units[*query.intoPosition], result->text,
-                                                        format.decimalPoint);
+                                            : nameAfter(query.category().units[*query.intoPosition], query.intoForm,
+                                                        result->text, format.decimalPoint);
     found.name = result->parts.empty() ? found.number + u' ' + intoName : found.number;
     const QString category = query.categoryIndex != kNoCategory
                                  ? catalogueText(query.category().name)

@@ -197,6 +197,12 @@ std::optional<Atom> atomOf(const names::UnitMatch& match, std::string_view text,
     if (codes.size() == 1)
         atom.code = codes.front();
     atom.symbol = typedAsSymbol(codes.front(), text, names.language);
+    // A unit typed by another English symbol of its own is written as typed within a composed
+    // unit: "mL/min" stays so, rather than "cm³/min". A power in digits ("in3") keeps the symbol's
+    // own form ("in³"), and another language's symbol the English one, which every reader reads.
+    if (atom.symbol && codes.size() == 1 && std::none_of(text.begin(), text.end(), number_digits::isDigit) &&
+        typedAsSymbol(codes.front(), text, nullptr))
+        atom.unit.symbol = std::string(text);
     atom.si = first->si;
     return atom;
 }

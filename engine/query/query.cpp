@@ -6,6 +6,7 @@
 #include "expression_query.h"
 #include "filler_words.h"
 #include "name_index.h"
+#include "named_forms.h"
 #include "phrasing.h"
 #include "query_parts.h"
 #include "query_text.h"
@@ -361,6 +362,8 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
         error = reciprocalOfZero(text, std::get<Query>(reading));
     if (error)
         reading = std::move(*error);
+    else
+        named_forms::note(text, std::get<Query>(reading));
     return reading;
 }
 

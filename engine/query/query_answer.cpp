@@ -126,7 +126,7 @@ std::string canonicalText(const Query& query)
         if (query.fromTerm)
             text += query.fromTerm->symbol;
         else
-            text += sideText(query, false, query.category().units[query.fromPosition].text);
+            text += sideText(query, false, query.fromForm != nullptr ? query.fromForm->plural : query.category().units[query.fromPosition].text);
     }
     // Read again, the words left out are left out again, and the answer can say so.
     if (!query.ignoredText.empty())
@@ -143,7 +143,7 @@ std::string canonicalText(const Query& query)
     } else if (query.intoPosition) {
         text += " to ";
         if (query.intoParts.empty())
-            text += sideText(query, true, query.category().units[*query.intoPosition].text);
+            text += sideText(query, true, query.intoForm != nullptr ? query.intoForm->plural : query.category().units[*query.intoPosition].text);
         for (std::size_t i = 0; i < query.intoParts.size(); ++i) {
             text += i > 0 ? " " : "";
             text += query.category().units[query.intoParts[i]].text;
@@ -158,6 +158,7 @@ Query withInto(Query query, std::size_t intoPosition)
     query.intoTerm.reset();
     query.intoSpan = {};
     query.intoParts.clear();
+    query.intoForm = nullptr;
     return query;
 }
 

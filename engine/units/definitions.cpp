@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/definitions.h>
+#include <mezzurix/display_names.h>
 
 #include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_record.h>
@@ -125,7 +126,7 @@ std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText)
     const UnitRecord* record = findUnitRecord(unit.code);
     if (record == nullptr)
         return unit.text;
-    return isExactlyOne(numberText) ? record->singular : record->plural;
+    return nameAfterNumber(*record, nullptr, {}, numberText, ".");
 }
 
 std::string definitionText(const UnitDefinition& definition)

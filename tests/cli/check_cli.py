@@ -95,6 +95,19 @@ ROWS = [
     ("minus one", ["-1 lb to oz"], b"", b"-1 Pound = -16 Ounces\n", 0, ""),
     ("one with decimals stays plural", ["-d", "2", "1 ft to in"], b"", b"1 Foot = 12.00 Inches\n", 0, ""),
     ("1.0 stays plural", ["1.0 ft to in"], b"", b"1.0 Feet = 12 Inches\n", 0, ""),
+    ("1.00 stays plural", ["1.00 ft to in"], b"", b"1.00 Feet = 12 Inches\n", 0, ""),
+    ("a half is plural", ["0.5 ft to in"], b"", b"0.5 Feet = 6 Inches\n", 0, ""),
+    ("one after rounding", ["1.0000000001 ft to ft"], b"", b"1.0000000001 Feet = 1 Foot\n", 0, ""),
+    # Units answer in the names the user typed, where those have a form of their own.
+    ("named as typed, into", ["5 cc in ml"], b"", b"5 Cubic centimeters = 5 Milliliters\n", 0, ""),
+    ("named as typed, from", ["200 ml to l"], b"", b"200 Milliliters = 0.2 Liters\n", 0, ""),
+    ("tonnes", ["3 tonnes in kg"], b"", b"3 Tonnes = 3000 Kilograms\n", 0, ""),
+    ("binary prefixes", ["1 MiB in KiB"], b"", b"1 Mebibyte = 1024 Kibibytes\n", 0, ""),
+    ("composed unit as typed", ["2 mL/min in L/h"], b"", b"2 mL/min = 0.12 Liters per hour\n", 0, ""),
+    ("terse unchanged", ["-t", "5 ml in cc"], b"", b"5\n", 0, ""),
+    ("json names as typed", ["--json", "1 ml in tsp"], b"",
+     b'{"query":"1 ml in tsp","value":1,"from":"Cubic centimeters","into":"US teaspoons","from_name":"Milliliter",'
+     b'"into_name":"US teaspoons","category":"Volume","result":0.20288413621105797,"text":"0.202884136"}\n', 0, ""),
     # --explain: the answer, both units, the factor and its distance from the exact ratio.
     ("explain", ["--explain", "1 L to qt"], b"",
      "1 Liter = 1.05668821 Quarts\n"

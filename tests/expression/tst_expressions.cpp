@@ -404,6 +404,10 @@ void TestExpressions::sidesAndSpans()
     QCOMPARE(q.category().name, "Density");
     QVERIFY(!q.intoCode() && q.pairCode().empty() && !q.inWindow());
     QCOMPARE(canonicalText(q), "2.7 g/mm\u00B3 to lb/in\u00B3");
+    // Another English symbol of a part is kept as typed, and reads back.
+    const Query flow = read("2 mL/min to L/h");
+    QCOMPARE(flow.fromTerm->symbol, "mL/min");
+    QCOMPARE(read(canonicalText(flow)).fromTerm->symbol, "mL/min");
 
     // A computed quantity: its value counted in its unit, its first number the value span.
     const std::string room = "4 m x 3 m to sq ft";

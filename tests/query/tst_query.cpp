@@ -418,7 +418,7 @@ void TestQuery::grammar_data()
         {"24 ft lb to Nm", "", "24 Pound-force/foot(Foot pounds) to Newton meters"},
         {"5 oz in g", "", "5 Ounces(avdp) to Grams"},
         {"5 Mg to kg", "", "5 Megagrams to Kilograms"},
-        {"1 t to lb", "", "1 Megagrams to Pounds(avdp)"},
+        {"1 t to lb", "", "1 Tonnes to Pounds(avdp)"},
         {"1 short ton to kg", "", "1 Tons(avdp-2000#) to Kilograms"},
         {"10 MB to KB", "", "10 Megabytes (MB) to Kilobytes (KB)"},
         {"10 mb to hPa", "", "10 Millibar to Hectopascals"},

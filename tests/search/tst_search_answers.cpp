@@ -43,6 +43,8 @@ private slots:
     void torqueOrEnergy_data();
     void torqueOrEnergy();
     void refinedAsTyped();
+    void namedAsTyped_data();
+    void namedAsTyped();
     void noAnswer_data();
     void noAnswer();
 };
@@ -290,6 +292,36 @@ void TestSearchAnswers::refinedAsTyped()
                     QVERIFY2(offered || answers.size() == kMaxOtherUnits, qPrintable(typed));
                 }
             }
+}
+
+// Units are named as typed where the name has a form of its own, singular or plural by the number
+// shown, and the answer's id reads back into the same names.
+void TestSearchAnswers::namedAsTyped_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("conversion");  // the description's start
+    QTest::newRow("ml into") << "5 cc in ml" << "5 Milliliters" << "5 Cubic centimeters = 5 Milliliters \u00b7 ";
+    QTest::newRow("ml from") << "1 ml in cc" << "1 Cubic centimeter" << "1 Milliliter = 1 Cubic centimeter \u00b7 ";
+    QTest::newRow("tonnes") << "2 tonnes to t" << "2 Tonnes" << "2 Tonnes = 2 Tonnes \u00b7 ";
+    QTest::newRow("hPa") << "1000 hPa in mbar" << "1000 Millibars" << "1000 Hectopascals = 1000 Millibars \u00b7 ";
+    QTest::newRow("MiB") << "1 MiB in KiB" << "1024 Kibibytes" << "1 Mebibyte = 1024 Kibibytes \u00b7 ";
+    QTest::newRow("a half") << "0.5 ft in in" << "6 Inches" << "0.5 Feet = 6 Inches \u00b7 ";
+    QTest::newRow("one as shown") << "12.0000000001 in to ft" << "1 Foot" << "12.0000000001 Inches = 1 Foot \u00b7 ";
+}
+
+void TestSearchAnswers::namedAsTyped()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, name);
+    QFETCH(QString, conversion);
+    const QList<SearchAnswer> answers = answersFor(query);
+    QVERIFY(!answers.isEmpty());
+    QCOMPARE(answers.front().name, name);
+    QVERIFY2(answers.front().description.startsWith(conversion), qPrintable(answers.front().description));
+    const std::optional<SearchAnswer> again = answerForId(answers.front().id);
+    QVERIFY2(again && again->name == name && again->description == answers.front().description,
+             qPrintable(answers.front().id));
 }
 
 void TestSearchAnswers::noAnswer_data()

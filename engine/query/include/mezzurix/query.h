@@ -6,6 +6,7 @@
 // category, and answered through the conversion table, or through the units' definitions for a
 // unit the window does not show.
 
+#include <mezzurix/display_names.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/term_conversion.h>
 #include <mezzurix/unit_term.h>
@@ -110,6 +111,10 @@ struct Query {
     std::string ignoredText;
     // Misspelt unit names read as names they are near, in the order typed; empty for none.
     std::vector<QueryCorrection> corrections;
+    // The forms the names typed for the from and the into unit answer in ("ml" in milliliters,
+    // though the unit is the cubic centimeter); nullptr for a side answered in its unit's name.
+    const NamedForm* fromForm = nullptr;
+    const NamedForm* intoForm = nullptr;
 
     // The query's category, which must exist (categoryIndex is not kNoCategory).
     const Category& category() const { return typedCategories()[categoryIndex]; }

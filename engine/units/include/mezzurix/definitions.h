@@ -52,9 +52,10 @@ std::span<const UnitDefinition> unitDefinitions();
 // The row of `unitCode`, or nullptr.
 const UnitDefinition* findDefinition(int unitCode);
 
-// The unit's display name after a written number, as a person says it: the singular after exactly
-// "1" or "-1" (also with "+" or the minus sign U+2212), the plural otherwise ("1 Foot", "1.0 Feet",
-// "2 Pounds" for the window's "Pounds(avdp)").
+// The unit's English display name after a written number, by the English plural rule: the singular
+// after exactly "1" or "-1" (also with "+" or the minus sign U+2212), the plural otherwise ("1 Foot",
+// "1.0 Feet", "2 Pounds" for the window's "Pounds(avdp)"). See display_names.h for other languages
+// and the names the user typed.
 std::string_view nameAfterNumber(const Unit& unit, std::string_view numberText);
 // Whether a written number is exactly "1" or "-1", as above: where a name takes the singular.
 bool isExactlyOne(std::string_view numberText);

@@ -80,6 +80,10 @@ struct UnitRecord {
     std::string_view byOtherSide = {};
     std::string_view singular = {};  // display name: "Foot", "Pound-force foot"
     std::string_view plural = {};    // "Feet", "Pound-force feet"
+    // Names of the unit that answer in display names of their own rather than in the unit's, so
+    // that an answer names the unit as the user did: "Milliliter/Milliliters: ml|mL|milliliter".
+    // Groups are separated by ';'; each name is one the unit is read by, written as above.
+    std::string_view namedForms = {};
     std::string_view description = {};  // plain words naming the variant: "international foot (12 inches)"
     DefinitionSource source = DefinitionSource::SiBrochure;
     std::string_view targets = {};   // useful targets, best first, as unit keys: "meter inch centimeter"

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Mezzurix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <mezzurix/query.h>
+
+#include <string_view>
+
+namespace mezzurix::named_forms {
+
+// Notes the forms the query's sides answer in (Query::fromForm, intoForm) from the names typed
+// for them in `text`: a side of one catalogue unit only, the name as corrected where it was
+// misspelt.
+void note(std::string_view text, Query& query);
+
+} // namespace mezzurix::named_forms
