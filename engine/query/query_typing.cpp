@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/query_typing.h>
 
+#include "everyday_units.h"
 #include "name_index.h"
 #include "query_text.h"
 
 #include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 #include <mezzurix/useful_targets.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace mezzurix {
@@ -18,6 +21,11 @@ namespace {
 // An unfinished from unit is answered while it can still be this many units: enough for
 // "km/" (per hour or per liter), too few to guess at a single letter.
 constexpr std::size_t kMaxUnfinishedFromUnits = 2;
+
+// An unfinished from unit is guessed from the everyday units once it has this many characters:
+// a single letter starts too many names to stand for one. Units that are not everyday need one
+// more: "2 an" is half of "2 and", hardly Ångströms.
+constexpr std::size_t kMinGuessedChars = 2;
 
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
@@ -58,8 +66,20 @@ bool startsName(const UnitName& name, std::string_view typed)
 bool startsSeparator(std::string_view typed)
 {
     return std::any_of(std::begin(kSeparatorWords), std::end(kSeparatorWords), [&](std::string_view word) {
-        return typed.size() < word.size() && query_text::equalsFolded(typed, word.substr(0, typed.size()));
+        return typed.size() <= word.size() && query_text::equalsFolded(typed, word.substr(0, typed.size()));
     });
+}
+
+// Where a unit stands among the everyday units; after all of them if it is none.
+std::size_t everydayRank(int code)
+{
+    static const std::vector<int> codes = [] {
+        std::vector<int> all;
+        for (const std::string_view key : kEverydayUnits)
+            all.push_back(unitCode(key));
+        return all;
+    }();
+    return std::size_t(std::find(codes.begin(), codes.end(), code) - codes.begin());
 }
 
 // Rank of a query's into unit in its from unit's order; the from unit itself last.
@@ -115,7 +135,8 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
         Query* query = std::get_if<Query>(&reading);
         if (query == nullptr)
             continue;
-        if (query->intoPosition && query->intoCode() == code)
+        // A question names the into unit first: "how many seconds in an ho".
+        if (query->intoPosition && (query->intoCode() == code || query->fromCode() == code))
             into.push_back(std::move(*query));
         else if (!query->intoPosition && query->fromCode() == code)
             from.push_back(std::move(*query));
@@ -132,9 +153,16 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
                          [](const Query& a, const Query& b) { return rankOf(a) < rankOf(b); });
         return into;
     }
-    // An unfinished from unit answers once few units are left that it can be ("100 km/": km/h or
-    // km/L), not while it could still be any of many ("100 k").
-    if (from.size() <= kMaxUnfinishedFromUnits)
+    // An unfinished from unit is the most everyday unit it may become ("5 ga": gallons); failing
+    // that, it answers once few units are left that it can be, not while it could still be any of
+    // many ("100 k").
+    const auto everyday = std::min_element(from.begin(), from.end(), [](const Query& a, const Query& b) {
+        return everydayRank(a.fromCode()) < everydayRank(b.fromCode());
+    });
+    if (typed.size() >= kMinGuessedChars && everyday != from.end() &&
+        everydayRank(everyday->fromCode()) < std::size(kEverydayUnits))
+        return {std::move(*everyday)};
+    if (typed.size() > kMinGuessedChars && from.size() <= kMaxUnfinishedFromUnits)
         return from;
     return {};
 }
@@ -144,8 +172,9 @@ bool isBlankAt(std::string_view text, std::size_t pos)
     return query_text::blankLength(text, pos) > 0;
 }
 
-// Where each word starts, the last first, as far back as a name or separator reaches.
-std::vector<std::size_t> lastWordStarts(std::string_view text)
+// Where each of the last `count` words starts, the last first; by default as far back as a name
+// or separator reaches.
+std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count = maxUnfinishedWords())
 {
     std::vector<std::size_t> starts;
     bool inWord = false;
@@ -157,9 +186,65 @@ std::vector<std::size_t> lastWordStarts(std::string_view text)
         pos += blank == 0 ? 1 : blank;
     }
     std::reverse(starts.begin(), starts.end());
-    if (starts.size() > maxUnfinishedWords())
-        starts.resize(maxUnfinishedWords());
+    if (starts.size() > count)
+        starts.resize(count);
     return starts;
+}
+
+// The end of `text` before any blanks that end it.
+std::size_t endBeforeBlanks(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && isBlankAt(text, end - 1))
+        --end;
+    return end;
+}
+
+// The value and from unit of `text` up to `cut` where they end just before it, as a query
+// without an into unit.
+std::optional<Query> quantityEndingAt(std::string_view text, std::size_t cut, const QueryOptions& open)
+{
+    QueryReading before = readQuery(text.substr(0, cut), open);
+    Query* query = std::get_if<Query>(&before);
+    if (query == nullptr || query->intoPosition || query->intoTerm ||
+        query->fromSpan.offset + query->fromSpan.length != endBeforeBlanks(text.substr(0, cut)))
+        return std::nullopt;
+    return std::move(*query);
+}
+
+// A separator half typed after a complete from unit ("24 in t") is far likelier than an into unit
+// named without one ("24 in thou") or a unit composed with the letters typed ("40 nm t").
+std::optional<Query> separatorBeingTyped(std::string_view text, std::size_t cut, const QueryOptions& open)
+{
+    if (!startsSeparator(singleSpaced(text.substr(cut))))
+        return std::nullopt;
+    // Only straight after the from unit: "2 Sq Feet to i" is an into unit being typed.
+    return quantityEndingAt(text, cut, open);
+}
+
+// Words being typed after a complete quantity that do not read yet: the next part of a quantity
+// of several units ("8 lbs 6"), words about what is measured ("2 cups of w", "30 mph w"). The
+// quantity's answer stays until they read, but never past a separator, after which the words name
+// the into unit ("24 in to xyz" answers nothing).
+constexpr std::size_t kMaxWordsAfterQuantity = 4;
+
+std::optional<Query> quantityBeforeWords(std::string_view text, const QueryOptions& open)
+{
+    for (const std::size_t cut : lastWordStarts(text, kMaxWordsAfterQuantity)) {
+        std::size_t wordEnd = cut;
+        while (wordEnd < text.size() && !isBlankAt(text, wordEnd))
+            ++wordEnd;
+        // A separator followed by more words is complete (a separator being typed is read above).
+        if (wordEnd < endBeforeBlanks(text) &&
+            std::any_of(std::begin(kSeparatorWords), std::end(kSeparatorWords), [&](std::string_view word) {
+                return query_text::equalsFolded(text.substr(cut, wordEnd - cut), word);
+            }))
+            return std::nullopt;
+        if (cut > 0)
+            if (std::optional<Query> query = quantityEndingAt(text, cut, open))
+                return query;
+    }
+    return std::nullopt;
 }
 
 // The readings of the ambiguous from unit at `where` in each category it may belong to, in the
@@ -206,7 +291,9 @@ std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t from
 
 namespace {
 
-std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, const QueryOptions& options)
+// Each query's fit is written to `fits`.
+std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, const QueryOptions& options,
+                                                         std::vector<TypedFit>& fits)
 {
     QueryOptions open = options;
     open.allowMissingInto = true;
@@ -215,9 +302,15 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     const bool lastWordOpen = !text.empty() && !isBlankAt(text, text.size() - 1);
     if (Query* query = std::get_if<Query>(&whole)) {
         std::vector<Query> queries{std::move(*query)};
-        // An into unit composed as it stands ("to sq mil") may yet become a declared one.
-        if ((!queries.front().intoPosition && !queries.front().intoTerm) || !lastWordOpen)
+        fits.assign(1, TypedFit::AsTyped);
+        if (!lastWordOpen)
             return queries;
+        if (!queries.front().intoPosition && !queries.front().intoTerm) {
+            if (std::optional<Query> from = separatorBeingTyped(text, lastWordStarts(text, 1).front(), open))
+                queries.front() = std::move(*from);
+            return queries;
+        }
+        // An into unit composed as it stands ("to sq mil") may yet become a declared one.
         // "24 in to m" means meters, and may yet become miles or millimeters.
         for (const std::size_t cut : lastWordStarts(text)) {
             std::vector<Query> finished = finishedAt(text, cut, open);
@@ -228,14 +321,20 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
             if (!finished.empty())
                 break;
         }
+        if (queries.size() > 1) {
+            fits.assign(queries.size(), TypedFit::Guessed);
+            fits.front() = TypedFit::CompletesOthers;
+        }
         return queries;
     }
     QueryError& error = std::get<QueryError>(whole);
     switch (error.kind) {
     case QueryErrorKind::AmbiguousUnit:
-        if (std::vector<Query> each = inEachCategory(text, open, error.where); !each.empty())
+        if (std::vector<Query> each = inEachCategory(text, open, error.where); !each.empty()) {
+            fits.assign(each.size(), TypedFit::AsTyped);
             return each;
-        return std::move(error);
+        }
+        break;
     case QueryErrorKind::MissingUnit:
     case QueryErrorKind::UnknownUnit:
     case QueryErrorKind::IncompatibleUnits:
@@ -244,43 +343,45 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     default:
         return std::move(error);
     }
-    if (!lastWordOpen)
-        return std::move(error);
-    for (const std::size_t cut : lastWordStarts(text)) {
-        // A separator half typed after a complete from unit ("24 in t") is far likelier than an
-        // into unit named without one ("24 in thou").
-        if (startsSeparator(singleSpaced(text.substr(cut)))) {
-            std::size_t end = cut;
-            while (end > 0 && isBlankAt(text, end - 1))
-                --end;
-            QueryReading before = readQuery(text.substr(0, cut), open);
-            // Only straight after the from unit: "2 Sq Feet to i" is an into unit being typed.
-            if (Query* query = std::get_if<Query>(&before);
-                query != nullptr && !query->intoPosition && query->fromSpan.offset + query->fromSpan.length == end)
-                return std::vector<Query>{std::move(*query)};
+    if (lastWordOpen)
+        for (const std::size_t cut : lastWordStarts(text)) {
+            if (std::optional<Query> from = separatorBeingTyped(text, cut, open)) {
+                fits.assign(1, TypedFit::AsTyped);
+                return std::vector<Query>{std::move(*from)};
+            }
+            std::vector<Query> finished = finishedAt(text, cut, open);
+            if (!finished.empty()) {
+                fits.assign(finished.size(), TypedFit::Guessed);
+                return finished;
+            }
         }
-        std::vector<Query> finished = finishedAt(text, cut, open);
-        if (!finished.empty())
-            return finished;
+    if (std::optional<Query> from = quantityBeforeWords(text, open)) {
+        fits.assign(1, TypedFit::Guessed);
+        return std::vector<Query>{std::move(*from)};
     }
     return std::move(error);
 }
 
 } // namespace
 
-std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options)
+std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options,
+                                                             std::vector<TypedFit>* fits)
 {
+    std::vector<TypedFit> ownFits;
+    std::vector<TypedFit>& fitted = fits != nullptr ? *fits : ownFits;
+    fitted.clear();
     // A word being typed is first read as the start of a name ("Kilobyt" may become Kilobytes);
     // only where nothing reads so is it read as a misspelt name.
     QueryOptions asTyped = options;
     asTyped.correctTypos = false;
-    std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped);
+    std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped, fitted);
     if (std::holds_alternative<QueryError>(reading) && options.correctTypos) {
-        QueryOptions open = options;
-        open.allowMissingInto = true;
-        QueryReading corrected = readQuery(text, open);
-        if (Query* query = std::get_if<Query>(&corrected))
-            return std::vector<Query>{std::move(*query)};
+        std::variant<std::vector<Query>, QueryError> corrected = readAsTyped(text, options, fitted);
+        if (std::holds_alternative<std::vector<Query>>(corrected)) {
+            fitted.assign(fitted.size(), TypedFit::Guessed);
+            return corrected;
+        }
+        fitted.clear();
     }
     return reading;
 }
