@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/query_typing.h>
 
-#include "everyday_units.h"
+#include <mezzurix/everyday_units.h>
 #include "name_index.h"
 #include "query_text.h"
 
@@ -109,6 +109,8 @@ const std::vector<PlacedName>& allNames()
     return names;
 }
 
+std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, TextSpan where);
+
 // The queries the text becomes with its words from `cut` on finished as some unit's name.
 std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const QueryOptions& options)
 {
@@ -132,6 +134,12 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
         candidate.assign(text.substr(0, cut));
         candidate += placed.name.text;
         QueryReading reading = readQuery(candidate, options);
+        // A name of two categories ("5 foot-p"): its reading in the category of this unit.
+        if (const QueryError* error = std::get_if<QueryError>(&reading);
+            error != nullptr && error->kind == QueryErrorKind::AmbiguousUnit)
+            for (Query& each : inEachCategory(candidate, options, error->where))
+                if (each.fromCode() == code)
+                    reading = std::move(each);
         Query* query = std::get_if<Query>(&reading);
         if (query == nullptr)
             continue;
@@ -343,18 +351,19 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     default:
         return std::move(error);
     }
-    if (lastWordOpen)
-        for (const std::size_t cut : lastWordStarts(text)) {
-            if (std::optional<Query> from = separatorBeingTyped(text, cut, open)) {
-                fits.assign(1, TypedFit::AsTyped);
-                return std::vector<Query>{std::move(*from)};
-            }
-            std::vector<Query> finished = finishedAt(text, cut, open);
-            if (!finished.empty()) {
-                fits.assign(finished.size(), TypedFit::Guessed);
-                return finished;
-            }
+    // A word that reads as no name yet stays unfinished after a blank: "2000 sq " is still square feet.
+    const std::string_view words = text.substr(0, endBeforeBlanks(text));
+    for (const std::size_t cut : lastWordStarts(words)) {
+        if (std::optional<Query> from = separatorBeingTyped(words, cut, open)) {
+            fits.assign(1, TypedFit::AsTyped);
+            return std::vector<Query>{std::move(*from)};
         }
+        std::vector<Query> finished = finishedAt(words, cut, open);
+        if (!finished.empty()) {
+            fits.assign(finished.size(), TypedFit::Guessed);
+            return finished;
+        }
+    }
     if (std::optional<Query> from = quantityBeforeWords(text, open)) {
         fits.assign(1, TypedFit::Guessed);
         return std::vector<Query>{std::move(*from)};
