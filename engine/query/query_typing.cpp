@@ -126,32 +126,39 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     std::vector<Query> from;
     std::vector<int> done;
     std::string candidate;
-    for (const PlacedName& placed : allNames()) {
-        const int code = placed.name.unitCode;
-        if ((category && placed.categoryIndex != *category) || !startsName(placed.name, typed) ||
-            std::find(done.begin(), done.end(), code) != done.end())
-            continue;
-        candidate.assign(text.substr(0, cut));
-        candidate += placed.name.text;
-        QueryReading reading = readQuery(candidate, options);
-        // A name of two categories ("5 foot-p"): its reading in the category of this unit.
-        if (const QueryError* error = std::get_if<QueryError>(&reading);
-            error != nullptr && error->kind == QueryErrorKind::AmbiguousUnit)
-            for (Query& each : inEachCategory(candidate, options, error->where))
-                if (each.fromCode() == code)
-                    reading = std::move(each);
-        Query* query = std::get_if<Query>(&reading);
-        if (query == nullptr)
-            continue;
-        // A question names the into unit first: "how many seconds in an ho".
-        if (query->intoPosition && (query->intoCode() == code || query->fromCode() == code))
-            into.push_back(std::move(*query));
-        else if (!query->intoPosition && query->fromCode() == code)
-            from.push_back(std::move(*query));
-        else
-            continue;
-        done.push_back(code);
-    }
+    const auto finishAll = [&](std::optional<std::size_t> only) {
+        for (const PlacedName& placed : allNames()) {
+            const int code = placed.name.unitCode;
+            if ((only && placed.categoryIndex != *only) || !startsName(placed.name, typed) ||
+                std::find(done.begin(), done.end(), code) != done.end())
+                continue;
+            candidate.assign(text.substr(0, cut));
+            candidate += placed.name.text;
+            QueryReading reading = readQuery(candidate, options);
+            // A name of two categories ("5 foot-p"): its reading in the category of this unit.
+            if (const QueryError* error = std::get_if<QueryError>(&reading);
+                error != nullptr && error->kind == QueryErrorKind::AmbiguousUnit)
+                for (Query& each : inEachCategory(candidate, options, error->where))
+                    if (each.fromCode() == code)
+                        reading = std::move(each);
+            Query* query = std::get_if<Query>(&reading);
+            if (query == nullptr)
+                continue;
+            // A question names the into unit first: "how many seconds in an ho".
+            if (query->intoPosition && (query->intoCode() == code || query->fromCode() == code))
+                into.push_back(std::move(*query));
+            else if (!query->intoPosition && query->fromCode() == code)
+                from.push_back(std::move(*query));
+            else
+                continue;
+            done.push_back(code);
+        }
+    };
+    finishAll(category);
+    // The from unit may take another reading for the into unit's sake: "nm" of "40 nm to ft-" is
+    // the newton meter of "40 nm to ft-lb".
+    if (into.empty() && from.empty() && category && !options.category)
+        finishAll(std::nullopt);
     if (!into.empty()) {
         // Into the from unit itself only where nothing else is meant: "24 in to inc".
         const auto same = [](const Query& q) { return q.intoPosition == q.fromPosition; };
