@@ -19,11 +19,11 @@ inline constexpr std::string_view kEverydayUnits[] = {
     "mile_per_hour", "kilometer_per_hour", "square_foot", "square_meter", "celsius", "fahrenheit",
     "minute", "hour", "second", "day", "week", "month", "year",
     // The kitchen and smaller lengths and masses.
-    "us_tablespoon", "us_teaspoon", "us_fluid_ounce", "us_pint", "us_quart", "cubic_centimeter",
-    "millimeter", "milligram", "yard", "stone", "short_ton",
+    "us_tablespoon", "us_teaspoon", "us_fluid_ounce", "us_pint", "us_quart", "millimeter",
+    "cubic_foot", "cubic_meter", "cubic_centimeter", "milligram", "yard", "stone", "short_ton",
     // Land and rooms.
     "acre", "hectare", "square_mile", "square_kilometer", "square_inch", "square_yard",
-    "square_centimeter", "cubic_foot", "cubic_meter", "cubic_inch", "cubic_yard",
+    "square_centimeter", "cubic_inch", "cubic_yard",
     // Energy, power, pressure, data, cars.
     "kilowatt_hour", "kilowatt", "watt", "horsepower", "kilocalorie", "calorie", "joule", "psi", "bar",
     "kilopascal", "atmosphere", "gigabyte", "megabyte", "kilobyte", "terabyte", "byte", "bit",
