@@ -117,11 +117,15 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     const std::string typed = singleSpaced(text.substr(cut));
     // With the from unit read already, only its category's names can finish the into unit.
     std::optional<std::size_t> category = options.category;
-    if (!category) {
-        const QueryReading before = readQuery(text.substr(0, cut), options);
-        if (const Query* query = std::get_if<Query>(&before); query != nullptr && !query->intoPosition)
-            category = query->categoryIndex;
-    }
+    const QueryReading before = readQuery(text.substr(0, cut), options);
+    if (const Query* query = std::get_if<Query>(&before); query != nullptr && !query->intoPosition && !category)
+        category = query->categoryIndex;
+    // Where the words before fail for more than a missing unit or a value still to come (a
+    // question), no name finished after them reads ("2 cups of water t"); each try would cost a
+    // whole reading.
+    if (const QueryError* error = std::get_if<QueryError>(&before);
+        error != nullptr && error->kind != QueryErrorKind::MissingUnit && error->kind != QueryErrorKind::NoValue)
+        return {};
     std::vector<Query> into;
     std::vector<Query> from;
     std::vector<int> done;
