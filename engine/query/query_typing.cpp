@@ -63,6 +63,30 @@ bool startsName(const UnitName& name, std::string_view typed)
                       [](char n, char t) { return query_text::foldByte(n) == query_text::foldByte(t); });
 }
 
+// A word being typed this long may be the misspelt start of a name ("5 kiloga"); a shorter one
+// starts too many names within one edit, as a whole word this short is never corrected.
+constexpr std::size_t kMinMisspeltStart = 5;
+
+// Whether `typed` is the start of a name written names, any case, with one letter wrong or two
+// neighbours swapped: "kiloga" of kilogram, "celsu" of celsius.
+bool nearStartOfName(const UnitName& name, std::string_view typed)
+{
+    if (typed.size() < kMinMisspeltStart || typed.size() > name.text.size() || name.kind == NameKind::CaseSymbol)
+        return false;
+    std::size_t first = typed.size();
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if (query_text::foldByte(name.text[i]) != query_text::foldByte(typed[i])) {
+            first = std::min(first, i);
+            ++wrong;
+        }
+    if (wrong == 1)
+        return true;
+    return wrong == 2 && first + 1 < typed.size() &&
+           query_text::foldByte(name.text[first]) == query_text::foldByte(typed[first + 1]) &&
+           query_text::foldByte(name.text[first + 1]) == query_text::foldByte(typed[first]);
+}
+
 bool startsSeparator(std::string_view typed)
 {
     return std::any_of(std::begin(kSeparatorWords), std::end(kSeparatorWords), [&](std::string_view word) {
@@ -130,10 +154,11 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     std::vector<Query> from;
     std::vector<int> done;
     std::string candidate;
-    const auto finishAll = [&](std::optional<std::size_t> only) {
+    const auto finishAll = [&](std::optional<std::size_t> only, bool misspelt) {
         for (const PlacedName& placed : allNames()) {
             const int code = placed.name.unitCode;
-            if ((only && placed.categoryIndex != *only) || !startsName(placed.name, typed) ||
+            if ((only && placed.categoryIndex != *only) ||
+                !(misspelt ? nearStartOfName(placed.name, typed) : startsName(placed.name, typed)) ||
                 std::find(done.begin(), done.end(), code) != done.end())
                 continue;
             candidate.assign(text.substr(0, cut));
@@ -158,11 +183,14 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
             done.push_back(code);
         }
     };
-    finishAll(category);
+    finishAll(category, false);
     // The from unit may take another reading for the into unit's sake: "nm" of "40 nm to ft-" is
     // the newton meter of "40 nm to ft-lb".
     if (into.empty() && from.empty() && category && !options.category)
-        finishAll(std::nullopt);
+        finishAll(std::nullopt, false);
+    // Where no name starts so, a name whose start is misspelt (only where typos are read).
+    if (into.empty() && from.empty() && options.correctTypos)
+        finishAll(category, true);
     if (!into.empty()) {
         // Into the from unit itself only where nothing else is meant: "24 in to inc".
         const auto same = [](const Query& q) { return q.intoPosition == q.fromPosition; };

@@ -103,6 +103,8 @@ void TestQueryTyping::typingSequences_data()
     row("30 mph w", "Miles/hour", 1);
     row("24 in to xyz", "", 0);  // past the separator, words name the into unit
     row("40 nm to ft-", "Pound-force/foot(Foot pounds)", 2);  // nm as newton meters; or Ounce-force/foot
+    row("5 kiloga", "Kilograms", 1);  // the misspelt start of a name
+    row("98 fahrenhiet to celsu", "Celsius", 1);
     row("100 kil", "Kilograms", 1);  // the most everyday of the many units it starts
     row("24 in th", "Thou", 1);
     row("100 km/h", "Kilometers/hour", 1);
