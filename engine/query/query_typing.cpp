@@ -64,10 +64,10 @@ bool startsName(const UnitName& name, std::string_view typed)
 }
 
 // A word being typed this long may be the misspelt start of a name ("5 kiloga"); a shorter one
-// starts too many names within one edit, as a whole word this short is never corrected.
+// is within one edit of the start of too many names.
 constexpr std::size_t kMinMisspeltStart = 5;
 
-// Whether `typed` is the start of a name written names, any case, with one letter wrong or two
+// Whether `typed` is the start of a written name in any case with one letter wrong or two
 // neighbours swapped: "kiloga" of kilogram, "celsu" of celsius.
 bool nearStartOfName(const UnitName& name, std::string_view typed)
 {

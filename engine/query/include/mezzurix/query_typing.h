@@ -19,7 +19,11 @@ namespace mezzurix {
 //   one query into each unit of the category whose name starts so, in targetOrder().
 // - Where they start the name of one unit only as the from unit ("100 km/"), that query; where
 //   they start several, the most everyday of them (kEverydayUnits: "5 ga" is gallons).
+// - Where no name starts so, each whose start they spell with one letter wrong or two swapped
+//   ("5 kiloga"), where typos are read.
 // - Where they start a separator ("24 in t"), the query of the value and from unit.
+// - Where words that do not read yet follow a complete quantity, before any separator ("8 lbs 6",
+//   "2 cups of w", "30 mph w"), the query of the quantity.
 // - A from unit whose name is shared by several categories ("100 ft-lb"): one query in each.
 // Otherwise the error of readQuery() for the text as it stands.
 // With `fits`, how each query fits the text is written there, one per query.
