@@ -15,9 +15,31 @@ namespace {
 // KRunner's category relevance: an exact answer ranks with the best, a guessed into unit low.
 constexpr int kExactPair = 100;
 constexpr int kOtherUnit = 30;
-// Relevance of the guessed into units, falling by list position so KRunner keeps their order.
+// Relevance of a named into unit follows how its name fits the text: as typed ranks first, a name
+// that also starts others' ("m" of meters, miles...) next, a finished or corrected name below.
+constexpr double kAsTypedRelevance = 1.0;
+constexpr double kCompletesOthersRelevance = 0.9;
+constexpr double kGuessedRelevance = 0.8;
+// Relevance of the into units not named, below any named one.
 constexpr double kOtherUnitRelevance = 0.5;
-constexpr double kOtherUnitStep = 0.01;
+// Each answer after the first ranks this much lower, so KRunner keeps their order.
+constexpr double kOrderStep = 0.01;
+
+double relevanceOf(const SearchAnswer& answer, qsizetype position)
+{
+    const double step = kOrderStep * double(position);
+    if (!answer.bothUnits)
+        return kOtherUnitRelevance - step;
+    switch (answer.fit) {
+    case AnswerFit::AsTyped:
+        return kAsTypedRelevance;
+    case AnswerFit::CompletesOthers:
+        return kCompletesOthersRelevance;
+    case AnswerFit::Guessed:
+        break;
+    }
+    return kGuessedRelevance - step;
+}
 
 // Puts the number as shown on the clipboard; running a match without an action opens the window.
 const QString kCopyAction = QStringLiteral("copy");
@@ -90,7 +112,7 @@ QList<RemoteMatch> KRunnerRunner::Match(const QString& query)
         match.text = answer.name;
         match.iconName = kIconName;
         match.categoryRelevance = answer.bothUnits ? kExactPair : kOtherUnit;
-        match.relevance = answer.bothUnits ? 1.0 : kOtherUnitRelevance - kOtherUnitStep * double(i);
+        match.relevance = relevanceOf(answer, i);
         match.properties.insert(QStringLiteral("subtext"), answer.description);
         matches.append(match);
     }

@@ -167,21 +167,26 @@ QList<SearchAnswer> answersFor(const QString& query)
         return {};
     if (const std::optional<CurrencyReply> money = currencyAnswer(viewOf(*utf8), options, format))
         return money->answer ? QList<SearchAnswer>{*money->answer} : QList<SearchAnswer>();
-    auto reading = readWhileTyping(viewOf(*utf8), options);
+    std::vector<TypedFit> fits;
+    auto reading = readWhileTyping(viewOf(*utf8), options, &fits);
     const std::vector<Query>* typed = std::get_if<std::vector<Query>>(&reading);
     if (typed == nullptr)
         return {};
 
     QList<SearchAnswer> answers;
-    const auto add = [&](const Query& into, bool bothUnits) {
+    const auto add = [&](const Query& into, bool bothUnits, TypedFit fit = TypedFit::AsTyped) {
         if (answers.size() < kMaxOtherUnits)
-            if (std::optional<SearchAnswer> found = answer(into, bothUnits, format))
+            if (std::optional<SearchAnswer> found = answer(into, bothUnits, format)) {
+                found->fit = fit == TypedFit::AsTyped           ? AnswerFit::AsTyped
+                             : fit == TypedFit::CompletesOthers ? AnswerFit::CompletesOthers
+                                                                : AnswerFit::Guessed;
                 answers.append(*found);
+            }
     };
     if (typed->front().intoPosition) {
         // The into unit named, or each unit its unfinished name may become, best first.
-        for (const Query& each : *typed)
-            add(each, true);
+        for (std::size_t i = 0; i < typed->size(); ++i)
+            add((*typed)[i], true, fits[i]);
         return answers;
     }
     // A value and a from unit: the most useful targets, taken in turn from each category the

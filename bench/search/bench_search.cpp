@@ -28,11 +28,20 @@ const QString kService = QStringLiteral("org.example.Mezzurix.SearchProvider");
 const QString kGnomePath = QStringLiteral("/org/example/Mezzurix/SearchProvider");
 const QString kGnome = QStringLiteral("org.gnome.Shell.SearchProvider2");
 
+// Each client thread calls over a connection of its own, as each shell process has one.
+QDBusConnection busOfThisThread()
+{
+    thread_local const QString name = QStringLiteral("bench-client-%1").arg(quintptr(QThread::currentThreadId()));
+    if (QThread::currentThread() == qApp->thread())
+        return QDBusConnection::sessionBus();
+    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+}
+
 QDBusMessage call(const QString& path, const QString& interface, const QString& method, const QVariantList& arguments)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
     message.setArguments(arguments);
-    QDBusMessage reply = QDBusConnection::sessionBus().call(message);
+    QDBusMessage reply = busOfThisThread().call(message);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         std::fprintf(stderr, "%s failed: %s\n", qPrintable(method), qPrintable(reply.errorMessage()));
         std::exit(1);
@@ -63,7 +72,7 @@ double percentile(std::vector<double> samples, double p)
     return samples[std::min(samples.size() - 1, std::size_t(p * double(samples.size())))];
 }
 
-void timeRoundTrips(const char* label, int iterations, const std::function<void()>& action)
+std::vector<double> roundTrips(int iterations, const std::function<void()>& action)
 {
     std::vector<double> ms;
     ms.reserve(std::size_t(iterations));
@@ -73,8 +82,38 @@ void timeRoundTrips(const char* label, int iterations, const std::function<void(
         action();
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::printf("| %s | %.3f ms | %.3f ms | %.3f ms |\n", label, percentile(ms, 0.5), percentile(ms, 0.99),
+    return ms;
+}
+
+void report(const QString& label, const std::vector<double>& ms)
+{
+    std::printf("| %s | %.3f ms | %.3f ms | %.3f ms |\n", qPrintable(label), percentile(ms, 0.5), percentile(ms, 0.99),
                 *std::max_element(ms.begin(), ms.end()));
+}
+
+void timeRoundTrips(const char* label, int iterations, const std::function<void()>& action)
+{
+    report(QString::fromUtf8(label), roundTrips(iterations, action));
+}
+
+// `clients` threads, each with its own bus connection, make `iterations` round trips of `action`
+// each, all at once; the figures are over every round trip of every client.
+void timeConcurrentRoundTrips(const char* label, int clients, int iterations, const std::function<void()>& action)
+{
+    std::vector<std::vector<double>> each(static_cast<std::size_t>(clients));
+    std::vector<QThread*> threads;
+    for (int i = 0; i < clients; ++i)
+        threads.push_back(QThread::create([&, i] { each[std::size_t(i)] = roundTrips(iterations, action); }));
+    for (QThread* thread : threads)
+        thread->start();
+    std::vector<double> all;
+    for (QThread* thread : threads) {
+        thread->wait();
+        delete thread;
+    }
+    for (const std::vector<double>& ms : each)
+        all.insert(all.end(), ms.begin(), ms.end());
+    report(QStringLiteral("%1 clients at once: %2").arg(clients).arg(QString::fromUtf8(label)), all);
 }
 
 uint servicePid()
@@ -110,10 +149,13 @@ int main(int argc, char* argv[])
                                               QStringLiteral("n"), QStringLiteral("5000"));
     const QCommandLineOption activationsOption(QStringLiteral("activations"), QStringLiteral("Cold starts timed."),
                                                QStringLiteral("n"), QStringLiteral("9"));
-    parser.addOptions({iterationsOption, activationsOption});
+    const QCommandLineOption clientsOption(QStringLiteral("clients"), QStringLiteral("Clients calling at once."),
+                                           QStringLiteral("n"), QStringLiteral("8"));
+    parser.addOptions({iterationsOption, activationsOption, clientsOption});
     parser.process(app);
     const int iterations = std::max(1, parser.value(iterationsOption).toInt());
     const int activations = std::max(1, parser.value(activationsOption).toInt());
+    const int clients = std::max(1, parser.value(clientsOption).toInt());
     const QStringList exact{QStringLiteral("24"), QStringLiteral("in"), QStringLiteral("to"), QStringLiteral("ft")};
     const QStringList fromOnly{QStringLiteral("24"), QStringLiteral("in")};
     // An unfinished name, read by finishing it as each unit whose name starts so.
@@ -147,6 +189,16 @@ int main(int argc, char* argv[])
     timeRoundTrips("Match, 5 kg to po (unfinished)", iterations, [] { krunnerMatch(QStringLiteral("5 kg to po")); });
     timeRoundTrips("Match, 100 ft-lb (Torque and Energy)", iterations,
                    [] { krunnerMatch(QStringLiteral("100 ft-lb")); });
+    // Each client gets its share of the iterations, so a run takes about as long as one figure.
+    const int shared = std::max(1, iterations / clients);
+    timeConcurrentRoundTrips("Peer.Ping", clients, shared, ping);
+    timeConcurrentRoundTrips("GetInitialResultSet + GetResultMetas, 24 in to ft", clients, shared,
+                             [&] { gnomeSearch(exact); });
+    timeConcurrentRoundTrips("GetInitialResultSet + GetResultMetas, 24 in to m (unfinished)", clients, shared,
+                             [&] { gnomeSearch(unfinished); });
+    timeConcurrentRoundTrips("Match, 24 in to ft", clients, shared, [] { krunnerMatch(QStringLiteral("24 in to ft")); });
+    timeConcurrentRoundTrips("Match, 5 kg to po (unfinished)", clients, shared,
+                             [] { krunnerMatch(QStringLiteral("5 kg to po")); });
     const QString longQuery(100000, u'7');
     timeRoundTrips("Match, 100,000 characters (no result)", std::max(1, iterations / 10),
                    [&] { krunnerMatch(longQuery); });

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/query_typing.h>
 
+#include "name_finishing.h"
 #include "name_index.h"
 #include "query_text.h"
 
@@ -9,15 +10,16 @@
 #include <mezzurix/useful_targets.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace mezzurix {
 
 namespace {
 
-// An unfinished from unit is answered while it can still be this many units: enough for
-// "km/" (per hour or per liter), too few to guess at a single letter.
-constexpr std::size_t kMaxUnfinishedFromUnits = 2;
+using typing::finishedAt;
+using typing::inEachCategory;
+using typing::singleSpaced;
 
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
@@ -29,114 +31,11 @@ std::size_t maxUnfinishedWords()
     return names::maxNameTokens(names::indexFor(nullptr));
 }
 
-// `text` with each run of blanks as one space, as names are written.
-std::string singleSpaced(std::string_view text)
-{
-    std::string spaced;
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (const std::size_t blank = query_text::blankLength(text, pos)) {
-            spaced += ' ';
-            pos += blank;
-        } else {
-            spaced += text[pos++];
-        }
-    }
-    return spaced;
-}
-
-bool startsName(const UnitName& name, std::string_view typed)
-{
-    if (typed.size() > name.text.size())
-        return false;
-    const std::string_view start = name.text.substr(0, typed.size());
-    if (name.kind == NameKind::CaseSymbol)
-        return start == typed;
-    return std::equal(start.begin(), start.end(), typed.begin(),
-                      [](char n, char t) { return query_text::foldByte(n) == query_text::foldByte(t); });
-}
-
 bool startsSeparator(std::string_view typed)
 {
     return std::any_of(std::begin(kSeparatorWords), std::end(kSeparatorWords), [&](std::string_view word) {
-        return typed.size() < word.size() && query_text::equalsFolded(typed, word.substr(0, typed.size()));
+        return typed.size() <= word.size() && query_text::equalsFolded(typed, word.substr(0, typed.size()));
     });
-}
-
-// Rank of a query's into unit in its from unit's order; the from unit itself last.
-std::size_t rankOf(const Query& query)
-{
-    const std::vector<std::size_t> order = targetOrder(query.categoryIndex, query.fromPosition);
-    return std::size_t(std::find(order.begin(), order.end(), *query.intoPosition) - order.begin());
-}
-
-// Every name of every unit, list texts first, with the category of its unit.
-struct PlacedName {
-    UnitName name;
-    std::size_t categoryIndex;
-};
-
-const std::vector<PlacedName>& allNames()
-{
-    static const std::vector<PlacedName> names = [] {
-        std::vector<PlacedName> all;
-        for (const Category& category : typedCategories())
-            for (const Unit& unit : category.units)
-                all.push_back({{unit.code, unit.text, NameKind::ListText}, names::placeOf(unit.code).categoryIndex});
-        for (const UnitName& alias : unitAliases())
-            all.push_back({alias, names::placeOf(alias.unitCode).categoryIndex});
-        return all;
-    }();
-    return names;
-}
-
-// The queries the text becomes with its words from `cut` on finished as some unit's name.
-std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const QueryOptions& options)
-{
-    const std::string typed = singleSpaced(text.substr(cut));
-    // With the from unit read already, only its category's names can finish the into unit.
-    std::optional<std::size_t> category = options.category;
-    if (!category) {
-        const QueryReading before = readQuery(text.substr(0, cut), options);
-        if (const Query* query = std::get_if<Query>(&before); query != nullptr && !query->intoPosition)
-            category = query->categoryIndex;
-    }
-    std::vector<Query> into;
-    std::vector<Query> from;
-    std::vector<int> done;
-    std::string candidate;
-    for (const PlacedName& placed : allNames()) {
-        const int code = placed.name.unitCode;
-        if ((category && placed.categoryIndex != *category) || !startsName(placed.name, typed) ||
-            std::find(done.begin(), done.end(), code) != done.end())
-            continue;
-        candidate.assign(text.substr(0, cut));
-        candidate += placed.name.text;
-        QueryReading reading = readQuery(candidate, options);
-        Query* query = std::get_if<Query>(&reading);
-        if (query == nullptr)
-            continue;
-        if (query->intoPosition && query->intoCode() == code)
-            into.push_back(std::move(*query));
-        else if (!query->intoPosition && query->fromCode() == code)
-            from.push_back(std::move(*query));
-        else
-            continue;
-        done.push_back(code);
-    }
-    if (!into.empty()) {
-        // Into the from unit itself only where nothing else is meant: "24 in to inc".
-        const auto same = [](const Query& q) { return q.intoPosition == q.fromPosition; };
-        if (!std::all_of(into.begin(), into.end(), same))
-            into.erase(std::remove_if(into.begin(), into.end(), same), into.end());
-        std::stable_sort(into.begin(), into.end(),
-                         [](const Query& a, const Query& b) { return rankOf(a) < rankOf(b); });
-        return into;
-    }
-    // An unfinished from unit answers once few units are left that it can be ("100 km/": km/h or
-    // km/L), not while it could still be any of many ("100 k").
-    if (from.size() <= kMaxUnfinishedFromUnits)
-        return from;
-    return {};
 }
 
 bool isBlankAt(std::string_view text, std::size_t pos)
@@ -144,8 +43,9 @@ bool isBlankAt(std::string_view text, std::size_t pos)
     return query_text::blankLength(text, pos) > 0;
 }
 
-// Where each word starts, the last first, as far back as a name or separator reaches.
-std::vector<std::size_t> lastWordStarts(std::string_view text)
+// Where each of the last `count` words starts, the last first; by default as far back as a name
+// or separator reaches.
+std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count = maxUnfinishedWords())
 {
     std::vector<std::size_t> starts;
     bool inWord = false;
@@ -157,29 +57,65 @@ std::vector<std::size_t> lastWordStarts(std::string_view text)
         pos += blank == 0 ? 1 : blank;
     }
     std::reverse(starts.begin(), starts.end());
-    if (starts.size() > maxUnfinishedWords())
-        starts.resize(maxUnfinishedWords());
+    if (starts.size() > count)
+        starts.resize(count);
     return starts;
 }
 
-// The readings of the ambiguous from unit at `where` in each category it may belong to, in the
-// order of the unit codes, which puts Torque before Energy.
-std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, TextSpan where)
+// The end of `text` before any blanks that end it.
+std::size_t endBeforeBlanks(std::string_view text)
 {
-    std::vector<Query> each;
-    if (options.category)
-        return each;
-    for (std::size_t index = 0; index < typedCategories().size(); ++index) {
-        options.category = index;
-        QueryReading reading = readQuery(text, options);
-        // Only the readings of the whole ambiguous name: not "24 lbf" then "in" as a separator.
-        const Query* query = std::get_if<Query>(&reading);
-        if (query != nullptr && query->categoryIndex == index && query->fromSpan.offset == where.offset &&
-            query->fromSpan.length == where.length)
-            each.push_back(std::move(std::get<Query>(reading)));
+    std::size_t end = text.size();
+    while (end > 0 && isBlankAt(text, end - 1))
+        --end;
+    return end;
+}
+
+// The value and from unit of `text` up to `cut` where they end just before it, as a query
+// without an into unit.
+std::optional<Query> quantityEndingAt(std::string_view text, std::size_t cut, const QueryOptions& open)
+{
+    QueryReading before = readQuery(text.substr(0, cut), open);
+    Query* query = std::get_if<Query>(&before);
+    if (query == nullptr || query->intoPosition || query->intoTerm ||
+        query->fromSpan.offset + query->fromSpan.length != endBeforeBlanks(text.substr(0, cut)))
+        return std::nullopt;
+    return std::move(*query);
+}
+
+// A separator half typed after a complete from unit ("24 in t") is far likelier than an into unit
+// named without one ("24 in thou") or a unit composed with the letters typed ("40 nm t").
+std::optional<Query> separatorBeingTyped(std::string_view text, std::size_t cut, const QueryOptions& open)
+{
+    if (!startsSeparator(singleSpaced(text.substr(cut))))
+        return std::nullopt;
+    // Only straight after the from unit: "2 Sq Feet to i" is an into unit being typed.
+    return quantityEndingAt(text, cut, open);
+}
+
+// Words being typed after a complete quantity that do not read yet: the next part of a quantity
+// of several units ("8 lbs 6"), words about what is measured ("2 cups of w", "30 mph w"). The
+// quantity's answer stays until they read, but never past a separator, after which the words name
+// the into unit ("24 in to xyz" answers nothing).
+constexpr std::size_t kMaxWordsAfterQuantity = 4;
+
+std::optional<Query> quantityBeforeWords(std::string_view text, const QueryOptions& open)
+{
+    for (const std::size_t cut : lastWordStarts(text, kMaxWordsAfterQuantity)) {
+        std::size_t wordEnd = cut;
+        while (wordEnd < text.size() && !isBlankAt(text, wordEnd))
+            ++wordEnd;
+        // A separator followed by more words is complete (a separator being typed is read above).
+        if (wordEnd < endBeforeBlanks(text) &&
+            std::any_of(std::begin(kSeparatorWords), std::end(kSeparatorWords), [&](std::string_view word) {
+                return query_text::equalsFolded(text.substr(cut, wordEnd - cut), word);
+            }))
+            return std::nullopt;
+        if (cut > 0)
+            if (std::optional<Query> query = quantityEndingAt(text, cut, open))
+                return query;
     }
-    std::sort(each.begin(), each.end(), [](const Query& a, const Query& b) { return a.fromCode() < b.fromCode(); });
-    return each;
+    return std::nullopt;
 }
 
 } // namespace
@@ -206,7 +142,9 @@ std::vector<std::size_t> targetOrder(std::size_t categoryIndex, std::size_t from
 
 namespace {
 
-std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, const QueryOptions& options)
+// Each query's fit is written to `fits`.
+std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, const QueryOptions& options,
+                                                         std::vector<TypedFit>& fits)
 {
     QueryOptions open = options;
     open.allowMissingInto = true;
@@ -215,9 +153,15 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     const bool lastWordOpen = !text.empty() && !isBlankAt(text, text.size() - 1);
     if (Query* query = std::get_if<Query>(&whole)) {
         std::vector<Query> queries{std::move(*query)};
-        // An into unit composed as it stands ("to sq mil") may yet become a declared one.
-        if ((!queries.front().intoPosition && !queries.front().intoTerm) || !lastWordOpen)
+        fits.assign(1, TypedFit::AsTyped);
+        if (!lastWordOpen)
             return queries;
+        if (!queries.front().intoPosition && !queries.front().intoTerm) {
+            if (std::optional<Query> from = separatorBeingTyped(text, lastWordStarts(text, 1).front(), open))
+                queries.front() = std::move(*from);
+            return queries;
+        }
+        // An into unit composed as it stands ("to sq mil") may yet become a declared one.
         // "24 in to m" means meters, and may yet become miles or millimeters.
         for (const std::size_t cut : lastWordStarts(text)) {
             std::vector<Query> finished = finishedAt(text, cut, open);
@@ -228,14 +172,20 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
             if (!finished.empty())
                 break;
         }
+        if (queries.size() > 1) {
+            fits.assign(queries.size(), TypedFit::Guessed);
+            fits.front() = TypedFit::CompletesOthers;
+        }
         return queries;
     }
     QueryError& error = std::get<QueryError>(whole);
     switch (error.kind) {
     case QueryErrorKind::AmbiguousUnit:
-        if (std::vector<Query> each = inEachCategory(text, open, error.where); !each.empty())
+        if (std::vector<Query> each = inEachCategory(text, open, error.where); !each.empty()) {
+            fits.assign(each.size(), TypedFit::AsTyped);
             return each;
-        return std::move(error);
+        }
+        break;
     case QueryErrorKind::MissingUnit:
     case QueryErrorKind::UnknownUnit:
     case QueryErrorKind::IncompatibleUnits:
@@ -244,43 +194,46 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     default:
         return std::move(error);
     }
-    if (!lastWordOpen)
-        return std::move(error);
-    for (const std::size_t cut : lastWordStarts(text)) {
-        // A separator half typed after a complete from unit ("24 in t") is far likelier than an
-        // into unit named without one ("24 in thou").
-        if (startsSeparator(singleSpaced(text.substr(cut)))) {
-            std::size_t end = cut;
-            while (end > 0 && isBlankAt(text, end - 1))
-                --end;
-            QueryReading before = readQuery(text.substr(0, cut), open);
-            // Only straight after the from unit: "2 Sq Feet to i" is an into unit being typed.
-            if (Query* query = std::get_if<Query>(&before);
-                query != nullptr && !query->intoPosition && query->fromSpan.offset + query->fromSpan.length == end)
-                return std::vector<Query>{std::move(*query)};
+    // A word that reads as no name yet stays unfinished after a blank: "2000 sq " is still square feet.
+    const std::string_view words = text.substr(0, endBeforeBlanks(text));
+    for (const std::size_t cut : lastWordStarts(words)) {
+        if (std::optional<Query> from = separatorBeingTyped(words, cut, open)) {
+            fits.assign(1, TypedFit::AsTyped);
+            return std::vector<Query>{std::move(*from)};
         }
-        std::vector<Query> finished = finishedAt(text, cut, open);
-        if (!finished.empty())
+        std::vector<Query> finished = finishedAt(words, cut, open);
+        if (!finished.empty()) {
+            fits.assign(finished.size(), TypedFit::Guessed);
             return finished;
+        }
+    }
+    if (std::optional<Query> from = quantityBeforeWords(text, open)) {
+        fits.assign(1, TypedFit::Guessed);
+        return std::vector<Query>{std::move(*from)};
     }
     return std::move(error);
 }
 
 } // namespace
 
-std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options)
+std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options,
+                                                             std::vector<TypedFit>* fits)
 {
+    std::vector<TypedFit> ownFits;
+    std::vector<TypedFit>& fitted = fits != nullptr ? *fits : ownFits;
+    fitted.clear();
     // A word being typed is first read as the start of a name ("Kilobyt" may become Kilobytes);
     // only where nothing reads so is it read as a misspelt name.
     QueryOptions asTyped = options;
     asTyped.correctTypos = false;
-    std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped);
+    std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped, fitted);
     if (std::holds_alternative<QueryError>(reading) && options.correctTypos) {
-        QueryOptions open = options;
-        open.allowMissingInto = true;
-        QueryReading corrected = readQuery(text, open);
-        if (Query* query = std::get_if<Query>(&corrected))
-            return std::vector<Query>{std::move(*query)};
+        std::variant<std::vector<Query>, QueryError> corrected = readAsTyped(text, options, fitted);
+        if (std::holds_alternative<std::vector<Query>>(corrected)) {
+            fitted.assign(fitted.size(), TypedFit::Guessed);
+            return corrected;
+        }
+        fitted.clear();
     }
     return reading;
 }

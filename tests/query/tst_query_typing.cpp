@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/catalogue.h>
+#include <mezzurix/everyday_units.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 
 #include <QtTest>
 
@@ -31,6 +33,9 @@ private slots:
     void typingSequences_data();
     void typingSequences();
     void bothCategoriesOfASharedName();
+    void everydayUnitsGuessedBeforeOthers();
+    void fits_data();
+    void fits();
 };
 
 // Every name of every unit, typed as the into unit and cut after each character, offers that unit.
@@ -86,8 +91,21 @@ void TestQueryTyping::typingSequences_data()
     row("5 kg to pounds", "Pounds(avdp)", 1);
     row("72 °F to °", "Celsius", 3);  // then Kelvin and Rankine
     row("72 °F to °C", "Celsius", 1);
-    row("100 km/", "Kilometers/hour", 2);  // or Kilometers/liter
-    row("100 kil", "", 0);  // any of many units yet
+    row("100 km/", "Kilometers/hour", 1);  // the everyday one of it and Kilometers/liter
+    row("5 ga", "Gallons", 1);
+    row("1 cu", "US cups", 1);
+    row("60 mp", "Miles/hour", 1);
+    row("2000 sq", "Sq Feet", 1);
+    row("2 an", "", 0);  // half of "2 and"; no everyday unit starts so
+    row("40 nm t", "Nanometers", 1);  // a separator being typed, not nm times tonnes
+    row("8 lbs 6", "Pounds(avdp)", 1);  // the next part being typed
+    row("2 cups of w", "US cups", 1);
+    row("30 mph w", "Miles/hour", 1);
+    row("24 in to xyz", "", 0);  // past the separator, words name the into unit
+    row("40 nm to ft-", "Pound-force/foot(Foot pounds)", 2);  // nm as newton meters; or Ounce-force/foot
+    row("5 kiloga", "Kilograms", 1);  // the misspelt start of a name
+    row("98 fahrenhiet to celsu", "Celsius", 1);
+    row("100 kil", "Kilograms", 1);  // the most everyday of the many units it starts
     row("24 in th", "Thou", 1);
     row("100 km/h", "Kilometers/hour", 1);
     row("32 psi to b", "Bar", 1);
@@ -127,6 +145,77 @@ void TestQueryTyping::bothCategoriesOfASharedName()
         QCOMPARE(queries->at(1).category().name, std::string_view("Energy"));
         QVERIFY(!queries->at(0).intoPosition && !queries->at(1).intoPosition);
     }
+}
+
+// Every everyday unit is a unit, and each written name of each, cut after its second character
+// and on, is answered: as that unit or a more everyday one, never as a unit less everyday, unless
+// the cut is itself a whole name ("5 mi").
+void TestQueryTyping::everydayUnitsGuessedBeforeOthers()
+{
+    std::vector<int> codes;
+    for (const std::string_view key : kEverydayUnits) {
+        QVERIFY2(findUnitRecord(key) != nullptr, std::string(key).c_str());
+        codes.push_back(unitCode(key));
+    }
+    const auto rank = [&](int code) { return std::find(codes.begin(), codes.end(), code) - codes.begin(); };
+    int checked = 0;
+    for (const std::string_view key : kEverydayUnits) {
+        const UnitRecord& unit = *findUnitRecord(key);
+        for (std::string_view rest = unit.names; !rest.empty();) {
+            const std::size_t bar = std::min(rest.find('|'), rest.size());
+            const std::string name(rest.substr(0, bar));
+            rest.remove_prefix(std::min(bar + 1, rest.size()));
+            for (std::size_t cut = 2; cut < name.size(); ++cut) {
+                const std::string value = "5 ";
+                const std::string text = value + name.substr(0, cut);
+                std::vector<TypedFit> fits;
+                const auto reading = readWhileTyping(text, {}, &fits);
+                const auto* queries = std::get_if<std::vector<Query>>(&reading);
+                QVERIFY2(queries != nullptr, text.c_str());
+                if (fits.front() == TypedFit::AsTyped)
+                    continue;
+                // Words before the cut may read as a from unit of their own: "5 US c" as µs to c.
+                const Query& first = queries->front();
+                if (first.intoPosition || first.fromSpan.offset != value.size())
+                    continue;
+                QVERIFY2(queries->size() == 1, text.c_str());
+                QVERIFY2(rank(queries->front().fromCode()) <= rank(unitCode(unit)), text.c_str());
+                ++checked;
+            }
+        }
+    }
+    QVERIFY2(checked > 300, std::to_string(checked).c_str());
+}
+
+// How each reading fits the text, as KRunner ranks them.
+void TestQueryTyping::fits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("fits");
+    const int asTyped = int(TypedFit::AsTyped);
+    const int completes = int(TypedFit::CompletesOthers);
+    const int guessed = int(TypedFit::Guessed);
+    QTest::newRow("24 in to ft") << "24 in to ft" << QList<int>{asTyped};
+    QTest::newRow("24 in to m") << "24 in to m" << QList<int>{completes, guessed, guessed, guessed, guessed, guessed};
+    QTest::newRow("24 in to f") << "24 in to f" << QList<int>{guessed, guessed, guessed};
+    QTest::newRow("100 ft-lb") << "100 ft-lb" << QList<int>{asTyped, asTyped};
+    QTest::newRow("5 ga") << "5 ga" << QList<int>{guessed};
+    QTest::newRow("5 kilogarms to lb") << "5 kilogarms to lb" << QList<int>{guessed};
+}
+
+void TestQueryTyping::fits()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, fits);
+    const QByteArray utf8 = text.toUtf8();
+    std::vector<TypedFit> got;
+    const auto reading = readWhileTyping(std::string_view(utf8.constData(), std::size_t(utf8.size())), {}, &got);
+    QVERIFY(std::holds_alternative<std::vector<Query>>(reading));
+    QCOMPARE(got.size(), std::get<std::vector<Query>>(reading).size());
+    QList<int> each;
+    for (const TypedFit fit : got)
+        each.append(int(fit));
+    QCOMPARE(each, fits);
 }
 
 QTEST_APPLESS_MAIN(TestQueryTyping)

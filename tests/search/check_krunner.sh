@@ -30,4 +30,12 @@ want="$runners
 [ "$got" = "$want" ] || fail "24 in to ft gave: $got"
 got=$(window_arguments)
 [ "$got" = "--|24 Inches to Feet|" ] || fail "running the match opened the window with '$got'"
+
+# KRunner orders by relevance: the name as typed first ("m", meters), then the names it starts.
+got=$(match "24 in to m" | sed -n '2,4p' | cut -d'|' -f2,5)
+want="0.6096 Meters|0.9
+609.6 Millimeters|0.79
+0.000378787879 Miles|0.78"
+[ "$got" = "$want" ] || fail "24 in to m is ranked: $got"
+window_arguments >/dev/null
 finish

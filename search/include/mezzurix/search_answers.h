@@ -22,6 +22,13 @@ constexpr qsizetype kMaxQueryChars = 256;
 // search.
 constexpr int kMaxOtherUnits = 5;
 
+// How an answer's into unit fits the typed text (see mezzurix::TypedFit).
+enum class AnswerFit {
+    AsTyped,          // named as it stands: "24 in to ft"
+    CompletesOthers,  // named, though the name also starts others': meters in "24 in to m"
+    Guessed,          // a name finished or corrected: miles in "24 in to m"
+};
+
 struct SearchAnswer {
     QString id;           // the normalised query, "24 Inches to Feet"; answerForId() reads it back
     QString name;         // the result with its unit's list name, or the singular for 1: "2 Feet", "1 Foot"
@@ -29,6 +36,7 @@ struct SearchAnswer {
                           // what a unit is where its name leaves that open: "... · Gallons: US liquid gallon ..."
     QString number;       // the result alone, to 9 significant digits, as shown and copied: "2"
     bool bothUnits = false;  // the query named the into unit itself
+    AnswerFit fit = AnswerFit::AsTyped;  // with bothUnits, how the into unit's name fits the text
     bool currency = false;   // money, which the window does not convert: activating it copies it
 };
 

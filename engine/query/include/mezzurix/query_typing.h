@@ -17,11 +17,23 @@ namespace mezzurix {
 // - A query that reads as it stands is the only one.
 // - Where the last word or words start a name ("24 in to f", "5 kg to pounds av", "72 °F to °"),
 //   one query into each unit of the category whose name starts so, in targetOrder().
-// - Where they start the name of one unit only as the from unit ("100 km/"), that query.
+// - Where they start the name of one unit only as the from unit ("100 km/"), that query; where
+//   they start several, the most everyday of them (kEverydayUnits: "5 ga" is gallons).
+// - Where no name starts so, each whose start they spell with one letter wrong or two swapped
+//   ("5 kiloga"), where typos are read.
 // - Where they start a separator ("24 in t"), the query of the value and from unit.
+// - Where words that do not read yet follow a complete quantity, before any separator ("8 lbs 6",
+//   "2 cups of w", "30 mph w"), the query of the quantity.
 // - A from unit whose name is shared by several categories ("100 ft-lb"): one query in each.
 // Otherwise the error of readQuery() for the text as it stands.
-std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options = {});
+// With `fits`, how each query fits the text is written there, one per query.
+enum class TypedFit {
+    AsTyped,          // the text reads so as it stands: "24 in to ft", "100 ft-lb" as torque
+    CompletesOthers,  // so as it stands, though its last name starts others': meters in "24 in to m"
+    Guessed,          // an unfinished name finished or a misspelt one read: miles in "24 in to m"
+};
+std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options = {},
+                                                             std::vector<TypedFit>* fits = nullptr);
 
 // The other units of a category for a value in the unit at `fromPosition`: its most useful
 // targets first, then any unit they leave out in list order.
