@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain.h"
 
+#include "messages.h"
+
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <array>
@@ -35,19 +38,22 @@ std::string deviation(double value, const ExactAmount& exact)
     return "within " + std::string(buffer.data(), end);
 }
 
+// A unit's names and description are the messages' language's.
 void appendUnit(std::string& text, const Unit& unit)
 {
-    text += unit.text;
+    const LanguageNames* language = messageLanguage();
+    const std::string_view name = language != nullptr ? displayNames(unit.code, language).plural : unit.text;
+    text += name;
     text += ": ";
     const UnitDefinition* definition = findDefinition(unit.code);
     if (definition == nullptr) {
         text += "no definition\n";
         return;
     }
-    text += definition->description;
+    text += unitDescription(unit.code, language);
     const bool ofX = !definition->offset.empty() || definition->reciprocal;
     text += ofX ? "; x " : "; 1 ";
-    text += ofX ? unit.text : definition->singular;
+    text += ofX ? name : language != nullptr ? displayNames(unit.code, language).singular : definition->singular;
     text += " = ";
     text += definitionText(*definition);
     text += " (";
