@@ -70,14 +70,15 @@ QString nameAfter(const Unit& unit, std::string_view number = {}, std::string_vi
     return translated != fromView(unit.text) ? translated : fromView(nameAfterNumber(unit, number));
 }
 
-// "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
+// "Gallons: US liquid gallon (231 cubic inches)", in the user's language, for each unit whose name leaves its variant open.
 QStringList variantNotes(const Unit& from, const Unit& into)
 {
     QStringList notes;
     for (const Unit* unit : {&from, &into}) {
         const UnitDefinition* definition = findDefinition(unit->code);
         const QString note = definition != nullptr && definition->nameIsAmbiguous
-                                 ? nameAfter(*unit) + QStringLiteral(": ") + fromView(definition->description)
+                                 ? nameAfter(*unit) + QStringLiteral(": ") +
+                                       fromView(unitDescription(unit->code, findNameLanguage(QLocale::system().name().toStdString())))
                                  : QString();
         if (!note.isEmpty() && !notes.contains(note))
             notes.append(note);
