@@ -99,6 +99,16 @@ const char* tr(const char* english)
     return active ? dgettext(kTextDomain, english) : english;
 }
 
+const char* colon()
+{
+    return tr(":");
+}
+
+const char* semicolon()
+{
+    return tr(";");
+}
+
 std::string_view catalogueText(std::string_view english)
 {
     if (!active)

@@ -31,6 +31,11 @@ constexpr const char* marked(const char* english)
     return english;
 }
 
+// The signs that end a name before what follows it, as the language writes them: French puts a
+// no-break space before both.
+const char* colon();
+const char* semicolon();
+
 // A text of the catalogue (a category or unit name) as the window translates it.
 std::string_view catalogueText(std::string_view english);
 

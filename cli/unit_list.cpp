@@ -126,7 +126,7 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const
                     text += " " + std::string(tr(kNotInWindowMark));
                 if (definition != nullptr)
                     text += " \u2014 " + std::string(unitDescription(unit.code, language));
-                text += ":";
+                text += colon();
                 for (std::size_t k = 1; k < texts.size(); ++k)
                     text += (k == 1 ? " " : ", ") + texts[k];
                 text += "\n";

@@ -55,7 +55,7 @@ for code in codes:
     shown = []
     for line in listing.splitlines():
         if line.startswith("  ") and " \u2014 " in line:
-            shown.append(line.split(" \u2014 ", 1)[1].rsplit(":", 1)[0])
+            shown.append(line.split(" \u2014 ", 1)[1].rsplit(":", 1)[0].rstrip("\u00a0"))
         elif not line.startswith(" ") and line not in categories and line != listing.splitlines()[-1]:
             failures.append(f"{locale} --list: the category {line!r} is not the language's")
     for description in shown:
@@ -69,7 +69,7 @@ for code in codes:
         explained = run(locale, "--explain", query).stdout.decode()
         for key in keys:
             source, text = table[(key, "description")]
-            if f": {text};" not in explained or (source != text and source in explained):
+            if not re.search(f":\\s{re.escape(text)}\\s?;", explained) or (source != text and source in explained):
                 failures.append(f"{locale} --explain {query!r}: {key} is not described as {text!r}:\n{explained}")
     query, keys = ACROSS
     message = run(locale, query).stderr.decode()
