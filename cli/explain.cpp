@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain.h"
 
+#include "messages.h"
+
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <array>
@@ -28,26 +31,32 @@ std::string deviation(double value, const ExactAmount& exact)
 {
     const double away = relativeDeviation(value, exact);
     if (away == 0.0)
-        return "the nearest double";
+        return tr("the nearest double");
     std::array<char, 32> buffer;
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), away, std::chars_format::scientific,
                                    kDeviationDigits - 1).ptr;
-    return "within " + std::string(buffer.data(), end);
+    return fillMessage(tr("within %s"), {std::string_view(buffer.data(), end)});
 }
 
+// A unit's names and description are the messages' language's.
 void appendUnit(std::string& text, const Unit& unit)
 {
-    text += unit.text;
-    text += ": ";
+    const LanguageNames* language = messageLanguage();
+    const std::string_view name = language != nullptr ? displayNames(unit.code, language).plural : unit.text;
+    text += name;
+    text += colon();
+    text += ' ';
     const UnitDefinition* definition = findDefinition(unit.code);
     if (definition == nullptr) {
-        text += "no definition\n";
+        text += tr("no definition");
+        text += '\n';
         return;
     }
-    text += definition->description;
+    text += unitDescription(unit.code, language);
     const bool ofX = !definition->offset.empty() || definition->reciprocal;
-    text += ofX ? "; x " : "; 1 ";
-    text += ofX ? unit.text : definition->singular;
+    text += semicolon();
+    text += ofX ? " x " : " 1 ";
+    text += ofX ? name : language != nullptr ? displayNames(unit.code, language).singular : definition->singular;
     text += " = ";
     text += definitionText(*definition);
     text += " (";
@@ -55,22 +64,23 @@ void appendUnit(std::string& text, const Unit& unit)
     text += ")";
     if (const UnitRecord* record = findUnitRecord(unit.code))
         if (const CategoryRecord* category = findCategoryRecord(record->category))
-            text += "; dimension " + category->dimension.text();
+            text += std::string(semicolon()) + " " + tr("dimension") + " " + category->dimension.text();
     text += "\n";
 }
 
 // A pair with a unit the window does not show converts through both definitions.
 void appendDefinitionsRoute(std::string& text, const Query& query, const Unit& from, const Unit& into, double result)
 {
-    text += "through the definitions";
+    text += tr("through the definitions");
     if (query.fromParts.empty()) {
         if (const std::optional<ExactAmount> exact = exactFactor(from.code, into.code)) {
-            text += ", factor " + exact->decimalText(kExactDigits) + '\n';
+            text += ", " + std::string(tr("factor")) + " " + exact->decimalText(kExactDigits) + '\n';
             return;
         }
         const std::optional<ExactAmount> x = ExactAmount::parse(query.valueText);
         if (const std::optional<ExactAmount> value = x ? exactConversion(from.code, into.code, *x) : std::nullopt)
-            text += ", exact result " + value->decimalText(kExactDigits) + ", " + deviation(result, *value);
+            text += ", " + std::string(tr("exact result")) + " " + value->decimalText(kExactDigits) + ", " +
+                    deviation(result, *value);
     }
     text += '\n';
 }
@@ -79,7 +89,9 @@ void appendDefinitionsRoute(std::string& text, const Query& query, const Unit& f
 void appendTerm(std::string& text, const UnitTerm& term)
 {
     const std::string dimension = term.dimension.text();
-    text += term.symbol + ": composed of units, dimension " + dimension + "; 1 " + term.symbol + " = " +
+    text += term.symbol + colon() + " " + tr("composed of units") + ", " + tr("dimension") + " " + dimension +
+            semicolon() + " 1 " +
+            term.symbol + " = " +
             term.amount.decimalText(kExactDigits) + ' ' + dimension + '\n';
 }
 
@@ -88,11 +100,15 @@ void appendTermsRoute(std::string& text, const Query& query)
 {
     const std::optional<TermConversion> conversion = termConversionOf(query);
     if (!conversion) {
-        text += "through the definitions\n";
+        text += tr("through the definitions");
+        text += '\n';
         return;
     }
-    text += "through the definitions, ";
-    text += conversion->reciprocal ? "the inverse, factor " : "factor ";
+    text += tr("through the definitions");
+    text += ", ";
+    if (conversion->reciprocal)
+        text += std::string(tr("the inverse")) + ", ";
+    text += std::string(tr("factor")) + " ";
     text += conversion->factor.decimalText(kExactDigits);
     if (!conversion->factor.isZero() && conversion->factor.piPower() != 0)
         text += " (" + conversion->factor.definitionText() + ")";
@@ -120,7 +136,8 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
     appendUnit(text, into);
     for (const TextSpan span : {query.fromSpan, query.intoSpan})
         if (typed.substr(span.offset, span.length) == "Cal") {
-            text += "\"Cal\" with a capital C is the kilocalorie (food Calorie); \"cal\" is the IT calorie\n";
+            text += tr("\"Cal\" with a capital C is the kilocalorie (food Calorie); \"cal\" is the IT calorie");
+            text += '\n';
             break;
         }
 
@@ -132,16 +149,20 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
     if (const std::optional<ExactAmount> exact = exactFactor(from.code, into.code)) {
         // A formula entry without offsets multiplies too: its factor is what it makes of 1.
         const double factor = entry->formula != nullptr ? entry->formula(1.0) : entry->factor;
-        text += entry->formula != nullptr ? "table formula, factor " : "table factor ";
-        text += shortest(factor) + ", exact " + exact->decimalText(kExactDigits) + ", " + deviation(factor, *exact);
+        text += entry->formula != nullptr ? std::string(tr("table formula")) + ", " + tr("factor") + " "
+                                          : std::string(tr("table factor")) + " ";
+        text += shortest(factor) + ", " + tr("exact") + " " + exact->decimalText(kExactDigits) + ", " +
+                deviation(factor, *exact);
         text += '\n';
         return;
     }
-    text += entry->formula != nullptr ? "table formula, with the offsets" : "table factor " + shortest(entry->factor);
+    text += entry->formula != nullptr ? std::string(tr("table formula")) + ", " + tr("with the offsets")
+                                      : std::string(tr("table factor")) + " " + shortest(entry->factor);
     const std::optional<ExactAmount> x = ExactAmount::parse(query.valueText);
     const std::optional<ExactAmount> exact = x ? exactConversion(from.code, into.code, *x) : std::nullopt;
     if (exact)
-        text += ", exact result " + exact->decimalText(kExactDigits) + ", " + deviation(result, *exact);
+        text += ", " + std::string(tr("exact result")) + " " + exact->decimalText(kExactDigits) + ", " +
+                deviation(result, *exact);
     text += '\n';
 }
 

@@ -3,6 +3,9 @@
 #include "messages.h"
 
 #include <mezzurix/query.h>
+#include <mezzurix/typed_units.h>
+#include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 
 #include <clocale>
 #include <cstring>
@@ -20,7 +23,8 @@ constexpr const char* kTextDomain = "mezzurix-convert";
 constexpr std::string_view kCatalogueContext = "Catalogue|\x04";
 
 bool active = false;
-std::string language;  // the locale of the texts while translating
+std::string textsLocale;  // the locale of the texts while translating
+const LanguageNames* language = nullptr;  // its unit names, where it has them
 
 // The catalogues of this program's own prefix, where it runs from (the build tree too), else
 // those of the prefix it was built for.
@@ -34,6 +38,22 @@ std::string localeDir()
             return dir.string();
     }
     return MEZZURIX_LOCALEDIR;
+}
+
+// A unit or category name of the reader's messages as the language names it: a unit by its
+// display plural, a category by its name; nullptr for any other text.
+const char* nameInLanguage(std::string_view english)
+{
+    if (language == nullptr)
+        return nullptr;
+    for (const Category& category : typedCategories()) {
+        if (category.name == english)
+            return categoryText(english, language).data();
+        for (const Unit& unit : category.units)
+            if (unit.text == english)
+                return displayNames(unit.code, language).plural.data();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -56,11 +76,16 @@ std::string setUpMessages()
         active = *dgettext(kTextDomain, "") != '\0';
     }
     if (active) {
-        language = locale;
-        // The reader's messages name units and categories as the window does.
+        textsLocale = locale;
+        language = findNameLanguage(locale);
+        // The reader's messages name units and categories as the language's lists do, else as
+        // the window does.
         setMessageTranslator([](const char* english) -> const char* {
             const char* translated = dgettext(kTextDomain, english);
-            return translated != english ? translated : catalogueText(english).data();
+            if (translated != english)
+                return translated;
+            const char* named = nameInLanguage(english);
+            return named != nullptr ? named : catalogueText(english).data();
         });
     }
     return locale;
@@ -73,12 +98,22 @@ bool translating()
 
 std::string_view messagesLanguage()
 {
-    return language;
+    return textsLocale;
 }
 
 const char* tr(const char* english)
 {
     return active ? dgettext(kTextDomain, english) : english;
+}
+
+const char* colon()
+{
+    return tr(":");
+}
+
+const char* semicolon()
+{
+    return tr(";");
 }
 
 std::string_view catalogueText(std::string_view english)
@@ -89,6 +124,26 @@ std::string_view catalogueText(std::string_view english)
     key += english;
     const char* translated = dgettext(kTextDomain, key.c_str());
     return translated == key.c_str() || std::strcmp(translated, key.c_str()) == 0 ? english : std::string_view(translated);
+}
+
+const LanguageNames* messageLanguage()
+{
+    return language;
+}
+
+std::string_view categoryText(std::string_view englishName, const LanguageNames* names)
+{
+    for (const CategoryRecord& category : categoryRecords())
+        if (category.name == englishName && names != nullptr)
+            for (const CategoryName& name : names->categoryNames)
+                if (name.key == category.key)
+                    return name.text;
+    return catalogueText(englishName);
+}
+
+std::string_view listedUnitText(const Unit& unit, const LanguageNames* names)
+{
+    return inWindow(unit.code) || names == nullptr ? catalogueText(unit.text) : displayNames(unit.code, names).plural;
 }
 
 } // namespace mezzurix::cli

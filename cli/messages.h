@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+namespace mezzurix {
+struct LanguageNames;
+struct Unit;
+}
+
 namespace mezzurix::cli {
 
 // Picks the language from LC_MESSAGES (or LC_ALL, LANG) and finds the catalogue; the result is
@@ -30,7 +35,24 @@ constexpr const char* marked(const char* english)
     return english;
 }
 
+// The signs that end a name before what follows it, as the language writes them: French puts a
+// no-break space before both.
+const char* colon();
+const char* semicolon();
+
 // A text of the catalogue (a category or unit name) as the window translates it.
 std::string_view catalogueText(std::string_view english);
+
+// The language of the unit names in messages and lists: that of the messages' locale where it has
+// names and setUpMessages() found its catalogue, else nullptr (English).
+const LanguageNames* messageLanguage();
+
+// A category, named by its English name, in `language`: its name in the unit catalogues, else the
+// window's.
+std::string_view categoryText(std::string_view englishName, const LanguageNames* language);
+
+// A unit as lists and messages name it in `language`: the window's caption as the window
+// translates it for the window's units, the display plural for the others.
+std::string_view listedUnitText(const Unit& unit, const LanguageNames* language);
 
 } // namespace mezzurix::cli

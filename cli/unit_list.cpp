@@ -19,7 +19,7 @@ namespace mezzurix::cli {
 namespace {
 
 // After a unit the window's lists do not show.
-constexpr std::string_view kNotInWindowMark = "(typed only)";
+constexpr const char* kNotInWindowMark = marked("(typed only)");
 
 bool startsWithFolded(std::string_view text, std::string_view prefix)
 {
@@ -50,7 +50,7 @@ std::string categoryNames()
 {
     std::string names;
     for (const Category& category : typedCategories())
-        names += (names.empty() ? "" : ", ") + std::string(catalogueText(category.name));
+        names += (names.empty() ? "" : ", ") + std::string(categoryText(category.name, messageLanguage()));
     return names;
 }
 
@@ -86,7 +86,7 @@ std::optional<std::size_t> findCategory(std::string_view name, std::string& prob
     const auto all = typedCategories();
     for (std::size_t i = 0; i < all.size(); ++i) {
         // Its English name, or the one it is listed by in the user's language.
-        for (const std::string_view categoryName : {all[i].name, catalogueText(all[i].name)}) {
+        for (const std::string_view categoryName : {all[i].name, categoryText(all[i].name, messageLanguage())}) {
             if (categoryName.size() == name.size() && startsWithFolded(categoryName, name))
                 return i;
             if (!name.empty() && fits(categoryName, name) &&
@@ -112,7 +112,7 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const
         std::string text;
         std::string units = "[";
         if (style == OutputStyle::Sentence)
-            text = std::string(catalogueText(all[i].name)) + "\n";
+            text = std::string(categoryText(all[i].name, language)) + "\n";
         for (const Unit& unit : all[i].units) {
             const UnitDefinition* definition = findDefinition(unit.code);
             const std::vector<UnitName> names = namesOf(unit.code, language);
@@ -121,12 +121,12 @@ void writeUnitList(std::optional<std::size_t> category, OutputStyle style, const
                 texts.emplace_back(name.text);
             switch (style) {
             case OutputStyle::Sentence:
-                text += "  " + std::string(catalogueText(texts.front()));
+                text += "  " + std::string(listedUnitText(unit, language));
                 if (!inWindow(unit.code))
-                    text += " " + std::string(kNotInWindowMark);
+                    text += " " + std::string(tr(kNotInWindowMark));
                 if (definition != nullptr)
-                    text += " \u2014 " + std::string(definition->description);
-                text += ":";
+                    text += " \u2014 " + std::string(unitDescription(unit.code, language));
+                text += colon();
                 for (std::size_t k = 1; k < texts.size(); ++k)
                     text += (k == 1 ? " " : ", ") + texts[k];
                 text += "\n";

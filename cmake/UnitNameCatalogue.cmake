@@ -12,6 +12,8 @@
 #                          "~qm" an abbreviation read in any case, anything else a written name
 #   "<unit key>|singular"  the display name after a number of the plural rule's "one"
 #   "<unit key>|plural"    the display name after any other number
+#   "<unit key>|description"   the unit's description, as --list and --explain show it
+#   "<category key>|category"  the category's name
 #   "words|into", "words|per", "words|and"   the query's own words, separated by ';'
 #   "words|alike"          words the language spells as English does, separated by ';'
 # An empty or fuzzy translation is left out.
@@ -103,6 +105,8 @@ endfunction()
 
 set(MEZZURIX_NAME_ROWS "")
 set(MEZZURIX_DISPLAY_ROWS "")
+set(MEZZURIX_DESCRIPTION_ROWS "")
+set(MEZZURIX_CATEGORY_ROWS "")
 set(singulars "")
 foreach(word_list into per and alike)
     set(words_${word_list} "")
@@ -147,6 +151,10 @@ if(count GREATER 0)
                 message(FATAL_ERROR "${PO}: \"${key}\" has a plural and no singular before it")
             endif()
             string(APPEND MEZZURIX_DISPLAY_ROWS "    {\"${key}\", \"${singular_${key}}\", \"${text}\"},\n")
+        elseif(role STREQUAL "description")
+            string(APPEND MEZZURIX_DESCRIPTION_ROWS "    {\"${key}\", \"${text}\"},\n")
+        elseif(role STREQUAL "category")
+            string(APPEND MEZZURIX_CATEGORY_ROWS "    {\"${key}\", \"${text}\"},\n")
         else()
             message(FATAL_ERROR "${PO}: no role \"${role}\" in \"${context}\"")
         endif()
@@ -158,7 +166,7 @@ foreach(word_list into per and alike)
     string(TOUPPER ${word_list} upper)
     set(MEZZURIX_${upper}_WORDS "${words_${word_list}}")
 endforeach()
-foreach(rows MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_INTO_WORDS MEZZURIX_PER_WORDS MEZZURIX_AND_WORDS
+foreach(rows MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_DESCRIPTION_ROWS MEZZURIX_CATEGORY_ROWS MEZZURIX_INTO_WORDS MEZZURIX_PER_WORDS MEZZURIX_AND_WORDS
         MEZZURIX_ALIKE_WORDS)
     string(REPLACE "${semicolon}" ";" ${rows} "${${rows}}")
     string(REPLACE "${open_bracket}" "[" ${rows} "${${rows}}")

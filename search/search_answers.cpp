@@ -76,14 +76,15 @@ QString nameAfter(const Unit& unit, const NamedForm* form = nullptr, std::option
     return fromView(unitName(*record, form, language, category, viewOf(caption)));
 }
 
-// "Gallons: US liquid gallon (231 cubic inches)" for each unit whose name leaves its variant open.
+// "Gallons: US liquid gallon (231 cubic inches)", in the user's language, for each unit whose name leaves its variant open.
 QStringList variantNotes(const Unit& from, const Unit& into)
 {
     QStringList notes;
     for (const Unit* unit : {&from, &into}) {
         const UnitDefinition* definition = findDefinition(unit->code);
         const QString note = definition != nullptr && definition->nameIsAmbiguous
-                                 ? nameAfter(*unit) + QStringLiteral(": ") + fromView(definition->description)
+                                 ? nameAfter(*unit) + QStringLiteral(": ") +
+                                       fromView(unitDescription(unit->code, findNameLanguage(QLocale::system().name().toStdString())))
                                  : QString();
         if (!note.isEmpty() && !notes.contains(note))
             notes.append(note);

@@ -49,9 +49,12 @@ std::string describeTerm(const UnitTerm& term)
     const std::optional<std::size_t> category = categoryHolding(term.dimension, term.kind);
     if (!category)
         return say("%s (%s)", term.symbol, term.dimension.text());
-    std::string name(typedCategories()[*category].name);
-    for (char& c : name)
-        c = query_text::foldByte(c);
+    // The category in the messages' language; English's in lower case, as a word within the sentence.
+    const std::string english(typedCategories()[*category].name);
+    std::string name = say(english.c_str());
+    if (name == english)
+        for (char& c : name)
+            c = query_text::foldByte(c);
     return say("%s (%s)", term.symbol, name);
 }
 

@@ -214,4 +214,24 @@ std::string_view unitDisplayName(int unitCode, const LanguageNames* language, Pl
     return category == PluralCategory::One ? names.singular : names.plural;
 }
 
+std::string_view unitDescription(int unitCode, const LanguageNames* language)
+{
+    if (language != nullptr)
+        for (const UnitDescription& description : language->descriptions)
+            if (description.unitCode == unitCode)
+                return description.text;
+    const UnitRecord* unit = findUnitRecord(unitCode);
+    return unit != nullptr ? unit->description : std::string_view();
+}
+
+std::string_view categoryName(std::string_view categoryKey, const LanguageNames* language)
+{
+    if (language != nullptr)
+        for (const CategoryName& name : language->categoryNames)
+            if (name.key == categoryKey)
+                return name.text;
+    const CategoryRecord* category = findCategoryRecord(categoryKey);
+    return category != nullptr ? category->name : std::string_view();
+}
+
 } // namespace mezzurix

@@ -36,7 +36,7 @@ TYPED = {
          ("1 livre en grammes", "1 livre = 453,59237 grammes"),
          ("1,5 l en ml", "1,5 litre = 1500 centimètres cubes"),
          ("3 nœuds en km/h", "3 nœuds = 5,556 kilomètres par heure")],
-        ("1 livre en pieds", "mezzurix-convert: impossible de convertir Livres (avdp) (Masse) en Pieds (Distance) "
+        ("1 livre en pieds", "mezzurix-convert: impossible de convertir livres (Masse) en pieds (Distance) "
                              "à la colonne 12"),
         "Utilisation:", "N’écrire que le nombre du résultat"),
     "es_ES.UTF-8": (

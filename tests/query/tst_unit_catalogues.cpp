@@ -11,6 +11,7 @@
 #include <mezzurix/unit_record.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -105,6 +106,10 @@ private slots:
     void numberWordsNameNoUnit();
     void oneTakesTheSingular_data();
     void oneTakesTheSingular();
+    void everyUnitAndCategoryIsDescribed_data();
+    void everyUnitAndCategoryIsDescribed();
+    void descriptionsDifferFromEnglish_data();
+    void descriptionsDifferFromEnglish();
 };
 
 namespace {
@@ -227,6 +232,60 @@ void TestUnitCatalogues::oneTakesTheSingular()
         QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "1")), names.singular);
         QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "2")), names.plural);
     }
+}
+
+void TestUnitCatalogues::everyUnitAndCategoryIsDescribed_data()
+{
+    addLanguageRows();
+}
+
+// Every unit has one description and every category one name.
+void TestUnitCatalogues::everyUnitAndCategoryIsDescribed()
+{
+    const LanguageNames& language = fetchedLanguage();
+    std::map<int, int> descriptions;
+    for (const UnitDescription& description : language.descriptions) {
+        ++descriptions[description.unitCode];
+        QVERIFY2(!description.text.empty(), bytes(findUnitRecord(description.unitCode)->key));
+    }
+    for (const UnitRecord& unit : unitRecords())
+        QVERIFY2(descriptions[unitCode(unit)] == 1, bytes(unit.key));
+    std::map<std::string_view, int> names;
+    for (const CategoryName& name : language.categoryNames) {
+        ++names[name.key];
+        QVERIFY2(!name.text.empty(), bytes(name.key));
+    }
+    for (const CategoryRecord& category : categoryRecords())
+        QVERIFY2(names[category.key] == 1, bytes(category.key));
+}
+
+void TestUnitCatalogues::descriptionsDifferFromEnglish_data()
+{
+    addLanguageRows();
+}
+
+// A description or category name the same as English's is made of words the language spells
+// alike ("byte (8 bits)", "Volume"); any other is untranslated.
+void TestUnitCatalogues::descriptionsDifferFromEnglish()
+{
+    const LanguageNames& language = fetchedLanguage();
+    const auto allAlike = [&](std::string_view text) {
+        const QStringList words = QString::fromUtf8(bytes(text)).split(QRegularExpression(QStringLiteral("[^\\p{L}]+")),
+                                                                        Qt::SkipEmptyParts);
+        return std::all_of(words.begin(), words.end(), [&](const QString& word) {
+            return std::any_of(language.spelledAlike.begin(), language.spelledAlike.end(),
+                               [&](std::string_view alike) { return folded(alike) == word.toCaseFolded(); });
+        });
+    };
+    for (const UnitDescription& description : language.descriptions) {
+        const std::string_view english = unitDescription(description.unitCode, nullptr);
+        QVERIFY2(folded(description.text) != folded(english) || allAlike(description.text),
+                 bytes(description.text) + " is the English description of " +
+                     bytes(findUnitRecord(description.unitCode)->key));
+    }
+    for (const CategoryName& name : language.categoryNames)
+        QVERIFY2(folded(name.text) != folded(categoryName(name.key, nullptr)) || allAlike(name.text),
+                 bytes(name.text) + " is the English name of the category " + bytes(name.key));
 }
 
 QTEST_GUILESS_MAIN(TestUnitCatalogues)

@@ -6,6 +6,8 @@
 // the window does in that language, with the regional decimal separator.
 #include <mezzurix/search_answers.h>
 #include <mezzurix/search_translations.h>
+#include <mezzurix/unit_names.h>
+#include <mezzurix/unit_record.h>
 
 #include <QLocale>
 #include <QTest>
@@ -66,6 +68,21 @@ private slots:
             QCOMPARE(answers.front().description, description);
         // The id stays English, so that it reads back whatever the language.
         QVERIFY(answerForId(answers.front().id).has_value());
+    }
+
+    // A unit whose name leaves its variant open is described in the user's language.
+    void variantNotesInTheUsersLanguage()
+    {
+        const mezzurix::LanguageNames* language = mezzurix::findNameLanguage(QLocale::system().name().toStdString());
+        QVERIFY(language != nullptr);
+        const int gallon = mezzurix::unitCode(*mezzurix::findUnitRecord("us_gallon"));
+        const QList<SearchAnswer> answers = answersFor(QStringLiteral("2 gal to l"));
+        QVERIFY(!answers.isEmpty());
+        const QString description = answers.front().description;
+        QVERIFY2(description.contains(QString::fromUtf8(mezzurix::unitDescription(gallon, language).data())),
+                 qPrintable(description));
+        QVERIFY2(!description.contains(QString::fromUtf8(mezzurix::unitDescription(gallon, nullptr).data())),
+                 qPrintable(description));
     }
 };
 

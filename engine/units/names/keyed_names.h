@@ -10,7 +10,9 @@
 
 #include "unit_table.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -27,6 +29,11 @@ struct KeyedDisplayName {
     std::string_view unit;
     std::string_view singular;
     std::string_view plural;
+};
+
+struct KeyedText {
+    std::string_view key;  // a unit record's key, or a category record's
+    std::string_view text;
 };
 
 // The rows but the last as names of `language`, with their units' codes found while compiling: a
@@ -46,6 +53,29 @@ consteval std::array<DisplayName, N - 1> withCodes(const KeyedDisplayName (&rows
     std::array<DisplayName, N - 1> names{};
     for (std::size_t i = 0; i + 1 < N; ++i)
         names[i] = {unit_table::codeOf(rows[i].unit), rows[i].singular, rows[i].plural};
+    return names;
+}
+
+template <std::size_t N>
+consteval std::array<UnitDescription, N - 1> withUnitCodes(const KeyedText (&rows)[N])
+{
+    std::array<UnitDescription, N - 1> descriptions{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        descriptions[i] = {unit_table::codeOf(rows[i].key), rows[i].text};
+    return descriptions;
+}
+
+// The rows but the last as category names: a key of no category does not build.
+template <std::size_t N>
+consteval std::array<CategoryName, N - 1> withCategoryKeys(const KeyedText (&rows)[N])
+{
+    std::array<CategoryName, N - 1> names{};
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (std::none_of(std::begin(unit_table::kCategories), std::end(unit_table::kCategories),
+                         [&](const CategoryRecord& category) { return category.key == rows[i].key; }))
+            throw "no category has this key";
+        names[i] = {rows[i].key, rows[i].text};
+    }
     return names;
 }
 

@@ -81,7 +81,11 @@ int main(int argc, char** argv)
         entry(out, std::string(unit.description) + ". " + std::string(kNamesComment), key + "|names", names);
         entry(out, "After a number of the plural rule's \"one\", within a sentence.", key + "|singular", unit.singular);
         entry(out, "After any other number, within a sentence.", key + "|plural", unit.plural);
+        entry(out, "The unit's description, as the terminal's list and explanations show it; lower case but for "
+              "names.", key + "|description", unit.description);
     }
+    for (const mezzurix::CategoryRecord& category : mezzurix::categoryRecords())
+        entry(out, "The category's name, as a heading.", std::string(category.key) + "|category", category.name);
     entry(out, "Words between the value's unit and the unit to convert into, separated by ';'.", "words|into",
           "in;to;into;as");
     entry(out, "Words read as '/' within a unit's name, separated by ';'.", "words|per", "per");

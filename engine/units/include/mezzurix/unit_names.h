@@ -32,6 +32,18 @@ struct DisplayName {
     std::string_view plural;    // after any other number
 };
 
+// A unit's description in a language: "avoirdupois pound (7000 grains)", in its words.
+struct UnitDescription {
+    int unitCode = -1;
+    std::string_view text;
+};
+
+// A category's name in a language, by the category record's key.
+struct CategoryName {
+    std::string_view key;
+    std::string_view text;
+};
+
 // A language whose names are read and shown besides English: its rows of the alias table, its
 // display names, and the words a query is written with in it. Each language is one translation
 // catalogue, names/<code>.po, turned into its table when the program is built.
@@ -45,6 +57,8 @@ struct LanguageNames {
     // Words the language spells as English does ("Meter", "watt"): a display name or name equal
     // to the English one is no untranslated text when it is one of these.
     std::span<const std::string_view> spelledAlike;
+    std::span<const UnitDescription> descriptions;  // in the catalogue's order
+    std::span<const CategoryName> categoryNames;    // every category's, typed-only ones too
 };
 
 // Every language with names, in the order of their codes.
@@ -78,5 +92,13 @@ std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language = null
 DisplayName displayNames(int unitCode, const LanguageNames* language = nullptr);
 // The one of them a number of `category` takes: pluralCategory() of the number as printed.
 std::string_view unitDisplayName(int unitCode, const LanguageNames* language, PluralCategory category);
+
+// A unit's description in `language`, English's (the unit record's) for nullptr or a unit the
+// language has none for.
+std::string_view unitDescription(int unitCode, const LanguageNames* language);
+
+// The name of the category with this key in `language`, English's (the category record's) for
+// nullptr or a category the language has none for; empty for a key of no category.
+std::string_view categoryName(std::string_view categoryKey, const LanguageNames* language);
 
 } // namespace mezzurix
