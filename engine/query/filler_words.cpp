@@ -8,6 +8,7 @@
 #include "tokeniser.h"
 
 #include <mezzurix/catalogue_terms.h>
+#include <mezzurix/unit_names.h>
 
 #include <algorithm>
 
@@ -21,6 +22,18 @@ bool isWord(std::string_view token)
     return token.size() >= 2 && std::all_of(token.begin(), token.end(), [](char c) {
                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
            });
+}
+
+// "of", or the language's word for it ("de", "di").
+bool isOf(std::string_view word, const LanguageNames* language)
+{
+    if (query_text::equalsFolded(word, "of"))
+        return true;
+    if (language != nullptr)
+        for (const std::string_view each : language->ofWords)
+            if (query_text::equalsFolded(word, query_text::fold(each)))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -40,7 +53,7 @@ std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsSta
     for (std::size_t k = separator - 1; k >= 1; --k) {
         if (units.lookUp(0, k).empty())
             continue;
-        const bool of = query_text::equalsFolded(units.normRun(k, k + 1), "of");
+        const bool of = isOf(units.normRun(k, k + 1), findNameLanguage(options.language));
         bool fillers = true;
         for (std::size_t j = k; j < separator && fillers; ++j)
             fillers = !units.tokens[j].number && (of || (isWord(units.normRun(j, j + 1)) && units.lookUp(j, j + 1).empty()));

@@ -4,7 +4,13 @@
 
 #include "query_text.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace mezzurix::number_words {
 
@@ -31,18 +37,91 @@ constexpr std::array<NumberWord, 3> kScales = {{{"thousand", 1e3}, {"million", 1
 constexpr std::array<NumberWord, 8> kParts = {{{"half", 2}, {"halves", 2}, {"third", 3}, {"thirds", 3},
                                                {"quarter", 4}, {"quarters", 4}, {"fourth", 4}, {"fourths", 4}}};
 
+// A language's words for numbers, lowered: English's, then its catalogue's.
+struct FoldedWord {
+    std::string word;
+    double value;
+};
+using WordList = std::vector<FoldedWord>;
+
+struct Vocabulary {
+    WordList cardinals, multipliers, scales, parts;
+    std::vector<std::string> articles, ands, ofs;
+};
+
 template <std::size_t N>
-const NumberWord* find(const std::array<NumberWord, N>& words, std::string_view folded)
+void addEnglish(WordList& list, const std::array<NumberWord, N>& words)
 {
     for (const NumberWord& each : words)
-        if (each.word == folded)
+        list.push_back({std::string(each.word), each.value});
+}
+
+void addListed(WordList& list, std::span<const std::string_view> listed)
+{
+    for (const std::string_view each : listed)
+        if (const std::optional<Entry> entry = entryOf(each))
+            list.push_back({query_text::fold(entry->word), entry->value});
+}
+
+void addWords(std::vector<std::string>& list, std::span<const std::string_view> listed)
+{
+    for (const std::string_view each : listed)
+        list.push_back(query_text::fold(each));
+}
+
+Vocabulary vocabularyFor(const LanguageNames* language)
+{
+    Vocabulary words;
+    addEnglish(words.cardinals, kCardinals);
+    addEnglish(words.multipliers, kMultipliers);
+    addEnglish(words.scales, kScales);
+    addEnglish(words.parts, kParts);
+    words.articles = {"a", "an"};
+    words.ands = {"and"};
+    words.ofs = {"of"};
+    if (language != nullptr) {
+        addListed(words.cardinals, language->numberWords);
+        addListed(words.multipliers, language->multiplierWords);
+        addListed(words.scales, language->scaleWords);
+        addListed(words.parts, language->partWords);
+        addWords(words.articles, language->articles);
+        addWords(words.ands, language->andWords);
+        addWords(words.ofs, language->ofWords);
+    }
+    return words;
+}
+
+// The words of `language`, English's alone for nullptr, made once.
+const Vocabulary& vocabularyOf(const LanguageNames* language)
+{
+    static const std::vector<Vocabulary> all = [] {
+        std::vector<Vocabulary> each{vocabularyFor(nullptr)};
+        for (const LanguageNames* known : unitNameLanguages())
+            each.push_back(vocabularyFor(known));
+        return each;
+    }();
+    const auto languages = unitNameLanguages();
+    const auto at = std::find(languages.begin(), languages.end(), language);
+    return at == languages.end() ? all.front() : all[std::size_t(at - languages.begin()) + 1];
+}
+
+const FoldedWord* find(const WordList& words, std::string_view folded)
+{
+    for (const FoldedWord& each : words)
+        if (!folded.empty() && each.word == folded)
             return &each;
     return nullptr;
 }
 
+bool holds(const std::vector<std::string>& words, std::string_view folded)
+{
+    return !folded.empty() && std::find(words.begin(), words.end(), folded) != words.end();
+}
+
+// A letter of a word: ASCII, or a byte of a character beyond it ("fünf", "terço").
 bool isLetter(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
 }
 
 // The words of a number phrase, one at a time, lowered.
@@ -56,10 +135,9 @@ public:
     {
         std::size_t at = pos_;
         std::size_t last = at;
-        while (last < text_.size() && isLetter(text_[last]))
+        while (last < text_.size() && isLetter(text_[last]) && query_text::blankLength(text_, last) == 0)
             ++last;
-        if (last == at || (last < text_.size() && static_cast<unsigned char>(text_[last]) >= 0x80 &&
-                           query_text::blankLength(text_, last) == 0))
+        if (last == at)
             return {};
         if (last < text_.size() && text_[last] >= '0' && text_[last] <= '9')
             return {};
@@ -69,11 +147,34 @@ public:
         return word_;
     }
 
+    // A phrase of `words` written with a blank or hyphen ("quatre-vingts", "vingt et un") at the
+    // cursor, the longest, and its end.
+    const FoldedWord* phrase(const WordList& words, std::size_t& end) const
+    {
+        const FoldedWord* found = nullptr;
+        for (const FoldedWord& each : words) {
+            const std::size_t size = each.word.size();
+            if (each.word.find_first_of(" -") == std::string::npos || (found != nullptr && found->word.size() >= size) ||
+                !query_text::equalsFolded(text_.substr(pos_, size), each.word) ||
+                (pos_ + size < text_.size() && isLetter(text_[pos_ + size]) && query_text::blankLength(text_, pos_ + size) == 0))
+                continue;
+            found = &each;
+            end = pos_ + size;
+        }
+        return found;
+    }
+
     // Past the word peek() gave, and the blanks or the hyphen after it; the word's end.
     std::size_t take()
     {
         std::size_t end = pos_;
         peek(&end);
+        return takeTo(end);
+    }
+
+    // Past text up to `end`, and the blanks or the hyphen after it; `end`.
+    std::size_t takeTo(std::size_t end)
+    {
         pos_ = end;
         if (pos_ + 1 < text_.size() && text_[pos_] == '-' && isLetter(text_[pos_ + 1]))
             ++pos_;
@@ -94,13 +195,17 @@ private:
     mutable std::string word_;
 };
 
-bool isArticle(std::string_view word)
+// Whether a whole number in words so far is a multiple of ten from twenty to ninety, which a
+// language may join to its units with "and" ("treinta y dos", "vingt et un", "vinte e dois").
+bool isTens(double group)
 {
-    return word == "a" || word == "an";
+    constexpr double kFirstTens = 20;
+    constexpr double kLastTens = 90;
+    return group >= kFirstTens && group <= kLastTens && std::fmod(group, 10.0) == 0.0;
 }
 
 // A whole number in words at the cursor: its value, and the end of its last word (0 for none).
-std::optional<Words> cardinal(Cursor& cursor)
+std::optional<Words> cardinal(Cursor& cursor, const Vocabulary& words)
 {
     double total = 0.0;
     double group = 0.0;
@@ -108,29 +213,37 @@ std::optional<Words> cardinal(Cursor& cursor)
     bool afterHundreds = false;  // the last word was "hundred", "thousand" or another scale
     std::size_t end = 0;
     while (true) {
+        std::size_t phraseEnd = 0;
+        if (const FoldedWord* phrase = cursor.phrase(words.cardinals, phraseEnd)) {
+            group += phrase->value;
+            any = true;
+            afterHundreds = false;
+            end = cursor.takeTo(phraseEnd);
+            continue;
+        }
         const std::string_view word = cursor.peek();
         bool hundreds = false;
-        if (const NumberWord* unit = find(kCardinals, word)) {
+        if (const FoldedWord* unit = find(words.cardinals, word)) {
             group += unit->value;
-        } else if (const NumberWord* multiplier = find(kMultipliers, word)) {
+        } else if (const FoldedWord* multiplier = find(words.multipliers, word)) {
             group = (any && group != 0.0 ? group : 1.0) * multiplier->value;
             hundreds = multiplier->value == 100;
-        } else if (const NumberWord* scale = find(kScales, word)) {
+        } else if (const FoldedWord* scale = find(words.scales, word)) {
             total += (any && group != 0.0 ? group : 1.0) * scale->value;
             group = 0.0;
             hundreds = true;
-        } else if (word == "and" && afterHundreds) {
+        } else if (holds(words.ands, word) && (afterHundreds || isTens(group))) {
             // "one hundred and fifty", but not "one hundred and a half" or "twenty and three
             // quarters": "and" goes on only before a whole number.
             const std::size_t before = cursor.pos();
             cursor.take();
             Cursor ahead = cursor;
             bool whole = false;
-            while (find(kCardinals, ahead.peek()) != nullptr) {
+            while (find(words.cardinals, ahead.peek()) != nullptr) {
                 ahead.take();
                 whole = true;
             }
-            if (!whole || find(kParts, ahead.peek()) != nullptr) {
+            if (!whole || find(words.parts, ahead.peek()) != nullptr) {
                 cursor.reset(before);
                 break;
             }
@@ -149,21 +262,21 @@ std::optional<Words> cardinal(Cursor& cursor)
 }
 
 // "half", "third" or "quarter" (or plural) at the cursor: its denominator.
-std::optional<double> partAt(const Cursor& cursor)
+std::optional<double> partAt(const Cursor& cursor, const Vocabulary& words)
 {
-    const NumberWord* part = find(kParts, cursor.peek());
+    const FoldedWord* part = find(words.parts, cursor.peek());
     return part != nullptr ? std::optional(part->value) : std::nullopt;
 }
 
 // After a fraction: "of", then "a" or "an" ("a quarter of a cup"); after "half", "a" or "an"
 // alone ("half a cup"). The end of what was taken: `end` where neither follows.
-std::size_t takeOfA(Cursor& cursor, std::size_t end, bool half)
+std::size_t takeOfA(Cursor& cursor, std::size_t end, bool half, const Vocabulary& words)
 {
     const std::size_t before = cursor.pos();
-    const bool of = cursor.peek() == "of";
+    const bool of = holds(words.ofs, cursor.peek());
     if (of)
         cursor.take();
-    if ((of || half) && isArticle(cursor.peek())) {
+    if ((of || half) && holds(words.articles, cursor.peek())) {
         const std::size_t articleEnd = cursor.take();
         if (cursor.more())
             return articleEnd;
@@ -174,50 +287,69 @@ std::size_t takeOfA(Cursor& cursor, std::size_t end, bool half)
 
 } // namespace
 
-std::optional<Words> read(std::string_view text, std::size_t start)
+std::optional<Entry> entryOf(std::string_view listed)
 {
+    const std::size_t equals = listed.rfind('=');
+    if (equals == std::string_view::npos || equals == 0)
+        return std::nullopt;
+    const std::string_view digits = listed.substr(equals + 1);
+    Entry entry{listed.substr(0, equals)};
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), entry.value);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return entry;
+}
+
+std::optional<Words> read(std::string_view text, std::size_t start, const LanguageNames* language)
+{
+    const Vocabulary& words = vocabularyOf(language);
     Cursor cursor(text, start);
-    const bool article = isArticle(cursor.peek());
+    const bool article = holds(words.articles, cursor.peek());
     std::size_t end = article ? cursor.take() : start;
     if (article && !cursor.more())
         return std::nullopt;
-    std::optional<Words> whole = cardinal(cursor);
+    std::optional<Words> whole = cardinal(cursor, words);
     if (whole)
         end = whole->end;
-    if (const std::optional<double> parts = partAt(cursor)) {
-        // "a half", "half", "one third", "three quarters"
+    if (const std::optional<double> parts = partAt(cursor, words)) {
+        // "a half", "half", "one third", "three quarters", "une demi-tasse"
         const bool half = *parts == 2 && !whole;
         const double count = whole ? whole->value : 1.0;
         end = cursor.take();
-        end = takeOfA(cursor, end, half);
+        if (end + 1 < text.size() && text[end] == '-' && isLetter(text[end + 1]))
+            return Words{count / *parts, end + 1};
+        end = takeOfA(cursor, end, half, words);
         return Words{count / *parts, end};
     }
     if (whole) {
-        if (const std::optional<Words> fraction = fractionAfter(text, cursor.pos()))
+        if (const std::optional<Words> fraction = fractionAfter(text, cursor.pos(), language))
             return Words{whole->value + fraction->value, fraction->end};
         return whole;
     }
-    // "a" or "an" alone before a unit: one.
-    if (article)
+    // "a" or "an" alone before a unit: one; "un et demi", "una e mezza": one and the fraction.
+    if (article) {
+        if (const std::optional<Words> fraction = fractionAfter(text, cursor.pos(), language))
+            return Words{1.0 + fraction->value, fraction->end};
         return Words{1.0, end};
+    }
     return std::nullopt;
 }
 
-std::optional<Words> fractionAfter(std::string_view text, std::size_t pos)
+std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const LanguageNames* language)
 {
+    const Vocabulary& words = vocabularyOf(language);
     while (pos < text.size() && query_text::blankLength(text, pos) > 0)
         pos += query_text::blankLength(text, pos);
     Cursor cursor(text, pos);
-    if (cursor.peek() != "and")
+    if (!holds(words.ands, cursor.peek()))
         return std::nullopt;
     cursor.take();
-    const bool article = isArticle(cursor.peek());
+    // "and a half", "and three quarters", "y medio"
+    const bool article = holds(words.articles, cursor.peek());
     if (article)
         cursor.take();
-    const std::optional<Words> count = article ? std::nullopt : cardinal(cursor);
-    if (!article && !count)
-        return std::nullopt;
-    const std::optional<double> parts = partAt(cursor);
+    const std::optional<Words> count = article ? std::nullopt : cardinal(cursor, words);
+    const std::optional<double> parts = partAt(cursor, words);
     if (!parts)
         return std::nullopt;
     const std::size_t end = cursor.take();
