@@ -268,19 +268,21 @@ std::optional<double> partAt(const Cursor& cursor, const Vocabulary& words)
     return part != nullptr ? std::optional(part->value) : std::nullopt;
 }
 
-// After a fraction: "of", then "a" or "an" ("a quarter of a cup"); after "half", "a" or "an"
-// alone ("half a cup"). The end of what was taken: `end` where neither follows.
+// After a fraction: "of", then "a" or "an" ("a quarter of a cup") or the unit; after "half", "a"
+// or "an" alone ("half a cup"). The end of what was taken: `end` where neither follows.
 std::size_t takeOfA(Cursor& cursor, std::size_t end, bool half, const Vocabulary& words)
 {
     const std::size_t before = cursor.pos();
     const bool of = holds(words.ofs, cursor.peek());
-    if (of)
-        cursor.take();
+    const std::size_t ofEnd = of ? cursor.take() : end;
     if ((of || half) && holds(words.articles, cursor.peek())) {
         const std::size_t articleEnd = cursor.take();
         if (cursor.more())
             return articleEnd;
     }
+    // "trois quarts de litre", "un cuarto de galón": "of" alone before the unit.
+    if (of && cursor.more())
+        return ofEnd;
     cursor.reset(before);
     return end;
 }
