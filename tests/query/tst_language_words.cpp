@@ -4,6 +4,8 @@
 // Each language's own words around a quantity, from its catalogue: questions without a number,
 // numbers in words, the word for "of", and number words that are also unit names.
 
+#include "number_words.h"
+
 #include <mezzurix/query.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
@@ -65,9 +67,9 @@ std::vector<NumberWord> numberWordsOf(const LanguageNames& language)
     std::vector<NumberWord> words;
     const auto add = [&](std::span<const std::string_view> list, bool part) {
         for (const std::string_view listed : list) {
-            const std::size_t equals = listed.rfind('=');
-            const double value = QByteArray(listed.substr(equals + 1).data(), qsizetype(listed.size() - equals - 1)).toDouble();
-            words.push_back({std::string(listed.substr(0, equals)), part ? 1.0 / value : value});
+            const std::optional<number_words::Entry> entry = number_words::entryOf(listed);
+            QVERIFY2(entry.has_value(), std::string(listed).c_str());
+            words.push_back({std::string(entry->word), part ? 1.0 / entry->value : entry->value});
         }
     };
     add(language.numberWords, false);
