@@ -204,24 +204,16 @@ bool isTens(double group)
     return group >= kFirstTens && group <= kLastTens && std::fmod(group, 10.0) == 0.0;
 }
 
-// A whole number in words at the cursor: its value, and the end of its last word (0 for none).
-std::optional<Words> cardinal(Cursor& cursor, const Vocabulary& words)
-{
+// A whole number in words, word by word: "two hundred fifty", "deux mille cinq cents".
+struct Sum {
     double total = 0.0;
     double group = 0.0;
     bool any = false;
     bool afterHundreds = false;  // the last word was "hundred", "thousand" or another scale
-    std::size_t end = 0;
-    while (true) {
-        std::size_t phraseEnd = 0;
-        if (const FoldedWord* phrase = cursor.phrase(words.cardinals, phraseEnd)) {
-            group += phrase->value;
-            any = true;
-            afterHundreds = false;
-            end = cursor.takeTo(phraseEnd);
-            continue;
-        }
-        const std::string_view word = cursor.peek();
+
+    // Adds a whole number, multiplier or scale; false for any other word.
+    bool add(const Vocabulary& words, std::string_view word)
+    {
         bool hundreds = false;
         if (const FoldedWord* unit = find(words.cardinals, word)) {
             group += unit->value;
@@ -232,7 +224,54 @@ std::optional<Words> cardinal(Cursor& cursor, const Vocabulary& words)
             total += (any && group != 0.0 ? group : 1.0) * scale->value;
             group = 0.0;
             hundreds = true;
-        } else if (holds(words.ands, word) && (afterHundreds || isTens(group))) {
+        } else {
+            return false;
+        }
+        any = true;
+        afterHundreds = hundreds;
+        return true;
+    }
+
+    // A word written as number words run together ("zweihundertfünfzig", "duemilacinquecento"):
+    // adds its pieces, the longest first that read the whole word; false if none do.
+    bool addRunTogether(const Vocabulary& words, std::string_view word, int pieces = 0)
+    {
+        if (word.empty())
+            return pieces >= 2;
+        for (std::size_t length = word.size(); length >= kShortestPiece; --length) {
+            Sum after = *this;
+            if (after.add(words, word.substr(0, length)) && after.addRunTogether(words, word.substr(length), pieces + 1)) {
+                *this = after;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Two letters: "un", "mil", "elf" and so on; no single letter is a piece.
+    static constexpr std::size_t kShortestPiece = 2;
+};
+
+// A whole number in words at the cursor: its value, and the end of its last word (0 for none).
+std::optional<Words> cardinal(Cursor& cursor, const Vocabulary& words)
+{
+    Sum sum;
+    std::size_t end = 0;
+    while (true) {
+        std::size_t phraseEnd = 0;
+        if (const FoldedWord* phrase = cursor.phrase(words.cardinals, phraseEnd)) {
+            sum.group += phrase->value;
+            sum.any = true;
+            sum.afterHundreds = false;
+            end = cursor.takeTo(phraseEnd);
+            continue;
+        }
+        const std::string_view word = cursor.peek();
+        if (sum.add(words, word) || sum.addRunTogether(words, word)) {
+            end = cursor.take();
+            continue;
+        }
+        if (holds(words.ands, word) && (sum.afterHundreds || isTens(sum.group))) {
             // "one hundred and fifty", but not "one hundred and a half" or "twenty and three
             // quarters": "and" goes on only before a whole number.
             const std::size_t before = cursor.pos();
@@ -247,18 +286,14 @@ std::optional<Words> cardinal(Cursor& cursor, const Vocabulary& words)
                 cursor.reset(before);
                 break;
             }
-            afterHundreds = false;
+            sum.afterHundreds = false;
             continue;
-        } else {
-            break;
         }
-        any = true;
-        afterHundreds = hundreds;
-        end = cursor.take();
+        break;
     }
-    if (!any)
+    if (!sum.any)
         return std::nullopt;
-    return Words{total + group, end};
+    return Words{sum.total + sum.group, end};
 }
 
 // "half", "third" or "quarter" (or plural) at the cursor: its denominator.

@@ -116,6 +116,9 @@ void TestLanguageWords::everydayQueries_data()
     row("de", "drei Viertel Liter in ml", "0.75 liter>cubic_centimeter");
     row("de", "zwölf Zoll in cm", "12 inch>centimeter");
     row("de", "ein Dutzend Zoll in cm", "12 inch>centimeter");
+    row("de", "einundzwanzig Zoll in cm", "21 inch>centimeter");
+    row("de", "zweihundertfünfzig Gramm in Unzen", "250 gram>ounce");
+    row("de", "zweitausenddreihundert Meter in km", "2300 meter>kilometer");
     row("de", "zwei Tassen Wasser in ml", "2 us_cup>cubic_centimeter");
     row("de", "25 Grad in Fahrenheit", "25 celsius>fahrenheit");
     row("fr", "combien de millilitres dans une tasse", "1 us_cup>cubic_centimeter");
@@ -126,6 +129,7 @@ void TestLanguageWords::everydayQueries_data()
     row("fr", "vingt et un mètres en pieds", "21 meter>foot");
     row("fr", "quatre-vingt-dix kilomètres en miles", "90 kilometer>mile");
     row("fr", "deux cents grammes en onces", "200 gram>ounce");
+    row("fr", "deux mille cinq cents mètres en km", "2500 meter>kilometer");
     row("fr", "deux tasses d'eau en ml", "2 us_cup>cubic_centimeter");
     row("fr", "deux tasses de lait en ml", "2 us_cup>cubic_centimeter");
     row("fr", "deux tasses de farine en grammes", "Volume cannot be converted into Mass without a density");
@@ -148,6 +152,9 @@ void TestLanguageWords::everydayQueries_data()
     row("it", "una e mezza tazze in ml", "1.5 us_cup>cubic_centimeter");
     row("it", "ventidue metri in piedi", "22 meter>foot");
     row("it", "mille metri in km", "1000 meter>kilometer");
+    row("it", "duemilacinquecento metri in km", "2500 meter>kilometer");
+    row("it", "trentadue gradi in fahrenheit", "32 celsius>fahrenheit");
+    row("it", "quarantotto ore in giorni", "48 hour>day");
     row("it", "due tazze di acqua in ml", "2 us_cup>cubic_centimeter");
     row("it", "due tazze dell'acqua in ml", "2 us_cup>cubic_centimeter");
     row("pt_BR", "quantos gramas tem em um quilo", "1 kilogram>gram");
