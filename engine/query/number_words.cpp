@@ -236,6 +236,8 @@ struct Sum {
     // adds its pieces, the longest first that read the whole word; false if none do.
     bool addRunTogether(const Vocabulary& words, std::string_view word, int pieces = 0)
     {
+        if (pieces == 0 && word.size() > kLongestRunTogether)
+            return false;
         if (word.empty())
             return pieces >= 2;
         for (std::size_t length = word.size(); length >= kShortestPiece; --length) {
@@ -250,6 +252,9 @@ struct Sum {
 
     // Two letters: "un", "mil", "elf" and so on; no single letter is a piece.
     static constexpr std::size_t kShortestPiece = 2;
+    // Bytes: German writes numbers below a million in one word of up to about 70 letters; longer
+    // words are never tried, so that a long run of pieces cannot take long to search.
+    static constexpr std::size_t kLongestRunTogether = 96;
 };
 
 // A whole number in words at the cursor: its value, and the end of its last word (0 for none).
