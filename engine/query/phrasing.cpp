@@ -96,13 +96,19 @@ bool readLanguageQuestion(std::string_view text, std::size_t start, const QueryO
     if (language == nullptr)
         return false;
     for (const std::string_view question : language->questions) {
-        const std::size_t x = question.find(" X ");
+        const std::size_t x = question.find("X ");
         const std::size_t y = question.rfind(" Y");
-        if (x == std::string_view::npos || y == std::string_view::npos || y < x + 2 || y + 2 != question.size())
+        if (x == std::string_view::npos || y == std::string_view::npos || y < x + 1 || y + 2 != question.size())
             continue;
-        const std::string opening = query_text::fold(question.substr(0, x));
-        const std::string middle = query_text::fold(question.substr(x + 3, y - x - 3));
-        const std::optional<std::size_t> units = wordsAt(text, start, opening);
+        // "combien de X": the opening's blank before X belongs to no word.
+        const std::string opening = query_text::fold(question.substr(0, x > 0 && question[x - 1] == ' ' ? x - 1 : x));
+        const std::string middle = query_text::fold(question.substr(x + 2, y - x - 2));
+        // An opening that ends with an elided word runs into the unit: "combien d'onces".
+        const bool elided = opening.ends_with('\'') || opening.ends_with("\u2019");
+        const std::optional<std::size_t> units =
+            !elided ? wordsAt(text, start, opening)
+            : query_text::equalsFolded(text.substr(start, opening.size()), opening) ? std::optional(start + opening.size())
+                                                                                   : std::nullopt;
         const std::string_view separators[] = {middle};
         if (units && readIntoFirst(text, *units, options, phrasing, separators))
             return true;

@@ -123,6 +123,8 @@ void TestLanguageWords::everydayQueries_data()
     row("de", "25 Grad in Fahrenheit", "25 celsius>fahrenheit");
     row("fr", "combien de millilitres dans une tasse", "1 us_cup>cubic_centimeter");
     row("fr", "combien de grammes y a-t-il dans une livre ?", "1 pound>gram");
+    row("fr", "combien d'onces dans un litre", "1 liter>us_fluid_ounce");
+    row("fr", "combien d’onces y a-t-il dans un litre", "1 liter>us_fluid_ounce");
     row("fr", "une demi-tasse en ml", "0.5 us_cup>cubic_centimeter");
     row("fr", "un et demi litre en ml", "1.5 liter>cubic_centimeter");
     row("fr", "trois quarts de litre en ml", "0.75 liter>cubic_centimeter");
