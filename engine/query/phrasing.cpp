@@ -103,6 +103,8 @@ bool readLanguageQuestion(std::string_view text, std::size_t start, const QueryO
         // "combien de X": the opening's blank before X belongs to no word.
         const std::string opening = query_text::fold(question.substr(0, x > 0 && question[x - 1] == ' ' ? x - 1 : x));
         const std::string middle = query_text::fold(question.substr(x + 2, y - x - 2));
+        if (opening.empty())
+            continue;
         // An opening that ends with an elided word runs into the unit: "combien d'onces".
         const bool elided = opening.ends_with('\'') || opening.ends_with("\u2019");
         const std::optional<std::size_t> units =
