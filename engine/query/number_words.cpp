@@ -48,9 +48,10 @@ public:
         const FoldedWord* found = nullptr;
         for (const FoldedWord& each : words) {
             const std::size_t size = each.word.size();
+            const bool wordGoesOn = pos_ + size < text_.size() && isLetter(text_[pos_ + size]) &&
+                                    query_text::blankLength(text_, pos_ + size) == 0;
             if (each.word.find_first_of(" -") == std::string::npos || (found != nullptr && found->word.size() >= size) ||
-                !query_text::equalsFolded(text_.substr(pos_, size), each.word) ||
-                (pos_ + size < text_.size() && isLetter(text_[pos_ + size]) && query_text::blankLength(text_, pos_ + size) == 0))
+                !query_text::equalsFolded(text_.substr(pos_, size), each.word) || wordGoesOn)
                 continue;
             found = &each;
             end = pos_ + size;
@@ -136,7 +137,8 @@ struct Sum {
             return pieces >= 2;
         for (std::size_t length = word.size(); length >= kShortestPiece; --length) {
             Sum after = *this;
-            if (after.add(words, word.substr(0, length)) && after.addRunTogether(words, word.substr(length), pieces + 1)) {
+            if (after.add(words, word.substr(0, length)) &&
+                after.addRunTogether(words, word.substr(length), pieces + 1)) {
                 *this = after;
                 return true;
             }

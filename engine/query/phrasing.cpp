@@ -107,10 +107,11 @@ bool readLanguageQuestion(std::string_view text, std::size_t start, const QueryO
             continue;
         // An opening that ends with an elided word runs into the unit: "combien d'onces".
         const bool elided = opening.ends_with('\'') || opening.ends_with("\u2019");
-        const std::optional<std::size_t> units =
-            !elided ? wordsAt(text, start, opening)
-            : query_text::equalsFolded(text.substr(start, opening.size()), opening) ? std::optional(start + opening.size())
-                                                                                   : std::nullopt;
+        std::optional<std::size_t> units;
+        if (!elided)
+            units = wordsAt(text, start, opening);
+        else if (query_text::equalsFolded(text.substr(start, opening.size()), opening))
+            units = start + opening.size();
         const std::string_view separators[] = {middle};
         if (units && readIntoFirst(text, *units, options, phrasing, separators))
             return true;

@@ -198,7 +198,8 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
 {
     const Scan scan = number_scan::scan(text, start, styleOf(options));
     if (!scan.found()) {
-        if (const std::optional<number_words::Words> words = number_words::read(text, start, findNameLanguage(options.language))) {
+        const LanguageNames* language = findNameLanguage(options.language);
+        if (const std::optional<number_words::Words> words = number_words::read(text, start, language)) {
             out.value = words->value;
             out.text = decimalText(words->value);
             out.span = {start, words->end - start};

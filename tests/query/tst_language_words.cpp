@@ -199,8 +199,9 @@ void TestLanguageWords::everyNumberWordReadsAsItsValue()
                 capital[0] = char(capital[0] - 'a' + 'A');
             for (const std::string& word : {each.word, capital}) {
                 const std::optional<double> value = valueIn(word + " m in cm", language->code);
+                const std::string read = value ? std::to_string(*value) : "nothing";
                 QVERIFY2(value && qFuzzyCompare(1.0 + *value, 1.0 + each.value),
-                         (std::string(language->code) + ": " + word + " reads " + (value ? std::to_string(*value) : "nothing")).c_str());
+                         (std::string(language->code) + ": " + word + " reads " + read).c_str());
                 ++checked;
             }
         }
