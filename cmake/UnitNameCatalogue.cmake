@@ -16,6 +16,9 @@
 #   "<category key>|category"  the category's name
 #   "words|into", "words|per", "words|and"   the query's own words, separated by ';'
 #   "words|alike"          words the language spells as English does, separated by ';'
+#   "words|numbers", "words|multipliers", "words|scales", "words|parts"   number words, "word=value"
+#   "words|articles", "words|of"   words a value and a substance start with
+#   "words|questions"      question forms, X the unit asked for and Y the value with its unit
 # An empty or fuzzy translation is left out.
 
 cmake_minimum_required(VERSION 3.25)
@@ -103,12 +106,13 @@ function(catalogue_pieces text out)
     set(${out} "${kept}" PARENT_SCOPE)
 endfunction()
 
+set(word_lists into per and alike numbers multipliers scales parts articles of questions)
 set(MEZZURIX_NAME_ROWS "")
 set(MEZZURIX_DISPLAY_ROWS "")
 set(MEZZURIX_DESCRIPTION_ROWS "")
 set(MEZZURIX_CATEGORY_ROWS "")
 set(singulars "")
-foreach(word_list into per and alike)
+foreach(word_list ${word_lists})
     set(words_${word_list} "")
 endforeach()
 list(LENGTH entries_context count)
@@ -123,7 +127,8 @@ if(count GREATER 0)
         set(key "${CMAKE_MATCH_1}")
         set(role "${CMAKE_MATCH_2}")
         if(key STREQUAL "words")
-            if(NOT role MATCHES "^(into|per|and|alike)$")
+            list(FIND word_lists "${role}" known)
+            if(known EQUAL -1)
                 message(FATAL_ERROR "${PO}: no word list \"${role}\"")
             endif()
             catalogue_pieces("${text}" pieces)
@@ -162,12 +167,13 @@ if(count GREATER 0)
 endif()
 
 set(MEZZURIX_LANGUAGE_CODE "${CODE}")
-foreach(word_list into per and alike)
+set(generated MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS)
+foreach(word_list ${word_lists})
     string(TOUPPER ${word_list} upper)
     set(MEZZURIX_${upper}_WORDS "${words_${word_list}}")
+    list(APPEND generated MEZZURIX_${upper}_WORDS)
 endforeach()
-foreach(rows MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_DESCRIPTION_ROWS MEZZURIX_CATEGORY_ROWS MEZZURIX_INTO_WORDS MEZZURIX_PER_WORDS MEZZURIX_AND_WORDS
-        MEZZURIX_ALIKE_WORDS)
+foreach(rows ${generated} MEZZURIX_DESCRIPTION_ROWS MEZZURIX_CATEGORY_ROWS)
     string(REPLACE "${semicolon}" ";" ${rows} "${${rows}}")
     string(REPLACE "${open_bracket}" "[" ${rows} "${${rows}}")
     string(REPLACE "${close_bracket}" "]" ${rows} "${${rows}}")

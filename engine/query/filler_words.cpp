@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filler_words.h"
 
+#include "corrections.h"
 #include "name_index.h"
 #include "query_parts.h"
 #include "query_text.h"
 #include "tokeniser.h"
 
 #include <mezzurix/catalogue_terms.h>
+#include <mezzurix/unit_names.h>
 
 #include <algorithm>
 
@@ -21,6 +23,20 @@ bool isWord(std::string_view token)
     return token.size() >= 2 && std::all_of(token.begin(), token.end(), [](char c) {
                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
            });
+}
+
+// "of", or the language's word for it ("de", "di"), or a word it starts with elided ("d'eau").
+bool isOf(std::string_view word, const LanguageNames* language)
+{
+    if (query_text::equalsFolded(word, "of"))
+        return true;
+    if (language != nullptr)
+        for (const std::string_view each : language->ofWords) {
+            const bool elided = each.ends_with('\'') || each.ends_with("’");
+            if (query_text::equalsFolded(elided ? word.substr(0, each.size()) : word, query_text::fold(each)))
+                return !elided || word.size() > each.size();
+        }
+    return false;
 }
 
 } // namespace
@@ -40,7 +56,7 @@ std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsSta
     for (std::size_t k = separator - 1; k >= 1; --k) {
         if (units.lookUp(0, k).empty())
             continue;
-        const bool of = query_text::equalsFolded(units.normRun(k, k + 1), "of");
+        const bool of = isOf(units.normRun(k, k + 1), findNameLanguage(options.language));
         bool fillers = true;
         for (std::size_t j = k; j < separator && fillers; ++j)
             fillers = !units.tokens[j].number && (of || (isWord(units.normRun(j, j + 1)) && units.lookUp(j, j + 1).empty()));
@@ -72,7 +88,13 @@ bool nearMissOf(std::string_view text, TextSpan words, std::size_t categoryIndex
         rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
         if (word.empty())
             continue;
+        // A near miss as the typo reader takes one: "Wasser" is no "Tasse", nor "water" a "meter".
+        if (word.size() < corrections::kShortestCorrected)
+            continue;
+        const int bound = word.size() >= corrections::kTwoEditsFrom ? 2 : 1;
         for (const std::string& suggestion : names::suggestionsFor(word, language)) {
+            if (query_text::editDistance(query_text::fold(word), query_text::fold(suggestion), bound) > bound)
+                continue;
             const names::UnitMatch match = names::lookUp(index, suggestion);
             for (const int code : match.codes())
                 if (names::placeOf(code).categoryIndex == categoryIndex)

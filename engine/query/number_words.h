@@ -3,7 +3,10 @@
 #pragma once
 
 // Numbers written in words where a value is expected: "a", "one", "twenty-one", "two hundred
-// fifty", "a dozen", "half a", "a quarter of a", "three quarters", "one and a half".
+// fifty", "a dozen", "half a", "a quarter of a", "three quarters", "one and a half". English's
+// words are always read; a language adds those of its catalogue ("anderthalb", "une demi").
+
+#include <mezzurix/unit_names.h>
 
 #include <cstddef>
 #include <optional>
@@ -19,10 +22,18 @@ struct Words {
 // The number the words at text[start..] say, or nullopt. A word must end at a blank, a hyphen
 // between tens and units ("twenty-one"), or the end of the text; "a" and "an" alone are one only
 // before another word ("a mile"), never at the end.
-std::optional<Words> read(std::string_view text, std::size_t start);
+std::optional<Words> read(std::string_view text, std::size_t start, const LanguageNames* language = nullptr);
 
 // "and a half", "and a quarter", "and three quarters" at text[pos..] (after blanks) following a
 // number: the fraction they add, and their end.
-std::optional<Words> fractionAfter(std::string_view text, std::size_t pos);
+std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const LanguageNames* language = nullptr);
+
+// A number word of a catalogue's list ("zwanzig=20"): the word, and its value; nullopt for an
+// entry without a value.
+struct Entry {
+    std::string_view word;
+    double value = 0.0;
+};
+std::optional<Entry> entryOf(std::string_view listed);
 
 } // namespace mezzurix::number_words

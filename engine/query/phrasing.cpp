@@ -8,6 +8,8 @@
 #include "value_reader.h"
 
 #include <optional>
+#include <span>
+#include <string>
 
 namespace mezzurix::phrasing {
 
@@ -57,17 +59,22 @@ std::size_t questionEnd(std::string_view text)
 
 namespace {
 
-// "INTO in VALUE ...": the into units run from `units` up to the first "in" or "are in" that a
-// value follows, in digits or words ("ounces in a quart"). Whether it found one.
-bool readIntoFirst(std::string_view text, std::size_t units, const QueryOptions& options, Phrasing& phrasing)
+constexpr std::string_view kEnglishInto[] = {"in", "are in"};
+
+// "INTO in VALUE ...": the into units run from `units` up to the first of `separators` ("in" or
+// "are in", folded) that a value follows, in digits or words ("ounces in a quart"). Whether it
+// found one.
+bool readIntoFirst(std::string_view text, std::size_t units, const QueryOptions& options, Phrasing& phrasing,
+                   std::span<const std::string_view> separators = kEnglishInto)
 {
+    const LanguageNames* language = findNameLanguage(options.language);
     for (std::size_t pos = units; pos < text.size(); ++pos) {
         if (pos == units || query_text::blankLength(text, pos - 1) == 0)
             continue;
-        for (const std::string_view words : {"in", "are in"}) {
+        for (const std::string_view words : separators) {
             const std::optional<std::size_t> after = wordsAt(text, pos, words);
             if (!after || (!number_scan::startsNumber(text, *after, value_reader::styleOf(options)) &&
-                           !number_words::read(text, *after)))
+                           !number_words::read(text, *after, language)))
                 continue;
             std::size_t intoEnd = pos;
             while (intoEnd > units && query_text::blankLength(text, intoEnd - 1) > 0)
@@ -77,6 +84,37 @@ bool readIntoFirst(std::string_view text, std::size_t units, const QueryOptions&
             phrasing.separator = {pos, words.size()};
             return true;
         }
+    }
+    return false;
+}
+
+// A question of the language's catalogue ("wie viele X hat Y", "combien de X dans Y") at `start`:
+// the words before X open it, those between X and Y separate the into units from the value.
+bool readLanguageQuestion(std::string_view text, std::size_t start, const QueryOptions& options, Phrasing& phrasing)
+{
+    const LanguageNames* language = findNameLanguage(options.language);
+    if (language == nullptr)
+        return false;
+    for (const std::string_view question : language->questions) {
+        const std::size_t x = question.find("X ");
+        const std::size_t y = question.rfind(" Y");
+        if (x == std::string_view::npos || y == std::string_view::npos || y < x + 1 || y + 2 != question.size())
+            continue;
+        // "combien de X": the opening's blank before X belongs to no word.
+        const std::string opening = query_text::fold(question.substr(0, x > 0 && question[x - 1] == ' ' ? x - 1 : x));
+        const std::string middle = query_text::fold(question.substr(x + 2, y - x - 2));
+        if (opening.empty())
+            continue;
+        // An opening that ends with an elided word runs into the unit: "combien d'onces".
+        const bool elided = opening.ends_with('\'') || opening.ends_with("\u2019");
+        std::optional<std::size_t> units;
+        if (!elided)
+            units = wordsAt(text, start, opening);
+        else if (query_text::equalsFolded(text.substr(start, opening.size()), opening))
+            units = start + opening.size();
+        const std::string_view separators[] = {middle};
+        if (units && readIntoFirst(text, *units, options, phrasing, separators))
+            return true;
     }
     return false;
 }
@@ -91,6 +129,8 @@ bool isAsciiLetter(char c)
 Phrasing readPhrasing(std::string_view text, std::size_t start, const QueryOptions& options)
 {
     Phrasing phrasing{start, {}, {}};
+    if (readLanguageQuestion(text, start, options, phrasing))
+        return phrasing;
     // Every phrasing starts with a letter; no number in digits does.
     const char first = query_text::foldByte(text[start]);
     if (!isAsciiLetter(first))
@@ -109,7 +149,7 @@ Phrasing readPhrasing(std::string_view text, std::size_t start, const QueryOptio
             }
     // "ounces in a quart": a unit, then "in" and a value. A value in words comes first ("a stone
     // in pounds").
-    if (!number_words::read(text, start))
+    if (!number_words::read(text, start, findNameLanguage(options.language)))
         readIntoFirst(text, start, options, phrasing);
     return phrasing;
 }

@@ -198,7 +198,8 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
 {
     const Scan scan = number_scan::scan(text, start, styleOf(options));
     if (!scan.found()) {
-        if (const std::optional<number_words::Words> words = number_words::read(text, start)) {
+        const LanguageNames* language = findNameLanguage(options.language);
+        if (const std::optional<number_words::Words> words = number_words::read(text, start, language)) {
             out.value = words->value;
             out.text = decimalText(words->value);
             out.span = {start, words->end - start};
@@ -246,7 +247,8 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     }
     // "2 and a half feet"
     if (const std::optional<number_words::Words> fraction =
-            number_words::fractionAfter(text, out.span.offset + out.span.length)) {
+            number_words::fractionAfter(text, out.span.offset + out.span.length,
+                                        findNameLanguage(options.language))) {
         out.value += std::signbit(out.value) ? -fraction->value : fraction->value;
         out.text = decimalText(out.value);
         out.span.length = fraction->end - out.span.offset;

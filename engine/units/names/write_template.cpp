@@ -93,6 +93,25 @@ int main(int argc, char** argv)
           "and");
     entry(out, "Words of the names and display names that the language spells as English does, separated by ';'.",
           "words|alike", "meter;watt");
+    entry(out,
+          "Whole numbers in words, each 'word=value', separated by ';'; words written with a hyphen or blank are "
+          "read whole ('quatre-vingts=80'). Values are added up: 'vingt deux' is 22.",
+          "words|numbers", "one=1;two=2;twenty=20;one and a half=1.5");
+    entry(out, "Words that multiply the number before them, one without a number, 'word=value', separated by ';'.",
+          "words|multipliers", "hundred=100;dozen=12");
+    entry(out,
+          "Words that close a group of three digits ('two thousand five hundred'), 'word=value', separated by ';'.",
+          "words|scales", "thousand=1000");
+    entry(out, "The parts a whole is cut into, by their denominator ('half=2', 'quarter=4'), separated by ';'.",
+          "words|parts", "half=2;third=3;quarter=4");
+    entry(out, "Articles read as one before a unit where a value is expected ('a cup'), separated by ';'.",
+          "words|articles", "a;an");
+    entry(out, "Words after a unit that start the name of what is measured ('2 cups of water'), separated by ';'.",
+          "words|of", "of");
+    entry(out,
+          "Questions whose value is written in words, separated by ';', tried in order: X is the unit asked for, Y "
+          "the value and its unit; an opening may end with an elided word (\"combien d'X\").",
+          "words|questions", "how many X in Y;how many X are in Y");
     std::FILE* file = std::fopen(argv[1], "wb");
     if (file == nullptr || std::fwrite(out.data(), 1, out.size(), file) != out.size() || std::fclose(file) != 0) {
         std::perror(argv[1]);

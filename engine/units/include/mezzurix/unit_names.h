@@ -59,6 +59,19 @@ struct LanguageNames {
     std::span<const std::string_view> spelledAlike;
     std::span<const UnitDescription> descriptions;  // in the catalogue's order
     std::span<const CategoryName> categoryNames;    // every category's, typed-only ones too
+    // The words a value is written with where one is expected, each "word=value": whole numbers
+    // added up ("zwanzig=20", "anderthalb=1.5"), words multiplying the number before them
+    // ("hundert=100"), words closing a group of three digits ("mille=1000"), and the parts a whole
+    // is cut into, by their denominator ("demi=2", "Viertel=4").
+    std::span<const std::string_view> numberWords;
+    std::span<const std::string_view> multiplierWords;
+    std::span<const std::string_view> scaleWords;
+    std::span<const std::string_view> partWords;
+    std::span<const std::string_view> articles;  // "ein", "une": one, only before another word
+    std::span<const std::string_view> ofWords;   // "de": what follows names the substance
+    // Questions whose value is written in words, X for the unit asked for and Y for the value
+    // and its unit, tried in order: "wie viele X hat Y".
+    std::span<const std::string_view> questions;
 };
 
 // Every language with names, in the order of their codes.
