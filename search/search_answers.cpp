@@ -10,6 +10,7 @@
 #include <mezzurix/query.h>
 #include <mezzurix/query_typing.h>
 #include <mezzurix/regional_format.h>
+#include <mezzurix/unit_names.h>
 
 #include <QCoreApplication>
 #include <QLocale>
