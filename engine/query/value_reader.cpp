@@ -149,20 +149,30 @@ std::optional<QueryError> fractionValue(std::string_view text, const Scan& scan,
 std::optional<QueryError> ambiguity(std::string_view text, std::size_t start, const QueryOptions& options,
                                     const Value& regional)
 {
-    const Scan scan = number_scan::scan(text, start, number_scan::Style{});
-    Value dotted;
-    if (!scan.clean() || valueOf(text, scan, dotted) || dotted.value == regional.value)
-        return std::nullopt;
     std::string regionalText = decimalText(regional.value);
     if (const std::size_t point = regionalText.find('.'); point != std::string::npos)
         regionalText.replace(point, 1, options.decimalPoint);
     const std::string_view typed = text.substr(regional.span.offset, regional.span.length);
-    QueryError error = makeError(QueryErrorKind::AmbiguousNumber, text, regional.span,
-                                 say("ambiguous number %s", quoted(typed)),
-                                 say(": %s with the regional decimal sign, %s with \".\"", regionalText,
-                                     decimalText(dotted.value)));
-    error.candidates = {decimalText(regional.value), decimalText(dotted.value)};
-    return error;
+    const auto refusal = [&](const Value& other, std::string detail) {
+        QueryError error = makeError(QueryErrorKind::AmbiguousNumber, text, regional.span,
+                                     say("ambiguous number %s", quoted(typed)), detail);
+        error.candidates = {decimalText(regional.value), decimalText(other.value)};
+        return error;
+    };
+    Value other;
+    const Scan dotted = number_scan::scan(text, start, number_scan::Style{});
+    if (dotted.clean() && !valueOf(text, dotted, other) && other.value != regional.value)
+        return refusal(other, say(": %s with the regional decimal sign, %s with \".\"", regionalText,
+                                  decimalText(other.value)));
+    // Where the locale groups digits otherwise (French, with spaces), "." may still be meant as
+    // the group sign of other comma locales: "1.500" is 1.5 or 1500.
+    if (options.groupSign == ".")
+        return std::nullopt;
+    const Scan dotGrouped = number_scan::scan(text, start, {.regionalPoint = options.decimalPoint, .regionalGroup = "."});
+    if (dotGrouped.clean() && dotGrouped.grouped && !valueOf(text, dotGrouped, other) && other.value != regional.value)
+        return refusal(other, say(": %s with \".\" as the decimal sign, %s with \".\" between groups of digits",
+                                  regionalText, decimalText(other.value)));
+    return std::nullopt;
 }
 
 } // namespace
@@ -210,10 +220,16 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     }
     const bool bothConventions = options.refuseAmbiguousNumbers && options.decimalPoint != ".";
     if (!scan.stray.empty()) {
-        // "1,234.5" has one reading, with "." as the point.
-        if (bothConventions)
+        // "1,234.5" has one reading, with "." as the point, and so has "1.234,5" in a locale that
+        // groups digits otherwise, with "." between groups.
+        if (bothConventions) {
             if (const Scan dotted = number_scan::scan(text, start, number_scan::Style{}); dotted.clean())
                 return valueOf(text, dotted, out);
+            const Scan dotGrouped =
+                number_scan::scan(text, start, {.regionalPoint = options.decimalPoint, .regionalGroup = "."});
+            if (dotGrouped.clean() && dotGrouped.grouped)
+                return valueOf(text, dotGrouped, out);
+        }
         return strayMark(text, scan, options);
     }
     if (std::optional<QueryError> error = valueOf(text, scan, out))
