@@ -75,10 +75,16 @@ std::size_t endBeforeBlanks(std::string_view text)
 // without an into unit.
 std::optional<Query> quantityEndingAt(std::string_view text, std::size_t cut, const QueryOptions& open)
 {
-    QueryReading before = readQuery(text.substr(0, cut), open);
+    const std::string_view words = text.substr(0, endBeforeBlanks(text.substr(0, cut)));
+    QueryReading before = readQuery(words, open);
+    // The quantity as it was answered while its last word was typed: "3 yrads" stays yards
+    // while the separator after it is typed.
+    if (std::holds_alternative<QueryError>(before) && !words.empty())
+        if (std::vector<Query> finished = finishedAt(words, lastWordStarts(words, 1).front(), open); !finished.empty())
+            before = std::move(finished.front());
     Query* query = std::get_if<Query>(&before);
     if (query == nullptr || query->intoPosition || query->intoTerm ||
-        query->fromSpan.offset + query->fromSpan.length != endBeforeBlanks(text.substr(0, cut)))
+        query->fromSpan.offset + query->fromSpan.length != words.size())
         return std::nullopt;
     return std::move(*query);
 }
