@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Computer Memory / Disk Capacity</source>
-        <translation>Memória / Capacidade de disco</translation>
+        <translation>Memória / capacidade de disco</translation>
     </message>
     <message>
         <source>&amp;Computer Memory / Disk Capacity</source>
-        <translation>&amp;Memória / Capacidade de disco</translation>
+        <translation>&amp;Memória / capacidade de disco</translation>
     </message>
     <message>
         <source> Memory and storage sizes for digital devices. [Using the binary (base 2) method] </source>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>Millibar</source>
-        <translation>Milibares</translation>
+        <translation>Milibars</translation>
     </message>
     <message>
         <source>Bar</source>
-        <translation>Bares</translation>
+        <translation>Bars</translation>
     </message>
     <message>
         <source>PSI</source>
@@ -381,23 +381,23 @@
     </message>
     <message>
         <source>Ounce-force/inch</source>
-        <translation>Onças-força-polegada (ozf·in)</translation>
+        <translation>Onças-força polegadas (ozf·in)</translation>
     </message>
     <message>
         <source>Ounce-force/foot</source>
-        <translation>Onças-força-pé (ozf·ft)</translation>
+        <translation>Onças-força pés (ozf·ft)</translation>
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Libras-força-polegada (lbf·in)</translation>
+        <translation>Libras-força polegadas (lbf·in)</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
-        <translation>Libras-força-pé (lbf·ft)</translation>
+        <translation>Libras-força pés (lbf·ft)</translation>
     </message>
     <message>
         <source>Newton meters</source>
-        <translation>Newtons-metro</translation>
+        <translation>Newtons-metros</translation>
     </message>
     <message>
         <source>BTU</source>
@@ -409,15 +409,15 @@
     </message>
     <message>
         <source>Pound-force inches</source>
-        <translation>Libras-força-polegada</translation>
+        <translation>Libras-força polegadas</translation>
     </message>
     <message>
         <source>Pound-force feet</source>
-        <translation>Libras-força-pé</translation>
+        <translation>Libras-força pés</translation>
     </message>
     <message>
         <source>Horsepower-hours</source>
-        <translation>Horse-power-hora (hp·h)</translation>
+        <translation>Horse-power-horas (hp·h)</translation>
     </message>
     <message>
         <source>Joules</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Kilowatt-hours</source>
-        <translation>Quilowatts-hora</translation>
+        <translation>Quilowatts-horas</translation>
     </message>
     <message>
         <source>Dynes</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Kilobytes (KB)</source>
-        <translation>Kilobytes (KB)</translation>
+        <translation>Quilobytes (KB)</translation>
     </message>
     <message>
         <source>Megabytes (MB)</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
-        <translation>CORRENTE ELÉTRICA - Ampère - O ampère é a corrente que, mantida em dois condutores longos e paralelos separados por um metro no vácuo, produziria entre eles (por seus campos magnéticos) uma força de 2 × 10⁻⁷ newton por metro de comprimento. (O newton é a força que imprime a uma massa de um quilograma uma aceleração de um metro por segundo ao quadrado.)</translation>
+        <translation>CORRENTE ELÉTRICA - Ampere - O ampere é a corrente que, mantida em dois condutores longos e paralelos separados por um metro no vácuo, produziria entre eles (por seus campos magnéticos) uma força de 2 × 10⁻⁷ newton por metro de comprimento. (O newton é a força que imprime a uma massa de um quilograma uma aceleração de um metro por segundo ao quadrado.)</translation>
     </message>
     <message>
         <source>LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Ampere      A        electric current</source>
-        <translation>Ampère      A        corrente elétrica</translation>
+        <translation>Ampere      A        corrente elétrica</translation>
     </message>
     <message>
         <source>Kelvin      K        temperature</source>
