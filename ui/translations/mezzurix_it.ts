@@ -799,7 +799,7 @@
     </message>
     <message>
         <source>kilo-     K   1 000                              (10E+03)</source>
-        <translation>kilo-     K   1 000                              (10E+03)</translation>
+        <translation>chilo-    K   1 000                              (10E+03)</translation>
     </message>
     <message>
         <source>hecto-    h   100                                (10E+02)</source>
