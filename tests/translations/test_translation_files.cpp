@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <optional>
+
 namespace {
 
 struct Entry {
@@ -91,6 +93,25 @@ QStringList typographyFaults(const QString& file, QString text)
     for (const QRegularExpressionMatch& match : fault.globalMatch(text))
         found << match.captured();
     return found;
+}
+
+// The power of ten of a prefix row's last column: "(10E+03)" as the English text writes it, or
+// "(10³)", "(10⁻²⁴)" with blanks before.
+std::optional<int> powerOf(const QString& column)
+{
+    static const QRegularExpression written(QStringLiteral("^ *\\(10E([+-]\\d\\d)\\)$"));
+    static const QRegularExpression raised(QStringLiteral("^ *\\(10(\\x{207B}?[\\x{2070}\\x{00B9}\\x{00B2}\\x{00B3}\\x{2074}-\\x{2079}]+)\\)$"));
+    if (const QRegularExpressionMatch match = written.match(column); match.hasMatch())
+        return match.captured(1).toInt();
+    const QRegularExpressionMatch match = raised.match(column);
+    if (!match.hasMatch())
+        return std::nullopt;
+    static const QString digits = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
+    int power = 0;
+    for (const QChar c : match.captured(1))
+        if (c != QChar(0x207B))
+            power = power * 10 + int(digits.indexOf(c));
+    return match.captured(1).startsWith(QChar(0x207B)) ? -power : power;
 }
 
 QStringList filesIn(const char* dirPath, const QString& pattern)
@@ -314,9 +335,13 @@ private slots:
             ++rows;
             const QString& to = entry.translation;
             QCOMPARE(to.size(), kRowLength);
-            QCOMPARE(to.mid(kSymbolColumn, kFactorColumn - kSymbolColumn),
-                     entry.source.mid(kSymbolColumn, kFactorColumn - kSymbolColumn));
-            QCOMPARE(to.mid(kPowerColumn), entry.source.mid(kPowerColumn));
+            // The English text writes kilo's symbol "K" and ten to the third "10E+03"; a translation
+            // writes them as the SI does, "k" and "10³", in the same columns.
+            const QString symbol = to.mid(kSymbolColumn, kFactorColumn - kSymbolColumn);
+            const QString english = entry.source.mid(kSymbolColumn, kFactorColumn - kSymbolColumn);
+            QVERIFY2(symbol == english || (english.trimmed() == u"K" && symbol.trimmed() == u"k"), qPrintable(to));
+            QCOMPARE(powerOf(to.mid(kPowerColumn)), powerOf(entry.source.mid(kPowerColumn)));
+            QVERIFY(powerOf(to.mid(kPowerColumn)).has_value());
             for (qsizetype column = kFactorColumn; column < kPowerColumn; ++column)
                 QCOMPARE(to[column].isDigit(), entry.source[column].isDigit());
         }

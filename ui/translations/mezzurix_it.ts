@@ -771,83 +771,83 @@
     </message>
     <message>
         <source>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</source>
-        <translation>yotta-    Y   1 000 000 000 000 000 000 000 000  (10E+24)</translation>
+        <translation>yotta-    Y   1 000 000 000 000 000 000 000 000    (10²⁴)</translation>
     </message>
     <message>
         <source>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</source>
-        <translation>zetta-    Z   1 000 000 000 000 000 000 000      (10E+21)</translation>
+        <translation>zetta-    Z   1 000 000 000 000 000 000 000        (10²¹)</translation>
     </message>
     <message>
         <source>exa-      E   1 000 000 000 000 000 000          (10E+18)</source>
-        <translation>exa-      E   1 000 000 000 000 000 000          (10E+18)</translation>
+        <translation>exa-      E   1 000 000 000 000 000 000            (10¹⁸)</translation>
     </message>
     <message>
         <source>peta-     P   1 000 000 000 000 000              (10E+15)</source>
-        <translation>peta-     P   1 000 000 000 000 000              (10E+15)</translation>
+        <translation>peta-     P   1 000 000 000 000 000                (10¹⁵)</translation>
     </message>
     <message>
         <source>tera-     T   1 000 000 000 000                  (10E+12)</source>
-        <translation>tera-     T   1 000 000 000 000                  (10E+12)</translation>
+        <translation>tera-     T   1 000 000 000 000                    (10¹²)</translation>
     </message>
     <message>
         <source>giga-     G   1 000 000 000                      (10E+09)</source>
-        <translation>giga-     G   1 000 000 000                      (10E+09)</translation>
+        <translation>giga-     G   1 000 000 000                         (10⁹)</translation>
     </message>
     <message>
         <source>mega-     M   1 000 000                          (10E+06)</source>
-        <translation>mega-     M   1 000 000                          (10E+06)</translation>
+        <translation>mega-     M   1 000 000                             (10⁶)</translation>
     </message>
     <message>
         <source>kilo-     K   1 000                              (10E+03)</source>
-        <translation>chilo-    K   1 000                              (10E+03)</translation>
+        <translation>chilo-    k   1 000                                 (10³)</translation>
     </message>
     <message>
         <source>hecto-    h   100                                (10E+02)</source>
-        <translation>etto-     h   100                                (10E+02)</translation>
+        <translation>etto-     h   100                                   (10²)</translation>
     </message>
     <message>
         <source>deca-     da  10                                 (10E+01)</source>
-        <translation>deca-     da  10                                 (10E+01)</translation>
+        <translation>deca-     da  10                                    (10¹)</translation>
     </message>
     <message>
         <source>deci-     d   0.1                                (10E-01)</source>
-        <translation>deci-     d   0,1                                (10E-01)</translation>
+        <translation>deci-     d   0,1                                  (10⁻¹)</translation>
     </message>
     <message>
         <source>centi-    c   0.01                               (10E-02)</source>
-        <translation>centi-    c   0,01                               (10E-02)</translation>
+        <translation>centi-    c   0,01                                 (10⁻²)</translation>
     </message>
     <message>
         <source>milli-    m   0.001                              (10E-03)</source>
-        <translation>milli-    m   0,001                              (10E-03)</translation>
+        <translation>milli-    m   0,001                                (10⁻³)</translation>
     </message>
     <message>
         <source>micro-    µ   0.000 001                          (10E-06)</source>
-        <translation>micro-    µ   0,000 001                          (10E-06)</translation>
+        <translation>micro-    µ   0,000 001                            (10⁻⁶)</translation>
     </message>
     <message>
         <source>nano-     n   0.000 000 001                      (10E-09)</source>
-        <translation>nano-     n   0,000 000 001                      (10E-09)</translation>
+        <translation>nano-     n   0,000 000 001                        (10⁻⁹)</translation>
     </message>
     <message>
         <source>pico-     p   0.000 000 000 001                  (10E-12)</source>
-        <translation>pico-     p   0,000 000 000 001                  (10E-12)</translation>
+        <translation>pico-     p   0,000 000 000 001                   (10⁻¹²)</translation>
     </message>
     <message>
         <source>femto-    f   0.000 000 000 000 001              (10E-15)</source>
-        <translation>femto-    f   0,000 000 000 000 001              (10E-15)</translation>
+        <translation>femto-    f   0,000 000 000 000 001               (10⁻¹⁵)</translation>
     </message>
     <message>
         <source>atto-     a   0.000 000 000 000 000 001          (10E-18)</source>
-        <translation>atto-     a   0,000 000 000 000 000 001          (10E-18)</translation>
+        <translation>atto-     a   0,000 000 000 000 000 001           (10⁻¹⁸)</translation>
     </message>
     <message>
         <source>zepto-    z   0.000 000 000 000 000 000 001      (10E-21)</source>
-        <translation>zepto-    z   0,000 000 000 000 000 000 001      (10E-21)</translation>
+        <translation>zepto-    z   0,000 000 000 000 000 000 001       (10⁻²¹)</translation>
     </message>
     <message>
         <source>yocto-    y   0.000 000 000 000 000 000 000 001  (10E-24)</source>
-        <translation>yocto-    y   0,000 000 000 000 000 000 000 001  (10E-24)</translation>
+        <translation>yocto-    y   0,000 000 000 000 000 000 000 001   (10⁻²⁴)</translation>
     </message>
 </context>
 </TS>
