@@ -117,7 +117,9 @@ std::optional<std::string> needsDensity(int from, int into)
     if (!volumeAndMass)
         return std::nullopt;
     const auto categoryOf = [](int code) {
-        return std::string(typedCategories()[names::placeOf(code).categoryIndex].name);
+        // As the front end names it, translated with the messages.
+        const std::string name(typedCategories()[names::placeOf(code).categoryIndex].name);
+        return query_parts::say(name.c_str());
     };
     return query_parts::say("%s cannot be converted into %s without a density", categoryOf(from), categoryOf(into));
 }

@@ -22,6 +22,8 @@ ENTRY = re.compile(r'^msgctxt "([a-z0-9_]+)\|(description|category)"\nmsgid "(.*
 EXPLAINED = ("1 lb to kg", ("pound", "kilogram"))
 TYPED_ONLY = ("1 h to min", ("hour", "minute"))
 ACROSS = ("5 kg to h", ("mass", "time"))
+# A refusal that names the two categories without units.
+DENSITY = ("2 cups of flour to grams", ("volume", "mass"))
 
 
 def run(locale, *args):
@@ -76,6 +78,12 @@ for code in codes:
     for key in keys:
         if f"({table[(key, 'category')][1]})" not in message:
             failures.append(f"{locale} {query!r}: no category {table[(key, 'category')][1]!r} in {message!r}")
+    query, keys = DENSITY
+    message = run(locale, query).stderr.decode()
+    for key in keys:
+        source, text = table[(key, "category")]
+        if text not in message or (source != text and re.search(rf"\b{re.escape(source)}\b", message)):
+            failures.append(f"{locale} {query!r}: the category {text!r} is not named in {message!r}")
 
 if failures:
     print("\n".join(failures))
