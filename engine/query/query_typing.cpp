@@ -4,6 +4,7 @@
 
 #include "name_finishing.h"
 #include "name_index.h"
+#include "number_vocabulary.h"
 #include "query_text.h"
 
 #include <mezzurix/unit_names.h>
@@ -62,13 +63,23 @@ std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count
     return starts;
 }
 
-// The end of `text` before any blanks that end it.
+// The end of `text` before any blanks that end it; blanks may be several bytes long (U+2007).
 std::size_t endBeforeBlanks(std::string_view text)
 {
-    std::size_t end = text.size();
-    while (end > 0 && isBlankAt(text, end - 1))
-        --end;
+    std::size_t end = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t blank = query_text::blankLength(text, pos);
+        pos += blank == 0 ? 1 : blank;
+        if (blank == 0)
+            end = pos;
+    }
     return end;
+}
+
+// Whether the last word of `text` may still grow: no blank ends it.
+bool lastWordOpen(std::string_view text)
+{
+    return !text.empty() && endBeforeBlanks(text) == text.size();
 }
 
 // The value and from unit of `text` up to `cut` where they end just before it, as a query
@@ -156,15 +167,25 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     open.allowMissingInto = true;
     QueryReading whole = readQuery(text, open);
     // A word ending in a blank is finished.
-    const bool lastWordOpen = !text.empty() && !isBlankAt(text, text.size() - 1);
+    const bool typingWord = lastWordOpen(text);
     if (Query* query = std::get_if<Query>(&whole)) {
         std::vector<Query> queries{std::move(*query)};
         fits.assign(1, TypedFit::AsTyped);
-        if (!lastWordOpen)
+        if (!typingWord)
             return queries;
         if (!queries.front().intoPosition && !queries.front().intoTerm) {
-            if (std::optional<Query> from = separatorBeingTyped(text, lastWordStarts(text, 1).front(), open))
+            const std::size_t lastWord = lastWordStarts(text, 1).front();
+            if (std::optional<Query> from = separatorBeingTyped(text, lastWord, open)) {
                 queries.front() = std::move(*from);
+                return queries;
+            }
+            // A unit composed as it stands may be the start of a declared one: "5:30 min/k" is on
+            // its way to minutes per kilometer more likely than to minutes per kelvin.
+            if (queries.front().fromTerm)
+                for (Query& finished : finishedAt(text, lastWord, open))
+                    if (!finished.fromTerm)
+                        queries.push_back(std::move(finished));
+            fits.resize(queries.size(), TypedFit::Guessed);
             return queries;
         }
         // An into unit composed as it stands ("to sq mil") may yet become a declared one.
@@ -220,6 +241,30 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
     return std::move(error);
 }
 
+// Whether the word being typed is the start of a number word after a number: "one thousand five
+// hund" is on its way to "hundred", not a misspelt "hand".
+bool numberWordBeingTyped(std::string_view text, const QueryOptions& options)
+{
+    if (!lastWordOpen(text))
+        return false;
+    const std::vector<std::size_t> starts = lastWordStarts(text, 2);
+    if (starts.size() < 2)
+        return false;
+    const std::string typed = query_text::fold(text.substr(starts[0]));
+    const std::string before = query_text::fold(text.substr(starts[1], endBeforeBlanks(text.substr(0, starts[0])) - starts[1]));
+    const number_words::Vocabulary& words = number_words::vocabularyOf(findNameLanguage(options.language));
+    const auto startedIn = [&](const number_words::WordList& list) {
+        return std::any_of(list.begin(), list.end(), [&](const number_words::FoldedWord& each) {
+            return each.word.size() > typed.size() && each.word.starts_with(typed);
+        });
+    };
+    const bool afterNumber = (before.front() >= '0' && before.front() <= '9') ||
+                             number_words::find(words.cardinals, before) != nullptr ||
+                             number_words::find(words.multipliers, before) != nullptr ||
+                             number_words::find(words.scales, before) != nullptr;
+    return afterNumber && (startedIn(words.cardinals) || startedIn(words.multipliers) || startedIn(words.scales));
+}
+
 } // namespace
 
 std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view text, const QueryOptions& options,
@@ -233,7 +278,7 @@ std::variant<std::vector<Query>, QueryError> readWhileTyping(std::string_view te
     QueryOptions asTyped = options;
     asTyped.correctTypos = false;
     std::variant<std::vector<Query>, QueryError> reading = readAsTyped(text, asTyped, fitted);
-    if (std::holds_alternative<QueryError>(reading) && options.correctTypos) {
+    if (std::holds_alternative<QueryError>(reading) && options.correctTypos && !numberWordBeingTyped(text, options)) {
         std::variant<std::vector<Query>, QueryError> corrected = readAsTyped(text, options, fitted);
         if (std::holds_alternative<std::vector<Query>>(corrected)) {
             fitted.assign(fitted.size(), TypedFit::Guessed);

@@ -19,8 +19,11 @@ bool continuesUtf8(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// The unit's list text; a composed from unit as the query writes it.
 std::string textOf(const Query& query)
 {
+    if (query.fromTerm && !query.intoPosition)
+        return canonicalText(query);
     return std::string(query.category().units[query.intoPosition.value_or(query.fromPosition)].text);
 }
 
@@ -112,6 +115,10 @@ void TestQueryTyping::typingSequences_data()
     row("32 psi to ba", "Bar", 1);
     row("convert 5 kg to po", "Pounds(avdp)", 1);
     row("5 ft 10 in to c", "Centimeters", 2);  // or Chains
+    row("5:30 min/k", "5.5 min/K", 2);  // as it stands, then the pace it is on its way to
+    row("1005 hund", "", 0);  // on its way to "hundred", no misspelt hand
+    row("250 millimiters to i", "Inches", 5);  // a misspelling of two categories, left to the into unit
+    row("\u2007xyz abc", "", 0);  // a blank of several bytes before any word
 }
 
 void TestQueryTyping::typingSequences()
