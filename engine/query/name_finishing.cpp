@@ -144,8 +144,11 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     // Where the words before fail for more than a missing unit or a value still to come (a
     // question), no name finished after them reads ("2 cups of water t"); each try would cost a
     // whole reading.
+    // A misspelt from unit that is one edit from names of several categories is the into unit's to
+    // pick: "250 millimiters to i" (millimeters, as "in" is a length).
     if (const QueryError* error = std::get_if<QueryError>(&before);
-        error != nullptr && error->kind != QueryErrorKind::MissingUnit && error->kind != QueryErrorKind::NoValue)
+        error != nullptr && error->kind != QueryErrorKind::MissingUnit && error->kind != QueryErrorKind::NoValue &&
+        !(options.correctTypos && error->kind == QueryErrorKind::UnknownUnit && error->candidates.size() > 1))
         return {};
     std::vector<Query> into;
     std::vector<Query> from;
