@@ -278,10 +278,15 @@ void checkExpression(std::string_view text, const Query& query, const QueryOptio
     plain.language = options.language;
     const QueryReading again = readQuery(canonicalText(query), plain);
     const Query* back = std::get_if<Query>(&again);
-    const auto symbol = [](const std::optional<UnitTerm>& term) { return term ? term->symbol : std::string(); };
+    // The text may read back as declared units where the query has terms of the same meaning:
+    // "10 * ft-lbs to Nm" is written "10 lbf·ft to Nm", which names the torque units.
+    const auto sameMeaning = [](const UnitTerm& a, const UnitTerm& b) {
+        return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
+    };
     if (back == nullptr || std::bit_cast<std::uint64_t>(back->value) != std::bit_cast<std::uint64_t>(query.value) ||
-        back->fromCode() != query.fromCode() || back->intoCode() != query.intoCode() ||
-        symbol(back->fromTerm) != symbol(query.fromTerm) || symbol(back->intoTerm) != symbol(query.intoTerm))
+        !sameMeaning(termOf(back->fromTerm, back->fromCode()), termOf(query.fromTerm, query.fromCode())) ||
+        !sameMeaning(termOf(back->intoTerm, back->intoCode().value_or(-1)),
+                     termOf(query.intoTerm, query.intoCode().value_or(-1))))
         fail("an expression does not read back from its canonical text", canonicalText(query));
 }
 
