@@ -36,7 +36,9 @@ std::string rateNote(std::chrono::year_month_day date)
 {
     const long long age = ageInDays(date);
     if (age > kStaleAfter.count())
-        return fillMessage(tr(" (ECB reference rate of %s, %s days old)"), {rates::dateText(date), std::to_string(age)});
+        return fillMessage(trn(" (ECB reference rate of %s, %s day old)", " (ECB reference rate of %s, %s days old)",
+                               static_cast<unsigned long>(age)),
+                           {rates::dateText(date), std::to_string(age)});
     return fillMessage(tr(" (ECB reference rate of %s)"), {rates::dateText(date)});
 }
 

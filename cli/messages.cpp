@@ -106,6 +106,13 @@ const char* tr(const char* english)
     return active ? dgettext(kTextDomain, english) : english;
 }
 
+const char* trn(const char* singular, const char* plural, unsigned long n)
+{
+    if (active)
+        return dngettext(kTextDomain, singular, plural, n);
+    return n == 1 ? singular : plural;
+}
+
 const char* colon()
 {
     return tr(":");

@@ -29,6 +29,9 @@ std::string_view messagesLanguage();
 // `english` in the user's language: a text of this program, marked for extraction by its name.
 const char* tr(const char* english);
 
+// The form of `singular` or `plural` that the number `n` takes in the user's language.
+const char* trn(const char* singular, const char* plural, unsigned long n);
+
 // Marks `english` for extraction where it is defined; tr() translates it where it is used.
 constexpr const char* marked(const char* english)
 {

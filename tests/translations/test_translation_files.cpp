@@ -24,6 +24,8 @@ struct Entry {
     QString source;
     QString translation;
     bool finished;
+    QString sourcePlural = {};     // a gettext entry with plural forms: msgid_plural
+    QStringList pluralForms = {};  // and msgstr[0], msgstr[1], ...
 };
 
 QList<Entry> readTs(const QString& path)
@@ -159,13 +161,28 @@ QList<Entry> readPo(const QString& path)
             entry.context = unescaped(line.mid(8)), field = &entry.context;
         else if (line.startsWith(QStringLiteral("msgid ")))
             entry.source = unescaped(line.mid(6)), field = &entry.source;
+        else if (line.startsWith(QStringLiteral("msgid_plural ")))
+            entry.sourcePlural = unescaped(line.mid(13)), field = &entry.sourcePlural;
         else if (line.startsWith(QStringLiteral("msgstr ")))
             entry.translation = unescaped(line.mid(7)), field = &entry.translation;
+        else if (line.startsWith(QStringLiteral("msgstr[")) && line.contains(QStringLiteral("] ")))
+            entry.pluralForms << unescaped(line.mid(line.indexOf(QStringLiteral("] ")) + 2)), field = &entry.pluralForms.last();
         else if (line.startsWith(u'"') && field != nullptr)
             *field += unescaped(line);
     }
     finish();
     return entries;
+}
+
+// The number of plural forms a gettext catalogue's header gives its language ("nplurals=2").
+qsizetype pluralFormCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", qPrintable(path));
+    static const QRegularExpression header(QStringLiteral("nplurals=(\\d+);"));
+    const QRegularExpressionMatch match = header.match(QString::fromUtf8(file.readAll()));
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
 // A C format's conversions, in order: printf-style formats take their values by position.
@@ -276,16 +293,25 @@ private slots:
         for (const Entry& entry : entries) {
             translated << entry.source;
             const QString where = u'"' + entry.source + u'"';
-            if (!entry.finished || entry.translation.isEmpty())
-                faults << where + QStringLiteral(" is unfinished");
-            else if (cFormats(entry.translation) != cFormats(entry.source))
-                faults << where + QStringLiteral(" has other formats");
-            else if (entry.translation.count(u'\n') != entry.source.count(u'\n'))
-                faults << where + QStringLiteral(" has other line breaks");
-            else if (asciiQuotes(entry.translation) > asciiQuotes(entry.source))
-                faults << where + QStringLiteral(" has ASCII quotes of its own");
-            else if (const QStringList found = typographyFaults(file, entry.translation); !found.isEmpty())
-                faults << where + QStringLiteral(" lacks a no-break space at ") + found.join(u' ');
+            // An entry with plural forms has each form of the language, none missing.
+            const bool plural = !entry.sourcePlural.isEmpty();
+            const QStringList translations = plural ? entry.pluralForms : QStringList{entry.translation};
+            if (plural && cFormats(entry.sourcePlural) != cFormats(entry.source))
+                faults << where + QStringLiteral(" has a plural of other formats");
+            for (const QString& translation : translations) {
+                if (!entry.finished || translation.isEmpty())
+                    faults << where + QStringLiteral(" is unfinished");
+                else if (cFormats(translation) != cFormats(entry.source))
+                    faults << where + QStringLiteral(" has other formats");
+                else if (translation.count(u'\n') != entry.source.count(u'\n'))
+                    faults << where + QStringLiteral(" has other line breaks");
+                else if (asciiQuotes(translation) > asciiQuotes(entry.source))
+                    faults << where + QStringLiteral(" has ASCII quotes of its own");
+                else if (const QStringList found = typographyFaults(file, translation); !found.isEmpty())
+                    faults << where + QStringLiteral(" lacks a no-break space at ") + found.join(u' ');
+            }
+            if (plural && translations.size() != pluralFormCount(file))
+                faults << where + QStringLiteral(" has %1 plural forms").arg(translations.size());
         }
         const QStringList templates = filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.pot"));
         QCOMPARE(templates.size(), 1);
