@@ -303,6 +303,8 @@ void TestNumberWords::misspeltNames_data()
     // nor one two units fit alike
     row("5 ft to fet", "error unknown-unit");
     row("5 poudns to liters", "error unknown-unit");
+    // A word is corrected once: not "0kg/m3" to kg/m3, then "tokg/m3" again
+    row("2.7 g/cm3 to0kg/m3", "error unknown-unit");
 }
 
 void TestNumberWords::misspeltNames()
