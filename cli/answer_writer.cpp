@@ -137,7 +137,7 @@ bool AnswerWriter::answer(std::string_view query, const QuerySource& source)
         }
         if (settings_.explain) {
             line += '\n';
-            appendExplanation(line, query, q, result);
+            appendExplanation(line, query, q, result, settings_.format.decimalPoint);
             line.pop_back();  // the line feed below ends the last line
         }
         break;

@@ -115,9 +115,7 @@ void appendTermsRoute(std::string& text, const Query& query)
     text += '\n';
 }
 
-} // namespace
-
-void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result)
+void appendLines(std::string& text, std::string_view typed, const Query& query, double result)
 {
     if (query.fromTerm || query.intoTerm) {
         for (const auto& [term, position] : {std::pair{&query.fromTerm, std::optional(query.fromPosition)},
@@ -164,6 +162,26 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
         text += ", " + std::string(tr("exact result")) + " " + exact->decimalText(kExactDigits) + ", " +
                 deviation(result, *exact);
     text += '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result,
+                       std::string_view decimalPoint)
+{
+    std::string lines;
+    appendLines(lines, typed, query, result);
+    // The factors and amounts are written with "."; a point between digits is a decimal sign.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == '.' && i > 0 && i + 1 < lines.size() && isDigit(lines[i - 1]) && isDigit(lines[i + 1]))
+            text += decimalPoint;
+        else
+            text += lines[i];
 }
 
 } // namespace mezzurix::cli

@@ -13,7 +13,8 @@
 namespace mezzurix::cli {
 
 // Appends the lines after the answer's sentence, each ending in a line feed. `typed` is the query
-// as typed.
-void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result);
+// as typed; the numbers are written with `decimalPoint`, as the answer is.
+void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result,
+                       std::string_view decimalPoint);
 
 } // namespace mezzurix::cli

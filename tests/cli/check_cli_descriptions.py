@@ -73,6 +73,10 @@ for code in codes:
             source, text = table[(key, "description")]
             if not re.search(f":\\s{re.escape(text)}\\s?;", explained) or (source != text and source in explained):
                 failures.append(f"{locale} --explain {query!r}: {key} is not described as {text!r}:\n{explained}")
+    # The explanation writes its factors with the answer's decimal sign.
+    answer, *lines = run(locale, "--regional", "--explain", "2 kg to lb").stdout.decode().splitlines()
+    if re.search(r"\d,\d", answer) and any(re.search(r"\d\.\d", line) for line in lines):
+        failures.append(f"{locale} --explain: factors with '.' after the answer {answer!r}:\n" + "\n".join(lines))
     query, keys = ACROSS
     message = run(locale, query).stderr.decode()
     for key in keys:
