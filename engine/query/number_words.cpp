@@ -281,4 +281,19 @@ std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const
     return Words{(count ? count->value : 1.0) / *parts, end};
 }
 
+std::optional<Words> scaleAfter(std::string_view text, std::size_t pos, const LanguageNames* language)
+{
+    const Vocabulary& words = vocabularyOf(language);
+    while (pos < text.size() && query_text::blankLength(text, pos) > 0)
+        pos += query_text::blankLength(text, pos);
+    Cursor cursor(text, pos);
+    const std::string_view word = cursor.peek();
+    const FoldedWord* scale = find(words.scales, word);
+    if (scale == nullptr)
+        scale = find(words.multipliers, word);
+    if (scale == nullptr)
+        return std::nullopt;
+    return Words{scale->value, cursor.take()};
+}
+
 } // namespace mezzurix::number_words

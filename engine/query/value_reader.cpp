@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "value_reader.h"
 
+#include "name_index.h"
 #include "number_words.h"
 #include "query_parts.h"
 #include "query_text.h"
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace mezzurix::value_reader {
 
@@ -177,6 +179,24 @@ std::optional<QueryError> ambiguity(std::string_view text, std::size_t start, co
 
 } // namespace
 
+// Whether the scale word text[start, end) multiplies the number before it: a blank ends it, the
+// word after it names a unit, and the two make no name together. "2 mil metros" is 2000 meters,
+// but "2 mil en mm" two mils and "1 mille carré" a French square mile.
+bool readsAsScale(std::string_view text, std::size_t start, std::size_t end, const LanguageNames* language)
+{
+    std::size_t next = end;
+    while (next < text.size() && query_text::blankLength(text, next) > 0)
+        next += query_text::blankLength(text, next);
+    std::size_t nextEnd = next;
+    while (nextEnd < text.size() && query_text::blankLength(text, nextEnd) == 0)
+        ++nextEnd;
+    const std::string_view word = text.substr(next, nextEnd - next);
+    const names::Index& index = names::indexFor(language);
+    return next > end && !word.empty() && !query_parts::isIntoWord(word, language) &&
+           !names::lookUp(index, word).empty() &&
+           names::lookUp(index, std::string(text.substr(start, end - start)).append(" ").append(word)).empty();
+}
+
 std::string decimalText(double value)
 {
     char buffer[32];
@@ -260,6 +280,20 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             out.clockFields = fields;
             return std::nullopt;
         }
+    }
+    // "2 thousand meters", "1.5 million liters", "2 mil metros": a scale word after the digits
+    // multiplies them where a unit follows it; "2 mil to mm" is two mils, "2 hundred" no value.
+    const LanguageNames* language = findNameLanguage(options.language);
+    std::size_t scaleStart = out.span.offset + out.span.length;
+    while (scaleStart < text.size() && query_text::blankLength(text, scaleStart) > 0)
+        scaleStart += query_text::blankLength(text, scaleStart);
+    if (const std::optional<number_words::Words> scale = number_words::scaleAfter(text, scaleStart, language);
+        scale && readsAsScale(text, scaleStart, scale->end, language)) {
+        out.value *= scale->value;
+        out.text = decimalText(out.value);
+        out.span.length = scale->end - out.span.offset;
+        out.words = true;
+        return std::nullopt;
     }
     // "2 and a half feet"
     if (const std::optional<number_words::Words> fraction =

@@ -145,6 +145,15 @@ void TestLanguageWords::everydayQueries_data()
     row("es", "doscientos cincuenta gramos en onzas", "250 gram>ounce");
     row("es", "mil gramos en kg", "1000 gram>kilogram");
     row("es", "5 mil en mm", "5 thou>millimeter");
+    // A scale word after digits, where a unit's name follows it and the two make no name
+    row("es", "2 mil metros en millas", "2000 meter>mile");
+    row("es", "2.5 mil litros en galones", "2500 liter>us_gallon");
+    row("pt_BR", "2 mil metros em milhas", "2000 meter>mile");
+    row("fr", "3 mille mètres en miles", "3000 meter>mile");
+    row("fr", "1 mille carré en km²", "1 square_mile>square_kilometer");
+    row("", "2 thousand meters to miles", "2000 meter>mile");
+    row("", "1.5 million liters in gallons", "1.5e+06 liter>us_gallon");
+    row("", "2 mil to mm", "2 thou>millimeter");
     row("es", "un cuarto de galón a litros", "0.25 us_gallon>liter");
     row("es", "dos tazas de agua a ml", "2 us_cup>cubic_centimeter");
     row("it", "quanti grammi in una libbra", "1 pound>gram");
