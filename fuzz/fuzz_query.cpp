@@ -469,7 +469,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
 
     if (data[0] & 8) {
-        // Read while typing: the reading as it stands comes first, and every query offered is
+        // Read while typing: the reading as it stands comes first (one that needs a misspelt word
+        // corrected may yield to one of fewer words that needs none), and every query offered is
         // one the reader accepts from its own canonical text, with the same value.
         const auto typing = readWhileTyping(text, options);
         if (const auto* queries = std::get_if<std::vector<Query>>(&typing)) {
@@ -479,7 +480,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             open.allowMissingInto = true;
             const QueryReading whole = readQuery(text, open);
             if (const Query* query = std::get_if<Query>(&whole);
-                query != nullptr && canonicalText(*query) != canonicalText(queries->front()) &&
+                query != nullptr && query->corrections.empty() &&
+                canonicalText(*query) != canonicalText(queries->front()) &&
                 !readsBeforeSeparatorBeingTyped(text, open, queries->front()))
                 fail("the reading as it stands is not first", canonicalText(queries->front()));
             for (const Query& offered : *queries) {
