@@ -96,7 +96,9 @@ void collectReadings(const UnitsText& units, std::optional<std::size_t> category
                 pairUp(units, from, i + 1, readings);
         }
     }
-    if (readings.compatible.empty())
+    // A whole units part that names one unit is that unit: "2 degrees Celsius" is no Fahrenheit
+    // (by the other reading of "degrees") into Celsius.
+    if (readings.compatible.empty() && !readings.fromOnly)
         readings.compatible.swap(readings.byOtherSide);
 }
 

@@ -6,6 +6,7 @@
 // is the English text unless the catalogue lists the word as spelled alike.
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/catalogue_terms.h>
 #include <mezzurix/query.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
@@ -65,10 +66,28 @@ std::multimap<int, std::string> windowCaptions(std::string_view language)
 }
 
 // The unit a name is read as in `language`, against another unit of its category; -1 for none.
-int readAs(const std::string& name, int code, const LanguageNames& language)
+// Whether two units are one amount of one dimension: Torque's pound-force inch and Energy's.
+bool sameAmount(int a, int b)
+{
+    const CatalogueUnit* x = catalogueUnit(a);
+    const CatalogueUnit* y = catalogueUnit(b);
+    return a == b || (x != nullptr && y != nullptr && x->term.dimension == y->term.dimension && x->term.amount == y->term.amount);
+}
+
+// The unit "2 NAME" reads as, alone and before "to" another unit of its category; -1 where the
+// two differ or either fails (alone, a name of two categories may be either, or the other's unit of
+// the same amount).
+int readAs(const std::string& name, int code, const LanguageNames* language)
 {
     QueryOptions options;
-    options.language = std::string(language.code);
+    options.language = language != nullptr ? std::string(language->code) : std::string();
+    QueryOptions alone = options;
+    alone.allowMissingInto = true;
+    const QueryReading bare = readQuery("2 " + name, alone);
+    const Query* named = std::get_if<Query>(&bare);
+    // A name of two categories (Torque and Energy) alone is either.
+    const QueryError* error = std::get_if<QueryError>(&bare);
+    const bool either = error != nullptr && error->kind == QueryErrorKind::AmbiguousUnit;
     for (const Category& category : typedCategories())
         for (const Unit& unit : category.units)
             if (unit.code == code)
@@ -76,7 +95,9 @@ int readAs(const std::string& name, int code, const LanguageNames& language)
                     if (other.code != code) {
                         const QueryReading reading = readQuery("2 " + name + " to " + std::string(other.text), options);
                         const Query* query = std::get_if<Query>(&reading);
-                        return query != nullptr ? query->fromCode() : -1;
+                        return query != nullptr && (either || (named != nullptr && sameAmount(named->fromCode(), query->fromCode())))
+                                   ? query->fromCode()
+                                   : -1;
                     }
     return -1;
 }
@@ -100,6 +121,7 @@ private slots:
     void everyUnitHasBothDisplayNames();
     void everyShownNameReadsBack_data();
     void everyShownNameReadsBack();
+    void everyEnglishNameShownReadsBack();
     void translationsDifferFromEnglish_data();
     void translationsDifferFromEnglish();
     void numberWordsNameNoUnit_data();
@@ -167,8 +189,21 @@ void TestUnitCatalogues::everyShownNameReadsBack()
         for (auto caption = first; caption != last; ++caption)
             shown.push_back(caption->second);
         for (const std::string& name : shown)
-            QVERIFY2(readAs(name, code, language) == code, (name + " of " + std::string(unit.key)).c_str());
+            QVERIFY2(readAs(name, code, &language) == code, (name + " of " + std::string(unit.key)).c_str());
     }
+}
+
+// English's display names and list texts read back as their units, alone and before another unit.
+void TestUnitCatalogues::everyEnglishNameShownReadsBack()
+{
+    for (const Category& category : typedCategories())
+        for (const Unit& unit : category.units) {
+            const DisplayName names = displayNames(unit.code);
+            for (const std::string_view name : {names.singular, names.plural, unit.text}) {
+                QVERIFY2(readAs(std::string(name), unit.code, nullptr) == unit.code,
+                         (std::string(name) + " of " + std::string(findUnitRecord(unit.code)->key)).c_str());
+            }
+        }
 }
 
 void TestUnitCatalogues::translationsDifferFromEnglish_data()
