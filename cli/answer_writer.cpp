@@ -46,7 +46,7 @@ std::string_view unitAfter(const Unit& unit, const NamedForm* form, std::string_
     if (record == nullptr)
         return unit.text;
     const std::string_view caption = json ? unit.text : catalogueText(unit.text);
-    return nameAfterNumber(*record, form, json ? std::string_view() : messagesLanguage(), number, decimalPoint,
+    return nameAfterNumber(*record, form, json ? std::string_view() : messagesLocale(), number, decimalPoint,
                            caption != unit.text ? caption : std::string_view());
 }
 

@@ -115,7 +115,7 @@ std::string joined(const std::vector<std::string>& words)
 
 int main(int argc, char** argv)
 {
-    const std::string messagesLocale = setUpMessages();
+    const std::string locale = setUpMessages();
     CLI::App app(tr(kDescription), kProgramName);
     app.footer(tr(kFooter));
     app.formatter(std::make_shared<HelpFormatter>());
@@ -220,7 +220,7 @@ int main(int argc, char** argv)
     settings.ratesPolicy.forced = updateRates;
     settings.explain = explain;
     // English names are read in every locale; only a language with names of its own is added.
-    if (const LanguageNames* language = findNameLanguage(messagesLocale))
+    if (const LanguageNames* language = findNameLanguage(locale))
         settings.reading.language = language->code;
     applyNumberConvention(regional ? NumberConvention::Regional
                           : noRegional ? NumberConvention::Dot
@@ -240,7 +240,7 @@ int main(int argc, char** argv)
             if (!category)
                 return usageError(problem);
         }
-        writeUnitList(category, settings.style, findNameLanguage(messagesLocale), out);
+        writeUnitList(category, settings.style, findNameLanguage(locale), out);
         // The whole list, as a person reads it, ends with the currencies; scripts, which read
         // categories of units, ask for them by name.
         if (!category && settings.style == OutputStyle::Sentence)

@@ -96,7 +96,7 @@ bool translating()
     return active;
 }
 
-std::string_view messagesLanguage()
+std::string_view messagesLocale()
 {
     return textsLocale;
 }

@@ -24,7 +24,7 @@ bool translating();
 
 // The locale of the texts while translating ("de_DE.UTF-8"), whose plural rule the answers
 // follow; empty in English.
-std::string_view messagesLanguage();
+std::string_view messagesLocale();
 
 // `english` in the user's language: a text of this program, marked for extraction by its name.
 const char* tr(const char* english);

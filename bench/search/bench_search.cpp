@@ -196,6 +196,16 @@ int main(int argc, char* argv[])
                              [&] { gnomeSearch(exact); });
     timeConcurrentRoundTrips("GetInitialResultSet + GetResultMetas, 24 in to m (unfinished)", clients, shared,
                              [&] { gnomeSearch(unfinished); });
+    // The Shell's two calls one by one: each is a round trip of its own.
+    for (const QStringList& terms : {exact, unfinished}) {
+        const QString what = terms.join(u' ');
+        const QVariant ids = call(kGnomePath, kGnome, QStringLiteral("GetInitialResultSet"), {terms}).arguments().value(0);
+        timeConcurrentRoundTrips(qPrintable(QStringLiteral("GetInitialResultSet, ") + what), clients, shared, [&] {
+            call(kGnomePath, kGnome, QStringLiteral("GetInitialResultSet"), {terms});
+        });
+        timeConcurrentRoundTrips(qPrintable(QStringLiteral("GetResultMetas, ") + what), clients, shared,
+                                 [&] { call(kGnomePath, kGnome, QStringLiteral("GetResultMetas"), {ids}); });
+    }
     timeConcurrentRoundTrips("Match, 24 in to ft", clients, shared, [] { krunnerMatch(QStringLiteral("24 in to ft")); });
     timeConcurrentRoundTrips("Match, 5 kg to po (unfinished)", clients, shared,
                              [] { krunnerMatch(QStringLiteral("5 kg to po")); });

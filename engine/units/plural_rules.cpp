@@ -107,20 +107,4 @@ PluralCategory pluralCategory(std::string_view language, std::string_view printe
     return one ? PluralCategory::One : PluralCategory::Other;
 }
 
-PluralCategory pluralCategory(std::string_view language, std::string_view printedNumber)
-{
-    std::string_view decimalSign;
-    const std::size_t last = printedNumber.find_last_of(".,");
-    if (last != printedNumber.npos) {
-        const char sign = printedNumber[last];
-        const std::string_view after = printedNumber.substr(last + 1);
-        const bool once = printedNumber.find(sign) == last;
-        const bool looksGrouped = after.size() == 3 && std::ranges::all_of(after, isDigit)
-            && printedNumber.find_first_of(sign == '.' ? "," : ".") == printedNumber.npos;
-        if (once && !looksGrouped)
-            decimalSign = printedNumber.substr(last, 1);
-    }
-    return pluralCategory(language, printedNumber, decimalSign);
-}
-
 } // namespace mezzurix

@@ -12,8 +12,6 @@ class TestPluralRules : public QObject {
 private slots:
     void formFollowsTheNumberAsPrinted_data();
     void formFollowsTheNumberAsPrinted();
-    void guessedDecimalSignAgreesWithTheKnownOne_data();
-    void guessedDecimalSignAgreesWithTheKnownOne();
 };
 
 namespace {
@@ -91,22 +89,6 @@ void TestPluralRules::formFollowsTheNumberAsPrinted()
     QFETCH(bool, one);
     const auto category = pluralCategory(language.toStdString(), text.toStdString(), decimalSign.toStdString());
     QCOMPARE(category == PluralCategory::One, one);
-}
-
-// Where the text says which sign is decimal, guessing it gives the same form.
-void TestPluralRules::guessedDecimalSignAgreesWithTheKnownOne_data()
-{
-    formFollowsTheNumberAsPrinted_data();
-}
-
-void TestPluralRules::guessedDecimalSignAgreesWithTheKnownOne()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, text);
-    QFETCH(QString, decimalSign);
-    const std::string lang = language.toStdString();
-    const std::string number = text.toStdString();
-    QCOMPARE(pluralCategory(lang, number), pluralCategory(lang, number, decimalSign.toStdString()));
 }
 
 QTEST_APPLESS_MAIN(TestPluralRules)

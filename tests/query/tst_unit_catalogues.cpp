@@ -264,8 +264,8 @@ void TestUnitCatalogues::oneTakesTheSingular()
     const LanguageNames& language = fetchedLanguage();
     for (const UnitRecord& unit : unitRecords()) {
         const DisplayName names = displayNames(unitCode(unit), &language);
-        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "1")), names.singular);
-        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "2")), names.plural);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "1", ".")), names.singular);
+        QCOMPARE(unitDisplayName(unitCode(unit), &language, pluralCategory(language.code, "2", ".")), names.plural);
     }
 }
 

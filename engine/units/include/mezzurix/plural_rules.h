@@ -17,9 +17,4 @@ enum class PluralCategory { One, Other };
 PluralCategory pluralCategory(std::string_view language, std::string_view printedNumber,
                               std::string_view decimalSign);
 
-// The same, with the decimal sign guessed from the text: the last "." or "," is the decimal sign
-// when it occurs once and is not followed by exactly three digits ("1,5", "2.25"); "1,000" and
-// "1.000" read as grouped whole numbers. Pass the sign where the writer knows it.
-PluralCategory pluralCategory(std::string_view language, std::string_view printedNumber);
-
 } // namespace mezzurix
