@@ -177,8 +177,6 @@ std::optional<QueryError> ambiguity(std::string_view text, std::size_t start, co
     return std::nullopt;
 }
 
-} // namespace
-
 // Whether the scale word text[start, end) multiplies the number before it: a blank ends it, the
 // word after it names a unit, and the two make no name together. "2 mil metros" is 2000 meters,
 // but "2 mil en mm" two mils and "1 mille carré" a French square mile.
@@ -196,6 +194,8 @@ bool readsAsScale(std::string_view text, std::size_t start, std::size_t end, con
            !names::lookUp(index, word).empty() &&
            names::lookUp(index, std::string(text.substr(start, end - start)).append(" ").append(word)).empty();
 }
+
+} // namespace
 
 std::string decimalText(double value)
 {
