@@ -99,6 +99,27 @@ const std::vector<PlacedName>& allNames()
     return names;
 }
 
+// Whether `span` ends where the word before the last word of `text` ends ("millimiters" of
+// "250 millimiters to").
+bool endsBeforeLastWord(std::string_view text, TextSpan span)
+{
+    std::size_t previousEnd = 0;
+    std::size_t lastEnd = 0;
+    bool inWord = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (const std::size_t blank = query_text::blankLength(text, pos)) {
+            inWord = false;
+            pos += blank;
+            continue;
+        }
+        if (!inWord)
+            previousEnd = lastEnd;
+        inWord = true;
+        lastEnd = ++pos;
+    }
+    return previousEnd != 0 && span.offset + span.length == previousEnd;
+}
+
 } // namespace
 
 std::string singleSpaced(std::string_view text)
@@ -148,7 +169,8 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     // pick: "250 millimiters to i" (millimeters, as "in" is a length).
     if (const QueryError* error = std::get_if<QueryError>(&before);
         error != nullptr && error->kind != QueryErrorKind::MissingUnit && error->kind != QueryErrorKind::NoValue &&
-        !(options.correctTypos && error->kind == QueryErrorKind::UnknownUnit && error->candidates.size() > 1))
+        !(options.correctTypos && error->kind == QueryErrorKind::UnknownUnit && error->candidates.size() > 1 &&
+          endsBeforeLastWord(text.substr(0, cut), error->where)))
         return {};
     std::vector<Query> into;
     std::vector<Query> from;

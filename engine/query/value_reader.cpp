@@ -273,6 +273,12 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             end += 3;
             ++fields;
         }
+        // Digits after the fields and a blank are no unit: "5:30 8in/km" is no clock time.
+        std::size_t next = end;
+        while (next < text.size() && query_text::blankLength(text, next) > 0)
+            next += query_text::blankLength(text, next);
+        if (fields > 0 && next < text.size() && number_digits::isDigit(text[next]))
+            fields = 0;
         if (fields > 0) {
             out.value = std::signbit(out.value) ? -value : value;
             out.text = decimalText(out.value);

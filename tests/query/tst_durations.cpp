@@ -152,6 +152,7 @@ void TestDurations::notHoursAndMinutes_data()
     QTest::newRow("in2 stays square inches") << "2 in2 to cm2" << "square_inch>square_centimeter";
     QTest::newRow("a field of sixty") << "12:75 h to min" << "error";
     QTest::newRow("h:mm:ss before another unit") << "1:05:30 in cm" << "error incompatible-units";
+    QTest::newRow("digits after the fields") << "5:30 8in/km to min/mi" << "error";
 }
 
 void TestDurations::notHoursAndMinutes()
