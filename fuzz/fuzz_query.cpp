@@ -430,14 +430,22 @@ constexpr std::string_view kSeparators[] = {"to", "into", "as"};
 
 bool readsBeforeSeparatorBeingTyped(std::string_view text, const QueryOptions& open, const Query& first)
 {
-    std::size_t end = text.size();
-    while (end > 0 && blanks::queryBlankLength(text, end - 1) > 0)
-        --end;
-    if (end < text.size())
+    // The last word's start, scanning forward: a blank may be several bytes long (U+00A0).
+    std::size_t start = 0;
+    bool endsInBlank = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t blank = blanks::queryBlankLength(text, pos);
+        if (blank > 0) {
+            pos += blank;
+            start = pos;
+            endsInBlank = true;
+        } else {
+            ++pos;
+            endsInBlank = false;
+        }
+    }
+    if (endsInBlank)
         return false;
-    std::size_t start = end;
-    while (start > 0 && blanks::queryBlankLength(text, start - 1) == 0)
-        --start;
     const std::string lastWord = writtenWords(text.substr(start), true);
     const bool separator = !lastWord.empty() && std::any_of(std::begin(kSeparators), std::end(kSeparators),
                                                             [&](std::string_view word) { return word.starts_with(lastWord); });
