@@ -386,7 +386,9 @@ bool sameReading(const Query& a, const QueryReading& reading)
 // A value in words reads as its digits: the text with the digits in the words' place reads alike.
 void checkNumberWords(std::string_view text, const Query& query, const QueryOptions& options)
 {
-    if (!query.valueInWords || !query.corrections.empty())
+    // In an expression the value holds its factors too ("a/3 m" is a third): no digits stand for
+    // the words alone.
+    if (!query.valueInWords || !query.corrections.empty() || query.expression)
         return;
     std::string digits(text);
     digits.replace(query.valueSpan.offset, query.valueSpan.length, query.valueText);

@@ -237,6 +237,7 @@ void TestNumberWords::leftOutWords_data()
     row("2 cups of flour to grams", "error incompatible-units", "");
     row("4 m x to ft", "error unknown-unit", "");
     row("4 kWh bs to", "error unknown-unit", "");  // a separator ending the query
+    row("24 lbf inbf in to lbf ft", "error unknown-unit", "");  // never a word inside a name
 }
 
 void TestNumberWords::leftOutWords()
