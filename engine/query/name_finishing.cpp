@@ -103,21 +103,8 @@ const std::vector<PlacedName>& allNames()
 // "250 millimiters to").
 bool endsBeforeLastWord(std::string_view text, TextSpan span)
 {
-    std::size_t previousEnd = 0;
-    std::size_t lastEnd = 0;
-    bool inWord = false;
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (const std::size_t blank = query_text::blankLength(text, pos)) {
-            inWord = false;
-            pos += blank;
-            continue;
-        }
-        if (!inWord)
-            previousEnd = lastEnd;
-        inWord = true;
-        lastEnd = ++pos;
-    }
-    return previousEnd != 0 && span.offset + span.length == previousEnd;
+    const std::vector<std::size_t> starts = lastWordStarts(text, 2);
+    return starts.size() == 2 && span.offset + span.length == endBeforeBlanks(text.substr(0, starts[0]));
 }
 
 } // namespace
@@ -134,6 +121,40 @@ std::string singleSpaced(std::string_view text)
         }
     }
     return spaced;
+}
+
+std::size_t maxUnfinishedWords()
+{
+    return names::maxNameTokens(names::indexFor(nullptr));
+}
+
+std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count)
+{
+    std::vector<std::size_t> starts;
+    bool inWord = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t blank = query_text::blankLength(text, pos);
+        if (blank == 0 && !inWord)
+            starts.push_back(pos);
+        inWord = blank == 0;
+        pos += blank == 0 ? 1 : blank;
+    }
+    std::reverse(starts.begin(), starts.end());
+    if (starts.size() > count)
+        starts.resize(count);
+    return starts;
+}
+
+std::size_t endBeforeBlanks(std::string_view text)
+{
+    std::size_t end = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t blank = query_text::blankLength(text, pos);
+        pos += blank == 0 ? 1 : blank;
+        if (blank == 0)
+            end = pos;
+    }
+    return end;
 }
 
 std::vector<Query> inEachCategory(std::string_view text, QueryOptions options, TextSpan where)

@@ -17,6 +17,16 @@ namespace mezzurix::typing {
 // `text` with each run of blanks as one space, as names are written.
 std::string singleSpaced(std::string_view text);
 
+// The unfinished words are at most the words of the longest name, completed from the English ones.
+std::size_t maxUnfinishedWords();
+
+// Where each of the last `count` words starts, the last first; by default as far back as a name
+// or separator reaches.
+std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count = maxUnfinishedWords());
+
+// The end of `text` before any blanks that end it; blanks may be several bytes long (U+2007).
+std::size_t endBeforeBlanks(std::string_view text);
+
 // The queries the text becomes with its words from `cut` on finished as some unit's name: into
 // each unit whose name they start, best first; or as the from unit, the most everyday one.
 std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const QueryOptions& options);

@@ -7,6 +7,7 @@
 #include "number_vocabulary.h"
 #include "query_text.h"
 
+#include <mezzurix/number_digits.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/useful_targets.h>
 
@@ -18,19 +19,14 @@ namespace mezzurix {
 
 namespace {
 
+using typing::endBeforeBlanks;
 using typing::finishedAt;
 using typing::inEachCategory;
+using typing::lastWordStarts;
 using typing::singleSpaced;
 
 // The separators a user may be half-way through typing after the from unit.
 constexpr std::string_view kSeparatorWords[] = {"to", "into", "as"};
-
-// The unfinished words are at most the words of the longest name. Names are completed from the
-// English ones.
-std::size_t maxUnfinishedWords()
-{
-    return names::maxNameTokens(names::indexFor(nullptr));
-}
 
 bool startsSeparator(std::string_view typed)
 {
@@ -42,38 +38,6 @@ bool startsSeparator(std::string_view typed)
 bool isBlankAt(std::string_view text, std::size_t pos)
 {
     return query_text::blankLength(text, pos) > 0;
-}
-
-// Where each of the last `count` words starts, the last first; by default as far back as a name
-// or separator reaches.
-std::vector<std::size_t> lastWordStarts(std::string_view text, std::size_t count = maxUnfinishedWords())
-{
-    std::vector<std::size_t> starts;
-    bool inWord = false;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t blank = query_text::blankLength(text, pos);
-        if (blank == 0 && !inWord)
-            starts.push_back(pos);
-        inWord = blank == 0;
-        pos += blank == 0 ? 1 : blank;
-    }
-    std::reverse(starts.begin(), starts.end());
-    if (starts.size() > count)
-        starts.resize(count);
-    return starts;
-}
-
-// The end of `text` before any blanks that end it; blanks may be several bytes long (U+2007).
-std::size_t endBeforeBlanks(std::string_view text)
-{
-    std::size_t end = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t blank = query_text::blankLength(text, pos);
-        pos += blank == 0 ? 1 : blank;
-        if (blank == 0)
-            end = pos;
-    }
-    return end;
 }
 
 // Whether the last word of `text` may still grow: no blank ends it.
@@ -258,7 +222,7 @@ bool numberWordBeingTyped(std::string_view text, const QueryOptions& options)
             return each.word.size() > typed.size() && each.word.starts_with(typed);
         });
     };
-    const bool afterNumber = (before.front() >= '0' && before.front() <= '9') ||
+    const bool afterNumber = number_digits::isDigit(before.front()) ||
                              number_words::find(words.cardinals, before) != nullptr ||
                              number_words::find(words.multipliers, before) != nullptr ||
                              number_words::find(words.scales, before) != nullptr;
