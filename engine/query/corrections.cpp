@@ -64,9 +64,8 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
         return;
     // A word is corrected once: a corrected word read again as part of a longer misspelt one
     // ("to0kg/m3": "0kg/m3", then "tokg/m3") would add up to more edits than a slip allows.
-    if (std::any_of(path.replaced.begin(), path.replaced.end(), [&](const TextSpan& earlier) {
-            return word.offset < earlier.offset + earlier.length && earlier.offset < word.offset + word.length;
-        }))
+    if (std::any_of(path.replaced.begin(), path.replaced.end(),
+                    [&](TextSpan earlier) { return query_text::overlaps(word, earlier); }))
         return;
     const int bound = typed.size() >= kTwoEditsFrom ? 2 : 1;
     const std::string folded = query_text::fold(typed);

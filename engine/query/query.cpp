@@ -274,11 +274,7 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         filler_words::nearMissOf(text, blanked->words, again.categoryIndex, options))
         return;
     // A word left out lies between the units, never inside a name: "24 lbf inbf in" is no "lbf in".
-    const TextSpan words = blanked->words;
-    const auto spans = [&](TextSpan side) {
-        return side.length > 0 && side.offset < words.offset + words.length && words.offset < side.offset + side.length;
-    };
-    if (spans(again.fromSpan) || spans(again.intoSpan))
+    if (query_text::overlaps(again.fromSpan, blanked->words) || query_text::overlaps(again.intoSpan, blanked->words))
         return;
     again.ignoredWords = blanked->words;
     again.ignoredText = std::string(text.substr(blanked->words.offset, blanked->words.length));

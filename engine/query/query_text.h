@@ -5,6 +5,7 @@
 // Byte-level helpers of the query reader: UTF-8, blanks, case folding, edit distance.
 
 #include <mezzurix/blanks.h>
+#include <mezzurix/query.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -27,6 +28,12 @@ inline std::size_t blankLength(std::string_view text, std::size_t pos)
 
 // The length of the separator symbol at `pos` (->, =>, →, >, =), or 0.
 std::size_t separatorSymbolLength(std::string_view text, std::size_t pos);
+
+// Whether two spans of a text share a byte; an empty span shares none.
+inline bool overlaps(TextSpan a, TextSpan b)
+{
+    return a.length > 0 && b.length > 0 && a.offset < b.offset + b.length && b.offset < a.offset + a.length;
+}
 
 // ASCII letters lowered; every other byte kept.
 inline char foldByte(char c)
