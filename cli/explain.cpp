@@ -6,6 +6,7 @@
 
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/number_digits.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
@@ -164,11 +165,6 @@ void appendLines(std::string& text, std::string_view typed, const Query& query, 
     text += '\n';
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 void appendExplanation(std::string& text, std::string_view typed, const Query& query, double result,
@@ -178,7 +174,7 @@ void appendExplanation(std::string& text, std::string_view typed, const Query& q
     appendLines(lines, typed, query, result);
     // The factors and amounts are written with "."; a point between digits is a decimal sign.
     for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == '.' && i > 0 && i + 1 < lines.size() && isDigit(lines[i - 1]) && isDigit(lines[i + 1]))
+        if (lines[i] == '.' && i > 0 && i + 1 < lines.size() && number_digits::isDigit(lines[i - 1]) && number_digits::isDigit(lines[i + 1]))
             text += decimalPoint;
         else
             text += lines[i];

@@ -284,8 +284,6 @@ std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const
 std::optional<Words> scaleAfter(std::string_view text, std::size_t pos, const LanguageNames* language)
 {
     const Vocabulary& words = vocabularyOf(language);
-    while (pos < text.size() && query_text::blankLength(text, pos) > 0)
-        pos += query_text::blankLength(text, pos);
     Cursor cursor(text, pos);
     const std::string_view word = cursor.peek();
     const FoldedWord* scale = find(words.scales, word);

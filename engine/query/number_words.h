@@ -28,8 +28,8 @@ std::optional<Words> read(std::string_view text, std::size_t start, const Langua
 // number: the fraction they add, and their end.
 std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const LanguageNames* language = nullptr);
 
-// "hundred", "thousand", "million", "dozen" (or a language's "mil") at text[pos..] (after blanks)
-// following a number in digits: what it multiplies the number by, and its end.
+// "hundred", "thousand", "million", "dozen" (or a language's "mil") starting at text[pos], after a
+// number in digits: what it multiplies the number by, and its end.
 std::optional<Words> scaleAfter(std::string_view text, std::size_t pos, const LanguageNames* language = nullptr);
 
 // A number word of a catalogue's list ("zwanzig=20"): the word, and its value; nullopt for an

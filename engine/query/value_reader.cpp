@@ -4,6 +4,7 @@
 
 #include "name_index.h"
 #include "number_words.h"
+#include "phrasing.h"
 #include "query_parts.h"
 #include "query_text.h"
 
@@ -182,9 +183,7 @@ std::optional<QueryError> ambiguity(std::string_view text, std::size_t start, co
 // but "2 mil en mm" two mils and "1 mille carré" a French square mile.
 bool readsAsScale(std::string_view text, std::size_t start, std::size_t end, const LanguageNames* language)
 {
-    std::size_t next = end;
-    while (next < text.size() && query_text::blankLength(text, next) > 0)
-        next += query_text::blankLength(text, next);
+    const std::size_t next = phrasing::skipBlanks(text, end);
     std::size_t nextEnd = next;
     while (nextEnd < text.size() && query_text::blankLength(text, nextEnd) == 0)
         ++nextEnd;
@@ -274,9 +273,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
             ++fields;
         }
         // Digits after the fields and a blank are no unit: "5:30 8in/km" is no clock time.
-        std::size_t next = end;
-        while (next < text.size() && query_text::blankLength(text, next) > 0)
-            next += query_text::blankLength(text, next);
+        const std::size_t next = phrasing::skipBlanks(text, end);
         if (fields > 0 && next < text.size() && number_digits::isDigit(text[next]))
             fields = 0;
         if (fields > 0) {
@@ -290,9 +287,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     // "2 thousand meters", "1.5 million liters", "2 mil metros": a scale word after the digits
     // multiplies them where a unit follows it; "2 mil to mm" is two mils, "2 hundred" no value.
     const LanguageNames* language = findNameLanguage(options.language);
-    std::size_t scaleStart = out.span.offset + out.span.length;
-    while (scaleStart < text.size() && query_text::blankLength(text, scaleStart) > 0)
-        scaleStart += query_text::blankLength(text, scaleStart);
+    const std::size_t scaleStart = phrasing::skipBlanks(text, out.span.offset + out.span.length);
     if (const std::optional<number_words::Words> scale = number_words::scaleAfter(text, scaleStart, language);
         scale && readsAsScale(text, scaleStart, scale->end, language)) {
         out.value *= scale->value;
@@ -303,8 +298,7 @@ std::optional<QueryError> readValue(std::string_view text, std::size_t start, co
     }
     // "2 and a half feet"
     if (const std::optional<number_words::Words> fraction =
-            number_words::fractionAfter(text, out.span.offset + out.span.length,
-                                        findNameLanguage(options.language))) {
+            number_words::fractionAfter(text, out.span.offset + out.span.length, language)) {
         out.value += std::signbit(out.value) ? -fraction->value : fraction->value;
         out.text = decimalText(out.value);
         out.span.length = fraction->end - out.span.offset;
