@@ -288,6 +288,7 @@ private slots:
     {
         QFETCH(QString, file);
         const QList<Entry> entries = readPo(file);
+        const qsizetype forms = pluralFormCount(file);
         QSet<QString> translated;
         QStringList faults;
         for (const Entry& entry : entries) {
@@ -310,7 +311,7 @@ private slots:
                 else if (const QStringList found = typographyFaults(file, translation); !found.isEmpty())
                     faults << where + QStringLiteral(" lacks a no-break space at ") + found.join(u' ');
             }
-            if (plural && translations.size() != pluralFormCount(file))
+            if (plural && translations.size() != forms)
                 faults << where + QStringLiteral(" has %1 plural forms").arg(translations.size());
         }
         const QStringList templates = filesIn(MEZZURIX_CLI_PO_DIR, QStringLiteral("*.pot"));
