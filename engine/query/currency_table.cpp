@@ -111,26 +111,23 @@ constexpr SharedCurrencyName kSharedNames[] = {
     {"krone|kroner|kronen|couronne|couronnes|corona|coronas", "SEK|NOK|DKK|ISK|CZK", ""},
 };
 
-// Every word of every name in the tables, in any language, in a hash set keyed without regard to
-// ASCII case: a query none of whose words is among them is no currency query. Made by the
-// compiler, so that the check costs a query a hash and a probe or two a word, and a one-shot
-// process nothing more.
+// Every word of every name in the tables, in any language, as a hash set of their hashes taken
+// without regard to ASCII case: a query none of whose words is among them is no currency query.
+// Made by the compiler, so that the check costs a query a hash and a probe or two a word, and a
+// one-shot process nothing more. The set keeps 64-bit hashes rather than the words, so that it
+// is plain constant data that the loader need not relocate; with about a thousand words, another
+// word shares the hash of one of them about once in 10^16.
 constexpr char foldedByte(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-constexpr std::uint32_t foldedHash(std::string_view word)  // FNV-1a
+constexpr std::uint64_t foldedHash(std::string_view word)  // FNV-1a, 64 bits; never 0
 {
-    std::uint32_t hash = 2166136261U;
+    std::uint64_t hash = 14695981039346656037ULL;
     for (const char c : word)
-        hash = (hash ^ static_cast<unsigned char>(foldedByte(c))) * 16777619U;
-    return hash;
-}
-
-constexpr bool foldedEqual(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldedByte(x) == foldedByte(y); });
+        hash = (hash ^ static_cast<unsigned char>(foldedByte(c))) * 1099511628211ULL;
+    return hash == 0 ? 1 : hash;
 }
 
 // Calls `each` with every word of the "|"-separated lists of names of both tables.
@@ -164,26 +161,28 @@ constexpr std::size_t kWordCount = [] {
 constexpr std::size_t kWordSlots = std::bit_ceil(kWordCount * 4);
 
 struct WordSet {
-    std::array<std::string_view, kWordSlots> slots{};  // empty: a free slot
+    std::array<std::uint64_t, kWordSlots> slots{};  // 0: a free slot
 
     constexpr void add(std::string_view word)
     {
-        for (std::size_t i = foldedHash(word) & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
-            if (slots[i].empty()) {
-                slots[i] = word;
+        const std::uint64_t hash = foldedHash(word);
+        for (std::size_t i = hash & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
+            if (slots[i] == 0) {
+                slots[i] = hash;
                 return;
             }
-            if (foldedEqual(slots[i], word))
+            if (slots[i] == hash)
                 return;
         }
     }
 
     constexpr bool holds(std::string_view word) const
     {
-        for (std::size_t i = foldedHash(word) & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
-            if (slots[i].empty())
+        const std::uint64_t hash = foldedHash(word);
+        for (std::size_t i = hash & (kWordSlots - 1);; i = (i + 1) & (kWordSlots - 1)) {
+            if (slots[i] == 0)
                 return false;
-            if (foldedEqual(slots[i], word))
+            if (slots[i] == hash)
                 return true;
         }
     }

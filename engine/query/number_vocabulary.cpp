@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <mutex>
+#include <optional>
 #include <span>
 
 namespace mezzurix::number_words {
@@ -74,6 +76,13 @@ Vocabulary vocabularyFor(const LanguageNames* language)
         addWords(words.ands, language->andWords);
         addWords(words.ofs, language->ofWords);
     }
+    for (const WordList* list : {&words.scales, &words.multipliers})
+        for (const FoldedWord& each : *list)
+            if (!each.word.empty())
+                words.afterDigitsStarts.set(static_cast<unsigned char>(each.word.front()));
+    for (const std::string& each : words.ands)
+        if (!each.empty())
+            words.afterDigitsStarts.set(static_cast<unsigned char>(each.front()));
     return words;
 }
 
@@ -81,15 +90,23 @@ Vocabulary vocabularyFor(const LanguageNames* language)
 
 const Vocabulary& vocabularyOf(const LanguageNames* language)
 {
-    static const std::vector<Vocabulary> all = [] {
-        std::vector<Vocabulary> each{vocabularyFor(nullptr)};
-        for (const LanguageNames* known : unitNameLanguages())
-            each.push_back(vocabularyFor(known));
-        return each;
-    }();
+    // Each language's words are made on its first use: a run reads one language.
+    struct Slot {
+        std::once_flag made;
+        std::optional<Vocabulary> words;
+    };
+    static std::vector<Slot> slots(unitNameLanguages().size() + 1);
     const auto languages = unitNameLanguages();
     const auto at = std::find(languages.begin(), languages.end(), language);
-    return at == languages.end() ? all.front() : all[std::size_t(at - languages.begin()) + 1];
+    const bool known = at != languages.end();
+    Slot& slot = slots[known ? std::size_t(at - languages.begin()) + 1 : 0];
+    std::call_once(slot.made, [&] { slot.words.emplace(vocabularyFor(known ? language : nullptr)); });
+    return *slot.words;
+}
+
+bool Vocabulary::mayFollowDigits(std::string_view text, std::size_t pos) const
+{
+    return pos < text.size() && afterDigitsStarts.test(static_cast<unsigned char>(query_text::foldByte(text[pos])));
 }
 
 const FoldedWord* find(const WordList& words, std::string_view folded)

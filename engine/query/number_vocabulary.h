@@ -7,6 +7,7 @@
 
 #include <mezzurix/unit_names.h>
 
+#include <bitset>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,12 @@ using WordList = std::vector<FoldedWord>;
 struct Vocabulary {
     WordList cardinals, multipliers, scales, parts;
     std::vector<std::string> articles, ands, ofs;
+    // The first bytes of the words that may follow digits (scales, multipliers, "and"), so that
+    // the unit name after most numbers is passed over without folding it.
+    std::bitset<256> afterDigitsStarts;
+
+    // Whether the word at `pos` of `text` may be a scale, multiplier or "and".
+    bool mayFollowDigits(std::string_view text, std::size_t pos) const;
 };
 
 // The words of `language`, English's alone for nullptr, made once.

@@ -265,6 +265,8 @@ std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const
     const Vocabulary& words = vocabularyOf(language);
     while (pos < text.size() && query_text::blankLength(text, pos) > 0)
         pos += query_text::blankLength(text, pos);
+    if (!words.mayFollowDigits(text, pos))
+        return std::nullopt;
     Cursor cursor(text, pos);
     if (!holds(words.ands, cursor.peek()))
         return std::nullopt;
@@ -284,6 +286,8 @@ std::optional<Words> fractionAfter(std::string_view text, std::size_t pos, const
 std::optional<Words> scaleAfter(std::string_view text, std::size_t pos, const LanguageNames* language)
 {
     const Vocabulary& words = vocabularyOf(language);
+    if (!words.mayFollowDigits(text, pos))
+        return std::nullopt;
     Cursor cursor(text, pos);
     const std::string_view word = cursor.peek();
     const FoldedWord* scale = find(words.scales, word);
