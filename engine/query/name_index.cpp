@@ -296,7 +296,7 @@ struct Index {
         keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size() +
                       (language != nullptr ? otherSideNames(*language).size() : 0));
         for (const UnitName& name : all) {
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, !name.language.empty()});
+            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, name.translated});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
         }
         const std::span<const UnitName> translatedOtherSide =

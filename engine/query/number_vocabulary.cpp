@@ -90,17 +90,20 @@ Vocabulary vocabularyFor(const LanguageNames* language)
 
 const Vocabulary& vocabularyOf(const LanguageNames* language)
 {
-    // Each language's words are made on its first use: a run reads one language.
+    // Each language's words are made on its first use: a run reads one language, most often
+    // English alone.
+    static const Vocabulary english = vocabularyFor(nullptr);
+    const auto languages = unitNameLanguages();
+    const auto at = language != nullptr ? std::find(languages.begin(), languages.end(), language) : languages.end();
+    if (at == languages.end())
+        return english;
     struct Slot {
         std::once_flag made;
         std::optional<Vocabulary> words;
     };
-    static std::vector<Slot> slots(unitNameLanguages().size() + 1);
-    const auto languages = unitNameLanguages();
-    const auto at = std::find(languages.begin(), languages.end(), language);
-    const bool known = at != languages.end();
-    Slot& slot = slots[known ? std::size_t(at - languages.begin()) + 1 : 0];
-    std::call_once(slot.made, [&] { slot.words.emplace(vocabularyFor(known ? language : nullptr)); });
+    static std::vector<Slot> slots(languages.size());
+    Slot& slot = slots[std::size_t(at - languages.begin())];
+    std::call_once(slot.made, [&] { slot.words.emplace(vocabularyFor(language)); });
     return *slot.words;
 }
 

@@ -144,7 +144,7 @@ std::vector<UnitName> translatedOtherSideNames(const LanguageNames& language)
         for (const int named : unitsNamedBy(unit))
             for (const UnitName& name : language.names)
                 if (name.unitCode == named)
-                    names.push_back({code, name.text, name.kind, name.language});
+                    names.push_back({code, name.text, name.kind, name.translated});
     });
 }
 

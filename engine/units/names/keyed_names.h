@@ -36,14 +36,14 @@ struct KeyedText {
     std::string_view text;
 };
 
-// The rows but the last as names of `language`, with their units' codes found while compiling: a
-// key of no unit does not build.
+// The rows but the last as names of a language's catalogue, with their units' codes found while
+// compiling: a key of no unit does not build.
 template <std::size_t N>
-consteval std::array<UnitName, N - 1> withCodes(const KeyedName (&rows)[N], std::string_view language)
+consteval std::array<UnitName, N - 1> withCodes(const KeyedName (&rows)[N])
 {
     std::array<UnitName, N - 1> names{};
     for (std::size_t i = 0; i + 1 < N; ++i)
-        names[i] = {unit_table::codeOf(rows[i].unit), rows[i].text, rows[i].kind, language};
+        names[i] = {unit_table::codeOf(rows[i].unit), rows[i].text, rows[i].kind, true};
     return names;
 }
 

@@ -11,7 +11,7 @@
 namespace mezzurix {
 
 // How a name is compared with typed text.
-enum class NameKind {
+enum class NameKind : unsigned char {
     ListText,    // the unit's entry text in the lists; any case
     Name,        // a written-out name, singular or plural; any case
     Symbol,      // an abbreviation whose case means nothing; any case
@@ -22,7 +22,7 @@ struct UnitName {
     int unitCode;
     std::string_view text;  // tokens separated by single spaces
     NameKind kind;
-    std::string_view language = {};  // "de", "fr", ...; empty for English, which is always read
+    bool translated = false;  // a name of a language's catalogue; false for English, which is always read
 };
 
 // How a unit is named after a number: "1 Fuß", "2 Fuß"; "1 pouce", "2 pouces".
