@@ -9,7 +9,8 @@ namespace mezzurix::named_forms {
 
 namespace {
 
-const NamedForm* formOf(std::string_view text, const Query& query, bool into, int code, TextSpan span)
+const NamedForm* formOf(std::string_view text, const Query& query, const LanguageNames* language, bool into, int code,
+                        TextSpan span)
 {
     const UnitRecord* unit = findUnitRecord(code);
     if (unit == nullptr || unit->namedForms.empty() || span.offset + span.length > text.size())
@@ -18,21 +19,21 @@ const NamedForm* formOf(std::string_view text, const Query& query, bool into, in
     for (const QueryCorrection& correction : query.corrections)
         if (correction.into == into && correction.typed == typed)
             typed = correction.read;
-    return findNamedForm(*unit, typed);
+    return findNamedForm(*unit, typed, language);
 }
 
 } // namespace
 
-void note(std::string_view text, Query& query)
+void note(std::string_view text, Query& query, const LanguageNames* language)
 {
     query.fromForm = nullptr;
     query.intoForm = nullptr;
     if (query.categoryIndex == kNoCategory)
         return;
     if (!query.fromTerm && query.fromParts.empty())
-        query.fromForm = formOf(text, query, false, query.fromCode(), query.fromSpan);
+        query.fromForm = formOf(text, query, language, false, query.fromCode(), query.fromSpan);
     if (const std::optional<int> into = query.intoCode(); into && query.intoParts.empty())
-        query.intoForm = formOf(text, query, true, *into, query.intoSpan);
+        query.intoForm = formOf(text, query, language, true, *into, query.intoSpan);
 }
 
 } // namespace mezzurix::named_forms

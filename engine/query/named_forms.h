@@ -3,6 +3,7 @@
 #pragma once
 
 #include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
 
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace mezzurix::named_forms {
 
 // Notes the forms the query's sides answer in (Query::fromForm, intoForm) from the names typed
 // for them in `text`: a side of one catalogue unit only, the name as corrected where it was
-// misspelt.
-void note(std::string_view text, Query& query);
+// misspelt, read in English and in `language` where it is given.
+void note(std::string_view text, Query& query, const LanguageNames* language);
 
 } // namespace mezzurix::named_forms

@@ -366,7 +366,7 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
     if (error)
         reading = std::move(*error);
     else
-        named_forms::note(text, std::get<Query>(reading));
+        named_forms::note(text, std::get<Query>(reading), findNameLanguage(options.language));
     return reading;
 }
 

@@ -89,6 +89,31 @@ bool sameName(std::string_view typed, std::string_view name)
     return i == typed.size();
 }
 
+// Whether the '|'-separated `names` hold `typed`.
+bool listHolds(std::string_view names, std::string_view typed)
+{
+    while (!names.empty()) {
+        const std::size_t bar = names.find('|');
+        if (sameName(typed, names.substr(0, bar)))
+            return true;
+        names = bar == std::string_view::npos ? std::string_view() : names.substr(bar + 1);
+    }
+    return false;
+}
+
+// The language's names of `form`, one of the unit's forms; nullptr where its catalogue has none.
+const FormName* formIn(const LanguageNames& language, const UnitRecord& unit, const NamedForm* form)
+{
+    const std::span<const NamedForm> forms = namedForms(unit);
+    if (form < forms.data() || form >= forms.data() + forms.size())
+        return nullptr;
+    const int number = static_cast<int>(form - forms.data()) + 1;
+    for (const FormName& own : language.formNames)
+        if (own.unitCode == unitCode(unit) && own.form == number)
+            return &own;
+    return nullptr;
+}
+
 bool isEnglish(std::string_view language)
 {
     return language.empty() || language == "C" || language == "POSIX" || language.starts_with("C.") ||
@@ -108,18 +133,18 @@ std::span<const NamedForm> namedForms(const UnitRecord& unit)
     return std::span<const NamedForm>(table.forms).subspan(first, count);
 }
 
-const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed)
+const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed, const LanguageNames* language)
 {
     typed = trimmed(typed);
-    for (const NamedForm& form : namedForms(unit)) {
-        std::string_view names = form.names;
-        while (!names.empty()) {
-            const std::size_t bar = names.find('|');
-            if (sameName(typed, names.substr(0, bar)))
-                return &form;
-            names = bar == std::string_view::npos ? std::string_view() : names.substr(bar + 1);
-        }
-    }
+    const std::span<const NamedForm> forms = namedForms(unit);
+    for (const NamedForm& form : forms)
+        if (listHolds(form.names, typed))
+            return &form;
+    if (language != nullptr)
+        for (const FormName& own : language->formNames)
+            if (own.unitCode == unitCode(unit) && own.form >= 1 && std::size_t(own.form) <= forms.size() &&
+                listHolds(own.names, typed))
+                return &forms[std::size_t(own.form) - 1];
     return nullptr;
 }
 
@@ -131,12 +156,16 @@ bool hasDisplayNames(std::string_view language)
 std::optional<std::string_view> displayName(const UnitRecord& unit, const NamedForm* form, std::string_view language,
                                             PluralCategory category)
 {
-    // Another language names the unit by its catalogue; a form of its own is English's for now.
+    const bool one = category == PluralCategory::One;
+    // Another language names the unit, and each form of its own, by its catalogue.
     if (!isEnglish(language)) {
         const LanguageNames* names = findNameLanguage(language);
-        return names != nullptr ? std::optional(unitDisplayName(unitCode(unit), names, category)) : std::nullopt;
+        if (names == nullptr)
+            return std::nullopt;
+        if (const FormName* own = form != nullptr ? formIn(*names, unit, form) : nullptr)
+            return one ? own->singular : own->plural;
+        return unitDisplayName(unitCode(unit), names, category);
     }
-    const bool one = category == PluralCategory::One;
     if (form != nullptr)
         return one ? form->singular : form->plural;
     return one ? unit.singular : unit.plural;

@@ -10,7 +10,7 @@ source "$(dirname "$0")/../desktop/common.sh"
 src=$1
 shift
 launcher=("$@")
-need cmake cmp msgcat
+need cmake cmp msgcat msgcmp
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,6 +28,10 @@ table() {
 
 for po in "$src"/engine/units/names/*.po; do
     code=$(basename "$po" .po)
+    # Each catalogue holds the template's entries with the template's texts: one left behind by a
+    # changed list of English names keeps its translation under an old text.
+    msgcmp --use-untranslated "$po" "$src/engine/units/names/unit-names.pot" 2>"$work/cmp.err" ||
+        fail "$code is behind the template (update_unit_names_po): $(head -n 3 "$work/cmp.err")"
     table C "$po" "$work/$code.C.cpp"
     table de_DE.UTF-8 "$po" "$work/$code.de.cpp"
     cmp -s "$work/$code.C.cpp" "$work/$code.de.cpp" || fail "$code: the table differs under German"
@@ -66,15 +70,29 @@ msgctxt "foot|plural"
 msgid "Feet"
 msgstr "pieds"
 
+msgctxt "cubic_centimeter|names|1"
+msgid "ml;milliliter"
+msgstr "millilitre;=mL2"
+
+msgctxt "cubic_centimeter|singular|1"
+msgid "Milliliter"
+msgstr "millilitre"
+
+msgctxt "cubic_centimeter|plural|1"
+msgid "Milliliters"
+msgstr "millilitres"
+
 msgctxt "words|into"
 msgid "in;to"
 msgstr "en;vers"
 PO
 table C "$work/xx.po" "$work/xx.cpp"
 for row in '{"foot", "pied [x]", Name},' '{"foot", "Pd", CaseSymbol},' '{"foot", "pd", Symbol},' \
-           '{"foot", "pieds", Name},' '{"foot", "pied \"x\"", "pieds"},' '{"en", "vers", {}};'; do
+           '{"foot", "pieds", Name},' '{"foot", "pied \"x\"", "pieds"},' '{"en", "vers", {}};' \
+           '{"cubic_centimeter", "mL2", CaseSymbol},' \
+           '{"cubic_centimeter", 1, "millilitre|mL2", "millilitre", "millilitres"},'; do
     grep -qF -- "$row" "$work/xx.cpp" || fail "no row $row"
 done
 grep -q '"pouce"' "$work/xx.cpp" && fail "a fuzzy entry was read"
-[ "$(grep -c '^    {"' "$work/xx.cpp")" -eq 5 ] || fail "rows other than the entries': $(grep '^    {"' "$work/xx.cpp")"
+[ "$(grep -c '^    {"' "$work/xx.cpp")" -eq 8 ] || fail "rows other than the entries': $(grep '^    {"' "$work/xx.cpp")"
 finish

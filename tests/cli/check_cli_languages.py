@@ -26,7 +26,7 @@ TYPED = {
          ("5 Fuß 10 Zoll in cm", "5 Fuß 10 Zoll = 177,8 Zentimeter"),
          ("1 Pfund in Gramm", "1 Pfund = 453,59237 Gramm"),
          ("100 km/h in Meilen pro Stunde", "100 Kilometer pro Stunde = 62,1371192 Meilen pro Stunde"),
-         ("2 US cups in ml", "2 US-Tassen = 473,176473 Kubikzentimeter"),
+         ("2 US cups in ml", "2 US-Tassen = 473,176473 Milliliter"),
          ("100 Pferdestärken in kW", "100 Pferdestärken = 73,549875 Kilowatt"),
          ("24 in to ft", "24 Zoll = 2 Fuß")],
         ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit „Zol“ in Spalte 4; meinten Sie „Zoll“?'),
@@ -34,7 +34,7 @@ TYPED = {
     "fr_FR.UTF-8": (
         [("24 pouces en cm", "24 pouces = 60,96 centimètres"),
          ("1 livre en grammes", "1 livre = 453,59237 grammes"),
-         ("1,5 l en ml", "1,5 litre = 1500 centimètres cubes"),
+         ("1,5 l en ml", "1,5 litre = 1500 millilitres"),
          ("3 nœuds en km/h", "3 nœuds = 5,556 kilomètres par heure")],
         ("1 livre en pieds", "mezzurix-convert: impossible de convertir livres (Masse) en pieds (Distance) "
                              "à la colonne 12"),

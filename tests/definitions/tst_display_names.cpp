@@ -89,8 +89,9 @@ void TestDisplayNames::pluralCategories()
 
 // Every unit of the model, with and without each of its forms, after every printed number in every
 // language: the singular exactly where the language's rule says one, else the plural. English
-// answers in the form typed; a language with a catalogue of names in its own names; one without
-// takes the front end's caption where there is one, and the English names otherwise.
+// answers in the form typed; a language with a catalogue of names in its own names, of the form
+// where the catalogue names it; one without takes the front end's caption where there is one, and
+// the English names otherwise.
 void TestDisplayNames::everyUnitByEveryRule()
 {
     for (const UnitRecord& unit : unitRecords()) {
@@ -98,12 +99,19 @@ void TestDisplayNames::everyUnitByEveryRule()
         std::vector<const NamedForm*> forms = {nullptr};
         for (const NamedForm& form : namedForms(unit))
             forms.push_back(&form);
+        const auto catalogueNames = [&](const LanguageNames& catalogue, const NamedForm* form) {
+            const int number = form != nullptr ? int(form - namedForms(unit).data()) + 1 : 0;
+            for (const FormName& own : catalogue.formNames)
+                if (own.unitCode == unitCode(unit) && own.form == number)
+                    return DisplayName{-1, own.singular, own.plural};
+            return displayNames(unitCode(unit), &catalogue);
+        };
         for (const LanguageRow& row : kLanguages) {
             const LanguageNames* catalogue = findNameLanguage(row.language);
             for (std::size_t i = 0; i < kNumbers.size(); ++i)
                 for (const NamedForm* form : forms) {
                     const bool one = categoryOf(row.categories[i]) == PluralCategory::One;
-                    const DisplayName own = catalogue != nullptr ? displayNames(unitCode(unit), catalogue)
+                    const DisplayName own = catalogue != nullptr ? catalogueNames(*catalogue, form)
                                             : form != nullptr    ? DisplayName{-1, form->singular, form->plural}
                                                                  : DisplayName{-1, unit.singular, unit.plural};
                     const std::string_view expected = one ? own.singular : own.plural;

@@ -7,6 +7,7 @@
 
 #include <mezzurix/catalogue.h>
 #include <mezzurix/catalogue_terms.h>
+#include <mezzurix/display_names.h>
 #include <mezzurix/query.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
@@ -126,6 +127,8 @@ private slots:
     void translationsDifferFromEnglish();
     void numberWordsNameNoUnit_data();
     void numberWordsNameNoUnit();
+    void everyFormIsNamedAndAnswersInItself_data();
+    void everyFormIsNamedAndAnswersInItself();
     void oneTakesTheSingular_data();
     void oneTakesTheSingular();
     void everyUnitAndCategoryIsDescribed_data();
@@ -226,6 +229,12 @@ void TestUnitCatalogues::translationsDifferFromEnglish()
             QVERIFY2(folded(translated) != folded(source) || alike(translated),
                      bytes(translated) + " is the English name of " + bytes(findUnitRecord(names.unitCode)->key));
     }
+    for (const FormName& form : language.formNames) {
+        const NamedForm& english = namedForms(*findUnitRecord(form.unitCode))[std::size_t(form.form) - 1];
+        for (const auto& [translated, source] : {std::pair(form.singular, english.singular), std::pair(form.plural, english.plural)})
+            QVERIFY2(folded(translated) != folded(source) || alike(translated),
+                     bytes(translated) + " is the English name of a form of " + bytes(findUnitRecord(form.unitCode)->key));
+    }
     for (const UnitName& name : language.names)
         for (const UnitName& englishName : namesOf(name.unitCode))
             QVERIFY2(name.kind == NameKind::CaseSymbol || englishName.kind == NameKind::CaseSymbol ||
@@ -250,6 +259,46 @@ void TestUnitCatalogues::numberWordsNameNoUnit()
             QVERIFY2(folded(name.text) != folded(word), bytes(word));
         for (const DisplayName& names : language.displayNames)
             QVERIFY2(folded(names.singular) != folded(word) && folded(names.plural) != folded(word), bytes(word));
+    }
+}
+
+void TestUnitCatalogues::everyFormIsNamedAndAnswersInItself_data()
+{
+    addLanguageRows();
+}
+
+// Every form of its own a unit answers in ("ml": milliliters) has both display names in every
+// language, and a query naming the unit by the form's English names or the language's own answers
+// in the language's form, singular after 1 and plural after 2.
+void TestUnitCatalogues::everyFormIsNamedAndAnswersInItself()
+{
+    const LanguageNames& language = fetchedLanguage();
+    QueryOptions options;
+    options.language = std::string(language.code);
+    options.allowMissingInto = true;
+    for (const UnitRecord& unit : unitRecords()) {
+        const std::span<const NamedForm> forms = namedForms(unit);
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            const auto own = std::find_if(language.formNames.begin(), language.formNames.end(), [&](const FormName& form) {
+                return form.unitCode == unitCode(unit) && std::size_t(form.form) == i + 1;
+            });
+            const std::string what = std::string(forms[i].singular) + " of " + std::string(unit.key);
+            QVERIFY2(own != language.formNames.end() && !own->singular.empty() && !own->plural.empty(), what.c_str());
+            std::vector<std::string_view> names;
+            for (const std::string_view list : {forms[i].names, own->names})
+                for (std::size_t start = 0; start < list.size();) {
+                    const std::size_t bar = std::min(list.find('|', start), list.size());
+                    names.push_back(list.substr(start, bar - start));
+                    start = bar + 1;
+                }
+            for (const std::string_view name : names)
+                for (const auto& [number, shown] : {std::pair("1", own->singular), std::pair("2", own->plural)}) {
+                    const QueryReading reading = readQuery(std::string(number) + " " + std::string(name), options);
+                    const Query* query = std::get_if<Query>(&reading);
+                    QVERIFY2(query != nullptr && query->fromCode() == unitCode(unit), (std::string(name) + ", " + what).c_str());
+                    QCOMPARE(bytes(nameAfterNumber(unit, query->fromForm, language.code, number, ".")), bytes(shown));
+                }
+        }
     }
 }
 

@@ -31,6 +31,14 @@ struct KeyedDisplayName {
     std::string_view plural;
 };
 
+struct KeyedFormName {
+    std::string_view unit;
+    int form;
+    std::string_view names;  // '|'-separated
+    std::string_view singular;
+    std::string_view plural;
+};
+
 struct KeyedText {
     std::string_view key;  // a unit record's key, or a category record's
     std::string_view text;
@@ -54,6 +62,15 @@ consteval std::array<DisplayName, N - 1> withCodes(const KeyedDisplayName (&rows
     for (std::size_t i = 0; i + 1 < N; ++i)
         names[i] = {unit_table::codeOf(rows[i].unit), rows[i].singular, rows[i].plural};
     return names;
+}
+
+template <std::size_t N>
+consteval std::array<FormName, N - 1> withCodes(const KeyedFormName (&rows)[N])
+{
+    std::array<FormName, N - 1> forms{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        forms[i] = {unit_table::codeOf(rows[i].unit), rows[i].form, rows[i].names, rows[i].singular, rows[i].plural};
+    return forms;
 }
 
 template <std::size_t N>

@@ -5,6 +5,7 @@
 // for each unit its names as English reads them and its two display names, then the query's
 // own words. Usage: mezzurix-unit-names-pot FILE
 
+#include <mezzurix/display_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <cstdio>
@@ -81,6 +82,19 @@ int main(int argc, char** argv)
         entry(out, std::string(unit.description) + ". " + std::string(kNamesComment), key + "|names", names);
         entry(out, "After a number of the plural rule's \"one\", within a sentence.", key + "|singular", unit.singular);
         entry(out, "After any other number, within a sentence.", key + "|plural", unit.plural);
+        int number = 0;
+        for (const mezzurix::NamedForm& form : mezzurix::namedForms(unit)) {
+            const std::string suffix = "|" + std::to_string(++number);
+            std::string formNames;
+            appendPieces(formNames, form.names, "");
+            entry(out, "The names that ask for the form \"" + std::string(form.singular) + "\" of the unit, which the "
+                  "answer then names it in; they read as the unit too. Separated by ';', marked as the unit's names.",
+                  key + "|names" + suffix, formNames);
+            entry(out, "The form's name after a number of the plural rule's \"one\", within a sentence.",
+                  key + "|singular" + suffix, form.singular);
+            entry(out, "The form's name after any other number, within a sentence.", key + "|plural" + suffix,
+                  form.plural);
+        }
         entry(out, "The unit's description, as the terminal's list and explanations show it; lower case but for "
               "names.", key + "|description", unit.description);
     }

@@ -7,6 +7,7 @@
 // by the language's rule for the number as printed.
 
 #include <mezzurix/plural_rules.h>
+#include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 
 #include <optional>
@@ -27,8 +28,10 @@ struct NamedForm {
 std::span<const NamedForm> namedForms(const UnitRecord& unit);
 
 // The form that a name of the unit answers in (`typed` compared in any case, blanks between words
-// as one), or nullptr where it answers in the unit's own display name.
-const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed);
+// as one): an English name of the form, or one of `language`'s where it is given; nullptr where
+// it answers in the unit's own display name.
+const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed,
+                               const LanguageNames* language = nullptr);
 
 // Whether the program has display names of its own in `language` (a code or a locale): English
 // always, whatever the locale's region ("", "C", "en_GB"), and each language with a catalogue of
@@ -36,8 +39,8 @@ const NamedForm* findNamedForm(const UnitRecord& unit, std::string_view typed);
 bool hasDisplayNames(std::string_view language);
 
 // The unit's display name in `language` for a number of plural `category`, in `form` where one
-// is given (a form of this unit; other languages name the unit itself); nullopt for a language
-// without display names of its own.
+// is given (a form of this unit) and the language names it; nullopt for a language without
+// display names of its own.
 std::optional<std::string_view> displayName(const UnitRecord& unit, const NamedForm* form, std::string_view language,
                                             PluralCategory category);
 

@@ -32,6 +32,17 @@ struct DisplayName {
     std::string_view plural;    // after any other number
 };
 
+// A form of its own that a language names a unit in, as English answers "ml" in milliliters though
+// the unit is the cubic centimeter: the names that ask for it ("mililitro|mililitros") and its
+// display names. `form` counts the unit record's forms from 1.
+struct FormName {
+    int unitCode = -1;
+    int form = 0;
+    std::string_view names;
+    std::string_view singular;
+    std::string_view plural;
+};
+
 // A unit's description in a language: "avoirdupois pound (7000 grains)", in its words.
 struct UnitDescription {
     int unitCode = -1;
@@ -72,6 +83,7 @@ struct LanguageNames {
     // Questions whose value is written in words, X for the unit asked for and Y for the value
     // and its unit, tried in order: "wie viele X hat Y".
     std::span<const std::string_view> questions;
+    std::span<const FormName> formNames;  // every form of a unit record, in the catalogue's order
 };
 
 // Every language with names, in the order of their codes.
