@@ -5,6 +5,8 @@
 #include "currency_words.h"
 #include "query_text.h"
 
+#include <mezzurix/number_digits.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -59,8 +61,9 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
         return;
     const TextSpan word = firstWord(text, error.where);
     const std::string_view typed = text.substr(word.offset, word.length);
-    // A currency's word is no misspelt unit ("francos").
-    if (typed.size() < kShortestCorrected || isCurrencyWord(typed))
+    // A currency's word is no misspelt unit ("francos"), nor is a run that starts with a digit
+    // ("1oot"): written again as corrected, it would join the number before it.
+    if (typed.size() < kShortestCorrected || isCurrencyWord(typed) || number_digits::isDigit(typed.front()))
         return;
     // A word is corrected once: a corrected word read again as part of a longer misspelt one
     // ("to0kg/m3": "0kg/m3", then "tokg/m3") would add up to more edits than a slip allows.

@@ -306,6 +306,9 @@ void TestNumberWords::misspeltNames_data()
     row("5 poudns to liters", "error unknown-unit");
     // A word is corrected once: not "0kg/m3" to kg/m3, then "tokg/m3" again
     row("2.7 g/cm3 to0kg/m3", "error unknown-unit");
+    // A run that starts with a digit is no misspelt word: "1oot" written back after "0.1" would
+    // read as part of the number
+    row("0\u21521oot to m", "error unknown-unit");
 }
 
 void TestNumberWords::misspeltNames()
