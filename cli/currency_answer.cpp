@@ -46,8 +46,8 @@ std::string rateNote(std::chrono::year_month_day date)
 std::string perEuroLine(const Currency& currency, std::string_view perEuro)
 {
     const Currency& euro = *findCurrency("EUR");
-    return "1 " + std::string(euro.singular) + " = " + std::string(perEuro) + " " +
-           std::string(currencyNameAfter(currency, perEuro)) + "\n";
+    return "1 " + std::string(currencyNameAfter(euro, "1", messagesLocale())) + " = " + std::string(perEuro) + " " +
+           std::string(currencyNameAfter(currency, perEuro, messagesLocale())) + "\n";
 }
 
 } // namespace
@@ -128,17 +128,19 @@ bool AnswerWriter::answerCurrency(std::string_view query, const CurrencyQuery& c
             line += '-';  // "-$20"
         appendShown(line, typedValue);
         line += ' ';
-        line += currencyNameAfter(*currency.from, typedValue);
+        line += currencyNameAfter(*currency.from, typedValue, messagesLocale(), settings_.format.decimalPoint);
         line += " = " + answer->text + " ";
-        line += currencyNameAfter(*currency.into, answer->text);
+        line += currencyNameAfter(*currency.into, answer->text, messagesLocale(), settings_.format.decimalPoint);
         line += rateNote(date);
         if (settings_.explain) {
             line += '\n';
             for (const rates::Rate* rate : {from, into})
                 if (rate->code != "EUR")
                     line += perEuroLine(*findCurrency(rate->code), rate->text);
-            line += "1 " + std::string(currency.from->singular) + " = " + answer->rate.decimalText(kCrossRateDigits) + " " +
-                    std::string(currency.into->plural) + " (" + into->text + " / " + from->text + ")";
+            const std::string rate = answer->rate.decimalText(kCrossRateDigits);
+            line += "1 " + std::string(currencyNameAfter(*currency.from, "1", messagesLocale())) + " = " + rate + " " +
+                    std::string(currencyNameAfter(*currency.into, rate, messagesLocale())) + " (" + into->text + " / " +
+                    from->text + ")";
         }
         break;
     case OutputStyle::Terse:

@@ -15,6 +15,8 @@
 #   "<unit key>|names|<n>", "<unit key>|singular|<n>", "<unit key>|plural|<n>"   the unit record's
 #                          n-th form of its own ("ml" answers in milliliters): the names that ask
 #                          for it, read as the unit too (English's always do), and its display names
+#   "currency|<code>|names", "currency|<code>|singular", "currency|<code>|plural"   a currency's
+#                          names read in the language, and its display names
 #   "<unit key>|description"   the unit's description, as --list and --explain show it
 #   "<category key>|category"  the category's name
 #   "words|into", "words|per", "words|and"   the query's own words, separated by ';'
@@ -113,6 +115,7 @@ set(word_lists into per and alike numbers multipliers scales parts articles of q
 set(MEZZURIX_NAME_ROWS "")
 set(MEZZURIX_DISPLAY_ROWS "")
 set(MEZZURIX_FORM_ROWS "")
+set(MEZZURIX_CURRENCY_ROWS "")
 set(MEZZURIX_DESCRIPTION_ROWS "")
 set(MEZZURIX_CATEGORY_ROWS "")
 set(singulars "")
@@ -125,6 +128,22 @@ if(count GREATER 0)
     foreach(i RANGE ${last})
         list(GET entries_context ${i} context)
         list(GET entries_text ${i} text)
+        if(context MATCHES "^currency\\|([A-Z][A-Z][A-Z])\\|(names|singular|plural)$")
+            set(code "${CMAKE_MATCH_1}")
+            if(CMAKE_MATCH_2 STREQUAL "names")
+                catalogue_pieces("${text}" pieces)
+                string(REPLACE ";" "|" currency_names_${code} "${pieces}")
+            elseif(CMAKE_MATCH_2 STREQUAL "singular")
+                set(currency_singular_${code} "${text}")
+            else()
+                if(NOT DEFINED currency_singular_${code})
+                    message(FATAL_ERROR "${PO}: \"${context}\" has no singular before it")
+                endif()
+                string(APPEND MEZZURIX_CURRENCY_ROWS
+                       "    {\"${code}\", \"${currency_names_${code}}\", \"${currency_singular_${code}}\", \"${text}\"},\n")
+            endif()
+            continue()
+        endif()
         if(NOT context MATCHES "^([a-z0-9_]+)\\|([a-z]+)(\\|([1-9]))?$")
             message(FATAL_ERROR "${PO}: the context \"${context}\" is not <key>|<role> or <key>|<role>|<form>")
         endif()
@@ -187,7 +206,7 @@ if(count GREATER 0)
 endif()
 
 set(MEZZURIX_LANGUAGE_CODE "${CODE}")
-set(generated MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_FORM_ROWS)
+set(generated MEZZURIX_NAME_ROWS MEZZURIX_DISPLAY_ROWS MEZZURIX_FORM_ROWS MEZZURIX_CURRENCY_ROWS)
 foreach(word_list ${word_lists})
     string(TOUPPER ${word_list} upper)
     set(MEZZURIX_${upper}_WORDS "${words_${word_list}}")

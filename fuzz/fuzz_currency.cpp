@@ -10,6 +10,7 @@
 
 #include <mezzurix/currency.h>
 #include <mezzurix/exact_amount.h>
+#include <mezzurix/unit_names.h>
 
 #include <cmath>
 #include <cstddef>
@@ -23,7 +24,6 @@ using namespace mezzurix::fuzz;
 namespace {
 
 constexpr std::string_view kLocales[] = {"", "en_CA.UTF-8", "sv_SE.UTF-8", "zh_CN.UTF-8"};
-constexpr std::string_view kLanguages[] = {"", "de", "fr", "es"};
 
 // Rates of the kind the bank publishes: one per currency, a few digits each.
 std::string rateOf(const Currency& currency)
@@ -44,7 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     QueryOptions options;
-    options.language = std::string(kLanguages[data[0] % 4]);
+    // English, or one of the languages with names of their own (bits 5 to 7).
+    const auto languages = unitNameLanguages();
+    if (const std::size_t language = (data[0] >> 5) % (languages.size() + 1); language < languages.size())
+        options.language = std::string(languages[language]->code);
     options.decimalPoint = (data[0] & 4) != 0 ? "," : ".";
     const CurrencyReading reading = readCurrencyQuery(text, options, kLocales[(data[0] >> 3) % 4]);
     if (const auto* error = std::get_if<QueryError>(&reading)) {

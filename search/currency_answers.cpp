@@ -65,11 +65,13 @@ std::optional<CurrencyReply> currencyAnswer(std::string_view text, const QueryOp
     found.id = QString::fromStdString(query->valueText + ' ' + std::string(query->from->code) + " to " +
                                       std::string(query->into->code));
     found.number = QString::fromStdString(result->text);
-    found.name = found.number + u' ' + fromView(currencyNameAfter(*query->into, result->text));
+    found.name = found.number + u' ' +
+                 fromView(currencyNameAfter(*query->into, result->text, options.language, format.decimalPoint));
     const std::string value = formatGeneral(query->value, format.decimalPoint);
     //: A currency conversion and the date of its rate: "100 US dollars = 92.31 euros · ECB reference rate of 2026-12-08"
     found.description = QCoreApplication::translate("SearchAnswers", "%1 = %2 \u00b7 ECB reference rate of %3")
-                            .arg(QString::fromStdString(value) + u' ' + fromView(currencyNameAfter(*query->from, value)),
+                            .arg(QString::fromStdString(value) + u' ' +
+                                     fromView(currencyNameAfter(*query->from, value, options.language, format.decimalPoint)),
                                  found.name, QString::fromStdString(rates::dateText(cached->rates.date)));
     found.bothUnits = true;
     found.currency = true;

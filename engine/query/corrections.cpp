@@ -54,7 +54,8 @@ std::string pairOf(const Query& query)
     return canonicalText(query);
 }
 
-void search(std::string_view text, const QueryError& error, const Reader& read, int depth, Found& path,
+void search(std::string_view text, const QueryError& error, const Reader& read, const LanguageNames* language, int depth,
+            Found& path,
             std::vector<Found>& found)
 {
     if (error.kind != QueryErrorKind::UnknownUnit || depth >= kMaxCorrections)
@@ -63,7 +64,7 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
     const std::string_view typed = text.substr(word.offset, word.length);
     // A currency's word is no misspelt unit ("francos"), nor is a run that starts with a digit
     // ("1oot"): written again as corrected, it would join the number before it.
-    if (typed.size() < kShortestCorrected || isCurrencyWord(typed) || number_digits::isDigit(typed.front()))
+    if (typed.size() < kShortestCorrected || isCurrencyWord(typed, language) || number_digits::isDigit(typed.front()))
         return;
     // A word is corrected once: a corrected word read again as part of a longer misspelt one
     // ("to0kg/m3": "0kg/m3", then "tokg/m3") would add up to more edits than a slip allows.
@@ -84,7 +85,7 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
         next.typedLengths.push_back(typed.size());
         Query query;
         if (const std::optional<QueryError> still = read(fixed, query)) {
-            search(fixed, *still, read, depth + 1, next, found);
+            search(fixed, *still, read, language, depth + 1, next, found);
             continue;
         }
         next.query = std::move(query);
@@ -94,11 +95,12 @@ void search(std::string_view text, const QueryError& error, const Reader& read, 
 
 } // namespace
 
-bool readCorrected(std::string_view text, const QueryError& error, const Reader& read, Query& query)
+bool readCorrected(std::string_view text, const QueryError& error, const Reader& read, Query& query,
+                   const LanguageNames* language)
 {
     std::vector<Found> found;
     Found start;
-    search(text, error, read, 0, start, found);
+    search(text, error, read, language, 0, start, found);
     if (found.empty())
         return false;
     for (const Found& each : found)

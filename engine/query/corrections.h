@@ -6,6 +6,7 @@
 // "kilogarms" as "kilograms", "millimiters to in" as millimeters (milliliters would not convert).
 
 #include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
 
 #include <cstddef>
 #include <functional>
@@ -27,6 +28,8 @@ using Reader = std::function<std::optional<QueryError>(std::string_view text, Qu
 // with each such name in its place, and with those of a second unknown unit after it. Exactly one
 // reading that converts (one pair of units) fills `query` with its corrections and spans of
 // `text`, and gives true; none, or several, leave `query` as it was.
-bool readCorrected(std::string_view text, const QueryError& error, const Reader& read, Query& query);
+// `language`'s currency words are no misspelt units, as English's are not.
+bool readCorrected(std::string_view text, const QueryError& error, const Reader& read, Query& query,
+                   const LanguageNames* language);
 
 } // namespace mezzurix::corrections

@@ -60,7 +60,7 @@ std::size_t wordEndLength(std::string_view text, std::size_t pos)
 // Whether a run of the text between blanks and digits, without the signs before it or the
 // punctuation after it, is a word of a currency name. Every query passes here: it is kept to a
 // loop over the bytes and a probe of a hash set a word.
-bool mentionsCurrency(std::string_view text)
+bool mentionsCurrency(std::string_view text, const LanguageNames* language)
 {
     const auto trailing = [](char c) { return c == '.' || c == ',' || c == ';' || c == ':' || c == '?' || c == '!'; };
     for (std::size_t pos = 0; pos < text.size();) {
@@ -76,12 +76,12 @@ bool mentionsCurrency(std::string_view text)
             run.remove_prefix(1);
         if (run.starts_with("\u2212"))
             run.remove_prefix(3);
-        if (isCurrencyWord(run))
+        if (isCurrencyWord(run, language))
             return true;
         const std::size_t length = run.size();
         while (!run.empty() && trailing(run.back()))
             run.remove_suffix(1);
-        if (run.size() < length && isCurrencyWord(run))
+        if (run.size() < length && isCurrencyWord(run, language))
             return true;
     }
     return false;
@@ -222,14 +222,9 @@ CurrencyReading refusal(std::string_view text, const QueryOptions& options, cons
 
 } // namespace
 
-std::string_view currencyNamesIn(const Currency& currency, std::string_view language)
-{
-    return language == "de" ? currency.de : language == "fr" ? currency.fr : language == "es" ? currency.es : std::string_view();
-}
-
 CurrencyReading readCurrencyQuery(std::string_view text, const QueryOptions& options, std::string_view monetaryLocale)
 {
-    if (text.size() > kMaxQueryBytes || !mentionsCurrency(text) || query_text::firstInvalidUtf8(text))
+    if (text.size() > kMaxQueryBytes || !mentionsCurrency(text, findNameLanguage(options.language)) || query_text::firstInvalidUtf8(text))
         return NotCurrency{};
     const std::size_t start = phrasing::skipBlanks(text, 0);
     const std::size_t end = phrasing::questionEnd(text);

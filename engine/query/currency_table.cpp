@@ -8,11 +8,15 @@
 
 #include <mezzurix/currency.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/plural_rules.h>
+#include <mezzurix/unit_names.h>
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <mutex>
+#include <vector>
 
 namespace mezzurix {
 
@@ -20,86 +24,47 @@ namespace {
 
 constexpr Currency kCurrencies[] = {
     {"EUR", "euro", "euros", 2, "€|euro|euros",
-     "AT|BE|BG|CY|DE|EE|ES|FI|FR|GR|HR|IE|IT|LT|LU|LV|MT|NL|PT|SI|SK", "",
-     "", "", ""},
+     "AT|BE|BG|CY|DE|EE|ES|FI|FR|GR|HR|IE|IT|LT|LU|LV|MT|NL|PT|SI|SK", ""},
     {"USD", "US dollar", "US dollars", 2, "US$|us dollar|us dollars|american dollar|american dollars",
-     "US|EC|SV|PR|PA", "",
-     "US-Dollar", "dollar américain|dollars américains|dollar US|dollars US",
-     "dólar estadounidense|dólares estadounidenses"},
-    {"JPY", "Japanese yen", "Japanese yen", 0, "yen|japanese yen|円", "JP", "",
-     "japanischer Yen", "yen japonais|yens|yens japonais", "yen japonés|yenes"},
+     "US|EC|SV|PR|PA", ""},
+    {"JPY", "Japanese yen", "Japanese yen", 0, "yen|japanese yen|円", "JP", ""},
     {"CZK", "Czech koruna", "Czech korunas", 2, "Kč|koruna|koruny|korunas|czech koruna|czech korunas|czech crown|czech crowns",
-     "CZ", "",
-     "tschechische Krone|tschechische Kronen", "couronne tchèque|couronnes tchèques", "corona checa|coronas checas"},
-    {"DKK", "Danish krone", "Danish kroner", 2, "danish krone|danish kroner", "DK|FO|GL", "",
-     "dänische Krone|dänische Kronen", "couronne danoise|couronnes danoises", "corona danesa|coronas danesas"},
+     "CZ", ""},
+    {"DKK", "Danish krone", "Danish kroner", 2, "danish krone|danish kroner", "DK|FO|GL", ""},
     {"GBP", "pound sterling", "pounds sterling", 2,
      "£|sterling|pound sterling|pounds sterling|british pound|british pounds", "GB|GG|IM|JE",
-     "pound|pounds|pfund|livre|livres|libra|libras",
-     "Pfund Sterling|britisches Pfund|britische Pfund", "livre sterling|livres sterling",
-     "libra esterlina|libras esterlinas"},
-    {"HUF", "Hungarian forint", "Hungarian forints", 2, "forint|forints|hungarian forint|hungarian forints", "HU", "",
-     "ungarischer Forint|ungarische Forint", "forint hongrois|forints hongrois", "forinto|forintos|florín húngaro|florines húngaros"},
+     "pound|pounds|pfund|livre|livres|libra|libras"},
+    {"HUF", "Hungarian forint", "Hungarian forints", 2, "forint|forints|hungarian forint|hungarian forints", "HU", ""},
     {"PLN", "Polish złoty", "Polish złotys", 2,
-     "zł|zl|zloty|zlotys|zlotych|złoty|złotys|złotych|polish zloty|polish zlotys|polish złoty|polish złotys", "PL", "",
-     "polnischer Zloty|polnische Zloty", "zloty polonais|zlotys polonais", "esloti|eslotis|zloty polaco|zlotys polacos"},
-    {"RON", "Romanian leu", "Romanian lei", 2, "leu|lei|romanian leu|romanian lei", "RO", "",
-     "rumänischer Leu|rumänische Lei", "leu roumain|lei roumains", "leu rumano|leus rumanos"},
-    {"SEK", "Swedish krona", "Swedish kronor", 2, "krona|kronor|swedish krona|swedish kronor", "SE", "",
-     "schwedische Krone|schwedische Kronen", "couronne suédoise|couronnes suédoises", "corona sueca|coronas suecas"},
-    {"CHF", "Swiss franc", "Swiss francs", 2, "Fr|SFr|franc|francs|swiss franc|swiss francs", "CH|LI", "",
-     "Franken|Schweizer Franken", "franc suisse|francs suisses", "franco|francos|franco suizo|francos suizos"},
+     "zł|zl|zloty|zlotys|zlotych|złoty|złotys|złotych|polish zloty|polish zlotys|polish złoty|polish złotys", "PL", ""},
+    {"RON", "Romanian leu", "Romanian lei", 2, "leu|lei|romanian leu|romanian lei", "RO", ""},
+    {"SEK", "Swedish krona", "Swedish kronor", 2, "krona|kronor|swedish krona|swedish kronor", "SE", ""},
+    {"CHF", "Swiss franc", "Swiss francs", 2, "Fr|SFr|franc|francs|swiss franc|swiss francs", "CH|LI", ""},
     {"ISK", "Icelandic króna", "Icelandic krónur", 0,
-     "króna|krónur|icelandic krona|icelandic kronur|icelandic króna|icelandic krónur", "IS", "",
-     "isländische Krone|isländische Kronen", "couronne islandaise|couronnes islandaises",
-     "corona islandesa|coronas islandesas"},
-    {"NOK", "Norwegian krone", "Norwegian kroner", 2, "norwegian krone|norwegian kroner", "NO|SJ", "",
-     "norwegische Krone|norwegische Kronen", "couronne norvégienne|couronnes norvégiennes",
-     "corona noruega|coronas noruegas"},
-    {"TRY", "Turkish lira", "Turkish liras", 2, "₺|lira|liras|turkish lira|turkish liras", "TR", "",
-     "türkische Lira", "livre turque|livres turques", "lira turca|liras turcas"},
-    {"AUD", "Australian dollar", "Australian dollars", 2, "A$|AU$|australian dollar|australian dollars", "AU", "",
-     "australischer Dollar|australische Dollar", "dollar australien|dollars australiens",
-     "dólar australiano|dólares australianos"},
-    {"BRL", "Brazilian real", "Brazilian reais", 2, "R$|real|reais|brazilian real|brazilian reais", "BR", "",
-     "brasilianischer Real|brasilianische Real", "réal|réals|réal brésilien|réals brésiliens",
-     "reales|real brasileño|reales brasileños"},
-    {"CAD", "Canadian dollar", "Canadian dollars", 2, "C$|CA$|CAN$|canadian dollar|canadian dollars", "CA", "",
-     "kanadischer Dollar|kanadische Dollar", "dollar canadien|dollars canadiens",
-     "dólar canadiense|dólares canadienses"},
-    {"CNY", "Chinese yuan", "Chinese yuan", 2, "CN¥|元|yuan|renminbi|rmb|chinese yuan", "CN", "",
-     "chinesischer Yuan", "yuan chinois|yuans|yuans chinois", "yuan chino|yuanes|yuanes chinos"},
-    {"HKD", "Hong Kong dollar", "Hong Kong dollars", 2, "HK$|hong kong dollar|hong kong dollars", "HK", "",
-     "Hongkong-Dollar", "dollar de Hong Kong|dollars de Hong Kong", "dólar de Hong Kong|dólares de Hong Kong"},
+     "króna|krónur|icelandic krona|icelandic kronur|icelandic króna|icelandic krónur", "IS", ""},
+    {"NOK", "Norwegian krone", "Norwegian kroner", 2, "norwegian krone|norwegian kroner", "NO|SJ", ""},
+    {"TRY", "Turkish lira", "Turkish liras", 2, "₺|lira|liras|turkish lira|turkish liras", "TR", ""},
+    {"AUD", "Australian dollar", "Australian dollars", 2, "A$|AU$|australian dollar|australian dollars", "AU", ""},
+    {"BRL", "Brazilian real", "Brazilian reais", 2, "R$|real|reais|brazilian real|brazilian reais", "BR", ""},
+    {"CAD", "Canadian dollar", "Canadian dollars", 2, "C$|CA$|CAN$|canadian dollar|canadian dollars", "CA", ""},
+    {"CNY", "Chinese yuan", "Chinese yuan", 2, "CN¥|元|yuan|renminbi|rmb|chinese yuan", "CN", ""},
+    {"HKD", "Hong Kong dollar", "Hong Kong dollars", 2, "HK$|hong kong dollar|hong kong dollars", "HK", ""},
     {"IDR", "Indonesian rupiah", "Indonesian rupiahs", 2,
-     "Rp|rupiah|rupiahs|indonesian rupiah|indonesian rupiahs", "ID", "",
-     "indonesische Rupiah", "roupie indonésienne|roupies indonésiennes", "rupia indonesia|rupias indonesias"},
+     "Rp|rupiah|rupiahs|indonesian rupiah|indonesian rupiahs", "ID", ""},
     {"ILS", "Israeli new shekel", "Israeli new shekels", 2,
      "₪|NIS|shekel|shekels|sheqel|sheqalim|new shekel|new shekels|israeli shekel|israeli shekels|israeli new shekel|israeli new shekels",
-     "IL|PS", "",
-     "Schekel|neuer Schekel|neue Schekel|israelischer Schekel", "shékel|shékels|nouveau shekel|nouveaux shekels",
-     "séquel|séqueles|nuevo séquel|nuevos séqueles"},
-    {"INR", "Indian rupee", "Indian rupees", 2, "₹|Rs|rupee|rupees|indian rupee|indian rupees", "IN|BT", "",
-     "Rupie|Rupien|indische Rupie|indische Rupien", "roupie|roupies|roupie indienne|roupies indiennes",
-     "rupia|rupias|rupia india|rupias indias"},
-    {"KRW", "South Korean won", "South Korean won", 0, "₩|won|korean won|south korean won", "KR", "",
-     "südkoreanischer Won", "wons|won sud-coréen|wons sud-coréens", "wones|won surcoreano|wones surcoreanos"},
-    {"MXN", "Mexican peso", "Mexican pesos", 2, "MX$|Mex$|mexican peso|mexican pesos", "MX", "",
-     "mexikanischer Peso|mexikanische Pesos", "peso mexicain|pesos mexicains", "peso mexicano|pesos mexicanos"},
+     "IL|PS", ""},
+    {"INR", "Indian rupee", "Indian rupees", 2, "₹|Rs|rupee|rupees|indian rupee|indian rupees", "IN|BT", ""},
+    {"KRW", "South Korean won", "South Korean won", 0, "₩|won|korean won|south korean won", "KR", ""},
+    {"MXN", "Mexican peso", "Mexican pesos", 2, "MX$|Mex$|mexican peso|mexican pesos", "MX", ""},
     {"MYR", "Malaysian ringgit", "Malaysian ringgits", 2, "RM|ringgit|ringgits|malaysian ringgit|malaysian ringgits",
-     "MY", "",
-     "malaysischer Ringgit", "ringgit malaisien|ringgits malaisiens", "ringit|ringits|ringgit malayo|ringgits malayos"},
-    {"NZD", "New Zealand dollar", "New Zealand dollars", 2, "NZ$|new zealand dollar|new zealand dollars", "NZ", "",
-     "Neuseeland-Dollar", "dollar néo-zélandais|dollars néo-zélandais", "dólar neozelandés|dólares neozelandeses"},
-    {"PHP", "Philippine peso", "Philippine pesos", 2, "₱|philippine peso|philippine pesos", "PH", "",
-     "philippinischer Peso|philippinische Pesos", "peso philippin|pesos philippins", "peso filipino|pesos filipinos"},
-    {"SGD", "Singapore dollar", "Singapore dollars", 2, "S$|singapore dollar|singapore dollars", "SG", "",
-     "Singapur-Dollar", "dollar de Singapour|dollars de Singapour", "dólar de Singapur|dólares de Singapur"},
-    {"THB", "Thai baht", "Thai baht", 2, "฿|baht|thai baht", "TH", "",
-     "thailändischer Baht", "bahts|baht thaïlandais|bahts thaïlandais", "bat|bats|baht tailandés"},
+     "MY", ""},
+    {"NZD", "New Zealand dollar", "New Zealand dollars", 2, "NZ$|new zealand dollar|new zealand dollars", "NZ", ""},
+    {"PHP", "Philippine peso", "Philippine pesos", 2, "₱|philippine peso|philippine pesos", "PH", ""},
+    {"SGD", "Singapore dollar", "Singapore dollars", 2, "S$|singapore dollar|singapore dollars", "SG", ""},
+    {"THB", "Thai baht", "Thai baht", 2, "฿|baht|thai baht", "TH", ""},
     {"ZAR", "South African rand", "South African rand", 2, "rand|rands|south african rand|south african rands",
-     "ZA|LS|NA", "",
-     "südafrikanischer Rand", "rand sud-africain|rands sud-africains", "rand sudafricano|rands sudafricanos"},
+     "ZA|LS|NA", ""},
 };
 
 constexpr SharedCurrencyName kSharedNames[] = {
@@ -130,21 +95,26 @@ constexpr std::uint64_t foldedHash(std::string_view word)  // FNV-1a, 64 bits; n
     return hash == 0 ? 1 : hash;
 }
 
-// Calls `each` with every word of the "|"-separated lists of names of both tables.
+// Calls `each` with every word of a "|"-separated list of names.
+template <typename Each>
+constexpr void forEachWordOf(std::string_view list, Each each)
+{
+    forEachListed(list, [&](std::string_view name) {
+        for (std::size_t blank = 0; !name.empty(); name.remove_prefix(blank == std::string_view::npos ? name.size() : blank + 1)) {
+            blank = name.find(' ');
+            if (blank != 0)
+                each(name.substr(0, blank));
+        }
+    });
+}
+
+// Calls `each` with every word of the English names of both tables.
 template <typename Each>
 constexpr void forEachWord(Each each)
 {
-    const auto words = [&](std::string_view list) {
-        forEachListed(list, [&](std::string_view name) {
-            for (std::size_t blank = 0; !name.empty(); name.remove_prefix(blank == std::string_view::npos ? name.size() : blank + 1)) {
-                blank = name.find(' ');
-                if (blank != 0)
-                    each(name.substr(0, blank));
-            }
-        });
-    };
+    const auto words = [&](std::string_view list) { forEachWordOf(list, each); };
     for (const Currency& currency : kCurrencies)
-        for (const std::string_view list : {currency.code, currency.names, currency.byOtherSide, currency.de, currency.fr, currency.es})
+        for (const std::string_view list : {currency.code, currency.names, currency.byOtherSide})
             words(list);
     for (const SharedCurrencyName& shared : kSharedNames)
         words(shared.names);
@@ -194,6 +164,42 @@ constexpr WordSet kWords = [] {
     return set;
 }();
 
+// The words of a language's currency names, as their hashes, sorted: made on the language's first
+// use.
+const std::vector<std::uint64_t>& languageWords(const LanguageNames& language)
+{
+    struct Slot {
+        std::once_flag made;
+        std::vector<std::uint64_t> hashes;
+    };
+    const auto languages = unitNameLanguages();
+    static std::vector<Slot> slots(languages.size());
+    static const std::vector<std::uint64_t> none;
+    const auto at = std::find(languages.begin(), languages.end(), &language);
+    if (at == languages.end())
+        return none;
+    Slot& slot = slots[std::size_t(at - languages.begin())];
+    std::call_once(slot.made, [&] {
+        for (const CurrencyName& currency : language.currencyNames)
+            for (const std::string_view list : {currency.names, currency.singular, currency.plural})
+                forEachWordOf(list, [&](std::string_view word) { slot.hashes.push_back(foldedHash(word)); });
+        std::sort(slot.hashes.begin(), slot.hashes.end());
+        slot.hashes.erase(std::unique(slot.hashes.begin(), slot.hashes.end()), slot.hashes.end());
+    });
+    return slot.hashes;
+}
+
+// The catalogue's row of the currency in `language`; nullptr for English and where it has none.
+const CurrencyName* nameIn(const Currency& currency, const LanguageNames* language)
+{
+    if (language == nullptr)
+        return nullptr;
+    for (const CurrencyName& own : language->currencyNames)
+        if (own.code == currency.code)
+            return &own;
+    return nullptr;
+}
+
 // A locale's region: "CA" of "fr_CA.UTF-8@euro".
 std::string_view regionOf(std::string_view locale)
 {
@@ -235,13 +241,29 @@ const Currency* localCurrency(std::string_view monetaryLocale)
     return nullptr;
 }
 
-bool isCurrencyWord(std::string_view word)
+bool isCurrencyWord(std::string_view word, const LanguageNames* language)
 {
-    return !word.empty() && kWords.holds(word);
+    if (word.empty())
+        return false;
+    if (kWords.holds(word))
+        return true;
+    if (language == nullptr)
+        return false;
+    const std::vector<std::uint64_t>& words = languageWords(*language);
+    return std::binary_search(words.begin(), words.end(), foldedHash(word));
 }
 
-std::string_view currencyNameAfter(const Currency& currency, std::string_view number)
+std::string_view currencyNamesIn(const Currency& currency, std::string_view language)
 {
+    const CurrencyName* own = nameIn(currency, findNameLanguage(language));
+    return own != nullptr ? own->names : std::string_view();
+}
+
+std::string_view currencyNameAfter(const Currency& currency, std::string_view number, std::string_view language,
+                                   std::string_view decimalPoint)
+{
+    if (const CurrencyName* own = nameIn(currency, findNameLanguage(language)))
+        return pluralCategory(language, number, decimalPoint) == PluralCategory::One ? own->singular : own->plural;
     return isExactlyOne(number) ? currency.singular : currency.plural;
 }
 

@@ -358,7 +358,7 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
         const auto read = [&options](std::string_view corrected, Query& query) {
             return readInto(corrected, options, query);
         };
-        if (corrections::readCorrected(text, *error, read, std::get<Query>(reading)))
+        if (corrections::readCorrected(text, *error, read, std::get<Query>(reading), findNameLanguage(options.language)))
             error.reset();
     }
     if (!error)

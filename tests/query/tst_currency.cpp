@@ -54,6 +54,15 @@ const rates::ReferenceRates& recordedRates()
     return recorded;
 }
 
+// `text` with ASCII letters lowered, as names are compared.
+std::string folded(std::string_view text)
+{
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lowered;
+}
+
 // The euro and every code of the recorded file.
 std::vector<std::string> recordedCodes()
 {
@@ -94,6 +103,29 @@ private slots:
                     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
                 QCOMPARE(read("12.5 " + lower + " to " + into), from + ">" + into);
                 QCOMPARE(read(from + " 3 " + into), from + ">" + into);
+            }
+        }
+    }
+
+    // Every language's catalogue names every currency once, after 1 in the singular and after 2
+    // in the plural, and both are among the names it reads.
+    void everyLanguageNamesEveryCurrency()
+    {
+        for (const LanguageNames* language : unitNameLanguages()) {
+            QCOMPARE(language->currencyNames.size(), currencies().size());
+            for (const CurrencyName& own : language->currencyNames) {
+                const Currency* currency = findCurrency(own.code);
+                const std::string what = std::string(language->code) + " " + std::string(own.code);
+                QVERIFY2(currency != nullptr && !own.singular.empty() && !own.plural.empty(), what.c_str());
+                QCOMPARE(currencyNameAfter(*currency, "1", language->code), own.singular);
+                QCOMPARE(currencyNameAfter(*currency, "2", language->code), own.plural);
+                std::vector<std::string> read = itemsOf(currency->names);
+                for (std::string& name : itemsOf(own.names))
+                    read.push_back(std::move(name));
+                for (const std::string_view shown : {own.singular, own.plural})
+                    QVERIFY2(std::any_of(read.begin(), read.end(),
+                                         [&](const std::string& name) { return folded(name) == folded(shown); }),
+                             (what + ": " + std::string(shown) + " is no name it reads").c_str());
             }
         }
     }

@@ -102,4 +102,10 @@ constexpr std::span<const std::string_view> withoutEnd(const std::string_view (&
     return std::span(words).first(N - 1);
 }
 
+template <std::size_t N>
+constexpr std::span<const CurrencyName> withoutEnd(const CurrencyName (&rows)[N])
+{
+    return std::span(rows).first(N - 1);
+}
+
 } // namespace mezzurix

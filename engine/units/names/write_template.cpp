@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the template of the unit name catalogues (names/unit-names.pot) from the unit table:
-// for each unit its names as English reads them and its two display names, then the query's
-// own words. Usage: mezzurix-unit-names-pot FILE
+// for each unit its names as English reads them and its two display names, then the categories,
+// the currencies and the query's own words. Usage: mezzurix-unit-names-pot FILE
 
+#include <mezzurix/currency.h>
 #include <mezzurix/display_names.h>
 #include <mezzurix/unit_record.h>
 
@@ -100,6 +101,17 @@ int main(int argc, char** argv)
     }
     for (const mezzurix::CategoryRecord& category : mezzurix::categoryRecords())
         entry(out, "The category's name, as a heading.", std::string(category.key) + "|category", category.name);
+    for (const mezzurix::Currency& currency : mezzurix::currencies()) {
+        const std::string context = "currency|" + std::string(currency.code);
+        std::string names;
+        appendPieces(names, currency.names, "");
+        entry(out, "The names of the currency " + std::string(currency.code) + " (" + std::string(currency.singular) +
+              ") read in the language, separated by ';', in any case; its code and English names are always read.",
+              context + "|names", names);
+        entry(out, "The currency after a number of the plural rule's \"one\", within a sentence.", context + "|singular",
+              currency.singular);
+        entry(out, "The currency after any other number, within a sentence.", context + "|plural", currency.plural);
+    }
     entry(out, "Words between the value's unit and the unit to convert into, separated by ';'.", "words|into",
           "in;to;into;as");
     entry(out, "Words read as '/' within a unit's name, separated by ';'.", "words|per", "per");

@@ -31,9 +31,8 @@ struct Currency {
     std::string_view territories;  // ISO 3166 regions whose currency it is: where a locale's
                                    // LC_MONETARY names one, shared names read as it first
     std::string_view byOtherSide;  // read as it only beside another currency ("pound")
-    std::string_view de;           // names in the languages the program ships, read in that
-    std::string_view fr;           // language only
-    std::string_view es;
+    // Its names in other languages, and how they name it after a number, are each language's
+    // catalogue's (LanguageNames::currencyNames).
 };
 
 // A name several currencies are written with ("$", "¥", "kr"): read as the locale's currency when
@@ -68,7 +67,8 @@ std::span<const Currency> currencies();
 std::span<const SharedCurrencyName> sharedCurrencyNames();
 // By ISO code, exact case; nullptr for none.
 const Currency* findCurrency(std::string_view code);
-// The currency's names in a language the program ships ("de"); empty for any other.
+// The currency's names in a language the program ships ("de", or a locale), '|'-separated; empty
+// for any other.
 std::string_view currencyNamesIn(const Currency& currency, std::string_view language);
 // The currency of a locale's region ("en_CA.UTF-8" is Canada's dollar); nullptr for none.
 const Currency* localCurrency(std::string_view monetaryLocale);
@@ -115,7 +115,10 @@ std::optional<CurrencyAnswer> answerCurrency(const CurrencyQuery& query, std::st
 // (at most kMaxDecimals), exactly, with the format's decimal point and minus sign.
 std::string roundedText(const ExactAmount& amount, int decimals, const NumberFormat& format = {});
 
-// The currency's name after a number written as `number`: the singular after 1, else the plural.
-std::string_view currencyNameAfter(const Currency& currency, std::string_view number);
+// The currency's name after a number written as `number` (with `decimalPoint`), in `language` (a
+// code or a locale) where its catalogue names it, else in English: singular or plural by the
+// language's rule.
+std::string_view currencyNameAfter(const Currency& currency, std::string_view number, std::string_view language = {},
+                                   std::string_view decimalPoint = ".");
 
 } // namespace mezzurix

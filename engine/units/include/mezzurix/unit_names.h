@@ -43,6 +43,15 @@ struct FormName {
     std::string_view plural;
 };
 
+// A currency in a language: the names it is read by besides English's and its code, and how an
+// answer names it after a number.
+struct CurrencyName {
+    std::string_view code;      // ISO 4217: "USD"
+    std::string_view names;     // '|'-separated, read in any case
+    std::string_view singular;  // after a number the language's plural rule calls "one"
+    std::string_view plural;    // after any other number
+};
+
 // A unit's description in a language: "avoirdupois pound (7000 grains)", in its words.
 struct UnitDescription {
     int unitCode = -1;
@@ -84,6 +93,7 @@ struct LanguageNames {
     // and its unit, tried in order: "wie viele X hat Y".
     std::span<const std::string_view> questions;
     std::span<const FormName> formNames;  // every form of a unit record, in the catalogue's order
+    std::span<const CurrencyName> currencyNames;  // every currency, in the catalogue's order
 };
 
 // Every language with names, in the order of their codes.
