@@ -245,36 +245,31 @@ constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilo
 } // namespace
 
 struct Index {
-    std::vector<UnitName> all;             // list texts, then aliases
     NameTable table;                       // every name, case ignored
     std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
     std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
     std::size_t maxTokens = 1;
 
-    // The folded text of each name in `all`, for suggestions: made on the first error that
-    // asks, not by every run that never meets one.
+    // The names of the units, list texts first, then aliases and the language's names, and the
+    // folded text of each, for suggestions: made on the first error that asks, not by every run
+    // that never meets one.
+    const std::vector<UnitName>& all() const
+    {
+        std::call_once(allOnce_, [this] { forEachName([this](const UnitName& name) { all_.push_back(name); }); });
+        return all_;
+    }
     const std::vector<std::string>& foldedTexts() const
     {
         std::call_once(foldedOnce_, [this] {
-            folded_.reserve(all.size());
-            for (const UnitName& name : all)
+            folded_.reserve(all().size());
+            for (const UnitName& name : all())
                 folded_.push_back(query_text::fold(name.text));
         });
         return folded_;
     }
 
-    explicit Index(const LanguageNames* language)
+    explicit Index(const LanguageNames* language) : language_(language)
     {
-        std::size_t unitCount = 0;
-        for (const Category& category : typedCategories())
-            unitCount += category.units.size();
-        all.reserve(unitCount + unitAliases().size() + (language != nullptr ? language->names.size() : 0));
-        for (const Category& category : typedCategories())
-            for (const Unit& unit : category.units)
-                all.push_back({unit.code, unit.text, NameKind::ListText});
-        all.insert(all.end(), unitAliases().begin(), unitAliases().end());
-        if (language != nullptr)
-            all.insert(all.end(), language->names.begin(), language->names.end());
 
         // Known symbols beyond the catalogue: prefixed metric symbols of no unit and a few
         // others. The table leaves out those that name a unit after all, and repeats.
@@ -293,12 +288,14 @@ struct Index {
         }
 
         std::vector<NameTable::Entry> keyed;
-        keyed.reserve(all.size() + otherSideNames().size() + unsupportedSymbols.size() +
+        std::size_t nameCount = 0;
+        forEachName([&](const UnitName&) { ++nameCount; });
+        keyed.reserve(nameCount + otherSideNames().size() + unsupportedSymbols.size() +
                       (language != nullptr ? otherSideNames(*language).size() : 0));
-        for (const UnitName& name : all) {
+        forEachName([&](const UnitName& name) {
             keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, name.translated});
             maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
-        }
+        });
         const std::span<const UnitName> translatedOtherSide =
             language != nullptr ? otherSideNames(*language) : std::span<const UnitName>();
         for (const std::span<const UnitName> names : {otherSideNames(), translatedOtherSide})
@@ -311,6 +308,22 @@ struct Index {
     }
 
 private:
+    template <typename Each>
+    void forEachName(Each each) const
+    {
+        for (const Category& category : typedCategories())
+            for (const Unit& unit : category.units)
+                each(UnitName{unit.code, unit.text, NameKind::ListText});
+        for (const UnitName& alias : unitAliases())
+            each(alias);
+        if (language_ != nullptr)
+            for (const UnitName& name : language_->names)
+                each(name);
+    }
+
+    const LanguageNames* language_;
+    mutable std::once_flag allOnce_;
+    mutable std::vector<UnitName> all_;
     mutable std::once_flag foldedOnce_;
     mutable std::vector<std::string> folded_;
 };
@@ -469,7 +482,7 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
     };
     std::vector<Best> best;
     const std::vector<std::string>& foldedTexts = idx.foldedTexts();
-    for (std::size_t i = 0; i < idx.all.size(); ++i) {
+    for (std::size_t i = 0; i < idx.all().size(); ++i) {
         const std::string_view candidateText = foldedTexts[i];
         // A name differing only by case was refused for a reason: another unit, perhaps a
         // thousand times larger or smaller, has the typed symbol.
@@ -482,10 +495,10 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
         while (static_cast<std::size_t>(shared) < std::min(folded.size(), candidateText.size()) &&
                folded[folded.size() - 1 - shared] == candidateText[candidateText.size() - 1 - shared])
             ++shared;
-        const Best candidate{distance, kindRank(idx.all[i].kind), -shared,
-                             placeOf(idx.all[i].unitCode), i};
+        const Best candidate{distance, kindRank(idx.all()[i].kind), -shared,
+                             placeOf(idx.all()[i].unitCode), i};
         const auto same = std::find_if(best.begin(), best.end(), [&](const Best& b) {
-            return idx.all[b.name].unitCode == idx.all[i].unitCode;
+            return idx.all()[b.name].unitCode == idx.all()[i].unitCode;
         });
         if (same == best.end())
             best.push_back(candidate);
@@ -498,7 +511,7 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
     const bool lowerCase = std::none_of(typed.begin(), typed.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     std::vector<std::string> names;
     for (const Best& b : best) {
-        const UnitName& name = idx.all[b.name];
+        const UnitName& name = idx.all()[b.name];
         const std::string text = lowerCase && name.kind == NameKind::ListText ? foldedTexts[b.name]
                                                                                : std::string(name.text);
         if (std::find(names.begin(), names.end(), text) == names.end())
