@@ -4,6 +4,7 @@
 
 #include "corrections.h"
 #include "name_index.h"
+#include "number_words.h"
 #include "query_parts.h"
 #include "query_text.h"
 #include "tokeniser.h"
@@ -40,6 +41,34 @@ bool isOf(std::string_view word, const LanguageNames* language)
 }
 
 } // namespace
+
+std::optional<Fraction> withoutFraction(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
+                                        const QueryOptions& options)
+{
+    query_parts::UnitsText units;
+    query_parts::tokenise(text, unitsStart, unitsEnd, options, units);
+    const std::size_t n = units.size();
+    std::size_t separator = 1;
+    while (separator < n && !units.tokens[separator].separator)
+        ++separator;
+    if (separator >= n)
+        return std::nullopt;
+    const LanguageNames* language = findNameLanguage(options.language);
+    // The words after the longest from unit, when they are a fraction and nothing more.
+    for (std::size_t k = separator - 1; k >= 1; --k) {
+        if (units.lookUp(0, k).empty())
+            continue;
+        const TextSpan words = units.span(k, separator);
+        const std::optional<number_words::Words> fraction = number_words::fractionAfter(text, words.offset, language);
+        if (!fraction || fraction->end != words.offset + words.length)
+            return std::nullopt;
+        Fraction found{Blanked{std::string(text), words}, fraction->value};
+        for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
+            found.blanked.text[i] = ' ';
+        return found;
+    }
+    return std::nullopt;
+}
 
 std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
                                      const QueryOptions& options)

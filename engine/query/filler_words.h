@@ -27,6 +27,16 @@ struct Blanked {
 std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
                                      const QueryOptions& options);
 
+// The query text[unitsStart, unitsEnd) with the words between a complete from unit and the
+// separator blanked where they are all a fraction, and the fraction: "an hour and a half", "une
+// heure et demie", "un chilo e mezzo". nullopt where they are not.
+struct Fraction {
+    Blanked blanked;
+    double value = 0.0;
+};
+std::optional<Fraction> withoutFraction(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
+                                        const QueryOptions& options);
+
 // Whether one of the words is within a few edits of a name of a unit of `categoryIndex`: then it
 // is more likely a misspelt unit than a word to leave out. (Not asked of words after "of".)
 bool nearMissOf(std::string_view text, TextSpan words, std::size_t categoryIndex, const QueryOptions& options);

@@ -20,6 +20,7 @@
 #include <mezzurix/number_rules.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace mezzurix {
@@ -282,6 +283,28 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
     error.reset();
 }
 
+// Where the units part does not read, a fraction after the from unit adds that part of the unit:
+// "an hour and a half" is 1.5 hours, "2 feet and a half" 2.5 feet, "une heure et demie" 1.5 heures.
+// `error` becomes nullopt when the query reads with it.
+[[gnu::noinline]] void addFractionAfterUnit(std::string_view text, const UnitsPart& part, const QueryOptions& options,
+                                            Query& query, std::optional<QueryError>& error)
+{
+    const std::optional<filler_words::Fraction> fraction =
+        filler_words::withoutFraction(text, part.start, part.end, options);
+    if (!fraction)
+        return;
+    Query again;
+    if (readInto(fraction->blanked.text, options, again) || !again.fromParts.empty() ||
+        query_text::overlaps(again.fromSpan, fraction->blanked.words) ||
+        query_text::overlaps(again.intoSpan, fraction->blanked.words))
+        return;
+    again.value += std::signbit(again.value) ? -fraction->value : fraction->value;
+    again.valueText = value_reader::decimalText(again.value);
+    again.valueInWords = true;
+    query = std::move(again);
+    error.reset();
+}
+
 // readQuery() into `query`, built where it stands; nullopt once it is complete.
 std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query)
 {
@@ -309,6 +332,8 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         return placePairs(text, readings, part, options, query);
 
     std::optional<QueryError> error = readOtherwise(text, phrasing, part, readings, units, options, query);
+    if (error && phrasing.into.length == 0)
+        addFractionAfterUnit(text, part, options, query, error);
     if (error && phrasing.into.length == 0)
         leaveOutFiller(text, part, options, query, error);
     return error;

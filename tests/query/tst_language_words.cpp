@@ -126,6 +126,11 @@ void TestLanguageWords::everydayQueries_data()
     row("fr", "combien d'onces dans un litre", "1 liter>us_fluid_ounce");
     row("fr", "combien d’onces y a-t-il dans un litre", "1 liter>us_fluid_ounce");
     row("fr", "une demi-tasse en ml", "0.5 us_cup>cubic_centimeter");
+    row("fr", "une heure et demie en minutes", "1.5 hour>minute");  // once read as 1 hour, "et demie" left out
+    row("de", "eine Stunde und eine halbe in Minuten", "1.5 hour>minute");
+    row("es", "una hora y media en minutos", "1.5 hour>minute");
+    row("it", "un chilo e mezzo in libbre", "1.5 kilogram>pound");
+    row("pt_BR", "uma xícara e meia em ml", "1.5 us_cup>cubic_centimeter");
     row("fr", "un et demi litre en ml", "1.5 liter>cubic_centimeter");
     row("fr", "trois quarts de litre en ml", "0.75 liter>cubic_centimeter");
     row("fr", "vingt et un mètres en pieds", "21 meter>foot");

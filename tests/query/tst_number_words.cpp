@@ -125,6 +125,12 @@ void TestNumberWords::fractionsInWords_data()
     row("2 and a half feet in cm", 2.5);
     row("1 and a half liters to cups", 1.5);
     row("-2 and a half feet in cm", -2.5);
+    // A fraction after the unit is that part of the unit, never words to leave out
+    row("a cup and a half to ml", 1.5);
+    row("an hour and a half in minutes", 1.5);
+    row("2 feet and a half in cm", 2.5);
+    row("a mile and a quarter in km", 1.25);
+    row("-2 hours and a half to min", -2.5);
     row("a mile to km", 1.0);
     row("an hour to minutes", 1.0);
     row("one liter to cups", 1.0);
