@@ -32,6 +32,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+bool isSpaceMark(std::string_view mark)
+{
+    return std::find(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), mark) != std::end(kSpaceGroupMarks);
+}
+
 // The text being scanned and the style it is read in.
 class Scanner {
 public:
@@ -40,8 +45,8 @@ public:
         const bool regional = !style.regionalPoint.empty() && style.regionalPoint != ".";
         regional_ = regional ? style.regionalPoint : std::string_view();
         // A space-like sign stands for every space a user may type between groups.
-        groupMarks_[0] = groupMark(style);
-        if (groupsWithSpaces(style))
+        groupMarks_[0] = regional ? groupMark(style) : std::string_view(",");
+        if (regional && isSpaceMark(groupMarks_[0]))
             std::copy(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), groupMarks_.begin());
         dotMarksGroups_ = groupMarks_[0] == ".";
     }
@@ -201,8 +206,7 @@ std::string_view groupMark(const Style& style)
 
 bool groupsWithSpaces(const Style& style)
 {
-    const std::string_view mark = groupMark(style);
-    return std::find(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), mark) != std::end(kSpaceGroupMarks);
+    return isSpaceMark(groupMark(style));
 }
 
 Scan scan(std::string_view text, std::size_t pos, const Style& style)
