@@ -4,6 +4,7 @@
 
 #include <mezzurix/unit_names.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,9 +106,10 @@ bool listHolds(std::string_view names, std::string_view typed)
 const FormName* formIn(const LanguageNames& language, const UnitRecord& unit, const NamedForm* form)
 {
     const std::span<const NamedForm> forms = namedForms(unit);
-    if (form < forms.data() || form >= forms.data() + forms.size())
+    const auto at = std::find_if(forms.begin(), forms.end(), [&](const NamedForm& each) { return &each == form; });
+    if (at == forms.end())
         return nullptr;
-    const int number = static_cast<int>(form - forms.data()) + 1;
+    const int number = static_cast<int>(at - forms.begin()) + 1;
     for (const FormName& own : language.formNames)
         if (own.unitCode == unitCode(unit) && own.form == number)
             return &own;
