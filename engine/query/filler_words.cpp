@@ -40,70 +40,81 @@ bool isOf(std::string_view word, const LanguageNames* language)
     return false;
 }
 
+// Where the longest from unit before the separator ends in the tokens of the units part, and the
+// separator's token.
+struct AfterFromUnit {
+    std::size_t fromEnd;
+    std::size_t separator;
+};
+
+// The units part text[unitsStart, unitsEnd) tokenised into `units`, and where its longest from
+// unit leaves words before the separator; nullopt without a separator or such a unit.
+std::optional<AfterFromUnit> wordsAfterFromUnit(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
+                                                const QueryOptions& options, query_parts::UnitsText& units)
+{
+    query_parts::tokenise(text, unitsStart, unitsEnd, options, units);
+    const std::size_t n = units.size();
+    std::size_t separator = 1;
+    while (separator < n && !units.tokens[separator].separator)
+        ++separator;
+    if (separator >= n)
+        return std::nullopt;
+    for (std::size_t k = separator - 1; k >= 1; --k)
+        if (!units.lookUp(0, k).empty())
+            return AfterFromUnit{k, separator};
+    return std::nullopt;
+}
+
+// `text` with `words` made blanks.
+Blanked blankedOut(std::string_view text, TextSpan words)
+{
+    Blanked blanked{std::string(text), words};
+    for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
+        blanked.text[i] = ' ';
+    return blanked;
+}
+
 } // namespace
 
 std::optional<Fraction> withoutFraction(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
                                         const QueryOptions& options)
 {
     query_parts::UnitsText units;
-    query_parts::tokenise(text, unitsStart, unitsEnd, options, units);
-    const std::size_t n = units.size();
-    std::size_t separator = 1;
-    while (separator < n && !units.tokens[separator].separator)
-        ++separator;
-    if (separator >= n)
+    const std::optional<AfterFromUnit> after = wordsAfterFromUnit(text, unitsStart, unitsEnd, options, units);
+    if (!after)
         return std::nullopt;
-    const LanguageNames* language = findNameLanguage(options.language);
-    // The words after the longest from unit, when they are a fraction and nothing more.
-    for (std::size_t k = separator - 1; k >= 1; --k) {
-        if (units.lookUp(0, k).empty())
-            continue;
-        const TextSpan words = units.span(k, separator);
-        const std::optional<number_words::Words> fraction = number_words::fractionAfter(text, words.offset, language);
-        if (!fraction || fraction->end != words.offset + words.length)
-            return std::nullopt;
-        Fraction found{Blanked{std::string(text), words}, fraction->value};
-        for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
-            found.blanked.text[i] = ' ';
-        return found;
-    }
-    return std::nullopt;
+    // The words are a fraction and nothing more.
+    const TextSpan words = units.span(after->fromEnd, after->separator);
+    const std::optional<number_words::Words> fraction =
+        number_words::fractionAfter(text, words.offset, findNameLanguage(options.language));
+    if (!fraction || fraction->end != words.offset + words.length)
+        return std::nullopt;
+    return Fraction{blankedOut(text, words), fraction->value};
 }
 
 std::optional<Blanked> withoutFiller(std::string_view text, std::size_t unitsStart, std::size_t unitsEnd,
                                      const QueryOptions& options)
 {
     query_parts::UnitsText units;
-    query_parts::tokenise(text, unitsStart, unitsEnd, options, units);
-    const std::size_t n = units.size();
-    std::size_t separator = 1;
-    while (separator < n && !units.tokens[separator].separator)
-        ++separator;
-    if (separator >= n)
+    const std::optional<AfterFromUnit> after = wordsAfterFromUnit(text, unitsStart, unitsEnd, options, units);
+    if (!after)
         return std::nullopt;
-    // The longest from unit before the separator that leaves words after it.
-    for (std::size_t k = separator - 1; k >= 1; --k) {
-        if (units.lookUp(0, k).empty())
-            continue;
-        const bool of = isOf(units.normRun(k, k + 1), findNameLanguage(options.language));
-        bool fillers = true;
-        for (std::size_t j = k; j < separator && fillers; ++j)
-            fillers = !units.tokens[j].number && (of || (isWord(units.normRun(j, j + 1)) && units.lookUp(j, j + 1).empty()));
-        if (!fillers)
-            return std::nullopt;
-        const TextSpan words = units.span(k, separator);
-        Blanked blanked{std::string(text), words};
-        blanked.afterOf = of;
-        if (const names::UnitMatch from = units.lookUp(0, k); !from.empty())
-            blanked.from = from.codes().front();
-        if (separator + 1 < n)
-            if (const names::UnitMatch into = units.lookUp(separator + 1, n); !into.empty())
-                blanked.into = into.codes().front();
-        for (std::size_t i = words.offset; i < words.offset + words.length; ++i)
-            blanked.text[i] = ' ';
-        return blanked;
-    }
-    return std::nullopt;
+    const std::size_t k = after->fromEnd;
+    const std::size_t separator = after->separator;
+    const bool of = isOf(units.normRun(k, k + 1), findNameLanguage(options.language));
+    bool fillers = true;
+    for (std::size_t j = k; j < separator && fillers; ++j)
+        fillers = !units.tokens[j].number && (of || (isWord(units.normRun(j, j + 1)) && units.lookUp(j, j + 1).empty()));
+    if (!fillers)
+        return std::nullopt;
+    Blanked blanked = blankedOut(text, units.span(k, separator));
+    blanked.afterOf = of;
+    if (const names::UnitMatch from = units.lookUp(0, k); !from.empty())
+        blanked.from = from.codes().front();
+    if (separator + 1 < units.size())
+        if (const names::UnitMatch into = units.lookUp(separator + 1, units.size()); !into.empty())
+            blanked.into = into.codes().front();
+    return blanked;
 }
 
 bool nearMissOf(std::string_view text, TextSpan words, std::size_t categoryIndex, const QueryOptions& options)

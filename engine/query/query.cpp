@@ -254,6 +254,19 @@ std::optional<QueryError> classicFault(std::string_view text, const Readings& re
 
 std::optional<QueryError> readInto(std::string_view text, const QueryOptions& options, Query& query);
 
+// The query read again with the words of `blanked` made blanks, where it reads and they lie between
+// its units, never inside a name ("24 lbf inbf in" is no "lbf in"); `still` gets why it does not
+// read.
+std::optional<Query> readBlanked(const filler_words::Blanked& blanked, const QueryOptions& options,
+                                 std::optional<QueryError>& still)
+{
+    Query again;
+    still = readInto(blanked.text, options, again);
+    if (still || query_text::overlaps(again.fromSpan, blanked.words) || query_text::overlaps(again.intoSpan, blanked.words))
+        return std::nullopt;
+    return again;
+}
+
 // Where the units part does not read, the query with its words that name no unit left out ("2
 // cups of water to ml"), unless one of them is a near miss of a unit that would fit; `error`
 // becomes nullopt when that reads, or says why a volume and a mass do not convert.
@@ -264,22 +277,17 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         filler_words::withoutFiller(text, part.start, part.end, options);
     if (!blanked)
         return;
-    Query again;
-    if (const std::optional<QueryError> still = readInto(blanked->text, options, again)) {
-        if (still->kind == QueryErrorKind::IncompatibleUnits)
-            if (const std::optional<std::string> why = filler_words::needsDensity(blanked->from, blanked->into))
-                error = makeError(QueryErrorKind::IncompatibleUnits, text, still->where, *why);
+    std::optional<QueryError> still;
+    std::optional<Query> again = readBlanked(*blanked, options, still);
+    if (still && still->kind == QueryErrorKind::IncompatibleUnits)
+        if (const std::optional<std::string> why = filler_words::needsDensity(blanked->from, blanked->into))
+            error = makeError(QueryErrorKind::IncompatibleUnits, text, still->where, *why);
+    if (!again || (!blanked->afterOf && again->categoryIndex != kNoCategory &&
+                   filler_words::nearMissOf(text, blanked->words, again->categoryIndex, options)))
         return;
-    }
-    if (!blanked->afterOf && again.categoryIndex != kNoCategory &&
-        filler_words::nearMissOf(text, blanked->words, again.categoryIndex, options))
-        return;
-    // A word left out lies between the units, never inside a name: "24 lbf inbf in" is no "lbf in".
-    if (query_text::overlaps(again.fromSpan, blanked->words) || query_text::overlaps(again.intoSpan, blanked->words))
-        return;
-    again.ignoredWords = blanked->words;
-    again.ignoredText = std::string(text.substr(blanked->words.offset, blanked->words.length));
-    query = std::move(again);
+    again->ignoredWords = blanked->words;
+    again->ignoredText = std::string(text.substr(blanked->words.offset, blanked->words.length));
+    query = std::move(*again);
     error.reset();
 }
 
@@ -293,15 +301,14 @@ std::optional<QueryError> readInto(std::string_view text, const QueryOptions& op
         filler_words::withoutFraction(text, part.start, part.end, options);
     if (!fraction)
         return;
-    Query again;
-    if (readInto(fraction->blanked.text, options, again) || !again.fromParts.empty() ||
-        query_text::overlaps(again.fromSpan, fraction->blanked.words) ||
-        query_text::overlaps(again.intoSpan, fraction->blanked.words))
+    std::optional<QueryError> still;
+    std::optional<Query> again = readBlanked(fraction->blanked, options, still);
+    if (!again || !again->fromParts.empty())
         return;
-    again.value += std::signbit(again.value) ? -fraction->value : fraction->value;
-    again.valueText = value_reader::decimalText(again.value);
-    again.valueInWords = true;
-    query = std::move(again);
+    again->value += std::signbit(again->value) ? -fraction->value : fraction->value;
+    again->valueText = value_reader::decimalText(again->value);
+    again->valueInWords = true;
+    query = std::move(*again);
     error.reset();
 }
 
