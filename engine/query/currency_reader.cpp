@@ -13,6 +13,7 @@
 
 #include <mezzurix/blanks.h>
 #include <mezzurix/currency.h>
+#include <mezzurix/number_digits.h>
 #include <mezzurix/unit_names.h>
 
 #include <algorithm>
@@ -72,10 +73,8 @@ bool mentionsCurrency(std::string_view text, const LanguageNames* language)
         while (pos < text.size() && wordEndLength(text, pos) == 0)
             ++pos;
         std::string_view run = text.substr(begin, pos - begin);
-        while (!run.empty() && (run.front() == '+' || run.front() == '-'))
-            run.remove_prefix(1);
-        if (run.starts_with("\u2212"))
-            run.remove_prefix(3);
+        while (const std::size_t sign = number_digits::signLength(run))
+            run.remove_prefix(sign);
         if (isCurrencyWord(run, language))
             return true;
         const std::size_t length = run.size();
@@ -242,11 +241,11 @@ CurrencyReading readCurrencyQuery(std::string_view text, const QueryOptions& opt
         return NotCurrency{};
     std::size_t prefixAt = phrasing.valueStart;
     bool negative = false;
-    for (const std::string_view minus : {"-", "\u2212"})
-        if (numberAt > prefixAt && text.substr(prefixAt).starts_with(minus)) {
-            negative = true;
-            prefixAt += minus.size();
-        }
+    if (const std::size_t sign = number_digits::signLength(text.substr(prefixAt));
+        numberAt > prefixAt && sign > 0 && text[prefixAt] != '+') {
+        negative = true;
+        prefixAt += sign;
+    }
     value_reader::Value value;
     // The unit reader says what is wrong with a value that does not read, or has two signs ("-$-20").
     if (value_reader::readValue(text, numberAt, options, value) || (negative && value.text.starts_with('-')))

@@ -3,6 +3,7 @@
 #include "number_scan.h"
 
 #include <mezzurix/blanks.h>
+#include <mezzurix/number_digits.h>
 
 #include <algorithm>
 #include <array>
@@ -13,8 +14,6 @@ namespace {
 
 // Digit groups have three digits, in every style the reader knows.
 constexpr std::size_t kGroupDigits = 3;
-
-constexpr std::string_view kMinusSign = "\u2212";
 
 // What users type between digit groups where their group sign is a space: a plain space, and the
 // no-break and narrow no-break spaces locales write.
@@ -27,10 +26,7 @@ constexpr VulgarFraction kVulgarFractions[] = {
     {"\u215E", 7, 8}, {"\u2151", 1, 9}, {"\u2152", 1, 10}, {"\u2189", 0, 3},
 };
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+using number_digits::isDigit;
 
 bool isSpaceMark(std::string_view mark)
 {
@@ -68,12 +64,7 @@ public:
     }
 
     // The length of the sign at `p`: "+", "-" or U+2212.
-    std::size_t signLength(std::size_t p) const
-    {
-        if (at(p) == '+' || at(p) == '-')
-            return 1;
-        return text_.substr(p).starts_with(kMinusSign) ? kMinusSign.size() : 0;
-    }
+    std::size_t signLength(std::size_t p) const { return p < text_.size() ? number_digits::signLength(text_.substr(p)) : 0; }
 
     // The length of the decimal point at `p`: "." unless it marks groups, or the regional sign.
     std::size_t pointLength(std::size_t p, bool grouped) const

@@ -4,6 +4,7 @@
 #include <mezzurix/conversion_table.h>
 
 #include <mezzurix/catalogue.h>
+#include <mezzurix/number_digits.h>
 
 #include "tables/tables.h"
 
@@ -81,7 +82,7 @@ private:
         std::size_t value = 0;
         std::size_t scale = 1;
         for (std::size_t i = length; i-- > 0;) {
-            if (!isDigit(pairCode[i]))
+            if (!number_digits::isDigit(pairCode[i]))
                 return kNoCell;
             value += std::size_t(pairCode[i] - '0') * scale;
             scale *= 10;
@@ -113,8 +114,6 @@ private:
         return code >= 0 && static_cast<std::size_t>(code) < kCodeLimit ? places_[static_cast<std::size_t>(code)]
                                                                          : Place{};
     }
-
-    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
     static constexpr std::size_t kNoCell = SIZE_MAX;
 

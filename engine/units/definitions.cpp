@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/definitions.h>
 #include <mezzurix/display_names.h>
+#include <mezzurix/number_digits.h>
 
 #include <mezzurix/exact_amount.h>
 #include <mezzurix/unit_record.h>
@@ -113,11 +114,7 @@ const UnitDefinition* findDefinition(int unitCode)
 
 bool isExactlyOne(std::string_view number)
 {
-    constexpr std::string_view kMinusSign = "\u2212";
-    if (number.starts_with(kMinusSign))
-        number.remove_prefix(kMinusSign.size());
-    else if (!number.empty() && (number.front() == '-' || number.front() == '+'))
-        number.remove_prefix(1);
+    number.remove_prefix(number_digits::signLength(number));
     return number == "1";
 }
 

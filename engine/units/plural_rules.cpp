@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <mezzurix/plural_rules.h>
+#include <mezzurix/number_digits.h>
 
 #include <algorithm>
 #include <array>
@@ -61,15 +62,11 @@ OneRule oneRuleOf(std::string_view language)
     return OneRule::IntegerOneNoFraction;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using number_digits::isDigit;
 
 std::optional<Operands> operandsOf(std::string_view text, std::string_view decimalSign)
 {
-    constexpr std::string_view kMinusSign = "\u2212";
-    if (text.starts_with(kMinusSign))
-        text.remove_prefix(kMinusSign.size());
-    else if (text.starts_with('-') || text.starts_with('+'))
-        text.remove_prefix(1);
+    text.remove_prefix(number_digits::signLength(text));
     const std::size_t decimal = decimalSign.empty() ? text.npos : text.find(decimalSign);
     const std::string_view whole = text.substr(0, decimal);
     const std::string_view fraction =

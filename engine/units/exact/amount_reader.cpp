@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/exact_amount.h>
+#include <mezzurix/number_digits.h>
 
 #include <cstdlib>
 
@@ -8,10 +9,7 @@ namespace mezzurix {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+using number_digits::isDigit;
 
 // Reads the grammar in exact_amount.h from the front of `rest_`, one piece at a time.
 class AmountReader {

@@ -12,11 +12,23 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace mezzurix::number_digits {
 
 using blanks::isNumberBlank;
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The minus sign U+2212, which numbers are written with besides "-".
+inline constexpr std::string_view kMinusSign = "\u2212";
+
+// The length of the sign that starts `text`: "+", "-" or the minus sign; 0 where none does.
+inline std::size_t signLength(std::string_view text)
+{
+    if (text.starts_with('+') || text.starts_with('-'))
+        return 1;
+    return text.starts_with(kMinusSign) ? kMinusSign.size() : 0;
+}
 
 // The powers of ten that are exact doubles.
 inline constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
