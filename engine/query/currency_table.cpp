@@ -5,6 +5,7 @@
 // list. Names that are one currency's alone go in its row; names several currencies are written
 // with go in kSharedNames, read by the user's region.
 #include "currency_words.h"
+#include "per_language.h"
 
 #include <mezzurix/currency.h>
 #include <mezzurix/definitions.h>
@@ -15,7 +16,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 namespace mezzurix {
@@ -168,25 +168,17 @@ constexpr WordSet kWords = [] {
 // use.
 const std::vector<std::uint64_t>& languageWords(const LanguageNames& language)
 {
-    struct Slot {
-        std::once_flag made;
-        std::vector<std::uint64_t> hashes;
-    };
-    const auto languages = unitNameLanguages();
-    static std::vector<Slot> slots(languages.size());
     static const std::vector<std::uint64_t> none;
-    const auto at = std::find(languages.begin(), languages.end(), &language);
-    if (at == languages.end())
-        return none;
-    Slot& slot = slots[std::size_t(at - languages.begin())];
-    std::call_once(slot.made, [&] {
-        for (const CurrencyName& currency : language.currencyNames)
+    const std::vector<std::uint64_t>* words = madeOnFirstUse(&language, [](const LanguageNames& each) {
+        std::vector<std::uint64_t> hashes;
+        for (const CurrencyName& currency : each.currencyNames)
             for (const std::string_view list : {currency.names, currency.singular, currency.plural})
-                forEachWordOf(list, [&](std::string_view word) { slot.hashes.push_back(foldedHash(word)); });
-        std::sort(slot.hashes.begin(), slot.hashes.end());
-        slot.hashes.erase(std::unique(slot.hashes.begin(), slot.hashes.end()), slot.hashes.end());
+                forEachWordOf(list, [&](std::string_view word) { hashes.push_back(foldedHash(word)); });
+        std::sort(hashes.begin(), hashes.end());
+        hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
+        return hashes;
     });
-    return slot.hashes;
+    return words != nullptr ? *words : none;
 }
 
 // The catalogue's row of the currency in `language`; nullptr for English and where it has none.

@@ -481,8 +481,9 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
         auto key() const { return std::tie(distance, rank, sharedEnding, place.categoryIndex, place.position); }
     };
     std::vector<Best> best;
+    const std::vector<UnitName>& all = idx.all();
     const std::vector<std::string>& foldedTexts = idx.foldedTexts();
-    for (std::size_t i = 0; i < idx.all().size(); ++i) {
+    for (std::size_t i = 0; i < all.size(); ++i) {
         const std::string_view candidateText = foldedTexts[i];
         // A name differing only by case was refused for a reason: another unit, perhaps a
         // thousand times larger or smaller, has the typed symbol.
@@ -495,10 +496,10 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
         while (static_cast<std::size_t>(shared) < std::min(folded.size(), candidateText.size()) &&
                folded[folded.size() - 1 - shared] == candidateText[candidateText.size() - 1 - shared])
             ++shared;
-        const Best candidate{distance, kindRank(idx.all()[i].kind), -shared,
-                             placeOf(idx.all()[i].unitCode), i};
+        const Best candidate{distance, kindRank(all[i].kind), -shared,
+                             placeOf(all[i].unitCode), i};
         const auto same = std::find_if(best.begin(), best.end(), [&](const Best& b) {
-            return idx.all()[b.name].unitCode == idx.all()[i].unitCode;
+            return all[b.name].unitCode == all[i].unitCode;
         });
         if (same == best.end())
             best.push_back(candidate);
@@ -511,7 +512,7 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
     const bool lowerCase = std::none_of(typed.begin(), typed.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     std::vector<std::string> names;
     for (const Best& b : best) {
-        const UnitName& name = idx.all()[b.name];
+        const UnitName& name = all[b.name];
         const std::string text = lowerCase && name.kind == NameKind::ListText ? foldedTexts[b.name]
                                                                                : std::string(name.text);
         if (std::find(names.begin(), names.end(), text) == names.end())

@@ -41,7 +41,8 @@ public:
         const bool regional = !style.regionalPoint.empty() && style.regionalPoint != ".";
         regional_ = regional ? style.regionalPoint : std::string_view();
         // A space-like sign stands for every space a user may type between groups.
-        groupMarks_[0] = regional ? groupMark(style) : std::string_view(",");
+        // Only a regional style's mark may be a space.
+        groupMarks_[0] = groupMark(style);
         if (regional && isSpaceMark(groupMarks_[0]))
             std::copy(std::begin(kSpaceGroupMarks), std::end(kSpaceGroupMarks), groupMarks_.begin());
         dotMarksGroups_ = groupMarks_[0] == ".";

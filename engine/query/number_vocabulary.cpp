@@ -3,13 +3,12 @@
 #include "number_vocabulary.h"
 
 #include "number_words.h"
+#include "per_language.h"
 #include "query_text.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <mutex>
-#include <optional>
 #include <span>
 
 namespace mezzurix::number_words {
@@ -90,21 +89,9 @@ Vocabulary vocabularyFor(const LanguageNames* language)
 
 const Vocabulary& vocabularyOf(const LanguageNames* language)
 {
-    // Each language's words are made on its first use: a run reads one language, most often
-    // English alone.
     static const Vocabulary english = vocabularyFor(nullptr);
-    const auto languages = unitNameLanguages();
-    const auto at = language != nullptr ? std::find(languages.begin(), languages.end(), language) : languages.end();
-    if (at == languages.end())
-        return english;
-    struct Slot {
-        std::once_flag made;
-        std::optional<Vocabulary> words;
-    };
-    static std::vector<Slot> slots(languages.size());
-    Slot& slot = slots[std::size_t(at - languages.begin())];
-    std::call_once(slot.made, [&] { slot.words.emplace(vocabularyFor(language)); });
-    return *slot.words;
+    const Vocabulary* own = madeOnFirstUse(language, [](const LanguageNames& each) { return vocabularyFor(&each); });
+    return own != nullptr ? *own : english;
 }
 
 bool Vocabulary::mayFollowDigits(std::string_view text, std::size_t pos) const

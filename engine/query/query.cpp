@@ -385,12 +385,13 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
 {
     // Returned as it stands: the query is not moved on its way out.
     QueryReading reading(std::in_place_type<Query>);
+    const LanguageNames* language = findNameLanguage(options.language);
     std::optional<QueryError> error = readInto(text, options, std::get<Query>(reading));
     if (error && error->kind == QueryErrorKind::UnknownUnit && options.correctTypos) {
         const auto read = [&options](std::string_view corrected, Query& query) {
             return readInto(corrected, options, query);
         };
-        if (corrections::readCorrected(text, *error, read, std::get<Query>(reading), findNameLanguage(options.language)))
+        if (corrections::readCorrected(text, *error, read, std::get<Query>(reading), language))
             error.reset();
     }
     if (!error)
@@ -398,7 +399,7 @@ QueryReading readQuery(std::string_view text, const QueryOptions& options)
     if (error)
         reading = std::move(*error);
     else
-        named_forms::note(text, std::get<Query>(reading), findNameLanguage(options.language));
+        named_forms::note(text, std::get<Query>(reading), language);
     return reading;
 }
 
