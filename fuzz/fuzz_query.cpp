@@ -228,6 +228,14 @@ const UnitTerm& termOf(const std::optional<UnitTerm>& term, int code)
     return unit->term;
 }
 
+// Whether two sides are one unit in meaning. A text may read back as declared units where the
+// query has terms of the same meaning: "10 * ft-lbs to Nm" is written "10 lbf·ft to Nm", which
+// names the torque units.
+bool sameMeaning(const UnitTerm& a, const UnitTerm& b)
+{
+    return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
+}
+
 // Read as unit expressions: the value, the from side and the into side lie in the text in order
 // (or the into side first, for "how many"); a side is a term or a catalogue unit, never both; a
 // term is never in the window; the answer is the conversion of the two sides' terms (the table's
@@ -278,11 +286,6 @@ void checkExpression(std::string_view text, const Query& query, const QueryOptio
     plain.language = options.language;
     const QueryReading again = readQuery(canonicalText(query), plain);
     const Query* back = std::get_if<Query>(&again);
-    // The text may read back as declared units where the query has terms of the same meaning:
-    // "10 * ft-lbs to Nm" is written "10 lbf·ft to Nm", which names the torque units.
-    const auto sameMeaning = [](const UnitTerm& a, const UnitTerm& b) {
-        return a.dimension == b.dimension && a.amount == b.amount && a.offset == b.offset && a.reciprocal == b.reciprocal;
-    };
     if (back == nullptr || std::bit_cast<std::uint64_t>(back->value) != std::bit_cast<std::uint64_t>(query.value) ||
         !sameMeaning(termOf(back->fromTerm, back->fromCode()), termOf(query.fromTerm, query.fromCode())) ||
         !sameMeaning(termOf(back->intoTerm, back->intoCode().value_or(-1)),
@@ -502,10 +505,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::string written = canonicalText(offered);
                 if (!offered.intoPosition && !offered.intoTerm && !offered.ignoredText.empty() && !offered.fromTerm)
                     written += " to " + std::string(offered.category().units[offered.fromPosition].text);
-                const QueryReading again = readQuery(written, open);
+                QueryReading again = readQuery(written, open);
+                // A side of terms written as its symbol may spell declared units of two categories
+                // ("0^8 ft-lbs" is written "0 lbf·ft", torque or energy): it reads back as one of them
+                // in its category, with the same meaning.
+                const bool terms = offered.fromTerm || offered.intoTerm;
+                if (const QueryError* error = std::get_if<QueryError>(&again); terms && error != nullptr &&
+                                                                              error->kind == QueryErrorKind::AmbiguousUnit)
+                    for (std::size_t category = 0; category < typedCategories().size(); ++category) {
+                        QueryOptions one = open;
+                        one.category = category;
+                        QueryReading each = readQuery(written, one);
+                        if (const Query* read = std::get_if<Query>(&each);
+                            read != nullptr && sameMeaning(termOf(read->fromTerm, read->fromCode()),
+                                                           termOf(offered.fromTerm, offered.fromCode()))) {
+                            again = std::move(each);
+                            break;
+                        }
+                    }
                 const Query* back = std::get_if<Query>(&again);
-                if (back == nullptr || (written.size() == canonicalText(offered).size() && back->pairCode() != offered.pairCode()) ||
-                    back->fromCode() != offered.fromCode())
+                if (back == nullptr ||
+                    (!terms && written.size() == canonicalText(offered).size() && back->pairCode() != offered.pairCode()) ||
+                    (terms ? !sameMeaning(termOf(back->fromTerm, back->fromCode()), termOf(offered.fromTerm, offered.fromCode()))
+                           : back->fromCode() != offered.fromCode()))
                     fail("an offered query does not read back", written);
             }
         } else if (std::get<QueryError>(typing).where.offset + std::get<QueryError>(typing).where.length > text.size()) {
