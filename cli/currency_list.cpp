@@ -7,6 +7,7 @@
 
 #include <mezzurix/currency.h>
 #include <mezzurix/query.h>
+#include <mezzurix/unit_names.h>
 
 #include <string>
 #include <vector>
@@ -77,14 +78,17 @@ void writeCurrencyList(OutputStyle style, std::string_view language, Output& out
     }
     for (const SharedCurrencyName& shared : sharedCurrencyNames()) {
         const std::vector<std::string> codes = itemsOf(shared.codes);
+        std::vector<std::string> names = itemsOf(shared.names);
+        for (std::string& name : itemsOf(sharedCurrencyNamesIn(shared, findNameLanguage(language))))
+            names.push_back(std::move(name));
         if (style == OutputStyle::Sentence) {
             const std::string elsewhere = shared.fallback.empty() ? std::string(tr("refused elsewhere"))
                                                                   : fillMessage(tr("%s elsewhere"), {shared.fallback});
-            text += "  " + joinedWith(itemsOf(shared.names), ", ") + ": " +
+            text += "  " + joinedWith(names, ", ") + ": " +
                     fillMessage(tr("the currency of LC_MONETARY's region among %s; %s"), {joinedWith(codes, ", "), elsewhere}) +
                     "\n";
         } else if (style == OutputStyle::Terse) {
-            text += joinedWith(itemsOf(shared.names), "\n") + "\n";
+            text += joinedWith(names, "\n") + "\n";
         }
     }
     if (style == OutputStyle::Json)

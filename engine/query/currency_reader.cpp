@@ -130,7 +130,7 @@ private:
                 (language_ != nullptr && listHolds(currencyNamesIn(currency, language_->code), folded)))
                 return {Side::Kind::Currency, &currency, nullptr, {}};
         for (const SharedCurrencyName& shared : sharedCurrencyNames()) {
-            if (!listHolds(shared.names, folded))
+            if (!listHolds(shared.names, folded) && !listHolds(sharedCurrencyNamesIn(shared, language_), folded))
                 continue;
             if (local_ != nullptr && listHolds(shared.codes, query_text::fold(local_->code)))
                 return {Side::Kind::Currency, local_, nullptr, {}};
@@ -139,7 +139,7 @@ private:
             return {Side::Kind::Ambiguous, nullptr, &shared, {}};
         }
         for (const Currency& currency : currencies())
-            if (listHolds(currency.byOtherSide, folded))
+            if (listHolds(currency.byOtherSide, folded) || listHolds(besideCurrencyNamesIn(currency, language_), folded))
                 return {Side::Kind::OtherSide, &currency, nullptr, {}};
         return {};
     }

@@ -33,7 +33,7 @@ constexpr Currency kCurrencies[] = {
     {"DKK", "Danish krone", "Danish kroner", 2, "danish krone|danish kroner", "DK|FO|GL", ""},
     {"GBP", "pound sterling", "pounds sterling", 2,
      "£|sterling|pound sterling|pounds sterling|british pound|british pounds", "GB|GG|IM|JE",
-     "pound|pounds|pfund|livre|livres|libra|libras"},
+     "pound|pounds"},
     {"HUF", "Hungarian forint", "Hungarian forints", 2, "forint|forints|hungarian forint|hungarian forints", "HU", ""},
     {"PLN", "Polish złoty", "Polish złotys", 2,
      "zł|zl|zloty|zlotys|zlotych|złoty|złotys|złotych|polish zloty|polish zlotys|polish złoty|polish złotys", "PL", ""},
@@ -68,12 +68,12 @@ constexpr Currency kCurrencies[] = {
 };
 
 constexpr SharedCurrencyName kSharedNames[] = {
-    {"$", "USD|CAD|AUD|NZD|HKD|SGD|MXN", "USD"},
-    {"dollar|dollars|dólar|dólares", "USD|CAD|AUD|NZD|HKD|SGD", "USD"},
-    {"¥|￥", "JPY|CNY", "JPY"},
-    {"peso|pesos", "MXN|PHP", "MXN"},
-    {"kr", "SEK|NOK|DKK|ISK", ""},
-    {"krone|kroner|kronen|couronne|couronnes|corona|coronas", "SEK|NOK|DKK|ISK|CZK", ""},
+    {"dollar-sign", "$", "USD|CAD|AUD|NZD|HKD|SGD|MXN", "USD"},
+    {"dollar", "dollar|dollars", "USD|CAD|AUD|NZD|HKD|SGD", "USD"},
+    {"yen-sign", "¥|￥", "JPY|CNY", "JPY"},
+    {"peso", "peso|pesos", "MXN|PHP", "MXN"},
+    {"kr", "kr", "SEK|NOK|DKK|ISK", ""},
+    {"krone", "krone|kroner", "SEK|NOK|DKK|ISK|CZK", ""},
 };
 
 // Every word of every name in the tables, in any language, as a hash set of their hashes taken
@@ -171,9 +171,14 @@ const std::vector<std::uint64_t>& languageWords(const LanguageNames& language)
     static const std::vector<std::uint64_t> none;
     const std::vector<std::uint64_t>* words = madeOnFirstUse(&language, [](const LanguageNames& each) {
         std::vector<std::uint64_t> hashes;
+        const auto add = [&](std::string_view list) {
+            forEachWordOf(list, [&](std::string_view word) { hashes.push_back(foldedHash(word)); });
+        };
         for (const CurrencyName& currency : each.currencyNames)
-            for (const std::string_view list : {currency.names, currency.singular, currency.plural})
-                forEachWordOf(list, [&](std::string_view word) { hashes.push_back(foldedHash(word)); });
+            for (const std::string_view list : {currency.names, currency.singular, currency.plural, currency.beside})
+                add(list);
+        for (const SharedCurrencyWords& shared : each.sharedCurrencyNames)
+            add(shared.names);
         std::sort(hashes.begin(), hashes.end());
         hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
         return hashes;
@@ -249,6 +254,21 @@ std::string_view currencyNamesIn(const Currency& currency, std::string_view lang
 {
     const CurrencyName* own = nameIn(currency, findNameLanguage(language));
     return own != nullptr ? own->names : std::string_view();
+}
+
+std::string_view besideCurrencyNamesIn(const Currency& currency, const LanguageNames* language)
+{
+    const CurrencyName* own = nameIn(currency, language);
+    return own != nullptr ? own->beside : std::string_view();
+}
+
+std::string_view sharedCurrencyNamesIn(const SharedCurrencyName& shared, const LanguageNames* language)
+{
+    if (language != nullptr)
+        for (const SharedCurrencyWords& own : language->sharedCurrencyNames)
+            if (own.key == shared.key)
+                return own.names;
+    return {};
 }
 
 std::string_view currencyNameAfter(const Currency& currency, std::string_view number, std::string_view language,

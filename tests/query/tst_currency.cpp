@@ -172,20 +172,39 @@ private slots:
 
     // Each shared name reads as each of its currencies in that currency's region, and as the
     // fallback (or not at all) elsewhere.
+    // English's shared names, and each language's words for them, in that language.
     void sharedNamesFollowTheRegion()
     {
-        for (const SharedCurrencyName& shared : sharedCurrencyNames())
-            for (const std::string& name : itemsOf(shared.names)) {
-                for (const std::string& code : itemsOf(shared.codes)) {
-                    const Currency* currency = findCurrency(code);
-                    QVERIFY(currency != nullptr);
-                    const std::string locale = "xx_" + std::string(currency->territories.substr(0, 2)) + ".UTF-8";
-                    const std::string other = code == "EUR" ? "GBP" : "EUR";
-                    QCOMPARE(read("7 " + name + " to " + other, locale), code + ">" + other);
+        std::vector<const LanguageNames*> languages{nullptr};
+        languages.insert(languages.end(), unitNameLanguages().begin(), unitNameLanguages().end());
+        for (const LanguageNames* language : languages) {
+            const std::string code = language != nullptr ? std::string(language->code) : std::string();
+            for (const SharedCurrencyName& shared : sharedCurrencyNames()) {
+                const std::string_view names = language != nullptr ? sharedCurrencyNamesIn(shared, language) : shared.names;
+                for (const std::string& name : itemsOf(names)) {
+                    for (const std::string& currencyCode : itemsOf(shared.codes)) {
+                        const Currency* currency = findCurrency(currencyCode);
+                        QVERIFY(currency != nullptr);
+                        const std::string locale = "xx_" + std::string(currency->territories.substr(0, 2)) + ".UTF-8";
+                        const std::string other = currencyCode == "EUR" ? "GBP" : "EUR";
+                        QCOMPARE(read("7 " + name + " to " + other, locale, code), currencyCode + ">" + other);
+                    }
+                    QCOMPARE(read("7 " + name + " to EUR", "C", code),
+                             shared.fallback.empty() ? std::string("ambiguous-unit") : std::string(shared.fallback) + ">EUR");
                 }
-                QCOMPARE(read("7 " + name + " to EUR", "C"),
-                         shared.fallback.empty() ? std::string("ambiguous-unit") : std::string(shared.fallback) + ">EUR");
             }
+            // The names a currency is read by only beside another: as it there, and as no
+            // currency beside a unit.
+            for (const Currency& currency : currencies()) {
+                const std::string_view beside = language != nullptr ? besideCurrencyNamesIn(currency, language)
+                                                                    : currency.byOtherSide;
+                const std::string other = currency.code == "EUR" ? "USD" : "EUR";
+                for (const std::string& name : itemsOf(beside)) {
+                    QCOMPARE(read("7 " + name + " to " + other, "C", code), std::string(currency.code) + ">" + other);
+                    QCOMPARE(read("7 " + name + " to kg", "C", code), std::string("not currency"));
+                }
+            }
+        }
     }
 
     void readings_data()

@@ -96,14 +96,8 @@ consteval std::array<CategoryName, N - 1> withCategoryKeys(const KeyedText (&row
     return names;
 }
 
-template <std::size_t N>
-constexpr std::span<const std::string_view> withoutEnd(const std::string_view (&words)[N])
-{
-    return std::span(words).first(N - 1);
-}
-
-template <std::size_t N>
-constexpr std::span<const CurrencyName> withoutEnd(const CurrencyName (&rows)[N])
+template <typename Row, std::size_t N>
+constexpr std::span<const Row> withoutEnd(const Row (&rows)[N])
 {
     return std::span(rows).first(N - 1);
 }

@@ -9,6 +9,7 @@
 #include <mezzurix/display_names.h>
 #include <mezzurix/unit_record.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -108,9 +109,25 @@ int main(int argc, char** argv)
         entry(out, "The names of the currency " + std::string(currency.code) + " (" + std::string(currency.singular) +
               ") read in the language, separated by ';', in any case; its code and English names are always read.",
               context + "|names", names);
+        if (!currency.byOtherSide.empty()) {
+            std::string beside;
+            appendPieces(beside, currency.byOtherSide, "");
+            entry(out, "Names read as the currency " + std::string(currency.code) +
+                  " only where the other side is a currency too, as they name a unit elsewhere; separated by ';'.",
+                  context + "|beside", beside);
+        }
         entry(out, "The currency after a number of the plural rule's \"one\", within a sentence.", context + "|singular",
               currency.singular);
         entry(out, "The currency after any other number, within a sentence.", context + "|plural", currency.plural);
+    }
+    for (const mezzurix::SharedCurrencyName& shared : mezzurix::sharedCurrencyNames()) {
+        std::string names;
+        appendPieces(names, shared.names, "");
+        std::string codes(shared.codes);
+        std::replace(codes.begin(), codes.end(), '|', ',');
+        entry(out, "The language's words for a name that the currencies " + codes +
+              " share, read as the one of the user's region; separated by ';', in any case. Leave it empty where "
+              "English's serve.", "currency|" + std::string(shared.key) + "|shared", names);
     }
     entry(out, "Words between the value's unit and the unit to convert into, separated by ';'.", "words|into",
           "in;to;into;as");

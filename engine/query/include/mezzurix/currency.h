@@ -20,6 +20,8 @@
 
 namespace mezzurix {
 
+struct LanguageNames;
+
 // One currency the reference rates may hold. Name lists are "|"-separated and read in any case.
 struct Currency {
     std::string_view code;         // ISO 4217
@@ -30,7 +32,8 @@ struct Currency {
                                    // reads too)
     std::string_view territories;  // ISO 3166 regions whose currency it is: where a locale's
                                    // LC_MONETARY names one, shared names read as it first
-    std::string_view byOtherSide;  // read as it only beside another currency ("pound")
+    std::string_view byOtherSide;  // read as it only beside another currency ("pound"); other
+                                   // languages' are CurrencyName::beside
     // Its names in other languages, and how they name it after a number, are each language's
     // catalogue's (LanguageNames::currencyNames).
 };
@@ -38,7 +41,9 @@ struct Currency {
 // A name several currencies are written with ("$", "¥", "kr"): read as the locale's currency when
 // that is one of them, else as the default, else refused as ambiguous.
 struct SharedCurrencyName {
-    std::string_view names;     // "|"-separated, in any case
+    std::string_view key;       // "krone": its entry in each language's catalogue
+    std::string_view names;     // "|"-separated, in any case: English's; other languages' are
+                                // their catalogues' (LanguageNames::sharedCurrencyNames)
     std::string_view codes;     // "|"-separated: the currencies it may be
     std::string_view fallback;  // the code read outside their locales; empty: refused there
 };
@@ -70,6 +75,10 @@ const Currency* findCurrency(std::string_view code);
 // The currency's names in a language the program ships ("de", or a locale), '|'-separated; empty
 // for any other.
 std::string_view currencyNamesIn(const Currency& currency, std::string_view language);
+// In `language` (nullptr: English, which has none beyond the tables'), '|'-separated: the names
+// read as the currency only beside another currency, and the words for a shared name.
+std::string_view besideCurrencyNamesIn(const Currency& currency, const LanguageNames* language);
+std::string_view sharedCurrencyNamesIn(const SharedCurrencyName& shared, const LanguageNames* language);
 // The currency of a locale's region ("en_CA.UTF-8" is Canada's dollar); nullptr for none.
 const Currency* localCurrency(std::string_view monetaryLocale);
 

@@ -50,6 +50,14 @@ struct CurrencyName {
     std::string_view names;     // '|'-separated, read in any case
     std::string_view singular;  // after a number the language's plural rule calls "one"
     std::string_view plural;    // after any other number
+    std::string_view beside;    // '|'-separated: read as it only beside another currency ("Pfund")
+};
+
+// A name several currencies are written with, in a language: the words it is read by besides
+// English's ("Krone|Kronen"), by the key of the shared name.
+struct SharedCurrencyWords {
+    std::string_view key;    // "krone"
+    std::string_view names;  // '|'-separated, read in any case
 };
 
 // A unit's description in a language: "avoirdupois pound (7000 grains)", in its words.
@@ -94,6 +102,7 @@ struct LanguageNames {
     std::span<const std::string_view> questions;
     std::span<const FormName> formNames;  // every form of a unit record, in the catalogue's order
     std::span<const CurrencyName> currencyNames;  // every currency, in the catalogue's order
+    std::span<const SharedCurrencyWords> sharedCurrencyNames;  // those the language has words for
 };
 
 // Every language with names, in the order of their codes.
