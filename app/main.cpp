@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <mezzurix/currency.h>
 #include <mezzurix/main_window.h>
 #include <mezzurix/query_arguments.h>
 #include <mezzurix/start_conversion.h>
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/translations.h>
 
 #include <QApplication>
@@ -93,15 +93,10 @@ int main(int argc, char* argv[])
     // The application takes Qt's own options (-platform, -style, ...) out of the arguments.
     QApplication app(argc, argv);
     mezzurix::ui::installTranslations(&app);
+    // The reader's messages about the conversion, in the user's language as the terminal writes them.
+    mezzurix::cli::setUpMessages();
     std::variant<mezzurix::ui::StartConversion, QString> start = QString();
-    const QString typed = parser.positionalArguments().join(u' ');
-    // The window converts no money, and never fetches rates: the terminal and the search do.
-    const bool currency = !typed.isEmpty() && !std::holds_alternative<mezzurix::NotCurrency>(
-                                                  mezzurix::readCurrencyQuery(typed.toStdString(), {}, {}));
-    if (currency) {
-        std::fprintf(stderr, "mezzurix: the window converts no currencies; for \"%s\" use mezzurix-convert or the desktop's search\n",
-                     qPrintable(typed));
-    } else if (!parser.positionalArguments().isEmpty()) {
+    if (!parser.positionalArguments().isEmpty()) {
         start = mezzurix::ui::readStartConversion(parser.positionalArguments());
         if (const QString* error = std::get_if<QString>(&start))
             std::fprintf(stderr, "mezzurix: %s\n", qPrintable(*error));

@@ -4,7 +4,7 @@
 
 #include "explain.h"
 #include "json.h"
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/utf8.h>
 

@@ -6,7 +6,7 @@
 #include "answer_writer.h"
 
 #include "json.h"
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/utf8.h>
 

@@ -3,7 +3,7 @@
 #include "currency_list.h"
 
 #include "json.h"
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/currency.h>
 #include <mezzurix/query.h>

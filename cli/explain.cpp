@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain.h"
 
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>

@@ -6,7 +6,7 @@
 #include "answer_writer.h"
 #include "batch.h"
 #include "currency_list.h"
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 #include "number_convention.h"
 #include "option_errors.h"
 #include "unit_list.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/query.h>
 #include <mezzurix/typed_units.h>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "option_errors.h"
 
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/query.h>
 

@@ -3,7 +3,7 @@
 #include "unit_list.h"
 
 #include "json.h"
-#include "messages.h"
+#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/query.h>
 #include <mezzurix/typed_units.h>

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/start_conversion.h>
 
+#include <mezzurix/currency.h>
 #include <mezzurix/query.h>
 #include <mezzurix/regional_format.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <string>
@@ -28,7 +30,15 @@ QString regionalValue(std::string_view valueText, std::string_view decimalPoint)
 
 std::variant<StartConversion, QString> readStartConversion(const QStringList& words)
 {
-    const QByteArray text = words.join(u' ').toUtf8();
+    const QString typed = words.join(u' ');
+    const QByteArray text = typed.toUtf8();
+    // The window converts no money, and never fetches rates: the terminal and the search do.
+    if (!std::holds_alternative<NotCurrency>(readCurrencyQuery(text.toStdString(), {}, {})))
+        //: The program was started with a conversion of money: "$20 to eur"
+        return QCoreApplication::translate("StartConversion",
+                                           "the window converts no currencies; for \"%1\" use mezzurix-convert or "
+                                           "the desktop's search")
+            .arg(typed);
     const NumberFormat format = regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
@@ -42,8 +52,10 @@ std::variant<StartConversion, QString> readStartConversion(const QStringList& wo
     if (const QueryError* error = std::get_if<QueryError>(&answer))
         return QString::fromStdString(error->message);
     if (!query.inWindow())
-        return QStringLiteral("the window lists only its own units; mezzurix-convert and the desktop search answer \"%1\"")
-            .arg(QString::fromUtf8(text));
+        //: The program was started with a conversion of units the window does not list: "1 cup to ml"
+        return QCoreApplication::translate("StartConversion", "the window lists only its own units; mezzurix-convert "
+                                                              "and the desktop search answer \"%1\"")
+            .arg(typed);
     return StartConversion{int(query.categoryIndex), int(query.fromPosition), int(*query.intoPosition),
                            regionalValue(query.valueText, format.decimalPoint)};
 }

@@ -850,4 +850,17 @@
         <translation>yokto-    y   0,000 000 000 000 000 000 000 001   (10⁻²⁴)</translation>
     </message>
 </context>
+<context>
+    <name>StartConversion</name>
+    <message>
+        <source>the window converts no currencies; for &quot;%1&quot; use mezzurix-convert or the desktop&apos;s search</source>
+        <extracomment>The program was started with a conversion of money: &quot;$20 to eur&quot;</extracomment>
+        <translation>das Fenster rechnet keine Währungen um; für „%1“ bitte mezzurix-convert oder die Suche der Arbeitsumgebung verwenden</translation>
+    </message>
+    <message>
+        <source>the window lists only its own units; mezzurix-convert and the desktop search answer &quot;%1&quot;</source>
+        <extracomment>The program was started with a conversion of units the window does not list: &quot;1 cup to ml&quot;</extracomment>
+        <translation>das Fenster führt nur seine eigenen Einheiten; mezzurix-convert und die Suche der Arbeitsumgebung beantworten „%1“</translation>
+    </message>
+</context>
 </TS>

@@ -850,4 +850,17 @@
         <translation>yocto-    y   0,000 000 000 000 000 000 000 001   (10⁻²⁴)</translation>
     </message>
 </context>
+<context>
+    <name>StartConversion</name>
+    <message>
+        <source>the window converts no currencies; for &quot;%1&quot; use mezzurix-convert or the desktop&apos;s search</source>
+        <extracomment>The program was started with a conversion of money: &quot;$20 to eur&quot;</extracomment>
+        <translation>la fenêtre ne convertit pas les devises ; pour « %1 », utilisez mezzurix-convert ou la recherche du bureau</translation>
+    </message>
+    <message>
+        <source>the window lists only its own units; mezzurix-convert and the desktop search answer &quot;%1&quot;</source>
+        <extracomment>The program was started with a conversion of units the window does not list: &quot;1 cup to ml&quot;</extracomment>
+        <translation>la fenêtre ne liste que ses propres unités ; mezzurix-convert et la recherche du bureau répondent à « %1 »</translation>
+    </message>
+</context>
 </TS>

@@ -19,8 +19,9 @@ struct StartConversion {
 };
 
 // Reads a query given as one or several words ("24 in to ft"), with the regional decimal
-// separator as well as ".". A query that names no conversion, or whose result is beyond the range
-// of numbers, gives one English line that says why.
+// separator as well as ".". A query that names no conversion the window shows, a conversion of
+// money among them, or whose result is beyond the range of numbers, gives one line that says why,
+// in the user's language where the reader's messages are translated.
 std::variant<StartConversion, QString> readStartConversion(const QStringList& words);
 
 } // namespace mezzurix::ui

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program's texts in the user's language, through gettext: the catalogue
-// share/locale/<language>/LC_MESSAGES/mezzurix-convert.mo beside the program's prefix.
+// The terminal's texts in the user's language, through gettext: the catalogue
+// share/locale/<language>/LC_MESSAGES/mezzurix-convert.mo beside the program's prefix. The window
+// program writes the reader's messages about a conversion it is started with by it too.
 
 #include <string>
 #include <string_view>
