@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_index.h"
 
+#include "per_language.h"
 #include "prefix_reading.h"
 #include "query_text.h"
 
@@ -13,8 +14,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <deque>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <tuple>
@@ -332,18 +333,12 @@ namespace {
 
 const Index& index(const LanguageNames* language);
 
-// English and one language, built on the first use of any.
+// English and one language, built on that language's first use.
 [[gnu::noinline]] const Index& translatedIndex(const LanguageNames* language)
 {
-    static const std::deque<Index> translated = [] {
-        std::deque<Index> indexes;
-        for (const LanguageNames* each : unitNameLanguages())
-            indexes.emplace_back(each);
-        return indexes;
-    }();
-    const auto languages = unitNameLanguages();
-    const auto at = std::find(languages.begin(), languages.end(), language);
-    return at == languages.end() ? index(nullptr) : translated[std::size_t(at - languages.begin())];
+    // An index holds once flags, which cannot move: the slot keeps it on the heap.
+    const auto* made = madeOnFirstUse(language, [](const LanguageNames& each) { return std::make_unique<Index>(&each); });
+    return made != nullptr ? **made : index(nullptr);
 }
 
 // English alone, or English and one language: each built on its first use. English, which every
@@ -501,9 +496,12 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
         const auto same = std::find_if(best.begin(), best.end(), [&](const Best& b) {
             return all[b.name].unitCode == all[i].unitCode;
         });
+        // Between two names of the unit alike in all that, the language's own is the one named
+        // ("Kilogrammx" is read as "Kilogramm", not as the English "kilogramme").
         if (same == best.end())
             best.push_back(candidate);
-        else if (candidate.key() < same->key())
+        else if (candidate.key() < same->key() ||
+                 (candidate.key() == same->key() && all[i].translated && !all[same->name].translated))
             *same = candidate;
     }
     std::sort(best.begin(), best.end(), [](const Best& a, const Best& b) { return a.key() < b.key(); });

@@ -97,6 +97,7 @@ private slots:
     void everydayQueries();
     void everyNumberWordReadsAsItsValue();
     void numberWordsThatAreUnitNames();
+    void aSlipInAShownNameIsReadAsTheLanguagesOwn();
 };
 
 void TestLanguageWords::everydayQueries_data()
@@ -251,6 +252,36 @@ void TestLanguageWords::numberWordsThatAreUnitNames()
             }
     }
     QVERIFY(clashes >= 4);
+}
+
+// Every display name of every language that is a name of its own, typed with one letter too many,
+// is read back as a name of the language's own, not as an English name just as near ("Kilogrammx" is "Kilogramm", not
+// "kilogramme"), wherever it is corrected at all.
+void TestLanguageWords::aSlipInAShownNameIsReadAsTheLanguagesOwn()
+{
+    int corrected = 0;
+    for (const LanguageNames* language : unitNameLanguages())
+        for (const DisplayName& shown : language->displayNames) {
+            const std::string name(shown.plural);
+            if (name.find(' ') != std::string::npos || name.size() < 6)
+                continue;
+            const QueryReading reading = readIn("2 " + name + "x to " + name, language->code);
+            const Query* query = std::get_if<Query>(&reading);
+            if (query == nullptr || query->corrections.size() != 1)
+                continue;
+            const std::string& read = query->corrections.front().read;
+            const auto own = [&](std::string_view text) {
+                return std::any_of(language->names.begin(), language->names.end(),
+                                   [&](const UnitName& each) { return sameFolded(each.text, text); });
+            };
+            // A display name English spells alike ("Millibar") may be read as English's.
+            if (!own(name))
+                continue;
+            QVERIFY2(own(read),
+                     (std::string(language->code) + ": " + name + "x read as " + read).c_str());
+            ++corrected;
+        }
+    QVERIFY(corrected > 300);
 }
 
 QTEST_GUILESS_MAIN(TestLanguageWords)
