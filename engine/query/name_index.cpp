@@ -263,10 +263,19 @@ struct Index {
     {
         std::call_once(foldedOnce_, [this] {
             folded_.reserve(all().size());
-            for (const UnitName& name : all())
+            foldedSets_.reserve(all().size());
+            for (const UnitName& name : all()) {
                 folded_.push_back(query_text::fold(name.text));
+                foldedSets_.push_back(query_text::byteSet(folded_.back()));
+            }
         });
         return folded_;
+    }
+    // query_text::byteSet() of each folded text.
+    const std::vector<std::uint32_t>& foldedByteSets() const
+    {
+        foldedTexts();
+        return foldedSets_;
     }
 
     explicit Index(const LanguageNames* language) : language_(language)
@@ -327,6 +336,7 @@ private:
     mutable std::vector<UnitName> all_;
     mutable std::once_flag foldedOnce_;
     mutable std::vector<std::string> folded_;
+    mutable std::vector<std::uint32_t> foldedSets_;
 };
 
 namespace {
@@ -478,7 +488,11 @@ std::vector<std::string> nearestNames(std::string_view typed, const Index& idx)
     std::vector<Best> best;
     const std::vector<UnitName>& all = idx.all();
     const std::vector<std::string>& foldedTexts = idx.foldedTexts();
+    const std::vector<std::uint32_t>& foldedSets = idx.foldedByteSets();
+    const std::uint32_t typedSet = query_text::byteSet(folded);
     for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!query_text::byteSetsWithin(typedSet, foldedSets[i], bound))
+            continue;
         const std::string_view candidateText = foldedTexts[i];
         // A name differing only by case was refused for a reason: another unit, perhaps a
         // thousand times larger or smaller, has the typed symbol.

@@ -105,6 +105,14 @@ bool countsWithin(std::string_view a, std::string_view b, int bound)
 
 } // namespace
 
+std::uint32_t byteSet(std::string_view text)
+{
+    std::uint32_t set = 0;
+    for (const char c : text)
+        set |= std::uint32_t{1} << (static_cast<unsigned char>(c) % 32);
+    return set;
+}
+
 int editDistance(std::string_view a, std::string_view b, int bound)
 {
     const auto sizeGap = static_cast<int>(a.size() > b.size() ? a.size() - b.size() : b.size() - a.size());

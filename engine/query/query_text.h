@@ -8,7 +8,9 @@
 #include <mezzurix/query.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +54,15 @@ inline bool equalsFolded(std::string_view text, std::string_view folded)
 // Restricted Damerau-Levenshtein distance (adjacent transpositions), or `bound` + 1 when it
 // would exceed `bound`.
 int editDistance(std::string_view a, std::string_view b, int bound);
+
+// The bytes of `text` as a set of their low five bits. An edit brings at most one byte in and
+// takes at most one out, so two texts `bound` edits apart differ by at most `bound` members
+// either way: a test far cheaper than the distance, for a text compared with many.
+std::uint32_t byteSet(std::string_view text);
+inline bool byteSetsWithin(std::uint32_t a, std::uint32_t b, int bound)
+{
+    return std::popcount(a & ~b) <= bound && std::popcount(b & ~a) <= bound;
+}
 
 // 1-based column of byte `offset`, counted in code points.
 std::size_t columnOf(std::string_view text, std::size_t offset);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The bounded edit distance that typo corrections and suggestions rank names by: the same as the
-// whole distance, capped, for names and for slips of them.
+// whole distance, capped, for names and for slips of them; and the test of their bytes that rules
+// names out before it, never one within the bound.
 
 #include "query_text.h"
 
@@ -69,6 +70,9 @@ void TestNearMisses::boundedDistanceIsTheFullOneCapped()
                 const int expected = std::min(fullDistance(a, b), bound + 1);
                 if (query_text::editDistance(a, b, bound) != expected)
                     QFAIL((a + " / " + b + " bound " + std::to_string(bound)).c_str());
+                // The byte sets never rule out a name within the bound.
+                if (expected <= bound && !query_text::byteSetsWithin(query_text::byteSet(a), query_text::byteSet(b), bound))
+                    QFAIL((a + " / " + b + " ruled out by their bytes at bound " + std::to_string(bound)).c_str());
                 ++checked;
             }
     }
