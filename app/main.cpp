@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -57,6 +58,48 @@ void addQtOptions(QCommandLineParser& parser)
     }
 }
 
+// Qt's own texts of the help options, which Qt's catalogue lacks in some of our languages: ours,
+// searched after Qt's, fill the gaps.
+[[maybe_unused]] constexpr const char* kQtHelpTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+};
+
+// Reads the command line, in the user's language, before the GUI exists, so that --help, --version
+// and a refused option need no display: the words of the conversion, or the exit status of a
+// command line answered here.
+std::variant<QStringList, int> readCommandLine(int argc, char* argv[])
+{
+    QCoreApplication core(argc, argv);  // the help names the program from the application object
+    mezzurix::ui::installTranslations(&core);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Convert from one unit to another.\n"
+                       "With a conversion such as \"24 in to ft\", the window opens on it."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // The name of the words after the options in the help, what they are, and how the usage line
+    // writes them.
+    parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "conversion"),
+                                 QCoreApplication::translate("CommandLine", "A value, a unit and the unit to convert into."),
+                                 QCoreApplication::translate("CommandLine", "[conversion...]"));
+    // Qt's own options are read too, single-dash words as Qt writes them ("-platform"), so that
+    // any other option is refused here, before a display is needed.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    addQtOptions(parser);
+    const bool understood = parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
+    if (parser.isSet(version))
+        parser.showVersion();  // prints and leaves
+    if (understood && parser.isSet(help))
+        parser.showHelp();  // prints and leaves
+    if (!understood) {
+        std::fprintf(stderr, "mezzurix: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return 1;
+    }
+    return parser.positionalArguments();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,30 +108,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MEZZURIX_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Mezzurix developers"));
 
-    // --help and --version are answered before the GUI exists, so they need no display.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Convert from one unit to another.\n"
-        "With a conversion such as \"24 in to ft\", the window opens on it."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("conversion"),
-                                 QStringLiteral("A value, a unit and the unit to convert into."),
-                                 QStringLiteral("[conversion...]"));
-    // Qt's own options are read too, single-dash words as Qt writes them ("-platform"), so that
-    // any other option is refused here, before a display is needed.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    addQtOptions(parser);
-    const bool understood = parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
-    if (parser.isSet(version))
-        parser.showVersion();  // prints and leaves
-    if (!understood || parser.isSet(help)) {
-        QCoreApplication core(argc, argv);  // the help names the program from the application object
-        if (understood)
-            parser.showHelp();  // prints and leaves
-        std::fprintf(stderr, "mezzurix: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 1;
-    }
+    const std::variant<QStringList, int> commandLine = readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&commandLine))
+        return *status;
+    const QStringList& conversion = std::get<QStringList>(commandLine);
 
     // The application takes Qt's own options (-platform, -style, ...) out of the arguments.
     QApplication app(argc, argv);
@@ -96,8 +119,8 @@ int main(int argc, char* argv[])
     // The reader's messages about the conversion, in the user's language as the terminal writes them.
     mezzurix::cli::setUpMessages();
     std::variant<mezzurix::ui::StartConversion, QString> start = QString();
-    if (!parser.positionalArguments().isEmpty()) {
-        start = mezzurix::ui::readStartConversion(parser.positionalArguments());
+    if (!conversion.isEmpty()) {
+        start = mezzurix::ui::readStartConversion(conversion);
         if (const QString* error = std::get_if<QString>(&start))
             std::fprintf(stderr, "mezzurix: %s\n", qPrintable(*error));
     }
@@ -105,8 +128,8 @@ int main(int argc, char* argv[])
     // Wayland desktops match the running window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MEZZURIX_APP_ID));
     mezzurix::ui::MainWindow window;
-    if (const auto* conversion = std::get_if<mezzurix::ui::StartConversion>(&start))
-        window.openConversion(*conversion);
+    if (const auto* opening = std::get_if<mezzurix::ui::StartConversion>(&start))
+        window.openConversion(*opening);
     window.show();
     return app.exec();
 }

@@ -497,6 +497,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Convert from one unit to another.
+With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
+        <translation>Rechnet eine Einheit in eine andere um.
+Mit einer Umrechnung wie „24 Zoll in Fuß“ öffnet sich das Fenster mit ihr.</translation>
+    </message>
+    <message>
+        <source>conversion</source>
+        <translation>Umrechnung</translation>
+    </message>
+    <message>
+        <source>A value, a unit and the unit to convert into.</source>
+        <translation>Ein Wert, eine Einheit und die Einheit, in die umgerechnet wird.</translation>
+    </message>
+    <message>
+        <source>[conversion...]</source>
+        <translation>[Umrechnung...]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Convert:</source>
@@ -647,6 +668,21 @@
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
         <translation>Hält den Fokus nach einem Klick ins Fenster; Eingaben hier bewirken nichts. Weiter mit der Tabulatortaste.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
     </message>
 </context>
 <context>

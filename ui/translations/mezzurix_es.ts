@@ -497,6 +497,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Convert from one unit to another.
+With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
+        <translation>Convierte de una unidad a otra.
+Con una conversión como «24 pulgadas a pies», la ventana se abre con ella.</translation>
+    </message>
+    <message>
+        <source>conversion</source>
+        <translation>conversión</translation>
+    </message>
+    <message>
+        <source>A value, a unit and the unit to convert into.</source>
+        <translation>Un valor, una unidad y la unidad de destino.</translation>
+    </message>
+    <message>
+        <source>[conversion...]</source>
+        <translation>[conversión...]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Convert:</source>
@@ -647,6 +668,21 @@
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
         <translation>Retiene el foco tras un clic en la ventana; escribir aquí no hace nada. Pulse Tab para continuar.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
     </message>
 </context>
 <context>

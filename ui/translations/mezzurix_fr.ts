@@ -497,6 +497,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Convert from one unit to another.
+With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
+        <translation>Convertit d’une unité à une autre.
+Avec une conversion comme «&#xa0;24 pouces en pieds&#xa0;», la fenêtre s’ouvre sur celle-ci.</translation>
+    </message>
+    <message>
+        <source>conversion</source>
+        <translation>conversion</translation>
+    </message>
+    <message>
+        <source>A value, a unit and the unit to convert into.</source>
+        <translation>Une valeur, une unité et l’unité de destination.</translation>
+    </message>
+    <message>
+        <source>[conversion...]</source>
+        <translation>[conversion...]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Convert:</source>
@@ -647,6 +668,21 @@
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
         <translation>Garde le focus après un clic dans la fenêtre&#xa0;; la saisie ici n’a aucun effet. Appuyez sur Tab pour continuer.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Afficher l’aide, options propres à Qt comprises.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Afficher les informations de version.</translation>
     </message>
 </context>
 <context>
@@ -855,12 +891,12 @@
     <message>
         <source>the window converts no currencies; for &quot;%1&quot; use mezzurix-convert or the desktop&apos;s search</source>
         <extracomment>The program was started with a conversion of money: &quot;$20 to eur&quot;</extracomment>
-        <translation>la fenêtre ne convertit pas les devises ; pour « %1 », utilisez mezzurix-convert ou la recherche du bureau</translation>
+        <translation>la fenêtre ne convertit pas les devises&#xa0;; pour «&#xa0;%1&#xa0;», utilisez mezzurix-convert ou la recherche du bureau</translation>
     </message>
     <message>
         <source>the window lists only its own units; mezzurix-convert and the desktop search answer &quot;%1&quot;</source>
         <extracomment>The program was started with a conversion of units the window does not list: &quot;1 cup to ml&quot;</extracomment>
-        <translation>la fenêtre ne liste que ses propres unités ; mezzurix-convert et la recherche du bureau répondent à « %1 »</translation>
+        <translation>la fenêtre ne liste que ses propres unités&#xa0;; mezzurix-convert et la recherche du bureau répondent à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

@@ -497,6 +497,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Convert from one unit to another.
+With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
+        <translation>Converte da un’unità a un’altra.
+Con una conversione come «24 pollici in piedi», la finestra si apre su di essa.</translation>
+    </message>
+    <message>
+        <source>conversion</source>
+        <translation>conversione</translation>
+    </message>
+    <message>
+        <source>A value, a unit and the unit to convert into.</source>
+        <translation>Un valore, un’unità e l’unità in cui convertire.</translation>
+    </message>
+    <message>
+        <source>[conversion...]</source>
+        <translation>[conversione...]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Convert:</source>
@@ -647,6 +668,21 @@
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
         <translation>Mantiene il focus dopo un clic sulla finestra; scrivere qui non ha alcun effetto. Premi Tab per continuare.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra la guida alle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra la guida, incluse le opzioni specifiche di Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Convert from one unit to another.
+With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
+        <translation>Converte de uma unidade para outra.
+Com uma conversão como “24 polegadas em pés”, a janela abre com ela.</translation>
+    </message>
+    <message>
+        <source>conversion</source>
+        <translation>conversão</translation>
+    </message>
+    <message>
+        <source>A value, a unit and the unit to convert into.</source>
+        <translation>Um valor, uma unidade e a unidade de destino.</translation>
+    </message>
+    <message>
+        <source>[conversion...]</source>
+        <translation>[conversão...]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Convert:</source>
@@ -647,6 +668,21 @@
     <message>
         <source>Holds the focus after a click on the window; typing here does nothing. Press Tab to go on.</source>
         <translation>Mantém o foco após um clique na janela; digitar aqui não tem efeito. Pressione Tab para continuar.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
     </message>
 </context>
 <context>
