@@ -29,7 +29,7 @@ TYPED = {
          ("2 US cups in ml", "2 US-Tassen = 473,176473 Milliliter"),
          ("100 Pferdestärken in kW", "100 Pferdestärken = 73,549875 Kilowatt"),
          ("24 in to ft", "24 Zoll = 2 Fuß")],
-        ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit „Zol“ in Spalte 4; meinten Sie „Zoll“?'),
+        ("24 Zol in cm", 'mezzurix-convert: unbekannte Einheit „Zol“ (Spalte 4); meinten Sie „Zoll“?'),
         "Aufruf:", "Nur die Zahl des Ergebnisses ausgeben"),
     "fr_FR.UTF-8": (
         [("24 pouces en cm", "24 pouces = 60,96 centimètres"),

@@ -502,7 +502,7 @@
         <source>Convert from one unit to another.
 With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
         <translation>Rechnet eine Einheit in eine andere um.
-Mit einer Umrechnung wie „24 Zoll in Fuß“ öffnet sich das Fenster mit ihr.</translation>
+Wird eine Umrechnung wie „24 Zoll in Fuß“ angegeben, zeigt das Fenster sie gleich beim Öffnen.</translation>
     </message>
     <message>
         <source>conversion</source>
@@ -891,12 +891,12 @@ Mit einer Umrechnung wie „24 Zoll in Fuß“ öffnet sich das Fenster mit ihr.
     <message>
         <source>the window converts no currencies; for &quot;%1&quot; use mezzurix-convert or the desktop&apos;s search</source>
         <extracomment>The program was started with a conversion of money: &quot;$20 to eur&quot;</extracomment>
-        <translation>das Fenster rechnet keine Währungen um; für „%1“ bitte mezzurix-convert oder die Suche der Arbeitsumgebung verwenden</translation>
+        <translation>das Fenster rechnet keine Währungen um; für „%1“ bitte mezzurix-convert oder die Desktop-Suche verwenden</translation>
     </message>
     <message>
         <source>the window lists only its own units; mezzurix-convert and the desktop search answer &quot;%1&quot;</source>
         <extracomment>The program was started with a conversion of units the window does not list: &quot;1 cup to ml&quot;</extracomment>
-        <translation>das Fenster führt nur seine eigenen Einheiten; mezzurix-convert und die Suche der Arbeitsumgebung beantworten „%1“</translation>
+        <translation>das Fenster kennt nur seine eigenen Einheiten; mezzurix-convert und die Desktop-Suche rechnen „%1“ um</translation>
     </message>
 </context>
 </TS>

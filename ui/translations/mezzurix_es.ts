@@ -502,7 +502,7 @@
         <source>Convert from one unit to another.
 With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
         <translation>Convierte de una unidad a otra.
-Con una conversión como «24 pulgadas a pies», la ventana se abre con ella.</translation>
+Si se indica una conversión como «24 pulgadas a pies», la ventana se abre mostrándola.</translation>
     </message>
     <message>
         <source>conversion</source>

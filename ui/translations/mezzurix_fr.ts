@@ -501,8 +501,8 @@
     <message>
         <source>Convert from one unit to another.
 With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
-        <translation>Convertit d’une unité à une autre.
-Avec une conversion comme «&#xa0;24 pouces en pieds&#xa0;», la fenêtre s’ouvre sur celle-ci.</translation>
+        <translation>Convertit d’une unité en une autre.
+Avec une conversion comme « 24 pouces en pieds », la fenêtre s’ouvre sur celle-ci.</translation>
     </message>
     <message>
         <source>conversion</source>

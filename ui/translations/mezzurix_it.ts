@@ -502,7 +502,7 @@
         <source>Convert from one unit to another.
 With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
         <translation>Converte da un’unità a un’altra.
-Con una conversione come «24 pollici in piedi», la finestra si apre su di essa.</translation>
+Con una conversione come «24 pollici in piedi», la finestra si apre mostrandola.</translation>
     </message>
     <message>
         <source>conversion</source>
@@ -891,7 +891,7 @@ Con una conversione come «24 pollici in piedi», la finestra si apre su di essa
     <message>
         <source>the window converts no currencies; for &quot;%1&quot; use mezzurix-convert or the desktop&apos;s search</source>
         <extracomment>The program was started with a conversion of money: &quot;$20 to eur&quot;</extracomment>
-        <translation>la finestra non converte valute; per «%1» usare mezzurix-convert o la ricerca del desktop</translation>
+        <translation>la finestra non converte valute; per «%1» usa mezzurix-convert o la ricerca del desktop</translation>
     </message>
     <message>
         <source>the window lists only its own units; mezzurix-convert and the desktop search answer &quot;%1&quot;</source>

@@ -502,7 +502,7 @@
         <source>Convert from one unit to another.
 With a conversion such as &quot;24 in to ft&quot;, the window opens on it.</source>
         <translation>Converte de uma unidade para outra.
-Com uma conversão como “24 polegadas em pés”, a janela abre com ela.</translation>
+Se for informada uma conversão como “24 polegadas em pés”, a janela já abre com ela.</translation>
     </message>
     <message>
         <source>conversion</source>
@@ -674,11 +674,11 @@ Com uma conversão como “24 polegadas em pés”, a janela abre com ela.</tran
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
