@@ -198,10 +198,14 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
     std::vector<int> done;
     std::string candidate;
     const auto finishAll = [&](std::optional<std::size_t> only, bool misspelt) {
+        // Units whose name made the query fail for anything but an ambiguous name: their other
+        // names fail alike.
+        std::vector<int> failed;
         for (const PlacedName& placed : allNames()) {
             const int code = placed.name.unitCode;
             if ((only && placed.categoryIndex != *only) ||
                 !(misspelt ? nearStartOfName(placed.name, typed) : startsName(placed.name, typed)) ||
+                std::find(failed.begin(), failed.end(), code) != failed.end() ||
                 std::find(done.begin(), done.end(), code) != done.end())
                 continue;
             candidate.assign(text.substr(0, cut));
@@ -214,8 +218,11 @@ std::vector<Query> finishedAt(std::string_view text, std::size_t cut, const Quer
                     if (each.fromCode() == code)
                         reading = std::move(each);
             Query* query = std::get_if<Query>(&reading);
-            if (query == nullptr)
+            if (query == nullptr) {
+                if (std::get<QueryError>(reading).kind != QueryErrorKind::AmbiguousUnit)
+                    failed.push_back(code);
                 continue;
+            }
             // A question names the into unit first: "how many seconds in an ho".
             if (query->intoPosition && (query->intoCode() == code || query->fromCode() == code))
                 into.push_back(std::move(*query));
