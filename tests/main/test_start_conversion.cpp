@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <mezzurix/catalogue.h>
+#include <mezzurix/currency.h>
 #include <mezzurix/main_window.h>
 #include <mezzurix/start_conversion.h>
+#include <mezzurix/unit_names.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -164,6 +166,33 @@ private slots:
                                                          << "the window lists only its own units";
         QTest::newRow("a category the window does not list") << QStringList{"90 min to h"}
                                                              << "the window lists only its own units";
+    }
+
+    // Money is the terminal's and the search's, in every language: each language's names of
+    // every currency and of the names currencies share are refused as such in its locale.
+    void everyLanguagesCurrencyIsRefused()
+    {
+        int tried = 0;
+        for (const LanguageNames* language : unitNameLanguages()) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(language->code.data(), qsizetype(language->code.size()))));
+            std::vector<std::string_view> names;
+            for (const CurrencyName& currency : language->currencyNames)
+                names.push_back(currency.plural);
+            for (const SharedCurrencyWords& shared : language->sharedCurrencyNames)
+                for (const std::string_view name : listedNames(shared.names))
+                    names.push_back(name);
+            for (const std::string_view name : names) {
+                const QStringList words{"10", QString::fromUtf8(name.data(), qsizetype(name.size()))};
+                const std::variant<StartConversion, QString> read = ui::readStartConversion(words);
+                QVERIFY2(std::holds_alternative<QString>(read) &&
+                             std::get<QString>(read).contains(QStringLiteral("the window converts no currencies")),
+                         qPrintable(QString::fromLatin1(language->code.data(), qsizetype(language->code.size())) + u' ' +
+                                    words.join(u' ')));
+                ++tried;
+            }
+        }
+        QVERIFY(tried > 150);
+        QLocale::setDefault(QLocale::c());
     }
 
     void refuses()

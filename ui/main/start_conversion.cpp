@@ -32,18 +32,18 @@ std::variant<StartConversion, QString> readStartConversion(const QStringList& wo
 {
     const QString typed = words.join(u' ');
     const QByteArray text = typed.toUtf8();
-    // The window converts no money, and never fetches rates: the terminal and the search do.
-    if (!std::holds_alternative<NotCurrency>(readCurrencyQuery(text.toStdString(), {}, {})))
-        //: The program was started with a conversion of money: "$20 to eur"
-        return QCoreApplication::translate("StartConversion",
-                                           "the window converts no currencies; for \"%1\" use mezzurix-convert or "
-                                           "the desktop's search")
-            .arg(typed);
     const NumberFormat format = regionalFormat();
     QueryOptions options;
     options.decimalPoint = format.decimalPoint;
     // The user's own unit names, as the terminal and the search read them.
     options.language = QLocale().name().toStdString();
+    // The window converts no money, and never fetches rates: the terminal and the search do.
+    if (!std::holds_alternative<NotCurrency>(readCurrencyQuery(text.toStdString(), options, {})))
+        //: The program was started with a conversion of money: "$20 to eur"
+        return QCoreApplication::translate("StartConversion",
+                                           "the window converts no currencies; for \"%1\" use mezzurix-convert or "
+                                           "the desktop's search")
+            .arg(typed);
     const QueryReading reading = readQuery(std::string_view(text.constData(), std::size_t(text.size())), options);
     if (const QueryError* error = std::get_if<QueryError>(&reading))
         return QString::fromStdString(error->message);
