@@ -58,8 +58,8 @@ void addQtOptions(QCommandLineParser& parser)
     }
 }
 
-// Qt's own texts of the help options, which Qt's catalogue lacks in some of our languages: ours,
-// searched after Qt's, fill the gaps.
+// Qt's own texts of the help options, which Qt's catalogue lacks in some of our languages, or
+// words poorly: ours are searched first.
 [[maybe_unused]] constexpr const char* kQtHelpTexts[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
@@ -88,11 +88,15 @@ std::variant<QStringList, int> readCommandLine(int argc, char* argv[])
     // any other option is refused here, before a display is needed.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     addQtOptions(parser);
-    const bool understood = parser.parse(conversionAfterValue(QStringList(argv, argv + argc)));
+    const QStringList arguments = conversionAfterValue(QStringList(argv, argv + argc));
+    const bool understood = parser.parse(arguments);
     if (parser.isSet(version))
         parser.showVersion();  // prints and leaves
     if (understood && parser.isSet(help))
         parser.showHelp();  // prints and leaves
+    // The help with Qt's own options: only Qt's own processing writes it.
+    if (understood && parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);  // prints and leaves
     if (!understood) {
         std::fprintf(stderr, "mezzurix: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 1;

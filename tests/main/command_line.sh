@@ -10,6 +10,7 @@ nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
 [ "$("${nodisplay[@]}" "$program" --version)" = "mezzurix $version" ] || fail "--version"
 grep -q "^Usage: .*mezzurix \[options\] \[conversion...\]" <<<"$("${nodisplay[@]}" "$program" --help)" || fail "--help"
+grep -q "^  --help-all " <<<"$(timeout 10 "${nodisplay[@]}" "$program" --help-all)" || fail "--help-all"
 # Beside Qt's own options too.
 [ "$("${nodisplay[@]}" "$program" -style fusion --version)" = "mezzurix $version" ] || fail "--version after -style"
 grep -q "^Usage: " <<<"$("${nodisplay[@]}" "$program" -platform offscreen --help)" || fail "--help after -platform"

@@ -32,9 +32,11 @@ void installTranslations(QCoreApplication* application)
     // LANGUAGE names the languages to try only outside the C locale, as for every other program.
     if (locale.language() == QLocale::C)
         return;
-    install(application, locale, kCatalogue, kCatalogueDir);
+    // The last installed is searched first: ours, which also words some of Qt's own texts (its
+    // command line help) where Qt's catalogue lacks them or words them poorly.
     install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(application, locale, kCatalogue, kCatalogueDir);
 }
 
 QStringList translatedLanguages()
