@@ -9,8 +9,9 @@ source "$(dirname "$0")/../desktop/common.sh"
 program=$1 converter=$2 locales=$(QT_QPA_PLATFORM=offscreen "$3" --locales)
 [ -n "$locales" ] || { echo "no translations found" >&2; exit 1; }
 
-# The first line the window program writes on standard error, without its name. The window stays
-# open as usual: it is closed once the line is there (or after 10 s).
+# The first line the window program writes on standard error, without its name, into `said`. The
+# window stays open as usual, and is closed once it has been open a moment after the line.
+said=""
 message() {
     local log pid
     log=$(mktemp)
@@ -20,9 +21,11 @@ message() {
         grep -q '^mezzurix: ' "$log" && break
         sleep 0.1
     done
-    kill "$pid" 2>/dev/null || fail "$1 ${*:2}: the window did not stay open"
+    sleep 0.3
+    kill -0 "$pid" 2>/dev/null || fail "$1 ${*:2}: the window did not stay open"
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    grep -m1 '^mezzurix: ' "$log" | sed 's/^mezzurix: //'
+    said=$(grep -m1 '^mezzurix: ' "$log" | sed 's/^mezzurix: //')
     rm -f "$log"
 }
 
@@ -41,15 +44,18 @@ for locale in $locales; do
     for query in "24 fet to in" "24 in" "24 in to kg"; do
         wanted=$(LC_ALL=$locale "$converter" "$query" 2>&1 | sed "s/^mezzurix-convert: //" || true)
         # shellcheck disable=SC2086 # the query is given as words, as a user types it
-        got=$(message "$locale" $query)
+        message "$locale" $query
+        got=$said
         [ "$got" = "$wanted" ] || fail "$locale $query: \"$got\", the terminal writes \"$wanted\""
     done
     # The window's own: no English left.
     for query in "1 cup to ml" "\$20 to eur"; do
         # shellcheck disable=SC2086
-        english=$(message C.UTF-8 $query)
+        message C.UTF-8 $query
+        english=$said
         # shellcheck disable=SC2086
-        got=$(message "$locale" $query)
+        message "$locale" $query
+        got=$said
         [ -n "$got" ] && [ "$got" != "$english" ] || fail "$locale $query: \"$got\" is English"
         grep -qF -- "${query}" <<<"$got" || fail "$locale $query: \"$got\" does not name the query"
     done
