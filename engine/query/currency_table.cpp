@@ -76,8 +76,9 @@ constexpr SharedCurrencyName kSharedNames[] = {
     {"krone", "krone|kroner", "SEK|NOK|DKK|ISK|CZK", ""},
 };
 
-// Every word of every name in the tables, in any language, as a hash set of their hashes taken
-// without regard to ASCII case: a query none of whose words is among them is no currency query.
+// Every word of every name in the tables, English's (other languages' are languageWords()), as a
+// hash set of their hashes taken without regard to ASCII case: a query none of whose words is
+// among them, or among its language's, is no currency query.
 // Made by the compiler, so that the check costs a query a hash and a probe or two a word, and a
 // one-shot process nothing more. The set keeps 64-bit hashes rather than the words, so that it
 // is plain constant data that the loader need not relocate; with about a thousand words, another

@@ -55,9 +55,8 @@ inline bool equalsFolded(std::string_view text, std::string_view folded)
 // would exceed `bound`.
 int editDistance(std::string_view a, std::string_view b, int bound);
 
-// The bytes of `text` as a set of their low five bits. An edit brings at most one byte in and
-// takes at most one out, so two texts `bound` edits apart differ by at most `bound` members
-// either way: a test far cheaper than the distance, for a text compared with many.
+// The bytes of `text` as a set of their low five bits: byteSetsWithin() is a cheaper, weaker form
+// of the count of bytes editDistance() starts with, for a text compared with many.
 std::uint32_t byteSet(std::string_view text);
 inline bool byteSetsWithin(std::uint32_t a, std::uint32_t b, int bound)
 {
