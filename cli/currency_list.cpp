@@ -23,7 +23,7 @@ std::vector<std::string> itemsOf(std::string_view list)
     return items;
 }
 
-std::vector<std::string> namesOf(const Currency& currency, std::string_view language)
+std::vector<std::string> namesOf(const Currency& currency, const LanguageNames* language)
 {
     std::vector<std::string> names = itemsOf(currency.names);
     for (std::string& name : itemsOf(currencyNamesIn(currency, language)))
@@ -51,12 +51,13 @@ bool isCurrencyListName(std::string_view name)
 
 void writeCurrencyList(OutputStyle style, std::string_view language, Output& out)
 {
+    const LanguageNames* languageNames = findNameLanguage(language);
     std::string text;
     std::string objects = "[";
     if (style == OutputStyle::Sentence)
         text = std::string(tr("Currencies (ECB euro reference rates)")) + "\n";
     for (const Currency& currency : currencies()) {
-        const std::vector<std::string> names = namesOf(currency, language);
+        const std::vector<std::string> names = namesOf(currency, languageNames);
         switch (style) {
         case OutputStyle::Sentence:
             text += "  " + std::string(currency.code) + " \u2014 " + std::string(currency.plural) + ": " + joinedWith(names, ", ") + "\n";
@@ -78,17 +79,17 @@ void writeCurrencyList(OutputStyle style, std::string_view language, Output& out
     }
     for (const SharedCurrencyName& shared : sharedCurrencyNames()) {
         const std::vector<std::string> codes = itemsOf(shared.codes);
-        std::vector<std::string> names = itemsOf(shared.names);
-        for (std::string& name : itemsOf(sharedCurrencyNamesIn(shared, findNameLanguage(language))))
-            names.push_back(std::move(name));
+        std::vector<std::string> sharedNames = itemsOf(shared.names);
+        for (std::string& name : itemsOf(sharedCurrencyNamesIn(shared, languageNames)))
+            sharedNames.push_back(std::move(name));
         if (style == OutputStyle::Sentence) {
             const std::string elsewhere = shared.fallback.empty() ? std::string(tr("refused elsewhere"))
                                                                   : fillMessage(tr("%s elsewhere"), {shared.fallback});
-            text += "  " + joinedWith(names, ", ") + ": " +
+            text += "  " + joinedWith(sharedNames, ", ") + ": " +
                     fillMessage(tr("the currency of LC_MONETARY's region among %s; %s"), {joinedWith(codes, ", "), elsewhere}) +
                     "\n";
         } else if (style == OutputStyle::Terse) {
-            text += joinedWith(names, "\n") + "\n";
+            text += joinedWith(sharedNames, "\n") + "\n";
         }
     }
     if (style == OutputStyle::Json)

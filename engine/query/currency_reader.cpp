@@ -127,7 +127,7 @@ private:
     {
         for (const Currency& currency : currencies())
             if (query_text::equalsFolded(currency.code, folded) || listHolds(currency.names, folded) ||
-                (language_ != nullptr && listHolds(currencyNamesIn(currency, language_->code), folded)))
+                listHolds(currencyNamesIn(currency, language_), folded))
                 return {Side::Kind::Currency, &currency, nullptr, {}};
         for (const SharedCurrencyName& shared : sharedCurrencyNames()) {
             if (!listHolds(shared.names, folded) && !listHolds(sharedCurrencyNamesIn(shared, language_), folded))

@@ -251,9 +251,9 @@ bool isCurrencyWord(std::string_view word, const LanguageNames* language)
     return std::binary_search(words.begin(), words.end(), foldedHash(word));
 }
 
-std::string_view currencyNamesIn(const Currency& currency, std::string_view language)
+std::string_view currencyNamesIn(const Currency& currency, const LanguageNames* language)
 {
-    const CurrencyName* own = nameIn(currency, findNameLanguage(language));
+    const CurrencyName* own = nameIn(currency, language);
     return own != nullptr ? own->names : std::string_view();
 }
 

@@ -79,7 +79,7 @@ std::vector<std::pair<std::string, std::string>> namesOf(const Currency& currenc
     for (const std::string& name : itemsOf(currency.names))
         names.emplace_back(name, "");
     for (const LanguageNames* language : unitNameLanguages())
-        for (const std::string& name : itemsOf(currencyNamesIn(currency, language->code)))
+        for (const std::string& name : itemsOf(currencyNamesIn(currency, language)))
             names.emplace_back(name, std::string(language->code));
     return names;
 }

@@ -72,11 +72,10 @@ std::span<const Currency> currencies();
 std::span<const SharedCurrencyName> sharedCurrencyNames();
 // By ISO code, exact case; nullptr for none.
 const Currency* findCurrency(std::string_view code);
-// The currency's names in a language the program ships ("de", or a locale), '|'-separated; empty
-// for any other.
-std::string_view currencyNamesIn(const Currency& currency, std::string_view language);
-// In `language` (nullptr: English, which has none beyond the tables'), '|'-separated: the names
-// read as the currency only beside another currency, and the words for a shared name.
+// In `language` (nullptr: English, which has none beyond the tables'), '|'-separated: the
+// currency's names, those read as it only beside another currency, and the words for a shared
+// name.
+std::string_view currencyNamesIn(const Currency& currency, const LanguageNames* language);
 std::string_view besideCurrencyNamesIn(const Currency& currency, const LanguageNames* language);
 std::string_view sharedCurrencyNamesIn(const SharedCurrencyName& shared, const LanguageNames* language);
 // The currency of a locale's region ("en_CA.UTF-8" is Canada's dollar); nullptr for none.
