@@ -4,8 +4,8 @@
 
 #include "explain.h"
 #include "json.h"
-#include <mezzurix/terminal_messages.h>
 
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/utf8.h>
 
 #include <string>

@@ -6,8 +6,8 @@
 #include "answer_writer.h"
 
 #include "json.h"
-#include <mezzurix/terminal_messages.h>
 
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/utf8.h>
 
 #include <chrono>

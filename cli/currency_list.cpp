@@ -3,10 +3,10 @@
 #include "currency_list.h"
 
 #include "json.h"
-#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/currency.h>
 #include <mezzurix/query.h>
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/unit_names.h>
 
 #include <string>

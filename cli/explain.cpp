@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain.h"
 
-#include <mezzurix/terminal_messages.h>
-
 #include <mezzurix/conversion_table.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/number_digits.h>
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
 

@@ -6,7 +6,6 @@
 #include "answer_writer.h"
 #include "batch.h"
 #include "currency_list.h"
-#include <mezzurix/terminal_messages.h>
 #include "number_convention.h"
 #include "option_errors.h"
 #include "unit_list.h"
@@ -14,6 +13,7 @@
 #include <mezzurix/currency.h>
 #include <mezzurix/query_arguments.h>
 #include <mezzurix/rates_source.h>
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/utf8.h>
 
 #include <CLI/CLI.hpp>

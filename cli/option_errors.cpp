@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "option_errors.h"
 
-#include <mezzurix/terminal_messages.h>
-
 #include <mezzurix/query.h>
+#include <mezzurix/terminal_messages.h>
 
 #include <optional>
 #include <vector>

@@ -3,9 +3,9 @@
 #include "unit_list.h"
 
 #include "json.h"
-#include <mezzurix/terminal_messages.h>
 
 #include <mezzurix/query.h>
+#include <mezzurix/terminal_messages.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/definitions.h>
 #include <mezzurix/unit_names.h>
