@@ -22,6 +22,10 @@ struct TypedCatalogue {
         units.reserve(unitRecords().size());
         for (const UnitRecord& unit : unitRecords())
             units.push_back({unitCode(unit), listText(unit)});
+        int lastCode = -1;
+        for (const Unit& unit : units)
+            lastCode = std::max(lastCode, unit.code);
+        places.resize(static_cast<std::size_t>(lastCode + 1));
         std::size_t first = 0;
         for (std::size_t c = 0; c < categoryRecords().size(); ++c) {
             const CategoryRecord& record = categoryRecords()[c];
@@ -36,10 +40,7 @@ struct TypedCatalogue {
             category.units = std::span(units).subspan(first, end - first);
             all.push_back(category);
             for (std::size_t p = 0; p < category.units.size(); ++p) {
-                const auto code = static_cast<std::size_t>(category.units[p].code);
-                if (places.size() <= code)
-                    places.resize(code + 1);
-                places[code] = TypedPlace{c, p};
+                places[static_cast<std::size_t>(category.units[p].code)] = TypedPlace{c, p};
             }
             first = end;
         }
