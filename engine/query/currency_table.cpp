@@ -5,10 +5,10 @@
 // list. Names that are one currency's alone go in its row; names several currencies are written
 // with go in kSharedNames, read by the user's region.
 #include "currency_words.h"
-#include "per_language.h"
 
 #include <mezzurix/currency.h>
 #include <mezzurix/definitions.h>
+#include <mezzurix/per_language.h>
 #include <mezzurix/plural_rules.h>
 #include <mezzurix/unit_names.h>
 

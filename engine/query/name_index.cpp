@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_index.h"
 
-#include "per_language.h"
 #include "prefix_reading.h"
 #include "query_text.h"
 
 #include <mezzurix/catalogue_terms.h>
+#include <mezzurix/per_language.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_prefixes.h>
 

@@ -3,8 +3,9 @@
 #include "number_vocabulary.h"
 
 #include "number_words.h"
-#include "per_language.h"
 #include "query_text.h"
+
+#include <mezzurix/per_language.h>
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Mezzurix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <mezzurix/per_language.h>
 #include <mezzurix/typed_units.h>
 #include <mezzurix/unit_names.h>
 #include <mezzurix/unit_record.h>
+
+#include "names/name_language_list.h"
 
 #include <algorithm>
 
@@ -79,7 +82,14 @@ namespace {
 template <typename Add>
 std::vector<UnitName> namesByCode(Add add)
 {
+    // Room for every name the records list, so that the table is written once: a page of it
+    // never touched costs nothing, one copied on growing costs a page fault at every start.
+    std::size_t listed = 0;
+    for (const UnitRecord& unit : unitRecords())
+        for (std::string_view list : {unit.symbols, unit.abbreviations, unit.names, unit.byOtherSide})
+            listed += list.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(list.begin(), list.end(), '|'));
     std::vector<UnitName> names;
+    names.reserve(listed);
     const int codeLimit = kFirstTypedOnlyCode + static_cast<int>(unitRecords().size());
     for (int code = 0; code < codeLimit; ++code)
         if (const UnitRecord* unit = findUnitRecord(code))
@@ -152,15 +162,34 @@ std::vector<UnitName> translatedOtherSideNames(const LanguageNames& language)
 
 std::span<const UnitName> otherSideNames(const LanguageNames& language)
 {
-    static const std::vector<std::vector<UnitName>> all = [] {
-        std::vector<std::vector<UnitName>> each;
-        for (const LanguageNames* known : unitNameLanguages())
-            each.push_back(translatedOtherSideNames(*known));
-        return each;
+    const auto* names = madeOnFirstUse(&language, translatedOtherSideNames);
+    return names != nullptr ? std::span<const UnitName>(*names) : std::span<const UnitName>();
+}
+
+std::span<const LanguageNames* const> unitNameLanguages()
+{
+    static const std::vector<const LanguageNames*> all = [] {
+        std::vector<const LanguageNames*> made;
+        for (const NameLanguage& language : nameLanguages())
+            made.push_back(&language.names());
+        return made;
     }();
-    const auto languages = unitNameLanguages();
-    const auto at = std::find(languages.begin(), languages.end(), &language);
-    return at == languages.end() ? std::span<const UnitName>() : std::span<const UnitName>(all[std::size_t(at - languages.begin())]);
+    return all;
+}
+
+std::size_t unitNameLanguageCount()
+{
+    return nameLanguages().size();
+}
+
+std::optional<std::size_t> unitNameLanguageIndex(const LanguageNames& language)
+{
+    const auto languages = nameLanguages();
+    const auto at = std::find_if(languages.begin(), languages.end(),
+                                 [&](const NameLanguage& each) { return each.code == language.code; });
+    if (at == languages.end() || &at->names() != &language)
+        return std::nullopt;
+    return static_cast<std::size_t>(at - languages.begin());
 }
 
 const LanguageNames* findNameLanguage(std::string_view locale)
@@ -171,14 +200,14 @@ const LanguageNames* findNameLanguage(std::string_view locale)
     if (code.empty())
         return nullptr;
     const auto languageOf = [&](std::string_view each) { return each.substr(0, each.find('_')); };
-    const LanguageNames* found = nullptr;
-    for (const LanguageNames* language : unitNameLanguages()) {
-        if (language->code == full)
-            return language;
-        if (language->code == code || (found == nullptr && languageOf(language->code) == code))
-            found = language;
+    const NameLanguage* found = nullptr;
+    for (const NameLanguage& language : nameLanguages()) {
+        if (language.code == full)
+            return &language.names();
+        if (language.code == code || (found == nullptr && languageOf(language.code) == code))
+            found = &language;
     }
-    return found;
+    return found != nullptr ? &found->names() : nullptr;
 }
 
 std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)

@@ -7,7 +7,6 @@
 
 #include <mezzurix/unit_names.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <mutex>
 #include <optional>
@@ -26,12 +25,11 @@ auto madeOnFirstUse(const LanguageNames* language, Make make)
         std::once_flag made;
         std::optional<Value> value;
     };
-    const auto languages = unitNameLanguages();
-    const auto at = language != nullptr ? std::find(languages.begin(), languages.end(), language) : languages.end();
-    if (at == languages.end())
+    const std::optional<std::size_t> index = language != nullptr ? unitNameLanguageIndex(*language) : std::nullopt;
+    if (!index)
         return static_cast<const Value*>(nullptr);
-    static std::vector<Slot> slots(languages.size());
-    Slot& slot = slots[std::size_t(at - languages.begin())];
+    static std::vector<Slot> slots(unitNameLanguageCount());
+    Slot& slot = slots[*index];
     std::call_once(slot.made, [&] { slot.value.emplace(make(*language)); });
     return static_cast<const Value*>(&*slot.value);
 }

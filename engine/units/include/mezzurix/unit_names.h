@@ -4,6 +4,8 @@
 
 #include <mezzurix/plural_rules.h>
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -105,8 +107,14 @@ struct LanguageNames {
     std::span<const SharedCurrencyWords> sharedCurrencyNames;  // those the language has words for
 };
 
-// Every language with names, in the order of their codes.
+// Every language with names, in the order of their codes. A language's tables are made on the
+// first call that asks for it: this makes them all.
 std::span<const LanguageNames* const> unitNameLanguages();
+
+// How many languages have names, and where `language` stands among them, without making the
+// others' tables; nullopt for a language not among them.
+std::size_t unitNameLanguageCount();
+std::optional<std::size_t> unitNameLanguageIndex(const LanguageNames& language);
 
 // The language of a locale or language name ("de_DE.UTF-8", "de_AT", "de", "pt_BR"): the one of
 // its language and territory, else of its language alone, else another territory's of its
