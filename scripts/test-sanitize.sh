@@ -8,7 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 build=${SANITIZE_BUILD_DIR:-build-asan}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# -O1 and line tables only, as the sanitizers' own guides advise: every check is made, reports name
+# file and line, and the build takes half the time of -O2 -g.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
     -DMEZZURIX_SANITIZE=ON -DMEZZURIX_BUILD_TESTS=ON -DMEZZURIX_BUILD_BENCH=OFF -DMEZZURIX_WERROR="${CI:-OFF}" >/dev/null
 cmake --build "$build" -j2
 
