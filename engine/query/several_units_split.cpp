@@ -149,6 +149,22 @@ std::vector<AnswerPart> split(const Query& query, double result, std::optional<i
     return parts;
 }
 
+namespace {
+
+// The unit's first symbol ("ft"), else its list text.
+std::string_view shownSymbol(const Unit& unit)
+{
+    const auto aliases = unitAliases();  // unit by unit, in the order of the codes
+    auto at = std::lower_bound(aliases.begin(), aliases.end(), unit.code,
+                               [](const UnitName& name, int code) { return name.unitCode < code; });
+    for (; at != aliases.end() && at->unitCode == unit.code; ++at)
+        if (at->kind == NameKind::Symbol || at->kind == NameKind::CaseSymbol)
+            return at->text;
+    return unit.text;
+}
+
+} // namespace
+
 std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
 {
     std::string text;
@@ -157,14 +173,7 @@ std::string partsText(const Query& query, const std::vector<AnswerPart>& parts)
             text += ' ';
         text += part.text;
         text += ' ';
-        const int code = query.category().units[part.position].code;
-        std::string_view symbol = query.category().units[part.position].text;
-        for (const UnitName& name : namesOf(code))
-            if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol) {
-                symbol = name.text;
-                break;
-            }
-        text += symbol;
+        text += shownSymbol(query.category().units[part.position]);
     }
     return text;
 }

@@ -104,6 +104,9 @@ void TestQuery::aliasTableIsConsistent()
 {
     // Within the active languages: English and the user's.
     const LanguageNames* language = fetchedLanguage();
+    // Grouped by unit in the order of the codes, which a unit's symbol is looked up by.
+    QVERIFY(std::is_sorted(unitAliases().begin(), unitAliases().end(),
+                           [](const UnitName& a, const UnitName& b) { return a.unitCode < b.unitCode; }));
     std::vector<UnitName> aliases(unitAliases().begin(), unitAliases().end());
     if (language != nullptr)
         aliases.insert(aliases.end(), language->names.begin(), language->names.end());
