@@ -135,6 +135,9 @@ private slots:
     void everyUnitAndCategoryIsDescribed();
     void descriptionsDifferFromEnglish_data();
     void descriptionsDifferFromEnglish();
+    void everyTextEndsAsALiteral_data();
+    void everyTextEndsAsALiteral();
+    void languagesAreFoundByTheirOwnTables();
 };
 
 namespace {
@@ -370,6 +373,53 @@ void TestUnitCatalogues::descriptionsDifferFromEnglish()
     for (const CategoryName& name : language.categoryNames)
         QVERIFY2(folded(name.text) != folded(categoryName(name.key, nullptr)) || allAlike(name.text),
                  bytes(name.text) + " is the English name of the category " + bytes(name.key));
+}
+
+void TestUnitCatalogues::everyTextEndsAsALiteral_data()
+{
+    addLanguageRows();
+}
+
+// A language's texts are read from its packed table: each is followed by a null character, as a
+// literal is, since messages pass them on as C strings.
+void TestUnitCatalogues::everyTextEndsAsALiteral()
+{
+    const LanguageNames& language = fetchedLanguage();
+    int texts = 0;
+    const auto check = [&](std::string_view text) {
+        ++texts;
+        QVERIFY2(text.data() != nullptr && text.data()[text.size()] == '\0', std::string(text).c_str());
+    };
+    for (const UnitName& name : language.names)
+        check(name.text);
+    for (const DisplayName& name : language.displayNames)
+        check(name.singular), check(name.plural);
+    for (const FormName& form : language.formNames)
+        check(form.names), check(form.singular), check(form.plural);
+    for (const UnitDescription& description : language.descriptions)
+        check(description.text);
+    for (const CategoryName& category : language.categoryNames)
+        check(category.key), check(category.text);
+    for (const CurrencyName& currency : language.currencyNames)
+        check(currency.code), check(currency.names), check(currency.singular), check(currency.plural), check(currency.beside);
+    for (const SharedCurrencyWords& shared : language.sharedCurrencyNames)
+        check(shared.key), check(shared.names);
+    QVERIFY(texts > 1000);
+}
+
+// Each language is found by its locale as the one in the list of all, and its place in the list
+// is where the list has it.
+void TestUnitCatalogues::languagesAreFoundByTheirOwnTables()
+{
+    const auto languages = unitNameLanguages();
+    QCOMPARE(languages.size(), unitNameLanguageCount());
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        const std::string code(languages[i]->code);
+        QCOMPARE(findNameLanguage(code + ".UTF-8"), languages[i]);
+        QCOMPARE(unitNameLanguageIndex(*languages[i]), std::optional<std::size_t>(i));
+        LanguageNames copy = *languages[i];
+        QCOMPARE(unitNameLanguageIndex(copy), std::nullopt);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUnitCatalogues)
