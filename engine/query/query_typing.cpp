@@ -12,6 +12,7 @@
 #include <mezzurix/useful_targets.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -137,6 +138,11 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
         fits.assign(1, TypedFit::AsTyped);
         if (!typingWord)
             return queries;
+        // A word finished otherwise that changes the value reads another quantity, not another
+        // unit of this one: in "5:/km min/5" the 5 divides, and "min/5" is on its way to no min/mi.
+        const auto sameValue = [value = queries.front().value](const Query& other) {
+            return other.value == value || (std::isnan(other.value) && std::isnan(value));
+        };
         if (!queries.front().intoPosition && !queries.front().intoTerm) {
             const std::size_t lastWord = lastWordStarts(text, 1).front();
             if (std::optional<Query> from = separatorBeingTyped(text, lastWord, open)) {
@@ -147,7 +153,7 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
             // its way to minutes per kilometer more likely than to minutes per kelvin.
             if (queries.front().fromTerm)
                 for (Query& finished : finishedAt(text, lastWord, open))
-                    if (!finished.fromTerm)
+                    if (!finished.fromTerm && sameValue(finished))
                         queries.push_back(std::move(finished));
             fits.resize(queries.size(), TypedFit::Guessed);
             return queries;
@@ -157,8 +163,8 @@ std::variant<std::vector<Query>, QueryError> readAsTyped(std::string_view text, 
         for (const std::size_t cut : lastWordStarts(text)) {
             std::vector<Query> finished = finishedAt(text, cut, open);
             for (Query& other : finished)
-                if (other.intoPosition && (other.intoPosition != queries.front().intoPosition ||
-                                           other.intoParts != queries.front().intoParts))
+                if (other.intoPosition && sameValue(other) &&
+                    (other.intoPosition != queries.front().intoPosition || other.intoParts != queries.front().intoParts))
                     queries.push_back(std::move(other));
             if (!finished.empty())
                 break;

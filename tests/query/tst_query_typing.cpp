@@ -116,6 +116,7 @@ void TestQueryTyping::typingSequences_data()
     row("convert 5 kg to po", "Pounds(avdp)", 1);
     row("5 ft 10 in to c", "Centimeters", 2);  // or Chains
     row("5:30 min/k", "5.5 min/K", 2);  // as it stands, then the pace it is on its way to
+    row("5:/km min/5", "1 (s/km)·min", 1);  // the 5 divides: finishing "min/5" as min/mi would not
     row("1005 hund", "", 0);  // on its way to "hundred", no misspelt hand
     row("250 millimiters to i", "Inches", 5);  // a misspelling of two categories, left to the into unit
     row("\u2007xyz abc", "", 0);  // a blank of several bytes before any word
@@ -139,6 +140,9 @@ void TestQueryTyping::typingSequences()
         offered.append(QString::fromStdString(textOf(query)));
     QCOMPARE(offered.value(0), first);
     QCOMPARE(offered.size(), count);
+    // Readings offered together differ in their units, never in the value.
+    for (const Query& query : *queries)
+        QCOMPARE(query.value, queries->front().value);
 }
 
 void TestQueryTyping::bothCategoriesOfASharedName()
