@@ -28,7 +28,9 @@
 #include <mezzurix/unit_record.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -393,8 +395,16 @@ void checkNumberWords(std::string_view text, const Query& query, const QueryOpti
     // the words alone.
     if (!query.valueInWords || !query.corrections.empty() || query.expression)
         return;
+    // The value of a quantity of several units is their total in the last ("a' 5\"" holds 17
+    // inches): the words stand for the first part's number alone.
+    std::string number = query.valueText;
+    if (!query.fromParts.empty()) {
+        std::array<char, 32> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), query.fromParts.front().value);
+        number.assign(buffer.data(), written.ptr);
+    }
     std::string digits(text);
-    digits.replace(query.valueSpan.offset, query.valueSpan.length, query.valueText);
+    digits.replace(query.valueSpan.offset, query.valueSpan.length, number);
     if (!sameReading(query, readQuery(digits, options)))
         fail("a number in words reads otherwise than its digits", digits);
 }
