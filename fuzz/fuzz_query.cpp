@@ -28,9 +28,7 @@
 #include <mezzurix/unit_record.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -397,12 +395,8 @@ void checkNumberWords(std::string_view text, const Query& query, const QueryOpti
         return;
     // The value of a quantity of several units is their total in the last ("a' 5\"" holds 17
     // inches): the words stand for the first part's number alone.
-    std::string number = query.valueText;
-    if (!query.fromParts.empty()) {
-        std::array<char, 32> buffer{};
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), query.fromParts.front().value);
-        number.assign(buffer.data(), written.ptr);
-    }
+    const std::string number =
+        query.fromParts.empty() ? query.valueText : writtenNumber(query, 0, value_reader::decimalText);
     std::string digits(text);
     digits.replace(query.valueSpan.offset, query.valueSpan.length, number);
     if (!sameReading(query, readQuery(digits, options)))

@@ -20,11 +20,11 @@ struct TypedCatalogue {
     TypedCatalogue()
     {
         units.reserve(unitRecords().size());
-        for (const UnitRecord& unit : unitRecords())
-            units.push_back({unitCode(unit), listText(unit)});
         int lastCode = -1;
-        for (const Unit& unit : units)
-            lastCode = std::max(lastCode, unit.code);
+        for (const UnitRecord& unit : unitRecords()) {
+            units.push_back({unitCode(unit), listText(unit)});
+            lastCode = std::max(lastCode, units.back().code);
+        }
         places.resize(static_cast<std::size_t>(lastCode + 1));
         std::size_t first = 0;
         for (std::size_t c = 0; c < categoryRecords().size(); ++c) {

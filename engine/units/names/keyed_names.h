@@ -133,12 +133,18 @@ struct PackedRows {
     std::array<char, Chars> chars{};
 };
 
+template <typename Row, std::size_t N>
+constexpr std::span<const Row> withoutEnd(const Row (&rows)[N])
+{
+    return std::span(rows).first(N - 1);
+}
+
 // The rows of `rows`: a C array's last row, the empty one that ends it, left out.
 template <const auto& Rows>
 consteval auto rowsToPack()
 {
     if constexpr (std::is_array_v<std::remove_cvref_t<decltype(Rows)>>)
-        return std::span(Rows).first(std::size(Rows) - 1);
+        return withoutEnd(Rows);
     else
         return std::span(Rows);
 }
@@ -186,12 +192,6 @@ std::vector<Row> unpacked(const PackedRows<Row, Rows, Texts, Chars>& packed)
             text = std::string_view(packed.chars.data() + offset, size);
         });
     return rows;
-}
-
-template <typename Row, std::size_t N>
-constexpr std::span<const Row> withoutEnd(const Row (&rows)[N])
-{
-    return std::span(rows).first(N - 1);
 }
 
 } // namespace mezzurix
