@@ -158,6 +158,16 @@ public:
             consider(makeError(QueryErrorKind::MissingUnit, text_, {text_.size(), 0}, say("no unit to convert into")));
     }
 
+    // Where the last from side tried ended whole before a blank and a word that is no number, as
+    // "g/cm3" does in "2.7 g/cm3 lb/in3/ft": the into side may start there. A number there is
+    // no unit to convert into ("2 m 3 m", "4 m x 3 m").
+    std::optional<std::size_t> intoAfterFrom() const
+    {
+        if (!fromRest_ || number_scan::startsNumber(text_, *fromRest_, value_reader::styleOf(options_, false)))
+            return std::nullopt;
+        return fromRest_;
+    }
+
     Outcome outcome() const { return {false, best_, progress_}; }
 
 private:
@@ -177,6 +187,7 @@ private:
     std::optional<Side> fromSide(std::size_t end)
     {
         read_ = 0;
+        fromRest_.reset();
         std::optional<Side> from = side(begin_, end, &typed_);
         if (from && from->quantity.unit.isOne()) {
             // Read whole, and found to be a number.
@@ -189,7 +200,10 @@ private:
 
     std::optional<Side> side(std::size_t begin, std::size_t end, const Quantity* value)
     {
-        auto read = unit_expression::readSide(context_, begin, end, value);
+        std::size_t rest = end;
+        auto read = unit_expression::readSide(context_, begin, end, value, &rest);
+        if (value != nullptr && rest < end)
+            fromRest_ = rest;
         if (QueryError* error = std::get_if<QueryError>(&read)) {
             consider(std::move(*error));
             return std::nullopt;
@@ -291,6 +305,7 @@ private:
     unit_expression::Context context_;
     Quantity typed_;
     std::size_t read_ = 0;  // the end of the last side read whole in this attempt
+    std::optional<std::size_t> fromRest_;  // see intoAfterFrom()
     std::optional<QueryError> best_;
     std::size_t progress_ = 0;
 };
@@ -314,6 +329,11 @@ Outcome read(std::string_view text, std::size_t begin, std::size_t end, TextSpan
     } else if (splits.empty()) {
         reading.refuseAlone(end);
     }
+    // No word between the sides: "2.7 g/cm3 lb/in3/ft", as "2.7 g/cm3 to lb/in3/ft".
+    if (splits.empty())
+        if (const std::optional<std::size_t> into = reading.intoAfterFrom())
+            if (reading.attempt(*into, TextSpan{*into, end - *into}))
+                return {true, std::nullopt, 0};
     return reading.outcome();
 }
 

@@ -14,13 +14,16 @@ using namespace query_parts;
 using expression_atoms::operatorLength;
 using query_text::quoted;
 
-std::variant<Quantity, QueryError> Reader::read()
+std::variant<Quantity, QueryError> Reader::read(std::size_t* rest)
 {
     std::optional<Quantity> q = sum();
     if (q) {
-        skipBlanks();
-        if (pos_ < end_)
+        const bool blank = skipBlanks() > 0;
+        if (pos_ < end_) {
+            if (blank && rest != nullptr)
+                *rest = pos_;
             q = fail(unreadable(pos_));
+        }
     }
     if (!q)
         return *error_;

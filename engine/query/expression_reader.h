@@ -31,7 +31,8 @@ public:
     {
     }
 
-    std::variant<Quantity, QueryError> read();
+    // The side; `rest` as readSide() gives it.
+    std::variant<Quantity, QueryError> read(std::size_t* rest = nullptr);
 
 private:
     std::size_t skipBlanks()

@@ -39,9 +39,9 @@ ExactAmount exactValue(const number_scan::Scan& scan, const value_reader::Value&
 }
 
 std::variant<Quantity, QueryError> readSide(const Context& context, std::size_t begin, std::size_t end,
-                                            const Quantity* value)
+                                            const Quantity* value, std::size_t* rest)
 {
-    return Reader(context, begin, end, value).read();
+    return Reader(context, begin, end, value).read(rest);
 }
 
 std::string describeTerm(const UnitTerm& term)

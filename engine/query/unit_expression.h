@@ -49,9 +49,11 @@ struct Context {
 };
 
 // Reads text[begin, end) whole as one side. The from side starts with `value`, the query's
-// number, already read before `begin`; the into side (`value` null) counts no value.
+// number, already read before `begin`; the into side (`value` null) counts no value. Where a
+// whole side ends at a blank and text is left after it ("g/cm3 lb/in3"), `rest`, if given, gets
+// where that text starts; otherwise it is left as it was.
 std::variant<Quantity, QueryError> readSide(const Context& context, std::size_t begin, std::size_t end,
-                                            const Quantity* value);
+                                            const Quantity* value, std::size_t* rest = nullptr);
 
 // "g/cm³ (density)": a unit's symbol and the category that holds what it measures, or the
 // dimension where none does ("J/(kg·K) (m²/(s²·K))").

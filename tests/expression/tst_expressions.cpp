@@ -310,6 +310,8 @@ void TestExpressions::composedPairsOfEveryCategory()
                     {"7.25 " + u1 + "\u00B7" + w1 + " to " + u2 + "\u00B7" + w2, exact(x * exact(ratio * partners))},
                     {"7.25 " + u1 + "^2 to " + u2 + "^2", exact(x * *ratio.power(2))},
                     {"7.25 " + u1 + "^-1 to " + u2 + "\u207B\u00B9", exact(x * *ratio.power(-1))},
+                    // No word between the sides: the from side ends where it reads whole.
+                    {"7.25 " + u1 + "^2 " + u2 + "^2", exact(x * *ratio.power(2))},
                 };
                 for (const auto& form : forms) {
                     const std::optional<double> result = answered(form.query);
