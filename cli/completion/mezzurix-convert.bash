@@ -92,7 +92,7 @@ _mezzurix_convert()
     # it, and the units of the from unit's category come first.
     local categories="" typed=("${unit[@]}") s
     for ((s = ${#unit[@]} - 1; s >= 1; s--)); do
-        grep -qxF -- "${unit[s]}" <<<"$_mezzurix_convert_separators" || continue
+        [[ $'\n'$_mezzurix_convert_separators$'\n' == *$'\n'"${unit[s]}"$'\n'* ]] || continue
         categories=$(_mezzurix_convert_categories_of "$(IFS=' '; echo "${unit[*]:0:s}")")
         if [[ -n $categories ]]; then
             typed=("${unit[@]:s+1}")
@@ -121,6 +121,14 @@ _mezzurix_convert()
         replies=("${replies[@]//)/\\)}")
     fi
     compopt -o nosort
-    COMPREPLY=($(printf '%s\n' "${replies[@]}" | awk 'NF && !seen[$0]++'))
+    # Each reply once, in order.
+    local -A seen=()
+    local reply
+    COMPREPLY=()
+    for reply in "${replies[@]}"; do
+        [[ -n $reply && -z ${seen[$reply]+1} ]] || continue
+        seen[$reply]=1
+        COMPREPLY+=("$reply")
+    done
 }
 complete -F _mezzurix_convert mezzurix-convert

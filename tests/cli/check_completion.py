@@ -95,18 +95,18 @@ with tempfile.TemporaryDirectory() as folder:
         if replies[:len(first)] != first or not set(held) <= set(replies) or options not in asked:
             failures.append(f"{name}: {words} gave {replies[:12]} with options {asked!r}")
 
-# Every name of several words is offered whole from its start, escaped, and word by word.
-cases, expected = [], []
+# Every name of several words is offered whole from its start, escaped, and word by word. Names
+# that start alike share one completion, asked once.
+wanted = {}
 for name in names:
     words = name.split(" ")
-    cases.append([P, "24", name[:2]])
-    expected.append(escaped(name))
+    wanted.setdefault((P, "24", name[:2]), []).append(escaped(name))
     if len(words) > 1:
-        cases.append([P, "24", *words[:-1], words[-1][:1]])
-        expected.append(escaped(words[-1]))
-for words, want, (replies, _) in zip(cases, expected, complete(cases)):
-    if want not in replies:
-        failures.append(f"{words} does not offer {want!r}: {replies[:10]}")
+        wanted.setdefault((P, "24", *words[:-1], words[-1][:1]), []).append(escaped(words[-1]))
+for words, (replies, _) in zip(wanted, complete([list(w) for w in wanted])):
+    for want in wanted[words]:
+        if want not in replies:
+            failures.append(f"{list(words)} does not offer {want!r}: {replies[:10]}")
 
 # After a separator, every unit's names offer its own category's units first.
 cases, froms = [], []
@@ -125,32 +125,35 @@ for words, (from_name, category, unit_count), (replies, _) in zip(cases, froms, 
 
 
 
-def typed_in_bash(keys, folder):
-    """What an interactive bash shows after `keys` are typed, the completion loaded."""
+def typed_in_bash(keys, folder, expected):
+    """What an interactive bash shows after `keys` are typed, the completion loaded: read until
+    `expected` shows, or for a few seconds."""
     pid, fd = pty.fork()
     if pid == 0:
         os.chdir(folder)
         os.execvpe("bash", ["bash", "--norc", "--noprofile", "-i"], dict(os.environ, PS1="$ ", TERM="dumb"))
     shown = b""
 
-    def read(seconds):
+    def read_until(done, seconds):
         nonlocal shown
         end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            if select.select([fd], [], [], 0.1)[0]:
+        while time.monotonic() < end and not done(shown):
+            if select.select([fd], [], [], 0.05)[0]:
                 try:
                     shown += os.read(fd, 4096)
                 except OSError:
                     break
 
-    os.write(fd, b"source '" + COMPLETION.encode() + b"'\n")
-    read(1)
+    os.write(fd, b"source '" + COMPLETION.encode() + b"'; echo LOADED\n")
+    read_until(lambda text: b"\nLOADED" in text, 10)
     shown = b""
     os.write(fd, keys)
-    read(2)
+    read_until(lambda text: expected.encode() in text.replace(b"\x1b[K", b""), 5)
+    # A little longer, for anything bash would show after it (a second blank).
+    read_until(lambda text: False, 0.2)
     typed = shown
     os.write(fd, b"\x15exit\n")
-    read(0.5)
+    read_until(lambda text: False, 0.2)
     os.waitpid(pid, 0)
     return typed.decode("utf-8", "replace")
 
@@ -161,11 +164,12 @@ with tempfile.TemporaryDirectory() as folder:
     for keys, shown in ((b"mezzurix-convert -f quer\t", "mezzurix-convert -f queries\\ dir/"),
                         (b"mezzurix-convert 24 'sq fo\t", "mezzurix-convert 24 'sq foot' "),
                         (b"mezzurix-convert 1 lb to Pounds\\(\t", "mezzurix-convert 1 lb to Pounds\\(avdp\\) ")):
-        line = typed_in_bash(keys, folder).split("\r")[-1].replace("\x1b[K", "")
+        line = typed_in_bash(keys, folder, shown).split("\r")[-1].replace("\x1b[K", "")
         if not line.endswith(shown) or line.endswith(shown + " "):
             failures.append(f"typing {keys!r} in bash shows {line!r}, expected {shown!r}")
 
 for failure in failures:
     print("FAIL:", failure)
-print(f"{len(ROWS) + len(names) + len(froms) + 3} checks, {len(failures)} failed")
+print(f"{len(ROWS) + sum(map(len, wanted.values())) + len(froms) + 3} checks in {len(ROWS) + len(wanted) + len(froms)} "
+      f"completions, {len(failures)} failed")
 sys.exit(1 if failures else 0)
