@@ -9,7 +9,7 @@ namespace mezzurix {
 
 namespace {
 
-using Limb = std::uint32_t;
+using Limb = LimbVector::Limb;
 using Wide = std::uint64_t;  // holds a limb times a limb plus a limb
 constexpr int kLimbBits = 32;
 constexpr Wide kLimbBase = Wide{1} << kLimbBits;
@@ -18,7 +18,7 @@ constexpr Wide kLimbBase = Wide{1} << kLimbBits;
 constexpr int kChunkDigits = 9;
 constexpr Limb kChunkBase = 1'000'000'000;
 
-void trim(std::vector<Limb>& limbs)
+void trim(LimbVector& limbs)
 {
     while (!limbs.empty() && limbs.back() == 0)
         limbs.pop_back();
@@ -30,7 +30,7 @@ Limb low(Wide value)
 }
 
 // limbs = limbs × factor + addend.
-void multiplyAdd(std::vector<Limb>& limbs, Limb factor, Limb addend)
+void multiplyAdd(LimbVector& limbs, Limb factor, Limb addend)
 {
     Wide carry = addend;
     for (Limb& limb : limbs) {
@@ -44,7 +44,7 @@ void multiplyAdd(std::vector<Limb>& limbs, Limb factor, Limb addend)
 }
 
 // limbs = limbs / divisor, returning the remainder.
-Limb divideInPlace(std::vector<Limb>& limbs, Limb divisor)
+Limb divideInPlace(LimbVector& limbs, Limb divisor)
 {
     Wide remainder = 0;
     for (std::size_t i = limbs.size(); i-- > 0;) {
@@ -56,13 +56,13 @@ Limb divideInPlace(std::vector<Limb>& limbs, Limb divisor)
     return static_cast<Limb>(remainder);
 }
 
-std::vector<Limb> shiftLeft(const std::vector<Limb>& limbs, std::size_t bits)
+LimbVector shiftLeft(const LimbVector& limbs, std::size_t bits)
 {
     if (limbs.empty())
         return {};
     const std::size_t whole = bits / kLimbBits;
     const int part = static_cast<int>(bits % kLimbBits);
-    std::vector<Limb> result(limbs.size() + whole + 1, 0);
+    LimbVector result(limbs.size() + whole + 1, 0);
     for (std::size_t i = 0; i < limbs.size(); ++i) {
         const Wide shifted = Wide{limbs[i]} << part;
         result[i + whole] |= low(shifted);
@@ -72,13 +72,13 @@ std::vector<Limb> shiftLeft(const std::vector<Limb>& limbs, std::size_t bits)
     return result;
 }
 
-std::vector<Limb> shiftRight(const std::vector<Limb>& limbs, std::size_t bits)
+LimbVector shiftRight(const LimbVector& limbs, std::size_t bits)
 {
     const std::size_t whole = bits / kLimbBits;
     if (whole >= limbs.size())
         return {};
     const int part = static_cast<int>(bits % kLimbBits);
-    std::vector<Limb> result(limbs.size() - whole, 0);
+    LimbVector result(limbs.size() - whole, 0);
     for (std::size_t i = 0; i < result.size(); ++i) {
         const Wide next = i + whole + 1 < limbs.size() ? limbs[i + whole + 1] : 0;
         const Wide pair = (next << kLimbBits) | limbs[i + whole];

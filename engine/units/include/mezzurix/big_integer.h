@@ -4,13 +4,15 @@
 
 // Whole numbers of any size, for exact unit amounts (see exact_amount.h). Sign and magnitude, the
 // magnitude in 32-bit limbs. Written for clarity over speed: the numbers met here stay within a
-// few thousand bits, and every operation is schoolbook. The size is the caller's to bound.
+// few thousand bits, and every operation is schoolbook. The size is the caller's to bound; the
+// small ones allocate nothing (limb_vector.h).
+
+#include <mezzurix/limb_vector.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace mezzurix {
 
@@ -60,7 +62,7 @@ public:
     static BigInteger power(const BigInteger& base, unsigned exponent);
 
 private:
-    using Limbs = std::vector<std::uint32_t>;  // least significant first, no leading zero limbs
+    using Limbs = LimbVector;  // least significant first, no leading zero limbs
 
     static BigInteger fromMagnitude(Limbs limbs, bool negative);
     static int compareMagnitudes(const Limbs& a, const Limbs& b);
