@@ -294,6 +294,7 @@ void TestExactAmount::texts_data()
     QTest::newRow("point last") << "12." << "12";
     QTest::newRow("minus zero") << "-0.000" << "0";
     QTest::newRow("pi cancelled") << "pi/pi" << "1";
+    QTest::newRow("zero, any exponent") << "0.00e999999999999" << "0";
 }
 
 // Each text reads to its exact value, whose text reads back to the same value.
@@ -327,7 +328,7 @@ void TestExactAmount::hostileTextsAreRefused()
         "", "-", "+", ".", "e5", "1e", "1e+", "1e-", "--1", "+-1", "-+1", "1/0", "pi/0", "1/0.000", "1.2.3", "pi2", "2pi",
         "2 pi", " 1", "1 ", "1/", "/1", "*1", "1**2", "1//2", "0x10", "1,5", "nan", "inf", "p", "pie", "1e1.5",
         maxDigits + "7", "0." + maxDigits, "1e" + std::to_string(ExactAmount::kMaxExponent + 1),
-        "1e-" + std::to_string(ExactAmount::kMaxExponent + 1), "0e99999", "1e2147483647", "1e-2147483648",
+        "1e-" + std::to_string(ExactAmount::kMaxExponent + 1), "0e", "0e-", "0e+x", "1e2147483647", "1e-2147483648",
         "1e2147483648", "1e-99999999999999999999999999", "1e" + std::string(100000, '9'), std::string(100000, '1'),
         "0." + std::string(100000, '0') + "1", maxPi + "*pi", belowMaxPi + "/pi/pi",
         // 10^3000 has more than kMaxBits bits.

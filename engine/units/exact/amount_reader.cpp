@@ -63,8 +63,10 @@ private:
         }
         if (digits.empty())
             return std::nullopt;
+        // Zero times any power of ten is zero, "0e999999" too: its exponent needs no bound.
+        const bool zero = digits.find_first_not_of('0') == std::string::npos;
         if (take("e") || take("E")) {
-            const std::optional<int> power = exponent();
+            const std::optional<int> power = exponent(!zero);
             if (!power)
                 return std::nullopt;
             scale += *power;  // both within a few thousand
@@ -74,15 +76,16 @@ private:
         return scale >= 0 ? ExactAmount::fraction(mantissa * ten, 1) : ExactAmount::fraction(mantissa, ten);
     }
 
-    // An optional sign and at least one digit, refused as soon as it passes kMaxExponent.
-    std::optional<int> exponent()
+    // An optional sign and at least one digit, refused as soon as it passes kMaxExponent; where
+    // it is not `bounded` (its mantissa is zero), read whole as 0.
+    std::optional<int> exponent(bool bounded)
     {
         const bool negative = takeSign();
         if (rest_.empty() || !isDigit(rest_.front()))
             return std::nullopt;
         int value = 0;
         for (; !rest_.empty() && isDigit(rest_.front()); rest_.remove_prefix(1)) {
-            value = value * 10 + (rest_.front() - '0');
+            value = bounded ? value * 10 + (rest_.front() - '0') : 0;
             if (value > ExactAmount::kMaxExponent)
                 return std::nullopt;
         }
