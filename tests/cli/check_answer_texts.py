@@ -63,10 +63,16 @@ RAW = re.compile(rb"[\x00-\x09\x0b-\x1f\x7f]|\xc2[\x80-\x9f]")
 typed = [shape.format(control) for shape in SHAPES for control in CONTROLS]
 runs = [(f"{style} lines", run(style, "\n".join(typed).encode() + b"\n"))
         for style in ([], ["-t"], ["--json"], ["--explain"])]
-# As an argument, every control character once, the shapes taken in turn: an argument is read as a
-# line is, and each start of a program under the sanitizers costs a tenth of a second.
-runs += [(f"argument {query.encode()!r}", run([query]))
-         for query in (SHAPES[i % len(SHAPES)].format(control) for i, control in enumerate(CONTROLS))]
+# As an argument, every control character once, the shapes taken in turn (each start of a program
+# under the sanitizers costs a tenth of a second), and a line feed, which no line can hold, in every
+# shape: the answer or the error is one line.
+arguments = [SHAPES[i % len(SHAPES)].format(control) for i, control in enumerate(CONTROLS)]
+arguments += [shape.format("\n") for shape in SHAPES if shape.format("\n") not in arguments]
+for query in arguments:
+    result = run([query])
+    check(f"argument {query.encode()!r} on one line", result.stdout.count(b"\n") + result.stderr.count(b"\n") == 1,
+          f"{result.stdout!r} {result.stderr!r}")
+    runs.append((f"argument {query.encode()!r}", result))
 for name, result in runs:
     check(name, not RAW.search(result.stdout) and not RAW.search(result.stderr), f"{result.stdout!r} {result.stderr!r}")
 check("carriage return shown", run(["5 ft\r10 in to cm"]).stdout == b"5 ft\\x0D10 in = 177.8 Centimeters\n")

@@ -29,7 +29,7 @@ while IFS= read -r -d '' line; do
     COMP_POINT=${#COMP_LINE}
     COMPREPLY=() options=()
     _mezzurix_convert
-    printf '%s\x1f' "${COMPREPLY[@]}"
+    ((${#COMPREPLY[@]} == 0)) || printf '%s\x1f' "${COMPREPLY[@]}"
     printf '\x1e%s' "${options[*]}"
     printf '\x1d'
 done
@@ -37,7 +37,8 @@ done
 
 
 def complete(cases):
-    """The replies and options for each case, a list of words."""
+    """The replies and options for each case, a list of words; every reply list is checked to
+    hold each reply once and no empty one."""
     text = "".join(" ".join("'" + w.replace("'", "'\\''") + "'" for w in words) + "\0" for words in cases)
     result = subprocess.run(["bash", "-c", DRIVER, "driver", COMPLETION], input=text.encode(),
                             capture_output=True, timeout=600, env=dict(os.environ, LC_ALL="C.UTF-8"))
@@ -46,7 +47,10 @@ def complete(cases):
     answers = []
     for record in result.stdout.decode().split("\x1d")[:-1]:
         replies, options = record.split("\x1e")
-        answers.append(([r for r in replies.split("\x1f") if r], options))
+        listed = replies.split("\x1f")[:-1]
+        if len(listed) != len(set(listed)) or "" in listed:
+            failures.append(f"replies repeated or empty: {listed[:12]}")
+        answers.append((listed, options))
     return answers
 
 
@@ -87,6 +91,8 @@ with tempfile.TemporaryDirectory() as folder:
         ("after an escaped name", [P, "24", "cu\\ ft", "to", "c"], ["Cubic\\ inches"], ["cm²"], "-o nosort"),
         ("glued unit", [P, "24in", "to", "f"], ["Feet", "ft"], [], "-o nosort"),
         ("after ->", [P, "24", "in", "->", "f"], ["Feet", "ft"], [], "-o nosort"),
+        ("after \u2192", [P, "24", "in", "\u2192", "f"], ["Feet", "ft"], [], "-o nosort"),
+        ("after =", [P, "24", "in", "=", "f"], ["Feet", "ft"], [], "-o nosort"),
         ("after a name of several words", [P, "-d", "2", "24", "sq", "in", "=>", "s"], ["Sq\\ Inches"], [],
          "-o nosort"),
     ]

@@ -9,8 +9,11 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 using mezzurix::BigInteger;
+using mezzurix::LimbVector;
 
 namespace {
 
@@ -105,6 +108,7 @@ private slots:
     void agreesWith128BitArithmetic();
     void identitiesHoldOnLargeNumbers();
     void edges();
+    void limbsBehaveAsAVector();
 };
 
 // Every operation against the compiler's own 128-bit integers, on operands of every size that
@@ -208,6 +212,57 @@ void TestBigInteger::edges()
     QCOMPARE(BigInteger::power(10, 40).toDecimal(), "1" + std::string(40, '0'));
     QCOMPARE(BigInteger(1).bitLength(), std::size_t{1});
     QCOMPARE((BigInteger(1) << 1000).bitLength(), std::size_t{1001});
+}
+
+// The limbs' own vector, which keeps a few limbs in itself, against std::vector: random operations
+// on a few of them, around the size where it moves its limbs to the heap and back.
+void TestBigInteger::limbsBehaveAsAVector()
+{
+    using Model = std::vector<std::uint32_t>;
+    constexpr std::size_t kVectors = 4;
+    std::mt19937_64 random(11);
+    std::vector<LimbVector> ours(kVectors);
+    std::vector<Model> model(kVectors);
+    const auto same = [&](std::size_t i) {
+        const LimbVector& v = ours[i];
+        return v.size() == model[i].size() && v.empty() == model[i].empty() &&
+               Model(v.begin(), v.end()) == model[i] && (v.empty() || (v.front() == model[i].front() && v.back() == model[i].back()));
+    };
+    for (int step = 0; step < 200000; ++step) {
+        const std::size_t i = random() % kVectors;
+        const std::size_t j = random() % kVectors;  // may be i: self-assignment
+        const auto limb = static_cast<std::uint32_t>(random());
+        const std::size_t count = random() % 14;
+        const int operation = static_cast<int>(random() % 11);
+        switch (operation) {
+        case 0: ours[i].push_back(limb); model[i].push_back(limb); break;
+        case 1: if (!model[i].empty()) { ours[i].pop_back(); model[i].pop_back(); } break;
+        case 2: ours[i].resize(count, limb); model[i].resize(count, limb); break;
+        case 3: ours[i].assign(count, limb); model[i].assign(count, limb); break;
+        case 4:  // from its own limbs no more than std::vector
+            if (i != j) { ours[i].assign(ours[j].begin(), ours[j].end()); model[i] = model[j]; }
+            break;
+        case 5: ours[i] = ours[j]; model[i] = model[j]; break;
+        case 6: {
+            // Moved from, then used again: empty.
+            LimbVector moved = std::move(ours[j]);
+            Model kept = std::move(model[j]);
+            ours[j].push_back(limb);
+            model[j] = {limb};
+            ours[i] = std::move(moved);
+            model[i] = std::move(kept);
+            break;
+        }
+        case 7: { LimbVector copy(ours[j]); ours[i] = copy; model[i] = model[j]; break; }
+        case 8: ours[i] = LimbVector(count, limb); model[i] = Model(count, limb); break;
+        case 9: ours[i].clear(); model[i].clear(); break;
+        case 10: if (!model[i].empty()) { ours[i][count % model[i].size()] = limb; model[i][count % model[i].size()] = limb; } break;
+        }
+        for (std::size_t k = 0; k < kVectors; ++k)
+            QVERIFY2(same(k), qPrintable(QString("step %1, operation %2, vector %3").arg(step).arg(operation).arg(k)));
+        QVERIFY((ours[i] == ours[j]) == (model[i] == model[j]));
+    }
+    QVERIFY(LimbVector({1, 2, 3}) == LimbVector({1, 2, 3}) && !(LimbVector({1, 2}) == LimbVector({1, 2, 3})));
 }
 
 QTEST_APPLESS_MAIN(TestBigInteger)

@@ -369,6 +369,14 @@ void TestExpressions::refusals_data()
     row("2.7 g/mm3 to kg/m3 please", "unknown-unit", "unknown unit \"please\"");
     row("24 ft to fet", "unknown-unit", "did you mean \"feet\"?");
     row("5 mJ to xyz", "unknown-unit", "unknown unit \"xyz\" at column 9");
+    // No word between the sides: the into side starts where the from side stops reading, and a
+    // composed unit there is named, not taken for a misspelt one
+    row("2.7 g/cm3 g/cm3/m", "incompatible-units", "cannot convert g/cm\u00B3 (density) into (g/cm\u00B3)/m (kg/m\u2074)");
+    row("2.7 g/cm3 kg/m3/s", "incompatible-units", "cannot convert g/cm\u00B3 (density) into (kg/m\u00B3)/s");
+    row("2.7 g/cm3 kg", "incompatible-units", "cannot convert Grams per cubic centimeter (Density) into Kilograms (Mass)");
+    row("2.7 g/cm3 flour", "unknown-unit", "unknown unit \"flour\" at column 11");
+    row("2 m 3 m", "missing-unit", "no unit to convert into");
+    row("10 kilowatt hour", "missing-unit", "no unit to convert into");
 }
 
 void TestExpressions::refusals()
