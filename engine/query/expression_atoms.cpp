@@ -171,7 +171,7 @@ bool typedAsSymbol(int code, std::string_view text, const LanguageNames* languag
                ((name.kind == NameKind::CaseSymbol && name.text == text) ||
                 (name.kind == NameKind::Symbol && equalsFolded(text, fold(name.text))));
     };
-    return std::any_of(unitAliases().begin(), unitAliases().end(), symbolOf) ||
+    return std::ranges::any_of(aliasesOf(code), symbolOf) ||
            (language != nullptr && std::any_of(language->names.begin(), language->names.end(), symbolOf));
 }
 

@@ -154,12 +154,9 @@ namespace {
 // The unit's first symbol ("ft"), else its list text.
 std::string_view shownSymbol(const Unit& unit)
 {
-    const auto aliases = unitAliases();  // unit by unit, in the order of the codes
-    auto at = std::lower_bound(aliases.begin(), aliases.end(), unit.code,
-                               [](const UnitName& name, int code) { return name.unitCode < code; });
-    for (; at != aliases.end() && at->unitCode == unit.code; ++at)
-        if (at->kind == NameKind::Symbol || at->kind == NameKind::CaseSymbol)
-            return at->text;
+    for (const UnitName& name : aliasesOf(unit.code))
+        if (name.kind == NameKind::Symbol || name.kind == NameKind::CaseSymbol)
+            return name.text;
     return unit.text;
 }
 

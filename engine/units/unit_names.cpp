@@ -111,6 +111,14 @@ std::span<const UnitName> unitAliases()
     return all;
 }
 
+std::span<const UnitName> aliasesOf(int unitCode)
+{
+    const std::span<const UnitName> all = unitAliases();
+    const auto [first, last] = std::equal_range(all.begin(), all.end(), UnitName{unitCode, {}, NameKind::Name},
+                                                [](const UnitName& a, const UnitName& b) { return a.unitCode < b.unitCode; });
+    return {first, last};
+}
+
 std::span<const UnitName> otherSideNames()
 {
     static const std::vector<UnitName> all = namesByCode([](std::vector<UnitName>& names, int code, const UnitRecord& unit) {
@@ -217,9 +225,8 @@ std::vector<UnitName> namesOf(int unitCode, const LanguageNames* language)
         for (const Unit& unit : category.units)
             if (unit.code == unitCode)
                 names.push_back({unitCode, unit.text, NameKind::ListText});
-    for (const UnitName& alias : unitAliases())
-        if (alias.unitCode == unitCode)
-            names.push_back(alias);
+    const std::span<const UnitName> aliases = aliasesOf(unitCode);
+    names.insert(names.end(), aliases.begin(), aliases.end());
     if (language != nullptr)
         for (const UnitName& name : language->names)
             if (name.unitCode == unitCode)

@@ -22,20 +22,12 @@ public:
     LimbVector() = default;
     LimbVector(std::size_t count, Limb value) { resize(count, value); }
     LimbVector(std::initializer_list<Limb> limbs) { assign(limbs.begin(), limbs.end()); }
-    LimbVector(const LimbVector& other)
-    {
-        if (other.heap_)
-            assign(other.begin(), other.end());
-        else
-            copyLocal(other);
-    }
+    LimbVector(const LimbVector& other) { copy(other); }
     LimbVector(LimbVector&& other) noexcept { take(other); }
     LimbVector& operator=(const LimbVector& other)
     {
-        if (this != &other && (other.heap_ || heap_))
-            assign(other.begin(), other.end());
-        else if (this != &other)
-            copyLocal(other);
+        if (this != &other)
+            copy(other);
         return *this;
     }
     LimbVector& operator=(LimbVector&& other) noexcept
@@ -122,6 +114,15 @@ private:
         }
         other.size_ = 0;
         other.capacity_ = kLocal;
+    }
+
+    // Either side on the heap: limb by limb, into room enough. Both local: the whole array.
+    void copy(const LimbVector& other)
+    {
+        if (other.heap_ || heap_)
+            assign(other.begin(), other.end());
+        else
+            copyLocal(other);
     }
 
     // The whole local array at once, which compiles to a few moves, not a call.

@@ -125,6 +125,8 @@ const LanguageNames* findNameLanguage(std::string_view locale);
 // Every name beyond the list texts, grouped by unit in the order of the unit codes: the window's
 // units first, then those only typed conversions know.
 std::span<const UnitName> unitAliases();
+// Those of one unit, in table order.
+std::span<const UnitName> aliasesOf(int unitCode);
 
 // The names read as a unit only where a query's other side asks for its category (see
 // UnitRecord::byOtherSide), in the order of the unit codes: kinds CaseSymbol and Symbol.
