@@ -30,10 +30,24 @@ struct Side {
 
 TextSpan trimmed(std::string_view text, std::size_t begin, std::size_t end)
 {
-    while (begin < end && query_text::blankLength(text, begin) > 0)
-        begin += query_text::blankLength(text, begin);
-    while (end > begin && blanks::isNumberBlank(text[end - 1]))
-        --end;
+    // Blanks, and dots standing alone, as the reader skips them.
+    while (begin < end) {
+        const std::size_t skipped = std::max(query_text::blankLength(text, begin), query_text::loneDotsLength(text, begin, end));
+        if (skipped == 0)
+            break;
+        begin += skipped;
+    }
+    while (end > begin) {
+        std::size_t dots = end;
+        while (dots > begin && text[dots - 1] == '.')
+            --dots;
+        if (blanks::isNumberBlank(text[end - 1]))
+            --end;
+        else if (dots < end && dots > begin && blanks::isNumberBlank(text[dots - 1]))
+            end = dots;
+        else
+            break;
+    }
     return {begin, end - begin};
 }
 

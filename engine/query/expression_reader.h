@@ -27,7 +27,7 @@ ExactAmount exactOf(double x);
 class Reader {
 public:
     Reader(const Context& context, std::size_t begin, std::size_t end, const Quantity* value)
-        : c_(context), text_(context.text), pos_(begin), end_(end), pending_(value), into_(value == nullptr)
+        : c_(context), text_(context.text), begin_(begin), pos_(begin), end_(end), pending_(value), into_(value == nullptr)
     {
     }
 
@@ -35,11 +35,18 @@ public:
     std::variant<Quantity, QueryError> read(std::size_t* rest = nullptr);
 
 private:
+    // Blanks, and dots standing alone at the side's start or after a blank.
     std::size_t skipBlanks()
     {
         const std::size_t from = pos_;
-        while (pos_ < end_ && query_text::blankLength(text_, pos_) > 0)
-            pos_ += query_text::blankLength(text_, pos_);
+        while (true) {
+            while (pos_ < end_ && query_text::blankLength(text_, pos_) > 0)
+                pos_ += query_text::blankLength(text_, pos_);
+            const std::size_t dots = pos_ > from || pos_ == begin_ ? query_text::loneDotsLength(text_, pos_, end_) : 0;
+            if (dots == 0)
+                break;
+            pos_ += dots;
+        }
         return pos_ - from;
     }
 
@@ -99,6 +106,7 @@ private:
 
     const Context& c_;
     std::string_view text_;
+    std::size_t begin_;
     std::size_t pos_;
     std::size_t end_;
     const Quantity* pending_;  // the query's value, before the first group of the from side

@@ -28,6 +28,17 @@ inline std::size_t blankLength(std::string_view text, std::size_t pos)
     return queryBlankLength(text, pos);
 }
 
+// The length of a run of dots at `pos` that ends at `end` or at a blank, or 0: dots standing
+// alone after the value ("4:30. min/km", "5 . m/s^3"), which belong to no unit, as abbreviation
+// dots belong to none.
+inline std::size_t loneDotsLength(std::string_view text, std::size_t pos, std::size_t end)
+{
+    std::size_t dots = pos;
+    while (dots < end && text[dots] == '.')
+        ++dots;
+    return dots > pos && (dots == end || blankLength(text, dots) > 0) ? dots - pos : 0;
+}
+
 // The length of the separator symbol at `pos` (->, =>, →, >, =), or 0.
 std::size_t separatorSymbolLength(std::string_view text, std::size_t pos);
 

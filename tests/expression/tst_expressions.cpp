@@ -201,6 +201,10 @@ void TestExpressions::answers_data()
     row("3/4 in to mm", "19.05");
     row("1-1/2 in to mm", "38.1");
     row("1 1/2 ft + 6 in to ft", "2");
+    // Dots standing alone belong to no unit, as abbreviation dots belong to none
+    row("5 . m/s^3 to ft/s^3", "5/0.3048");
+    row("4:30. kg/m^4 to g/cm^4", "4.5/100000000*1000");
+    row("5 m/s^3 . to ft/s^3 .", "5/0.3048");
     // Every phrasing, and a user's language
     row("how many ns in 2 \u00B5s", "2000");
     row("convert 2.7 g/cm3 to kg/m3", "2700");
@@ -377,6 +381,8 @@ void TestExpressions::refusals_data()
     row("2.7 g/cm3 flour", "unknown-unit", "unknown unit \"flour\" at column 11");
     row("2 m 3 m", "missing-unit", "no unit to convert into");
     row("10 kilowatt hour", "missing-unit", "no unit to convert into");
+    // ...not a misspelt min/km: a dot after the clock value changes nothing
+    row("4:30. min/k^2 to s/km", "incompatible-units", "cannot convert min/K\u00B2 (s/K\u00B2) into s/km (pace)");
 }
 
 void TestExpressions::refusals()
