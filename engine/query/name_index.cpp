@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_index.h"
 
+#include "english_name_table.h"
+#include "name_sources.h"
+#include "name_table.h"
 #include "prefix_reading.h"
 #include "query_text.h"
 
@@ -12,9 +15,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -30,225 +31,10 @@ constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kShortTextBytes = 4;
 constexpr std::size_t kMaxSuggestions = 3;
 
-// How a name matched a text: in its exact case first, then a name whose case means nothing, then
-// a symbol of another case.
-enum Tier { Exact, Loose, CaseFree, None };
-
-// Every name under its text with ASCII case ignored, so that one lookup finds the names of the
-// exact case and those of any case together. The entries lie in one array, grouped by bucket, so
-// that a lookup reads one short run of memory and building the table allocates twice.
-class NameTable {
-public:
-    struct Entry {
-        std::string_view text;
-        int code;
-        bool exactCase;
-        bool otherSide = false;  // read only as another reading (UnitMatch::others())
-        bool translated = false; // a name of the user's language, which wins over English ones
-    };
-
-    NameTable() = default;
-    // Codes below zero stand for known symbols of units the catalogue lacks; such an entry is
-    // left out where an earlier entry has its exact text.
-    explicit NameTable(std::span<const Entry> names)
-    {
-        const std::size_t buckets = std::bit_ceil(2 * names.size() + 1);
-        mask_ = buckets - 1;
-        starts_.assign(buckets + 1, 0);
-        std::vector<Key> keys(names.size());
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            keys[i] = keyOf(names[i].text);
-            ++starts_[(keys[i].hash & mask_) + 1];
-        }
-        for (std::size_t b = 0; b < buckets; ++b)
-            starts_[b + 1] += starts_[b];
-        entries_.resize(names.size());
-        std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-        for (std::size_t i = 0; i < names.size(); ++i)
-            entries_[next[keys[i].hash & mask_]++] = {names[i], keys[i], rawOf(names[i].text)};
-
-        // Drop the known symbols an earlier entry spells exactly, closing the gaps.
-        std::uint32_t kept = 0;
-        for (std::size_t b = 0; b < buckets; ++b) {
-            const std::uint32_t first = starts_[b];
-            const std::uint32_t last = starts_[b + 1];
-            starts_[b] = kept;
-            const std::uint32_t bucketStart = kept;
-            for (std::uint32_t i = first; i < last; ++i) {
-                const Keyed& entry = entries_[i];
-                const bool repeated =
-                    entry.name.code < 0 && std::any_of(entries_.begin() + bucketStart, entries_.begin() + kept,
-                                                       [&](const Keyed& e) { return e.name.text == entry.name.text; });
-                if (!repeated)
-                    entries_[kept++] = entry;
-            }
-        }
-        starts_[buckets] = kept;
-        entries_.resize(kept);
-    }
-
-    // The units `text` names: in its exact case; else by a name whose case means nothing; else,
-    // when `text` is no symbol the reader knows in its exact case, by the one unit whose symbol
-    // differs from it only by case ("KG"); `matched` gets which of these found it. `unsupported`
-    // gets the code of the known symbol of a unit the catalogue lacks that `text` is exactly.
-    UnitMatch find(std::string_view text, int* unsupported = nullptr, Tier* matched = nullptr) const
-    {
-        return search<false>(text, unsupported, matched);
-    }
-    // Only the names in the exact case of `text`.
-    UnitMatch findExact(std::string_view text) const { return search<true>(text, nullptr, nullptr); }
-
-private:
-    template <bool exactOnly>
-    UnitMatch search(std::string_view text, int* unsupported, Tier* matched) const
-    {
-        if (entries_.empty())
-            return {};
-        const Key key = keyOf(text);
-        const std::uint64_t raw = rawOf(text);
-        const std::size_t b = key.hash & mask_;
-        Tier tier = None;
-        UnitMatch found;
-        UnitMatch lower;   // symbols of another case, below a better match
-        UnitMatch others;  // other-side names
-        bool translated = false;  // `found` holds names of the user's language
-        bool knownOtherCase = false;
-        for (std::uint32_t i = starts_[b]; i < starts_[b + 1]; ++i) {
-            const Keyed& keyed = entries_[i];
-            if (!(keyed.key == key) || !sameIgnoringCase(keyed.name.text, text))
-                continue;
-            const Entry& entry = keyed.name;
-            const bool exact = keyed.raw == raw && (text.size() <= kPackedBytes || entry.text == text);
-            if (entry.code < 0) {
-                if (exact) {
-                    if (unsupported)
-                        *unsupported = entry.code;
-                    return {};
-                }
-                knownOtherCase = true;
-                continue;
-            }
-            if (exactOnly && !exact)
-                continue;
-            if (entry.otherSide) {
-                if (exact || !entry.exactCase)
-                    others.add(entry.code);
-                continue;
-            }
-            // A name of the user's language in another case ranks as the exact English one
-            // ("grad" in German is Grad, the degree).
-            const Tier entryTier = exact || (entry.translated && !entry.exactCase) ? Exact
-                                   : !entry.exactCase                          ? Loose
-                                                                               : CaseFree;
-            if (entryTier < tier) {
-                if (tier == CaseFree)
-                    lower = found;
-                tier = entryTier;
-                found = {};
-                translated = false;
-            }
-            if (entryTier == tier) {
-                // Of one tier, the user's language's names win: German "Grad" is the degree, not
-                // the English grad; the English readings become other readings.
-                if (entry.translated && !translated) {
-                    for (const int code : found.codes())
-                        others.add(code);
-                    found = {};
-                    translated = true;
-                }
-                if (entry.translated == translated)
-                    found.add(entry.code);
-                else
-                    others.add(entry.code);
-            } else if (entryTier == CaseFree) {
-                lower.add(entry.code);
-            }
-        }
-        if (tier == CaseFree && (found.codes().size() != 1 || knownOtherCase))
-            return {};
-        // A symbol in another case is another reading only beside a name in the exact case ("ps"
-        // beside "PS"), as a name of any case reads every case already.
-        if (tier == Exact)
-            for (const int code : lower.codes())
-                others.add(code);
-        for (const int code : others.codes())
-            found.addOther(code);
-        if (matched != nullptr)
-            *matched = tier;
-        return found;
-    }
-
-    // A text's first bytes with ASCII case ignored, packed in a word (most names fit in it
-    // whole, and then compare as one number), its length, and a hash of it all.
-    static constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
-    struct Key {
-        std::uint64_t packed = 0;
-        std::uint32_t size = 0;
-        std::uint32_t hash = 0;
-        bool operator==(const Key&) const = default;
-    };
-    static Key keyOf(std::string_view text)
-    {
-        Key key;
-        key.size = static_cast<std::uint32_t>(text.size());
-        const std::size_t packed = std::min(text.size(), kPackedBytes);
-        for (std::size_t i = 0; i < packed; ++i)
-            key.packed |= std::uint64_t(static_cast<unsigned char>(query_text::foldByte(text[i]))) << (8 * i);
-        // Fibonacci hashing of the packed bytes, then FNV-1a over any bytes beyond them.
-        std::uint64_t h = (key.packed ^ text.size()) * 0x9E3779B97F4A7C15ull;
-        for (std::size_t i = packed; i < text.size(); ++i)
-            h = (h ^ static_cast<unsigned char>(query_text::foldByte(text[i]))) * 1099511628211ull;
-        key.hash = static_cast<std::uint32_t>(h >> 32);
-        return key;
-    }
-    // The first bytes as they are, for telling the exact case.
-    static std::uint64_t rawOf(std::string_view text)
-    {
-        std::uint64_t raw = 0;
-        for (std::size_t i = 0; i < std::min(text.size(), kPackedBytes); ++i)
-            raw |= std::uint64_t(static_cast<unsigned char>(text[i])) << (8 * i);
-        return raw;
-    }
-    // For texts of equal keys: the bytes beyond the packed ones, with ASCII case ignored.
-    static bool sameIgnoringCase(std::string_view a, std::string_view b)
-    {
-        return a.size() <= kPackedBytes ||
-               std::equal(a.begin() + kPackedBytes, a.end(), b.begin() + kPackedBytes,
-                          [](char x, char y) { return query_text::foldByte(x) == query_text::foldByte(y); });
-    }
-
-    struct Keyed {
-        Entry name;
-        Key key;
-        std::uint64_t raw;
-    };
-    std::vector<Keyed> entries_;          // grouped by bucket, in the order given within each
-    std::vector<std::uint32_t> starts_;   // bucket b holds entries_[starts_[b], starts_[b + 1])
-    std::size_t mask_ = 0;
-};
-
-// Symbols that take SI prefixes without a unit to read them through: with a prefix they name no
-// unit the catalogue has. The plural of their name.
-struct MetricBase {
-    std::string_view symbol;
-    std::string_view plural;
-    bool bytes;  // bytes take the binary prefixes, and none below one
-};
-constexpr MetricBase kMetricBases[] = {{"cal", "calories", false}, {"B", "bytes", true}};
-
-// Symbols outside the prefix scheme that must not be read as a unit of another case.
-struct OtherSymbol {
-    std::string_view symbol;
-    std::string_view plural;
-};
-constexpr OtherSymbol kOtherSymbols[] = {{"Cal", "kilocalories"}, {"kcal", "kilocalories"}, {"Ci", "curies"}};
-
 } // namespace
 
 struct Index {
-    NameTable table;                       // every name, case ignored
-    std::vector<std::string> unsupportedSymbols;  // known symbols the catalogue lacks, and
-    std::vector<std::string> unsupportedPlurals;  // what they name: code -1 - i
+    NameTable table;              // every name, case ignored
     std::size_t maxTokens = 1;
 
     // The names of the units, list texts first, then aliases and the language's names, and the
@@ -256,7 +42,7 @@ struct Index {
     // that never meets one.
     const std::vector<UnitName>& all() const
     {
-        std::call_once(allOnce_, [this] { forEachName([this](const UnitName& name) { all_.push_back(name); }); });
+        std::call_once(allOnce_, [this] { forEachName(language_, [this](const UnitName& name) { all_.push_back(name); }); });
         return all_;
     }
     const std::vector<std::string>& foldedTexts() const
@@ -278,59 +64,20 @@ struct Index {
         return foldedSets_;
     }
 
+    // English's names come as the build wrote their table out; a language's are added to them here.
     explicit Index(const LanguageNames* language) : language_(language)
     {
-
-        // Known symbols beyond the catalogue: prefixed metric symbols of no unit and a few
-        // others. The table leaves out those that name a unit after all, and repeats.
-        const std::size_t knownSymbols = std::size(kMetricBases) * siPrefixes().size() + std::size(kOtherSymbols);
-        unsupportedSymbols.reserve(knownSymbols);
-        unsupportedPlurals.reserve(knownSymbols);
-        for (const MetricBase& base : kMetricBases)
-            for (const UnitPrefix& prefix : siPrefixes())
-                if (!(base.bytes && prefix.exponent < 0)) {
-                    unsupportedSymbols.push_back(std::string(prefix.symbol).append(base.symbol));
-                    unsupportedPlurals.push_back(std::string(prefix.word).append(base.plural));
-                }
-        for (const OtherSymbol& other : kOtherSymbols) {
-            unsupportedSymbols.emplace_back(other.symbol);
-            unsupportedPlurals.emplace_back(other.plural);
+        if (language == nullptr) {
+            table = NameTable(english::bucketSlots(), english::starts(), english::text());
+            maxTokens = english::maxTokens();
+            return;
         }
-
-        std::vector<NameTable::Entry> keyed;
-        std::size_t nameCount = 0;
-        forEachName([&](const UnitName&) { ++nameCount; });
-        keyed.reserve(nameCount + otherSideNames().size() + unsupportedSymbols.size() +
-                      (language != nullptr ? otherSideNames(*language).size() : 0));
-        forEachName([&](const UnitName& name) {
-            keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, false, name.translated});
-            maxTokens = std::max<std::size_t>(maxTokens, 1 + std::count(name.text.begin(), name.text.end(), ' '));
-        });
-        const std::span<const UnitName> translatedOtherSide =
-            language != nullptr ? otherSideNames(*language) : std::span<const UnitName>();
-        for (const std::span<const UnitName> names : {otherSideNames(), translatedOtherSide})
-            for (const UnitName& name : names)
-                keyed.push_back({name.text, name.unitCode, name.kind == NameKind::CaseSymbol, true});
-        // The symbols are complete here: the table keeps views of them.
-        for (std::size_t i = 0; i < unsupportedSymbols.size(); ++i)
-            keyed.push_back({unsupportedSymbols[i], -1 - static_cast<int>(i), true});
-        table = NameTable(keyed);
+        const TableSource source = tableSource(language);
+        table = NameTable(source.entries);
+        maxTokens = source.maxTokens;
     }
 
 private:
-    template <typename Each>
-    void forEachName(Each each) const
-    {
-        for (const Category& category : typedCategories())
-            for (const Unit& unit : category.units)
-                each(UnitName{unit.code, unit.text, NameKind::ListText});
-        for (const UnitName& alias : unitAliases())
-            each(alias);
-        if (language_ != nullptr)
-            for (const UnitName& name : language_->names)
-                each(name);
-    }
-
     const LanguageNames* language_;
     mutable std::once_flag allOnce_;
     mutable std::vector<UnitName> all_;
@@ -426,7 +173,7 @@ std::optional<std::string> unsupportedUnit(std::string_view text, const Language
     index(language).table.find(text, &code);
     if (code >= 0)
         return std::nullopt;
-    return index(language).unsupportedPlurals[static_cast<std::size_t>(-1 - code)];
+    return knownSymbols().plurals[static_cast<std::size_t>(-1 - code)];
 }
 
 UnitPlace placeOf(int code)
