@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace mezzurix::units_memo {
 
@@ -19,12 +23,19 @@ constexpr std::size_t kSlots = 512;
 // Longer units parts are rare and not worth the room.
 constexpr std::size_t kMaxUnitsBytes = 64;
 
+// All bytes zero is an empty slot.
 struct Slot {
-    std::uint32_t hash = 0;
-    std::uint8_t size = 0;
-    bool used = false;
+    std::uint32_t hash;
+    std::uint8_t size;
+    bool used;
     std::array<char, kMaxUnitsBytes> units;
     Reading reading;
+};
+
+static_assert(std::is_trivially_copyable_v<Slot> && std::is_trivially_destructible_v<Slot>);
+
+struct FreeSlots {
+    void operator()(Slot* slots) const { std::free(slots); }
 };
 
 // The memo holds the readings of one set of options, the options every query of a batch shares;
@@ -33,17 +44,24 @@ struct Memo {
     std::optional<std::size_t> category;
     std::string language;
     std::string decimalPoint = ".";
-    std::array<Slot, kSlots> slots;
+    // Made on the first reading kept, zeroed by calloc, which leaves fresh pages untouched until
+    // a slot is used: a run that reads one query writes one slot, not all of them.
+    std::unique_ptr<Slot[], FreeSlots> slots;
 
     bool sameOptions(const QueryOptions& options) const
     {
         return category == options.category && language == options.language && decimalPoint == options.decimalPoint;
     }
-    void clear()
+    Slot& slotOf(std::uint32_t hash)
     {
-        for (Slot& slot : slots)
-            slot.used = false;
+        if (!slots) {
+            slots.reset(static_cast<Slot*>(std::calloc(kSlots, sizeof(Slot))));
+            if (!slots)
+                throw std::bad_alloc();
+        }
+        return slots[hash % kSlots];
     }
+    void clear() { slots.reset(); }
 };
 
 thread_local Memo memo;
@@ -61,7 +79,7 @@ std::uint32_t hashOf(std::string_view units)
 
 const Reading* find(std::string_view units, const QueryOptions& options)
 {
-    if (units.size() > kMaxUnitsBytes || !memo.sameOptions(options))
+    if (units.size() > kMaxUnitsBytes || !memo.slots || !memo.sameOptions(options))
         return nullptr;
     const std::uint32_t hash = hashOf(units);
     const Slot& slot = memo.slots[hash % kSlots];
@@ -82,7 +100,7 @@ void remember(std::string_view units, const QueryOptions& options, const Reading
         memo.decimalPoint = options.decimalPoint;
     }
     const std::uint32_t hash = hashOf(units);
-    Slot& slot = memo.slots[hash % kSlots];
+    Slot& slot = memo.slotOf(hash);
     slot.used = true;
     slot.hash = hash;
     slot.size = static_cast<std::uint8_t>(units.size());

@@ -37,9 +37,14 @@ public:
 
     Table()
     {
-        for (const auto group : {tables::distanceArea(), tables::flowPowerMassPressureSpeed(),
-                                 tables::temperatureVolume(), tables::torqueEnergyForce(),
-                                 tables::lightMemory()})
+        const std::span<const Entry> groups[] = {tables::distanceArea(), tables::flowPowerMassPressureSpeed(),
+                                                 tables::temperatureVolume(), tables::torqueEnergyForce(),
+                                                 tables::lightMemory()};
+        std::size_t size = 0;
+        for (const std::span<const Entry> group : groups)
+            size += group.size();
+        entries.reserve(size);
+        for (const std::span<const Entry> group : groups)
             entries.insert(entries.end(), group.begin(), group.end());
 
         const std::span<const Category> all = categories();

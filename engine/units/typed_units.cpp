@@ -4,6 +4,7 @@
 #include <mezzurix/unit_record.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace mezzurix {
@@ -15,7 +16,14 @@ namespace {
 struct TypedCatalogue {
     std::vector<Unit> units;  // in table order, where each category's units stand together
     std::vector<Category> all;
-    std::vector<std::optional<TypedPlace>> places;  // by unit code
+    // By unit code: the category and the position in it, or kNoPlace. Unit codes run to about a
+    // thousand, with gaps: two bytes each keep the array to a few pages.
+    struct Place {
+        std::uint16_t category;
+        std::uint16_t position;
+    };
+    static constexpr Place kNoPlace{UINT16_MAX, UINT16_MAX};
+    std::vector<Place> places;
 
     TypedCatalogue()
     {
@@ -25,7 +33,7 @@ struct TypedCatalogue {
             units.push_back({unitCode(unit), listText(unit)});
             lastCode = std::max(lastCode, units.back().code);
         }
-        places.resize(static_cast<std::size_t>(lastCode + 1));
+        places.resize(static_cast<std::size_t>(lastCode + 1), kNoPlace);
         std::size_t first = 0;
         for (std::size_t c = 0; c < categoryRecords().size(); ++c) {
             const CategoryRecord& record = categoryRecords()[c];
@@ -40,7 +48,8 @@ struct TypedCatalogue {
             category.units = std::span(units).subspan(first, end - first);
             all.push_back(category);
             for (std::size_t p = 0; p < category.units.size(); ++p) {
-                places[static_cast<std::size_t>(category.units[p].code)] = TypedPlace{c, p};
+                places[static_cast<std::size_t>(category.units[p].code)] = {static_cast<std::uint16_t>(c),
+                                                                            static_cast<std::uint16_t>(p)};
             }
             first = end;
         }
@@ -67,7 +76,10 @@ std::optional<TypedPlace> typedPlaceOf(int unitCode)
     const auto& places = catalogue().places;
     if (unitCode < 0 || static_cast<std::size_t>(unitCode) >= places.size())
         return std::nullopt;
-    return places[static_cast<std::size_t>(unitCode)];
+    const TypedCatalogue::Place place = places[static_cast<std::size_t>(unitCode)];
+    if (place.category == TypedCatalogue::kNoPlace.category)
+        return std::nullopt;
+    return TypedPlace{place.category, place.position};
 }
 
 } // namespace mezzurix
