@@ -131,7 +131,7 @@ namespace {
 // of another size ("Gm" is no gm, "mHz" no MHz; "GHz" is the gigahertz either way), and a symbol is
 // not read in another case where a prefixed symbol, no name, is spelled so in another case ("MM" is
 // neither mm nor Mm, "Ms" no ms).
-[[gnu::noinline]] bool prefixedSymbol(const Index& names, std::string_view text, Tier tier, const UnitMatch& match)
+[[gnu::noinline]] bool prefixedSymbol(const Index& names, std::string_view text, NameTable::Tier tier, const UnitMatch& match)
 {
     if (const std::optional<prefix_reading::Reading> reading = prefix_reading::read(text); reading && reading->bySymbol) {
         const CatalogueUnit* base = catalogueUnit(reading->code);
@@ -139,7 +139,7 @@ namespace {
         return base == nullptr || named == nullptr || named->term.dimension != base->term.dimension ||
                named->term.amount != prefixFactor(*reading->prefix) * base->term.amount;
     }
-    if (tier == CaseFree)
+    if (tier == NameTable::Tier::CaseFree)
         for (const std::string& prefixed : prefix_reading::symbolsInAnyCase(text))
             if (names.table.findExact(prefixed).empty())
                 return true;
@@ -150,9 +150,9 @@ namespace {
 
 UnitMatch lookUp(const Index& names, std::string_view text)
 {
-    Tier tier = Exact;
+    NameTable::Tier tier = NameTable::Tier::Exact;
     UnitMatch match = names.table.find(text, nullptr, &tier);
-    if (tier != Exact && !match.empty() && prefixedSymbol(names, text, tier, match))
+    if (tier != NameTable::Tier::Exact && !match.empty() && prefixedSymbol(names, text, tier, match))
         return {};
     return match;
 }

@@ -118,6 +118,7 @@ UnitMatch NameTable::search(std::string_view text, int* unsupported, Tier* match
     const Key key = keyOf(text);
     const std::uint64_t raw = rawOf(text);
     const std::size_t b = key.hash & (starts_.size() - 2);
+    using enum Tier;
     Tier tier = None;
     UnitMatch found;
     UnitMatch lower;   // symbols of another case, below a better match

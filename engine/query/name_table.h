@@ -13,12 +13,11 @@
 
 namespace mezzurix::names {
 
-// How a name matched a text: in its exact case first, then a name whose case means nothing, then
-// a symbol of another case.
-enum Tier { Exact, Loose, CaseFree, None };
-
 class NameTable {
 public:
+    // How a name matched a text: in its exact case first, then a name whose case means nothing,
+    // then a symbol of another case.
+    enum class Tier { Exact, Loose, CaseFree, None };
     struct Entry {
         std::string_view text;
         int code;  // below zero: a known symbol of a unit the catalogue lacks
@@ -49,7 +48,8 @@ public:
         : slots_(grouped), starts_(starts), text_(text)
     {
     }
-    // The parts of a table built here live in its vectors, whose buffers a move keeps.
+    // The parts of a table built here live in its vectors, whose buffers a move keeps (a table is
+    // never moved into itself).
     NameTable(NameTable&&) = default;
     NameTable& operator=(NameTable&&) = default;
     NameTable(const NameTable&) = delete;

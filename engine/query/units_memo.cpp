@@ -32,7 +32,8 @@ struct Slot {
     Reading reading;
 };
 
-static_assert(std::is_trivially_copyable_v<Slot> && std::is_trivially_destructible_v<Slot>);
+// calloc makes an array of them (an aggregate), and free() ends it.
+static_assert(std::is_aggregate_v<Slot> && std::is_trivially_destructible_v<Slot>);
 
 struct FreeSlots {
     void operator()(Slot* slots) const { std::free(slots); }
@@ -61,7 +62,11 @@ struct Memo {
         }
         return slots[hash % kSlots];
     }
-    void clear() { slots.reset(); }
+    void clear()
+    {
+        if (slots)
+            std::memset(static_cast<void*>(slots.get()), 0, kSlots * sizeof(Slot));
+    }
 };
 
 thread_local Memo memo;

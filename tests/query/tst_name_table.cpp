@@ -43,6 +43,23 @@ void TestNameTable::everyNameFindsItsUnit_data()
         QTest::newRow(std::string(unitNameLanguages()[i]->code).c_str()) << int(i);
 }
 
+namespace {
+
+std::string swappedCase(std::string_view text)
+{
+    std::string swapped(text);
+    for (char& c : swapped)
+        c = c >= 'a' && c <= 'z' ? char(c - 32) : c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+    return swapped;
+}
+
+QString quoted(std::string_view text, int code)
+{
+    return QStringLiteral("\"%1\" (%2)").arg(QString::fromUtf8(text.data(), int(text.size()))).arg(code);
+}
+
+} // namespace
+
 void TestNameTable::everyNameFindsItsUnit()
 {
     QFETCH(int, language);
@@ -51,18 +68,45 @@ void TestNameTable::everyNameFindsItsUnit()
     const NameTable built(source.entries);
     const NameTable written(english::bucketSlots(), english::starts(), english::text());
     const NameTable& table = names == nullptr ? written : built;
+    using Tier = NameTable::Tier;
+    const auto spelled = [&](std::string_view text, auto&& also) {
+        return std::any_of(source.entries.begin(), source.entries.end(),
+                           [&](const NameTable::Entry& e) { return e.text == text || also(e); });
+    };
     for (std::size_t i = 0; i < source.entries.size(); ++i) {
         const NameTable::Entry& entry = source.entries[i];
-        int unsupported = 0;
-        const UnitMatch match = table.find(entry.text, &unsupported);
         const auto has = [&](std::span<const int> codes) { return std::ranges::find(codes, entry.code) != codes.end(); };
-        const bool namedEarlier = std::any_of(source.entries.begin(), source.entries.begin() + std::ptrdiff_t(i),
-                                              [&](const NameTable::Entry& e) { return e.text == entry.text; });
-        // A known symbol the catalogue lacks is left out where an earlier name has its text.
-        const bool found = entry.code < 0 ? unsupported == entry.code || namedEarlier
-                                          : has(match.codes()) || has(match.others());
-        if (!found)
-            QFAIL(qPrintable(QStringLiteral("\"%1\" (%2) is not found").arg(QString::fromUtf8(entry.text.data(), int(entry.text.size()))).arg(entry.code)));
+        if (entry.code < 0) {
+            // A known symbol the catalogue lacks is left out where an earlier name has its text.
+            int unsupported = 0;
+            table.find(entry.text, &unsupported);
+            const bool namedEarlier = std::any_of(source.entries.begin(), source.entries.begin() + std::ptrdiff_t(i),
+                                                  [&](const NameTable::Entry& e) { return e.text == entry.text; });
+            if (unsupported != entry.code && !namedEarlier)
+                QFAIL(qPrintable(quoted(entry.text, entry.code) + " is no known symbol"));
+            continue;
+        }
+        // As written, a name reads as its unit; another reading only where it names it on the
+        // other side, or is English beside the language's own name.
+        const UnitMatch exact = table.findExact(entry.text);
+        if (!has(exact.codes()) && !((entry.otherSide || (names != nullptr && !entry.translated)) && has(exact.others())))
+            QFAIL(qPrintable(quoted(entry.text, entry.code) + " is not found as written"));
+        if (names != nullptr || entry.otherSide)
+            continue;
+        // In another case, a name whose case means nothing still reads in full; a symbol whose
+        // case means something reads at most as the one unit of another case.
+        const std::string other = swappedCase(entry.text);
+        if (other == entry.text)
+            continue;
+        Tier tier = Tier::None;
+        table.find(other, nullptr, &tier);
+        if (!entry.exactCase && tier != Tier::Exact && tier != Tier::Loose)
+            QFAIL(qPrintable(quoted(entry.text, entry.code) + " is not read in another case"));
+        const bool readOtherwise = spelled(other, [&](const NameTable::Entry& e) {
+            return !e.exactCase && !e.otherSide && swappedCase(e.text) == entry.text;
+        });
+        if (entry.exactCase && !readOtherwise && tier != Tier::CaseFree && tier != Tier::None)
+            QFAIL(qPrintable(quoted(entry.text, entry.code) + " is read as a name in another case"));
     }
 }
 

@@ -495,6 +495,8 @@ void TestQuery::errors_data()
         {"500 dcal to cal", "", "unknown-unit", 4, 4, "unknown unit \"dcal\" at column 5; decicalories are not supported"},
         {"5 \xC2\xB5" "cal to cal", "", "unknown-unit", 2, 5, "microcalories are not supported"},
         {"5 EB to GB", "", "unknown-unit", 2, 2, "exabytes are not supported"},
+        // "ci" is the cubic inch only in its exact case: "Ci", the curie, is spelled so in another.
+        {"1 CI to ml", "", "unknown-unit", 2, 2, "unknown unit \"CI\" at column 3"},
         {"5 MM to m", "", "unknown-unit", 2, 2, "unknown unit \"MM\""},
         {"1 MG to g", "", "unknown-unit", 2, 2, "did you mean \"g\", \"kg\" or \"ug\"?"},  // never "mg"
         {"1 dB to B", "", "unknown-unit", 2, 2, "unknown unit \"dB\" at column 3; did you mean"},  // no decibytes

@@ -55,7 +55,10 @@ int main(int argc, char** argv)
     const mezzurix::names::TableSource source = mezzurix::names::tableSource(nullptr);
     const NameTable table(source.entries);
 
-    std::ofstream out(argv[1], std::ios::binary);
+    // Written beside the output and renamed at the end, so that a run cut short leaves no table
+    // that a later build would take for complete.
+    const std::string written = std::string(argv[1]) + ".part";
+    std::ofstream out(written, std::ios::binary);
     out << "// Written by mezzurix-english-name-table from the unit catalogue when the program is built.\n"
            "#include \"english_name_table.h\"\n\n"
            "namespace mezzurix::names::english {\n\nnamespace {\n\n"
@@ -77,8 +80,9 @@ int main(int argc, char** argv)
            "std::size_t maxTokens() { return "
         << source.maxTokens << "; }\n\n} // namespace mezzurix::names::english\n";
     out.close();
-    if (!out) {
+    if (!out || std::rename(written.c_str(), argv[1]) != 0) {
         std::cerr << "mezzurix-english-name-table: cannot write " << argv[1] << "\n";
+        std::remove(written.c_str());
         return 1;
     }
     return 0;

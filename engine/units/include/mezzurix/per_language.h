@@ -28,8 +28,8 @@ auto madeOnFirstUse(const LanguageNames* language, Make make)
     const std::optional<std::size_t> index = language != nullptr ? unitNameLanguageIndex(*language) : std::nullopt;
     if (!index)
         return static_cast<const Value*>(nullptr);
-    static std::vector<Slot> slots(unitNameLanguageCount());
-    Slot& slot = slots[*index];
+    static std::vector<Slot> made(unitNameLanguageCount());
+    Slot& slot = made[*index];
     std::call_once(slot.made, [&] { slot.value.emplace(make(*language)); });
     return static_cast<const Value*>(&*slot.value);
 }
