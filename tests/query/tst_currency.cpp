@@ -107,10 +107,15 @@ private slots:
         }
     }
 
-    // Every language's catalogue names every currency once, after 1 in the singular and after 2
-    // in the plural, and both are among the names it reads.
+    // English and every language's catalogue name every currency, after 1 in the singular and
+    // after others in the plural; a language names each once, and among the names it reads.
     void everyLanguageNamesEveryCurrency()
     {
+        for (const Currency& currency : currencies())
+            for (const char* one : {"1", "-1", "+1"}) {
+                QCOMPARE(currencyNameAfter(currency, one, ""), currency.singular);
+                QCOMPARE(currencyNameAfter(currency, std::string(one) + "0", ""), currency.plural);
+            }
         for (const LanguageNames* language : unitNameLanguages()) {
             QCOMPARE(language->currencyNames.size(), currencies().size());
             for (const CurrencyName& own : language->currencyNames) {

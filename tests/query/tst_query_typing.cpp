@@ -109,6 +109,7 @@ void TestQueryTyping::typingSequences_data()
     row("5 kiloga", "Kilograms", 1);  // the misspelt start of a name
     row("98 fahrenhiet to celsu", "Celsius", 1);
     row("100 kil", "Kilograms", 1);  // the most everyday of the many units it starts
+    row("5 megaw", "Megawatt-hours", 2);  // no everyday unit, and only two it may become
     row("24 in th", "Thou", 1);
     row("100 km/h", "Kilometers/hour", 1);
     row("32 psi to b", "Bar", 1);
